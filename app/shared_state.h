@@ -1,0 +1,64 @@
+#pragma once
+// Everything the program shares between its windows and modules. The
+// application owns one SharedState; every window gets it by reference and
+// tests make a fresh one. The names are the ones the program has always used.
+#include "image/image.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+using Int16 = std::int16_t;
+
+struct SharedState {
+  // The parameter image.
+  img::Image Image;
+
+  // Language flag: -1 Chinese, 0 English.
+  Int16 Lang_chn = 0;
+
+  // Texts set at start-up.
+  QString Soft_version, Title_eng, Title_chn, Status_text_eng, Status_text_chn;
+  // About texts, rebuilt by the language texts for the current language.
+  QString About_title, About_version, About_desc, About_warning, About_ok, About_sysinfo;
+
+  // Serial port shared by every window that talks to the radio.
+  Int16 Comm_port = 1;  // 1..16
+  Int16 Port_err = 0;   // -1 after a failed open
+  // The 8-byte programming-mode entry sequence.
+  std::array<std::uint8_t, 8> Hand_code{};
+
+  // Number of channels (the channel grid's rows).
+  Int16 Chann_total = 0;
+
+  // Band table and the editors' band limits in MHz.
+  QStringList Model_names;                      // 11 entries
+  std::array<std::array<Int16, 4>, 11> Band_table{};
+  Int16 Model_index = 0;
+  double Freq_vhf_low = 0, Freq_vhf_high = 0, Freq_uhf_low = 0, Freq_uhf_high = 0;
+  // Band edges of the last decoded identification (also the options window's VFO limits).
+  double Freq_a_low = 0, Freq_a_high = 0, Freq_b_low = 0, Freq_b_high = 0;
+
+  // Tone display lists, built once at start-up.
+  QStringList Tone_list, Tone_list_fine;
+
+  // Option block working copy and its named positions.
+  std::array<Int16, 257> Opt_para{};
+
+  // Alignment table and its factory defaults (rows 0..32, columns 0..16).
+  using AdjGrid = std::array<std::array<Int16, 17>, 33>;
+  AdjGrid AdjTable{};
+  AdjGrid AdjDefaults{};
+  Int16 Band220Selected = 0;
+
+  // File dialogs: the chosen path and the alignment editor's request flags.
+  QString File_path;
+  Int16 File_load_req = 0, File_save_req = 0;
+
+  // Window-loaded flags: -1 while the window is loaded, 0 otherwise.
+  Int16 Flag_frm_chann = 0, Flag_frm_option = 0, Flag_frm_dtmf = 0, Flag_setup = 0;
+  Int16 Flag_open_chann = 0, Flag_save_chann = 0, Flag_comm_read = 0, Flag_comm_write = 0;
+};

@@ -1,0 +1,117 @@
+#include "platform/core/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace num {
+
+double Val(const QString& text) {
+  // Collect the characters of the leading number, skipping blanks as we go.
+  std::string s;
+  int i = 0;
+  const int n = static_cast<int>(text.size());
+  auto skipBlanks = [&] {
+    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r')) ++i;
+  };
+  auto isDigit = [&](int k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
+  skipBlanks();
+  if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+    if (text[i] == u'-') s.push_back('-');
+    ++i;
+    skipBlanks();
+  }
+  bool digits = false;
+  while (true) {
+    skipBlanks();
+    if (!isDigit(i)) break;
+    s.push_back(static_cast<char>(text[i].unicode()));
+    digits = true;
+    ++i;
+  }
+  skipBlanks();
+  if (i < n && text[i] == u'.') {
+    ++i;
+    s.push_back('.');
+    while (true) {
+      skipBlanks();
+      if (!isDigit(i)) break;
+      s.push_back(static_cast<char>(text[i].unicode()));
+      digits = true;
+      ++i;
+    }
+  }
+  if (!digits) return 0.0;
+  skipBlanks();
+  if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    int k = i + 1;
+    std::string e = "e";
+    while (k < n && text[k] == u' ') ++k;
+    if (k < n && (text[k] == u'+' || text[k] == u'-')) {
+      e.push_back(static_cast<char>(text[k].unicode()));
+      ++k;
+    }
+    bool expDigits = false;
+    while (true) {
+      while (k < n && text[k] == u' ') ++k;
+      if (!isDigit(k)) break;
+      e.push_back(static_cast<char>(text[k].unicode()));
+      expDigits = true;
+      ++k;
+    }
+    if (expDigits) s += e;
+  }
+  if (!s.empty() && s.back() == '.') s.pop_back();
+  double v = 0.0;
+  const char* first = s.data();
+  if (*first == '-') ++first;  // from_chars takes no leading '+' and we add the sign ourselves
+  auto res = std::from_chars(first, s.data() + s.size(), v);
+  if (res.ec != std::errc()) {
+    // Out of range: keep the sign, saturate.
+    v = HUGE_VAL;
+  }
+  return s[0] == '-' ? -v : v;
+}
+
+QString Plain(double v) {
+  if (std::isnan(v)) return QStringLiteral("0");
+  if (std::isinf(v)) return v > 0 ? QStringLiteral("1E+308") : QStringLiteral("-1E+308");
+  if (v == 0.0) return QStringLiteral("0");
+  // 15 significant digits in scientific form, then laid out in fixed notation.
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  std::string sci(buf, res.ptr);
+  bool negative = false;
+  if (sci[0] == '-') {
+    negative = true;
+    sci.erase(0, 1);
+  }
+  const auto ePos = sci.find('e');
+  const int exponent = std::stoi(sci.substr(ePos + 1));
+  std::string digits;
+  for (char c : sci.substr(0, ePos))
+    if (c != '.') digits.push_back(c);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out;
+  if (exponent < 0) {
+    out = "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const auto intLen = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= intLen) {
+      out = digits + std::string(intLen - digits.size(), '0');
+    } else {
+      out = digits.substr(0, intLen) + "." + digits.substr(intLen);
+    }
+  }
+  if (negative) out.insert(out.begin(), '-');
+  return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+QString Signed(double v) {
+  QString p = Plain(v);
+  return p.startsWith(u'-') ? p : QStringLiteral(" ") + p;
+}
+
+double RoundHalfEven(double v) { return std::nearbyint(v); }
+
+}  // namespace num

@@ -1,0 +1,10 @@
+#pragma once
+// Window geometry is kept in twips (1440 per inch); this is the one place
+// where twips and pixels meet.
+#include <cmath>
+
+namespace twips {
+constexpr int kPerInch = 1440;
+inline int ToPixels(double tw, int dpi) { return static_cast<int>(std::lround(tw * dpi / kPerInch)); }
+inline double FromPixels(int px, int dpi) { return static_cast<double>(px) * kPerInch / dpi; }
+}  // namespace twips
