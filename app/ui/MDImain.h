@@ -72,6 +72,8 @@ class MDImain : public QMainWindow, public MainFrame {
   void buildToolbar();
   void buildStatusBar();
   void applyCaptions(bool chinese);
+  void Language_switch(Int16 chosen);
+  void Language_reload();
   void Exit_program();
   void Port_scan();
   void Band_startup_panels();

@@ -5,6 +5,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
+#include "platform/core/system_info.h"
 #include "platform/core/timer.h"
 
 #include <functional>
@@ -21,4 +22,6 @@ struct Services {
   TimerFactory* timers = nullptr;
   Clock clock = SystemNow;
   std::function<ScreenInfo()> screen = [] { return ScreenInfo{}; };
+  // The About box's system information program; none when null.
+  SystemInfoTool* sysinfo = nullptr;
 };
