@@ -1,6 +1,8 @@
 #include "app/ui/MDImain.h"
 
 #include "app/main_captions.h"
+#include "image/factory_startup.h"
+#include "image/opt_positions.h"
 #include "link/port_open.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -197,6 +199,7 @@ void MDImain::MDImain_MDIForm_Load() {
   // 11. Tone lists.
 
   // 12. Option positions.
+  Opt_offsets_init();
 
   // 13. Identification of an attached radio.
   if (MSC->isOpen()) {
@@ -205,14 +208,10 @@ void MDImain::MDImain_MDIForm_Load() {
   }
 
   // 14. The alignment editor's second band is 400..520 MHz.
-  st_.Band220Selected = 0;
-
-  // 15. Alignment defaults.
-
-  // 16. Image fill.
-  st_.Image.fillRows(0, img::kFillLastRow, img::kEmpty);
-
-  // 17. Factory defaults.
+  // 15. Alignment defaults, copied into the alignment table.
+  // 16. Image fill: rows 0..495 := 0xFF.
+  // 17. Factory defaults: options with VFOs and FM labels, DTMF, channels, weather channels.
+  Factory_startup(st_, svc_.clock);
 
   // 18. Window-loaded flags.
   st_.Flag_frm_option = st_.Flag_frm_dtmf = st_.Flag_frm_chann = st_.Flag_setup = 0;

@@ -1,4 +1,5 @@
 #include "app/main_captions.h"
+#include "image/factory_startup.h"
 #include "app_fixture.h"
 
 #include <QAction>
@@ -155,4 +156,15 @@ TEST_F(MainWindow, ToolbarKeysAreExactAndCaseSensitive) {
   }
   m.MDImain_Toolbar1_ButtonClick(QStringLiteral("exit"));
   EXPECT_FALSE(m.isVisible());
+}
+
+TEST_F(MainWindow, StartUpWritesTheFactoryImage) {
+  start();
+  SharedState expected;
+  Factory_startup(expected, svc.clock);
+  EXPECT_TRUE(st.Image == expected.Image);
+  for (int r = 0; r < 16; ++r)
+    for (int c = 0; c < 16; ++c) EXPECT_EQ(st.AdjTable[r][c], st.AdjDefaults[r][c]);
+  EXPECT_EQ(st.Image(480, 0), 0xFF);
+  EXPECT_EQ(st.Image(495, 15), 0xFF);
 }
