@@ -1,0 +1,309 @@
+#include "app/ui/MDImain.h"
+
+#include "app/main_captions.h"
+#include "link/port_open.h"
+#include "platform/core/numbers.h"
+#include "platform/core/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+MDImain::MDImain(SharedState& st, Services& svc)
+    : st_(st), svc_(svc), ctx_{st, svc, host_, this} {
+  setObjectName(QStringLiteral("MDImain"));
+  mdi_ = new QMdiArea(this);
+  mdi_->setObjectName(QStringLiteral("MDIClient"));
+  setCentralWidget(mdi_);
+  host_.attach(&ctx_);
+  buildMenus();
+  buildToolbar();
+  buildStatusBar();
+  MSC = svc_.ports->create();
+  Timer1 = svc_.timers->create();
+  Timer2 = svc_.timers->create();
+  Timer3 = svc_.timers->create();
+}
+
+MDImain::~MDImain() {
+  // Windows still loaded go first: they refer to this window's context.
+  for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// ---- construction ---------------------------------------------------------
+
+void MDImain::buildMenus() {
+  for (const MenuSpec& m : MainMenus()) {
+    const QString name = QString::fromLatin1(m.name);
+    const QString parent = QString::fromLatin1(m.parent);
+    const QString caption = QString::fromUtf8(m.created);
+    const bool hasChildren = [&] {
+      for (const MenuSpec& c : MainMenus())
+        if (parent.isEmpty() && QString::fromLatin1(c.parent) == name) return true;
+      return false;
+    }();
+    QAction* action = nullptr;
+    if (hasChildren) {
+      QMenu* sub = menuBar()->addMenu(caption);
+      sub->setObjectName(name);
+      submenus_[name] = sub;
+      action = sub->menuAction();
+    } else if (parent.isEmpty()) {
+      action = menuBar()->addAction(caption);
+    } else {
+      action = submenus_.at(parent)->addAction(caption);
+    }
+    action->setObjectName(name);
+    if (*m.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(m.shortcut)));
+    if (!m.visible) {
+      // Created disabled and hidden: nothing can reach it, not even a shortcut.
+      action->setEnabled(false);
+      action->setVisible(false);
+    }
+    menus_[name] = action;
+  }
+  auto on = [this](const char* name, void (MDImain::*handler)()) {
+    connect(menus_.at(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  };
+  on("File_Open", &MDImain::MDImain_File_Open_Click);
+  on("File_save", &MDImain::MDImain_File_save_Click);
+  on("File_exit", &MDImain::MDImain_File_exit_Click);
+  on("Menu_Exit", &MDImain::MDImain_Menu_Exit_Click);
+  on("Band_Range", &MDImain::MDImain_Band_Range_Click);
+  on("Channel_edit", &MDImain::MDImain_Channel_edit_Click);
+  on("Optional_edit", &MDImain::MDImain_Optional_edit_Click);
+  on("Dtmf_edit", &MDImain::MDImain_Dtmf_edit_Click);
+  on("Prog_read", &MDImain::MDImain_Prog_read_Click);
+  on("Prog_write", &MDImain::MDImain_Prog_write_Click);
+  on("Adj_Edit", &MDImain::MDImain_Adj_Edit_Click);
+  on("PC_PassWord", &MDImain::MDImain_PC_PassWord_Click);
+  on("proc_setup", &MDImain::MDImain_proc_setup_Click);
+  on("Language_chn", &MDImain::MDImain_Language_chn_Click);
+  on("Language_eng", &MDImain::MDImain_Language_eng_Click);
+  on("about", &MDImain::MDImain_about_Click);
+  // The language items carry check marks that only the program sets.
+  for (const char* n : {"Language_chn", "Language_eng"}) menus_.at(QString::fromLatin1(n))->setCheckable(false);
+}
+
+void MDImain::buildToolbar() {
+  Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+  Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+  Toolbar1->setMovable(false);
+  const QStyle::StandardPixmap pictures[] = {QStyle::SP_DialogOpenButton,  QStyle::SP_DialogSaveButton,
+                                             QStyle::SP_FileDialogDetailedView, QStyle::SP_ArrowDown,
+                                             QStyle::SP_ArrowUp,           QStyle::SP_DialogCloseButton};
+  int i = 0;
+  for (const ToolSpec& t : MainTools()) {
+    const QString key = QString::fromLatin1(t.key);
+    QAction* a = Toolbar1->addAction(style()->standardIcon(pictures[i++]), QString());
+    a->setObjectName(key);
+    a->setData(key);
+    a->setToolTip(QString::fromUtf8(t.createdTip));
+    connect(a, &QAction::triggered, this, [this, key] { MDImain_Toolbar1_ButtonClick(key); });
+  }
+}
+
+void MDImain::buildStatusBar() {
+  StatusBar1 = statusBar();
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
+  for (int i = 0; i < 11; ++i) {
+    auto* l = new QLabel(StatusBar1);
+    l->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    StatusBar1->addWidget(l);
+    panels_[static_cast<size_t>(i)] = l;
+  }
+}
+
+void MDImain::applyCaptions(bool chinese) {
+  for (const MainCaption& c : MainCaptions()) {
+    const QString element = QString::fromLatin1(c.element);
+    const QString text = QString::fromUtf8(chinese ? c.chinese : c.english);
+    if (element.startsWith(QStringLiteral("tip"))) {
+      const int n = element.mid(3).toInt();
+      toolButton(QString::fromLatin1(MainTools()[static_cast<size_t>(n - 1)].key))->setToolTip(text);
+    } else if (element.startsWith(QStringLiteral("panel"))) {
+      SetPanelText(element.mid(5).toInt(), text);
+    } else {
+      menus_.at(element)->setText(text);
+    }
+  }
+  // Check marks are set explicitly on both items.
+  for (const auto& [name, on] : {std::pair{"Language_chn", chinese}, std::pair{"Language_eng", !chinese}}) {
+    QAction* a = menus_.at(QString::fromLatin1(name));
+    a->setCheckable(true);
+    a->setChecked(on);
+  }
+  SetPanelText(5, st_.Soft_version);
+  SetPanelText(9, QString());
+  SetPanelText(10, QString());
+  SetPanelText(11, chinese ? st_.Status_text_chn : st_.Status_text_eng);
+  setWindowTitle(chinese ? st_.Title_chn : st_.Title_eng);
+}
+
+// ---- start-up ---------------------------------------------------------------
+
+void MDImain::MDImain_MDIForm_Load() {
+  // 1. Texts.
+  st_.Soft_version = QStringLiteral("V22.8.23");
+  st_.Title_eng = QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )");
+  st_.Status_text_eng = QString();
+  st_.Title_chn = QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )");
+
+  // 2. Programming-mode entry sequence.
+
+  // 3. English; the language texts.
+  st_.Lang_chn = 0;
+
+  // 4. Panel widths: shares of the screen width.
+  const ScreenInfo screen = svc_.screen();
+  const double screenW = twips::FromPixels(screen.widthPx, screen.dpi);
+  const double screenH = twips::FromPixels(screen.heightPx, screen.dpi);
+  for (int i = 0; i < 11; ++i)
+    panels_[static_cast<size_t>(i)]->setFixedWidth(
+        twips::ToPixels(PanelPercents()[static_cast<size_t>(i)] / 100.0 * screenW, screen.dpi));
+
+  // 5. English captions.
+  applyCaptions(false);
+
+  // 6. As large as the screen; shown, not modal.
+  resize(screen.widthPx, screen.heightPx);
+  show();
+  if (layout()) layout()->activate();
+
+  // 7. Screen check (both comparisons strict).
+  if (screenH < 11500 || screenW < 15300)
+    ctx_.MsgBox(QStringLiteral("建议将计算机的显示模式设置为 1024 X 768 "), QStringLiteral("操作提示"));
+
+  // 8. Serial port scan, 15 down to 1; the first that opens is kept open.
+  Port_scan();
+
+  // 9. Band table and limits; panels 7 and 8.
+
+  // 10. Number of channels.
+  st_.Chann_total = 200;
+
+  // 11. Tone lists.
+
+  // 12. Option positions.
+
+  // 13. Identification of an attached radio.
+  if (MSC->isOpen()) {
+    MSC->close();
+    SetPanelText(2, QStringLiteral("Connecting with transceiver... "));
+  }
+
+  // 14. The alignment editor's second band is 400..520 MHz.
+  st_.Band220Selected = 0;
+
+  // 15. Alignment defaults.
+
+  // 16. Image fill.
+  st_.Image.fillRows(0, img::kFillLastRow, img::kEmpty);
+
+  // 17. Factory defaults.
+
+  // 18. Window-loaded flags.
+  st_.Flag_frm_option = st_.Flag_frm_dtmf = st_.Flag_frm_chann = st_.Flag_setup = 0;
+  st_.Flag_save_chann = st_.Flag_open_chann = st_.Flag_comm_read = st_.Flag_comm_write = 0;
+
+  // 19. The channel window opens last.
+}
+
+void MDImain::Port_scan() {
+  for (int n = 15; n >= 1; --n) {
+    st_.Comm_port = static_cast<Int16>(n);
+    Port_open(*MSC, st_);
+    if (st_.Port_err == 0) break;
+  }
+  if (st_.Port_err != 0) st_.Comm_port = 1;
+  SetPanelText(3, QStringLiteral("COM") + QString::number(st_.Comm_port));
+}
+
+// ---- commands ----------------------------------------------------------------
+
+void MDImain::MDImain_File_Open_Click() {}
+void MDImain::MDImain_File_save_Click() {}
+void MDImain::MDImain_File_exit_Click() { Exit_program(); }
+void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
+void MDImain::MDImain_Band_Range_Click() {}
+void MDImain::MDImain_Channel_edit_Click() {}
+void MDImain::MDImain_Optional_edit_Click() {}
+void MDImain::MDImain_Dtmf_edit_Click() {}
+void MDImain::MDImain_Prog_read_Click() {}
+void MDImain::MDImain_Prog_write_Click() {}
+void MDImain::MDImain_Adj_Edit_Click() {}
+void MDImain::MDImain_PC_PassWord_Click() {}
+void MDImain::MDImain_proc_setup_Click() {}
+void MDImain::MDImain_Language_chn_Click() {}
+void MDImain::MDImain_Language_eng_Click() {}
+void MDImain::MDImain_about_Click() {}
+
+void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
+  // Exact, case-sensitive comparison, in this order; no match does nothing.
+  if (key == QLatin1String("open")) MDImain_File_Open_Click();
+  else if (key == QLatin1String("save")) MDImain_File_save_Click();
+  else if (key == QLatin1String("edit_chann")) MDImain_Channel_edit_Click();
+  else if (key == QLatin1String("read")) MDImain_Prog_read_Click();
+  else if (key == QLatin1String("write")) MDImain_Prog_write_Click();
+  else if (key == QLatin1String("exit")) Exit_program();
+}
+
+void MDImain::Exit_program() {
+  if (exiting_) return;
+  exiting_ = true;
+  // The windows the exit names, in order, then every other window, so the
+  // program ends with the main window.
+  for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
+  if (MSC->isOpen()) MSC->close();
+  Timer1->stop();
+  Timer2->stop();
+  Timer3->stop();
+  close();
+}
+
+void MDImain::closeEvent(QCloseEvent* e) {
+  if (!exiting_) {
+    e->ignore();
+    Exit_program();
+    return;
+  }
+  e->accept();
+}
+
+// ---- MainFrame ---------------------------------------------------------------
+
+double MDImain::Width() const { return twips::FromPixels(frameGeometry().width(), svc_.screen().dpi); }
+double MDImain::Height() const { return twips::FromPixels(frameGeometry().height(), svc_.screen().dpi); }
+double MDImain::ScaleWidth() const { return twips::FromPixels(mdi_->width(), svc_.screen().dpi); }
+double MDImain::ScaleHeight() const { return twips::FromPixels(mdi_->height(), svc_.screen().dpi); }
+
+void MDImain::SetPanelText(int panel, const QString& text) {
+  if (panel >= 1 && panel <= 11) panels_[static_cast<size_t>(panel - 1)]->setText(text);
+}
+
+QString MDImain::PanelText(int panel) const {
+  return panel >= 1 && panel <= 11 ? panels_[static_cast<size_t>(panel - 1)]->text() : QString();
+}
+
+QAction* MDImain::menu(const QString& name) const {
+  auto it = menus_.find(name);
+  return it == menus_.end() ? nullptr : it->second;
+}
+
+QAction* MDImain::toolButton(const QString& key) const {
+  for (QAction* a : Toolbar1->actions())
+    if (a->data().toString() == key) return a;
+  return nullptr;
+}

@@ -1,0 +1,88 @@
+#pragma once
+// The main window: menus, toolbar, the 11-panel status bar, the MDI area the
+// editors live in, and the program's start-up.
+#include "platform/app_context.h"
+#include "platform/window_host.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+class MDImain : public QMainWindow, public MainFrame {
+  Q_OBJECT
+ public:
+  MDImain(SharedState& st, Services& svc);
+  ~MDImain() override;
+
+  // The program's whole start-up, run once when the program starts.
+  void MDImain_MDIForm_Load();
+
+  // Menu and toolbar commands.
+  void MDImain_File_Open_Click();
+  void MDImain_File_save_Click();
+  void MDImain_File_exit_Click();
+  void MDImain_Menu_Exit_Click();
+  void MDImain_Band_Range_Click();
+  void MDImain_Channel_edit_Click();
+  void MDImain_Optional_edit_Click();
+  void MDImain_Dtmf_edit_Click();
+  void MDImain_Prog_read_Click();
+  void MDImain_Prog_write_Click();
+  void MDImain_Adj_Edit_Click();
+  void MDImain_PC_PassWord_Click();
+  void MDImain_proc_setup_Click();
+  void MDImain_Language_chn_Click();
+  void MDImain_Language_eng_Click();
+  void MDImain_about_Click();
+  void MDImain_Toolbar1_ButtonClick(const QString& key);
+
+  // MainFrame
+  double Width() const override;
+  double Height() const override;
+  double ScaleWidth() const override;
+  double ScaleHeight() const override;
+  void SetPanelText(int panel, const QString& text) override;
+  QString PanelText(int panel) const override;
+  QMdiArea* mdiArea() override { return mdi_; }
+  QWidget* frameWidget() override { return this; }
+
+  // Controls, by their names.
+  QAction* menu(const QString& name) const;
+  QAction* toolButton(const QString& key) const;
+  QToolBar* Toolbar1 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  std::unique_ptr<SerialPort> MSC;
+  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
+
+  AppContext& context() { return ctx_; }
+  WindowHost& host() { return host_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildMenus();
+  void buildToolbar();
+  void buildStatusBar();
+  void applyCaptions(bool chinese);
+  void Exit_program();
+  void Port_scan();
+  void Band_startup_panels();
+
+  SharedState& st_;
+  Services& svc_;
+  WindowHost host_;
+  AppContext ctx_;
+  QMdiArea* mdi_ = nullptr;
+  std::map<QString, QAction*> menus_;
+  std::map<QString, QMenu*> submenus_;
+  std::array<QLabel*, 11> panels_{};
+  bool exiting_ = false;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// What every window is built with: the shared state, the platform services,
+// the window host and the main frame it places itself in.
+#include "app/shared_state.h"
+#include "platform/core/services.h"
+
+#include <QString>
+
+class QMdiArea;
+class QWidget;
+class WindowHost;
+
+// The main window as the other windows see it: its size in twips and its
+// status panels (numbered 1..11).
+class MainFrame {
+ public:
+  virtual ~MainFrame() = default;
+  virtual double Width() const = 0;
+  virtual double Height() const = 0;
+  virtual double ScaleWidth() const = 0;   // client area, twips
+  virtual double ScaleHeight() const = 0;
+  virtual void SetPanelText(int panel, const QString& text) = 0;
+  virtual QString PanelText(int panel) const = 0;
+  virtual QMdiArea* mdiArea() = 0;
+  virtual QWidget* frameWidget() = 0;
+};
+
+struct AppContext {
+  SharedState& st;
+  Services& svc;
+  WindowHost& host;
+  MainFrame* main = nullptr;
+
+  int dpi() const { return svc.screen().dpi; }
+  // Message box helper: the program's messages carry the exclamation icon.
+  void MsgBox(const QString& text, const QString& title, PromptIcon icon = PromptIcon::Exclamation) const {
+    svc.prompt->MsgBox(text, title, icon);
+  }
+};

@@ -1,0 +1,50 @@
+#pragma once
+// Base of every window and dialog. A window is built by the window host,
+// which then runs its load handling and shows it; unloading runs its unload
+// handling and then closes and deletes it. Editors live in the main window's
+// MDI area; dialogs are top-level windows over the main window.
+#include "platform/app_context.h"
+
+#include <QWidget>
+
+class QCloseEvent;
+
+class RadioWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit RadioWindow(AppContext& ctx);
+  ~RadioWindow() override;
+
+  // Load handling: captions by the language flag, size and place, show data.
+  virtual void Form_Load() {}
+  // Unload handling: close the window's own port, stop its timers, clear its flag.
+  virtual void Form_Unload() {}
+  // The window became the active MDI child (editors only).
+  virtual void Form_Activate() {}
+  // A user's close (title-bar button): false keeps the window open.
+  virtual bool Form_QueryUnload() { return true; }
+  // Editors are MDI children of the main window; dialogs are not.
+  virtual bool isMdiChild() const { return false; }
+
+  // Geometry in twips. For MDI children the position is inside the main
+  // window's client area; for dialogs it is relative to the main window.
+  void setTwipsGeometry(double left, double top, double width, double height);
+  void setTwipsSize(double width, double height);
+  double TwipsWidth() const;
+  double TwipsHeight() const;
+  // Places the window centred in the main window's client area, `rise`
+  // twips above the centre (small dialogs rise 500 twips).
+  void centreInMain(double rise = 0);
+
+  // The widget the host moves and shows: the MDI sub-window or this.
+  QWidget* frame();
+
+  AppContext& ctx;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  friend class WindowHost;
+  bool unloading_ = false;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// A fresh program for each test: its own shared state, recorded prompts,
+// fake ports and hand-fired timers, and a 1024 x 768 screen unless a test
+// says otherwise.
+#include "app/shared_state.h"
+#include "app/ui/MDImain.h"
+#include "support/fake_port.h"
+#include "support/manual_timer.h"
+#include "support/recording_prompt.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class AppFixture : public ::testing::Test {
+ protected:
+  AppFixture() {
+    svc.prompt = &prompt;
+    svc.ports = &ports;
+    svc.timers = &timers;
+    svc.screen = [this] { return screen; };
+    svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+  }
+  ~AppFixture() override {
+    main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  // Builds the main window and runs its start-up.
+  MDImain& start() {
+    main = std::make_unique<MDImain>(st, svc);
+    main->MDImain_MDIForm_Load();
+    return *main;
+  }
+  // Lets deferred deletions of unloaded windows happen.
+  static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+  SharedState st;
+  RecordingPrompt prompt;
+  FakePortFactory ports;
+  ManualTimerFactory timers;
+  ScreenInfo screen{1024, 768, 96};
+  Services svc;
+  std::unique_ptr<MDImain> main;
+};

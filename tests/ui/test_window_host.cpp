@@ -1,0 +1,107 @@
+#include "app_fixture.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+
+// A small editor and dialog that count their load, unload and activation.
+struct Counts {
+  int loads = 0, unloads = 0, activations = 0;
+};
+
+class TestEditor : public RadioWindow {
+ public:
+  explicit TestEditor(AppContext& c) : RadioWindow(c) {}
+  static Counts counts;
+  bool isMdiChild() const override { return true; }
+  void Form_Load() override {
+    ++counts.loads;
+    setTwipsGeometry(0, 0, ctx.main->Width() / 1.48, ctx.main->Height() / 1.3);
+  }
+  void Form_Unload() override { ++counts.unloads; }
+  void Form_Activate() override { ++counts.activations; }
+};
+Counts TestEditor::counts;
+
+class TestEditor2 : public TestEditor {
+ public:
+  using TestEditor::TestEditor;
+};
+
+class TestDialog : public RadioWindow {
+ public:
+  explicit TestDialog(AppContext& c) : RadioWindow(c) {}
+  void Form_Load() override { ++loads; setTwipsSize(4000, 3000); centreInMain(500); }
+  int loads = 0;
+};
+
+}  // namespace
+
+class WindowHostTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    TestEditor::counts = {};
+    start();
+  }
+  WindowHost& host() { return main->host(); }
+};
+
+TEST_F(WindowHostTest, ReopenRebuildsOpenDoesNot) {
+  TestEditor* first = host().reopen<TestEditor>();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(TestEditor::counts.loads, 1);
+  TestEditor* same = host().open<TestEditor>();
+  EXPECT_EQ(same, first);
+  EXPECT_EQ(TestEditor::counts.loads, 1);
+  TestEditor* fresh = host().reopen<TestEditor>();
+  EXPECT_NE(fresh, nullptr);
+  EXPECT_EQ(TestEditor::counts.unloads, 1);
+  EXPECT_EQ(TestEditor::counts.loads, 2);
+  EXPECT_EQ(host().find<TestEditor>(), fresh);
+  settle();
+  EXPECT_EQ(main->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(WindowHostTest, UnloadOfAWindowThatIsNotOpenDoesNothing) {
+  host().unload<TestEditor>();
+  EXPECT_EQ(TestEditor::counts.unloads, 0);
+}
+
+TEST_F(WindowHostTest, ActivationOnlyWhenTheActiveChildChanges) {
+  host().load<TestEditor>();
+  const int afterLoad = TestEditor::counts.activations;
+  EXPECT_GE(afterLoad, 1);
+  // The same child activated again (as after a message box closes): nothing.
+  main->mdiArea()->setActiveSubWindow(main->mdiArea()->subWindowList().front());
+  EXPECT_EQ(TestEditor::counts.activations, afterLoad);
+  host().load<TestEditor2>();
+  const int other = TestEditor::counts.activations;
+  main->mdiArea()->setActiveSubWindow(main->mdiArea()->subWindowList().front());
+  EXPECT_EQ(TestEditor::counts.activations, other + 1);
+}
+
+TEST_F(WindowHostTest, UserCloseRunsTheUnloadHandling) {
+  host().load<TestEditor>();
+  host().find<TestEditor>()->frame()->close();
+  EXPECT_EQ(TestEditor::counts.unloads, 1);
+  EXPECT_FALSE(host().isLoaded<TestEditor>());
+}
+
+TEST_F(WindowHostTest, ExitUnloadsEveryWindow) {
+  host().load<TestEditor>();
+  host().load<TestDialog>();
+  main->MDImain_File_exit_Click();
+  EXPECT_EQ(TestEditor::counts.unloads, 1);
+  EXPECT_FALSE(host().isLoaded<TestDialog>());
+  EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(WindowHostTest, GeometryInTwips) {
+  auto* e = host().load<TestEditor>();
+  EXPECT_NEAR(e->TwipsWidth(), main->Width() / 1.48, 15);
+  EXPECT_NEAR(e->TwipsHeight(), main->Height() / 1.3, 15);
+  auto* d = host().load<TestDialog>();
+  EXPECT_NEAR(d->TwipsWidth(), 4000, 15);
+  EXPECT_NEAR(d->TwipsHeight(), 3000, 15);
+}
