@@ -1,6 +1,7 @@
 #include "image/chann_defaults.h"
 
 #include "app/shared_state.h"
+#include "image/freq_codec.h"
 
 #include <array>
 #include <cstddef>
@@ -8,25 +9,10 @@
 
 namespace {
 
-using Bytes4 = std::array<std::int16_t, 4>;
-
-// A frequency in whole units of 10 Hz as the radio stores it: eight BCD
-// digits, least significant byte first (15182000 -> 00 20 18 15).
-constexpr Bytes4 FreqBcd(std::uint32_t tensOfHz) {
-  Bytes4 out{};
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const std::uint32_t pair = tensOfHz % 100;
-    out[i] = static_cast<std::int16_t>((pair / 10) * 16 + pair % 10);
-    tensOfHz /= 100;
-  }
-  return out;
-}
-static_assert(FreqBcd(15182000) == Bytes4{0x00, 0x20, 0x18, 0x15});
-static_assert(FreqBcd(16242500) == Bytes4{0x00, 0x25, 0x24, 0x16});
-
+// A frequency in whole units of 10 Hz, stored least significant byte first.
 void PutFreq(img::Image& im, int row, int byte, std::uint32_t tensOfHz) {
-  const Bytes4 b = FreqBcd(tensOfHz);
-  for (int i = 0; i < 4; ++i) im(row, byte + i) = b[static_cast<std::size_t>(i)];
+  const auto b = Freq_10hz_to_bcd(tensOfHz);
+  for (int i = 0; i < 4; ++i) im(row, byte + i) = (*b)[static_cast<std::size_t>(3 - i)];
 }
 
 // A tone code, low byte first.

@@ -69,7 +69,9 @@ bool FitsImage(int row, int byte) {
   return row >= 0 && row < img::kRows && byte >= 0 && byte + 3 < img::kCols;
 }
 
-std::optional<std::array<std::uint8_t, 4>> BcdOf10Hz(Int64 units) {
+}  // namespace
+
+std::optional<std::array<std::uint8_t, 4>> Freq_10hz_to_bcd(std::int64_t units) {
   if (units < 0 || units > kMaxStored10Hz) return std::nullopt;
   std::array<std::uint8_t, 4> bytes{};
   for (int i = 3; i >= 0; --i) {
@@ -82,8 +84,6 @@ std::optional<std::array<std::uint8_t, 4>> BcdOf10Hz(Int64 units) {
   return bytes;
 }
 
-}  // namespace
-
 void Freq_to_image(SharedState& st, QString& text, int row, int byte) {
   const auto f = MilliHz(text);
   if (!f) {
@@ -93,7 +93,7 @@ void Freq_to_image(SharedState& st, QString& text, int row, int byte) {
   }
   const Int64 snapped = Snap(*f) / kMilliHzPer10Hz;  // rasters are whole 10 Hz
   text = Normalise(Plain10Hz(snapped));
-  const auto bytes = BcdOf10Hz(snapped);
+  const auto bytes = Freq_10hz_to_bcd(snapped);
   if (!bytes || !FitsImage(row, byte)) return;
   for (int i = 0; i < 4; ++i) st.Image(row, byte + i) = (*bytes)[static_cast<std::size_t>(3 - i)];
 }
@@ -101,7 +101,7 @@ void Freq_to_image(SharedState& st, QString& text, int row, int byte) {
 std::optional<std::array<std::uint8_t, 4>> Freq_to_bcd(const QString& text) {
   const auto f = MilliHz(text);
   if (!f) return std::nullopt;
-  return BcdOf10Hz(FloorDiv(*f, kMilliHzPer10Hz));
+  return Freq_10hz_to_bcd(FloorDiv(*f, kMilliHzPer10Hz));
 }
 
 QString Bcd_to_freq(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {

@@ -23,6 +23,10 @@ void Freq_to_image(SharedState& st, QString& text, int row, int byte);
 // frequency does not fit the form (0 to 999.99999 MHz).
 std::optional<std::array<std::uint8_t, 4>> Freq_to_bcd(const QString& text);
 
+// The four BCD bytes of a frequency in whole 10 Hz units, most significant
+// first (15182000 gives 15 18 20 00). Nothing below 0 or from 1000 MHz up.
+std::optional<std::array<std::uint8_t, 4>> Freq_10hz_to_bcd(std::int64_t units);
+
 // The display text of a stored frequency; b0 is the first (least significant)
 // image byte. 100 MHz and up: nine characters ("151.82000"); below: eight
 // ("44.86250"). Nibbles above 9 count with their face value.

@@ -1,6 +1,9 @@
 #include "app/ui/MDImain.h"
 
 #include "app/main_captions.h"
+#include "app/ui/Form_type.h"
+#include "image/band_table.h"
+#include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
 #include "link/port_open.h"
@@ -192,11 +195,15 @@ void MDImain::MDImain_MDIForm_Load() {
   Port_scan();
 
   // 9. Band table and limits; panels 7 and 8.
+  Band_startup(st_);
+  SetPanelText(7, Band_panel7_text(st_));
+  SetPanelText(8, Band_panel8_text(st_));
 
   // 10. Number of channels.
   st_.Chann_total = 200;
 
   // 11. Tone lists.
+  Tone_table_init(st_);
 
   // 12. Option positions.
   Opt_offsets_init();
@@ -236,7 +243,7 @@ void MDImain::MDImain_File_Open_Click() {}
 void MDImain::MDImain_File_save_Click() {}
 void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
-void MDImain::MDImain_Band_Range_Click() {}
+void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
 void MDImain::MDImain_Channel_edit_Click() {}
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
@@ -264,6 +271,7 @@ void MDImain::Exit_program() {
   exiting_ = true;
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
+  host_.unload<Form_type>();
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
   if (MSC->isOpen()) MSC->close();
   Timer1->stop();

@@ -16,7 +16,8 @@ TEST_F(MainWindow, StartUpCaptionsTitleAndPanels) {
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )"));
   EXPECT_EQ(st.Lang_chn, 0);
   EXPECT_EQ(st.Chann_total, 200);
-  const char* panels[] = {"State", nullptr, "COM1", "Version", "V22.8.23", "Band", nullptr, nullptr, "", "", ""};
+  const char* panels[] = {"State", "", "COM1", "Version", "V22.8.23", "Band",
+                          "VHF0: 130 -   179MHZ", "UHF0: 400 -   520MHZ", "", "", ""};
   for (int i = 0; i < 11; ++i) {
     if (panels[i]) {
       EXPECT_EQ(m.PanelText(i + 1).toStdString(), panels[i]) << "panel " << i + 1;
