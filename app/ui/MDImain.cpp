@@ -2,7 +2,12 @@
 
 #include "app/lang_texts.h"
 #include "app/main_captions.h"
+#include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
+#include "image/band_table.h"
+#include "image/tone_table.h"
+#include "image/factory_startup.h"
+#include "image/opt_positions.h"
 #include "link/port_open.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -193,13 +198,18 @@ void MDImain::MDImain_MDIForm_Load() {
   Port_scan();
 
   // 9. Band table and limits; panels 7 and 8.
+  Band_startup(st_);
+  SetPanelText(7, Band_panel7_text(st_));
+  SetPanelText(8, Band_panel8_text(st_));
 
   // 10. Number of channels.
   st_.Chann_total = 200;
 
   // 11. Tone lists.
+  Tone_table_init(st_);
 
   // 12. Option positions.
+  Opt_offsets_init();
 
   // 13. Identification of an attached radio.
   if (MSC->isOpen()) {
@@ -208,14 +218,10 @@ void MDImain::MDImain_MDIForm_Load() {
   }
 
   // 14. The alignment editor's second band is 400..520 MHz.
-  st_.Band220Selected = 0;
-
-  // 15. Alignment defaults.
-
-  // 16. Image fill.
-  st_.Image.fillRows(0, img::kFillLastRow, img::kEmpty);
-
-  // 17. Factory defaults.
+  // 15. Alignment defaults, copied into the alignment table.
+  // 16. Image fill: rows 0..495 := 0xFF.
+  // 17. Factory defaults: options with VFOs and FM labels, DTMF, channels, weather channels.
+  Factory_startup(st_, svc_.clock);
 
   // 18. Window-loaded flags.
   st_.Flag_frm_option = st_.Flag_frm_dtmf = st_.Flag_frm_chann = st_.Flag_setup = 0;
@@ -240,7 +246,7 @@ void MDImain::MDImain_File_Open_Click() {}
 void MDImain::MDImain_File_save_Click() {}
 void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
-void MDImain::MDImain_Band_Range_Click() {}
+void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
 void MDImain::MDImain_Channel_edit_Click() {}
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
@@ -300,9 +306,10 @@ void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
 void MDImain::Exit_program() {
   if (exiting_) return;
   exiting_ = true;
-  host_.unload<frmAbout>();
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
+  host_.unload<Form_type>();
+  host_.unload<frmAbout>();
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
   if (MSC->isOpen()) MSC->close();
   Timer1->stop();

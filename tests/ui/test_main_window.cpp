@@ -1,4 +1,5 @@
 #include "app/main_captions.h"
+#include "image/factory_startup.h"
 #include "app_fixture.h"
 
 #include <QAction>
@@ -15,7 +16,8 @@ TEST_F(MainWindow, StartUpCaptionsTitleAndPanels) {
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )"));
   EXPECT_EQ(st.Lang_chn, 0);
   EXPECT_EQ(st.Chann_total, 200);
-  const char* panels[] = {"State", nullptr, "COM1", "Version", "V22.8.23", "Band", nullptr, nullptr, "", "", ""};
+  const char* panels[] = {"State", "", "COM1", "Version", "V22.8.23", "Band",
+                          "VHF0: 130 -   179MHZ", "UHF0: 400 -   520MHZ", "", "", ""};
   for (int i = 0; i < 11; ++i) {
     if (panels[i]) {
       EXPECT_EQ(m.PanelText(i + 1).toStdString(), panels[i]) << "panel " << i + 1;
@@ -155,4 +157,15 @@ TEST_F(MainWindow, ToolbarKeysAreExactAndCaseSensitive) {
   }
   m.MDImain_Toolbar1_ButtonClick(QStringLiteral("exit"));
   EXPECT_FALSE(m.isVisible());
+}
+
+TEST_F(MainWindow, StartUpWritesTheFactoryImage) {
+  start();
+  SharedState expected;
+  Factory_startup(expected, svc.clock);
+  EXPECT_TRUE(st.Image == expected.Image);
+  for (int r = 0; r < 16; ++r)
+    for (int c = 0; c < 16; ++c) EXPECT_EQ(st.AdjTable[r][c], st.AdjDefaults[r][c]);
+  EXPECT_EQ(st.Image(480, 0), 0xFF);
+  EXPECT_EQ(st.Image(495, 15), 0xFF);
 }
