@@ -1,3 +1,4 @@
+#include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
 #include "app_fixture.h"
 
@@ -144,9 +145,13 @@ TEST_F(LanguageSwitch, WindowsOutsideTheListKeepTheirCaptions) {
   m.MDImain_about_Click();
   frmAbout* about = m.host().find<frmAbout>();
   ASSERT_TRUE(about);
+  m.MDImain_Band_Range_Click();
+  Form_type* model = m.host().find<Form_type>();
+  ASSERT_TRUE(model);
   m.MDImain_Language_chn_Click();
   settle();
   EXPECT_EQ(m.host().find<frmAbout>(), about);
+  EXPECT_EQ(m.host().find<Form_type>(), model);
   EXPECT_EQ(about->cmdOk->text(), QStringLiteral("Confirm"));
   about->frmAbout_cmdOk_Click();
   settle();
