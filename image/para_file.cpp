@@ -1,0 +1,210 @@
+#include "image/para_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+
+namespace {
+
+constexpr qsizetype kFieldShown = 24;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Walks a file text value by value, counting lines (CR LF, LF and a lone CR
+// each end one line).
+class Scanner {
+ public:
+  explicit Scanner(QByteArrayView text) : t_(text) {}
+  bool atEnd() const { return i_ >= t_.size(); }
+  char peek() const { return t_[i_]; }
+  int line() const { return line_; }
+  void skipBlanks() {
+    while (!atEnd() && IsBlank(peek())) ++i_;
+  }
+  void skipBlanksAndLineEnds() {
+    while (!atEnd()) {
+      const char c = peek();
+      if (IsBlank(c)) {
+        ++i_;
+      } else if (c == '\r') {
+        ++i_;
+        if (!atEnd() && peek() == '\n') ++i_;
+        ++line_;
+      } else if (c == '\n') {
+        ++i_;
+        ++line_;
+      } else {
+        break;
+      }
+    }
+  }
+  void skip() { ++i_; }
+  // The field that starts here: up to a blank, a comma, a line end or the end.
+  QByteArrayView field() {
+    const qsizetype start = i_;
+    while (!atEnd() && !IsBlank(peek()) && peek() != ',' && !IsLineEnd(peek())) ++i_;
+    return t_.sliced(start, i_ - start);
+  }
+
+ private:
+  QByteArrayView t_;
+  qsizetype i_ = 0;
+  int line_ = 1;
+};
+
+ParaFileResult Fault(ParaFileError e, int line, int values, QByteArrayView field = {}) {
+  ParaFileResult r;
+  r.error = e;
+  r.line = line;
+  r.values = values;
+  r.field = field.first(std::min(field.size(), kFieldShown)).toByteArray();
+  return r;
+}
+
+// A whole decimal number 0..255: digits only (leading zeros allowed).
+ParaFileError FieldValue(QByteArrayView f, std::int16_t& value) {
+  int v = 0;
+  for (char c : f) {
+    if (c < '0' || c > '9') return ParaFileError::NotANumber;
+    // Once above 255 the value stays above it; the other digits are still checked.
+    if (v <= 255) v = v * 10 + (c - '0');
+  }
+  if (v > 255) return ParaFileError::OutOfRange;
+  value = static_cast<std::int16_t>(v);
+  return ParaFileError::None;
+}
+
+// A field as a user can read it in a message: printable ASCII kept, the rest as "?".
+QString Shown(const QByteArray& field) {
+  QString s;
+  for (char c : field) s += (c >= 0x20 && c < 0x7F) ? QChar(QLatin1Char(c)) : QChar(u'?');
+  return s;
+}
+
+}  // namespace
+
+QByteArray Para_file_text(const img::Image& image) {
+  QByteArray out;
+  out.reserve(kParaFileRows * (img::kCols * 5 + 2));
+  for (int r = 0; r < kParaFileRows; ++r) {
+    for (int c = 0; c < img::kCols; ++c) {
+      char buf[8];
+      const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<int>(image(r, c)));
+      out += ' ';
+      out.append(buf, res.ptr - buf);
+      out += ' ';
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+ParaFileResult Para_file_read(QByteArrayView text, img::Image& image) {
+  std::array<std::int16_t, kParaFileValues> values{};
+  Scanner s(text);
+  for (int k = 0; k < kParaFileValues; ++k) {
+    s.skipBlanksAndLineEnds();
+    if (s.atEnd()) return Fault(ParaFileError::TooFewValues, 0, k);
+    if (s.peek() == ',') return Fault(ParaFileError::EmptyField, s.line(), k);
+    const int line = s.line();
+    const QByteArrayView f = s.field();
+    const ParaFileError e = FieldValue(f, values[static_cast<std::size_t>(k)]);
+    if (e != ParaFileError::None) return Fault(e, line, k, f);
+    // One comma may follow a value, with blanks around it; a value must follow it on the same line.
+    s.skipBlanks();
+    if (!s.atEnd() && s.peek() == ',') {
+      s.skip();
+      s.skipBlanks();
+      if (s.atEnd() || s.peek() == ',' || IsLineEnd(s.peek())) return Fault(ParaFileError::EmptyField, s.line(), k + 1);
+    }
+  }
+  // Only blanks and line ends may follow the last value.
+  s.skipBlanksAndLineEnds();
+  if (!s.atEnd()) {
+    const int line = s.line();
+    if (s.peek() == ',') return Fault(ParaFileError::EmptyField, line, kParaFileValues);
+    return Fault(ParaFileError::TooManyValues, line, kParaFileValues, s.field());
+  }
+  for (int r = 0; r < kParaFileRows; ++r)
+    for (int c = 0; c < img::kCols; ++c) image(r, c) = values[static_cast<std::size_t>(r * img::kCols + c)];
+  return {};
+}
+
+ParaFileResult Para_file_load(const QString& path, img::Image& image) {
+  const QFileInfo info(path);
+  if (!info.exists()) return Fault(ParaFileError::Missing, 0, 0);
+  // Directories, pipes and devices are no parameter files (a pipe could block for ever).
+  if (!info.isFile()) return Fault(ParaFileError::CannotOpen, 0, 0);
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return Fault(ParaFileError::CannotOpen, 0, 0);
+  if (f.size() > kParaFileMaxBytes) return Fault(ParaFileError::TooLarge, 0, 0);
+  const QByteArray text = f.read(kParaFileMaxBytes + 1);
+  if (f.error() != QFileDevice::NoError) return Fault(ParaFileError::CannotOpen, 0, 0);
+  if (text.size() > kParaFileMaxBytes) return Fault(ParaFileError::TooLarge, 0, 0);
+  return Para_file_read(text, image);
+}
+
+bool Para_file_save(const QString& path, const img::Image& image, QString* error) {
+  QSaveFile f(path);
+  f.setDirectWriteFallback(false);
+  const QByteArray text = Para_file_text(image);
+  const bool ok = f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit();
+  if (!ok) {
+    if (error) *error = f.errorString();
+    f.cancelWriting();
+  }
+  return ok;
+}
+
+QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
+  QString detail;
+  const QString line = QString::number(r.line);
+  const QString field = Shown(r.field);
+  const QString total = QString::number(kParaFileValues);
+  switch (r.error) {
+    case ParaFileError::None:
+      return QString();
+    case ParaFileError::Missing:
+      detail = chinese ? QStringLiteral("文件不存在。") : QStringLiteral("The file does not exist.");
+      break;
+    case ParaFileError::CannotOpen:
+      detail = chinese ? QStringLiteral("文件无法打开。") : QStringLiteral("The file cannot be opened.");
+      break;
+    case ParaFileError::TooLarge:
+      detail = chinese ? QStringLiteral("文件太大，不是参数文件。") : QStringLiteral("The file is too large to be a parameter file.");
+      break;
+    case ParaFileError::TooFewValues:
+      detail = chinese ? QStringLiteral("文件只有 %1 个数值，应有 %2 个。").arg(r.values).arg(total)
+                       : QStringLiteral("The file holds only %1 of the %2 values.").arg(r.values).arg(total);
+      break;
+    case ParaFileError::NotANumber:
+    case ParaFileError::OutOfRange:
+      detail = chinese ? QStringLiteral("第 %1 行：“%2”不是 0 至 255 的整数。").arg(line, field)
+                       : QStringLiteral("Line %1: \"%2\" is not a whole number from 0 to 255.").arg(line, field);
+      break;
+    case ParaFileError::EmptyField:
+      detail = chinese ? QStringLiteral("第 %1 行：逗号旁缺少数值。").arg(line)
+                       : QStringLiteral("Line %1: a value is missing next to a comma.").arg(line);
+      break;
+    case ParaFileError::TooManyValues:
+      detail = chinese ? QStringLiteral("第 %1 行：文件的数值多于 %2 个。").arg(line, total)
+                       : QStringLiteral("Line %1: the file holds more than %2 values.").arg(line, total);
+      break;
+  }
+  return (chinese ? QStringLiteral("参数文件读取失败 ！") : QStringLiteral("The parameter file could not be read.")) +
+         QLatin1Char('\n') + detail;
+}
+
+ParaNameCheck Para_file_name_check(const QString& name) {
+  for (QChar c : name)
+    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return ParaNameCheck::InvalidChar;
+  const QString suffix = name.right(4);
+  if (suffix != QLatin1String(".dat") && suffix != QLatin1String(".DAT")) return ParaNameCheck::WrongSuffix;
+  return ParaNameCheck::Ok;
+}

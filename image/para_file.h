@@ -1,0 +1,68 @@
+#pragma once
+// The .dat parameter file: image rows 0..480 as plain decimal text.
+//
+// Writing: 481 lines, one per image row; each of the 16 values of a row is
+// written as a blank, the value and a blank, so a line begins with a blank,
+// values are two blanks apart and the line ends with a blank and CR LF.
+//
+// Reading takes the 481 x 16 values in order, row by row. Blanks (spaces,
+// tabs) and line ends before a value are skipped and line boundaries carry no
+// meaning; a value ends at a blank, a comma or a line end. A file is taken
+// only as a whole: every value must be a whole decimal number 0..255, there
+// must be exactly 7696 of them, and no field may be empty. Until all of them
+// have been checked the image is not touched, so a bad file changes nothing.
+// Rows 481..495 of the image are neither written nor read.
+#include "image/image.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+constexpr int kParaFileRows = img::kFileLastRow + 1;           // 481
+constexpr int kParaFileValues = kParaFileRows * img::kCols;    // 7696
+// A file larger than this is no parameter file (a written one is about 40 kB).
+constexpr qint64 kParaFileMaxBytes = 4 * 1024 * 1024;
+
+enum class ParaFileError {
+  None,
+  Missing,        // no file at the path
+  CannotOpen,     // exists but cannot be opened or read (a directory, no permission, I/O error)
+  TooLarge,       // larger than kParaFileMaxBytes
+  TooFewValues,   // the text ends before value 7696
+  NotANumber,     // a field that is not a whole decimal number
+  OutOfRange,     // a whole number above 255
+  EmptyField,     // nothing between two commas, or a comma before a line end or the end
+  TooManyValues,  // more than 7696 values
+};
+
+struct ParaFileResult {
+  ParaFileError error = ParaFileError::None;
+  int line = 0;        // 1-based line of the fault in the text (0: not about one line)
+  int values = 0;      // values read before the fault (TooFewValues: all there are)
+  QByteArray field;    // the offending field, at most 24 bytes of it
+  bool ok() const { return error == ParaFileError::None; }
+};
+
+// The file text of image rows 0..480.
+QByteArray Para_file_text(const img::Image& image);
+
+// Reads a file text into image rows 0..480, all or nothing.
+ParaFileResult Para_file_read(QByteArrayView text, img::Image& image);
+
+// Reads the file at `path` into image rows 0..480, all or nothing.
+ParaFileResult Para_file_load(const QString& path, img::Image& image);
+
+// Creates or replaces the file at `path` with the text of rows 0..480. The
+// text goes to a temporary file beside the target, which replaces the target
+// only once everything was written; on failure the old file stays as it was.
+// `error` (if given) receives the platform's reason.
+bool Para_file_save(const QString& path, const img::Image& image, QString* error = nullptr);
+
+// The user's message for a failed load, in Chinese or English.
+QString Para_file_error_text(const ParaFileResult& result, bool chinese);
+
+// Checks a file name as the dialogs' Confirm does, after trimming the blanks
+// around it: first for the refused characters * $ \ / #, then for the exact
+// suffix ".dat" or ".DAT".
+enum class ParaNameCheck { Ok, InvalidChar, WrongSuffix };
+ParaNameCheck Para_file_name_check(const QString& trimmedName);
