@@ -91,10 +91,10 @@ double Val(const QString& text) {
   }
   if (!s.empty() && s.back() == '.') s.pop_back();
   double v = 0.0;
-  const char* first = s.data();
-  if (*first == '-') ++first;  // from_chars takes no leading '+' and we add the sign ourselves
-  auto res = std::from_chars(first, s.data() + s.size(), v);
-  if (res.ec != std::errc()) v = OutOfRange(std::string_view(first, static_cast<std::size_t>(s.data() + s.size() - first)));
+  // from_chars takes no sign here: we add it ourselves.
+  const std::string_view number = std::string_view(s).substr(s[0] == '-' ? 1 : 0);
+  const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+  if (res.ec != std::errc()) v = OutOfRange(number);
   return s[0] == '-' ? -v : v;
 }
 
