@@ -9,6 +9,8 @@
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
 #include "link/port_open.h"
+#include "link/ui/Form_Comm_Read.h"
+#include "link/ui/Form_Comm_Write.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
 
@@ -250,8 +252,8 @@ void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
 void MDImain::MDImain_Channel_edit_Click() {}
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
-void MDImain::MDImain_Prog_read_Click() {}
-void MDImain::MDImain_Prog_write_Click() {}
+void MDImain::MDImain_Prog_read_Click() { host_.reopen<Form_Comm_Read>(); }
+void MDImain::MDImain_Prog_write_Click() { host_.reopen<Form_Comm_Write>(); }
 void MDImain::MDImain_Adj_Edit_Click() {}
 void MDImain::MDImain_PC_PassWord_Click() {}
 void MDImain::MDImain_proc_setup_Click() {}
@@ -288,7 +290,10 @@ struct LanguageReload {
 void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
-  static constexpr std::array<LanguageReload, 0> kWindows{};
+  static constexpr std::array kWindows{
+      LanguageReload{&SharedState::Flag_comm_read, &Reopen<Form_Comm_Read>},
+      LanguageReload{&SharedState::Flag_comm_write, &Reopen<Form_Comm_Write>},
+  };
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);
 }

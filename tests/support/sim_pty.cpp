@@ -36,6 +36,10 @@ SimPty::SimPty(RadioSim& sim) : sim_(sim) {
   timer_->setSingleShot(true);
   timer_->setTimerType(Qt::PreciseTimer);
   connect(timer_, &QTimer::timeout, this, [this] { pump(); });
+  inTimer_ = new QTimer(this);
+  inTimer_->setSingleShot(true);
+  inTimer_->setTimerType(Qt::PreciseTimer);
+  connect(inTimer_, &QTimer::timeout, this, [this] { deliver(); });
 
   sim_.transmit = [this](const SimTransmission& tr) { send(tr); };
   sim_.hangUp = [this] { hangUpNow(); };
@@ -51,7 +55,9 @@ SimPty::~SimPty() {
 void SimPty::hangUpNow() {
   if (notifier_) notifier_->setEnabled(false);
   if (timer_) timer_->stop();
+  if (inTimer_) inTimer_->stop();
   out_.clear();
+  in_.clear();
   if (master_ >= 0) ::close(master_);
   master_ = -1;
 }
@@ -61,39 +67,81 @@ void SimPty::onReadable() {
   for (;;) {
     if (master_ < 0) return;
     const ssize_t n = ::read(master_, buf, sizeof buf);
-    if (n <= 0) return;  // nothing more now (EAGAIN), or the slave side is gone
-    for (ssize_t i = 0; i < n; ++i) sim_.receive(buf[i]);
+    if (n <= 0) break;  // nothing more now (EAGAIN), or the slave side is gone
+    for (ssize_t i = 0; i < n; ++i) {
+      if (!pacePcBytes) {
+        sim_.receive(buf[i]);
+        if (master_ < 0) return;
+        continue;
+      }
+      inFreeAtNs_ = std::max(inFreeAtNs_, nowNs()) + kByteNs;
+      in_.emplace_back(inFreeAtNs_, buf[i]);
+    }
   }
+  deliver();
+}
+
+void SimPty::deliver() {
+  // The program's bytes reach the radio once they have crossed the line.
+  while (!in_.empty() && in_.front().first <= nowNs() + kDueSlackNs) {
+    const std::uint8_t b = in_.front().second;
+    in_.pop_front();
+    sim_.receive(b);
+    if (master_ < 0) return;
+  }
+  if (!in_.empty()) wake(inTimer_, in_.front().first);
+}
+
+void SimPty::wake(QTimer* timer, qint64 dueNs) {
+  timer->start(static_cast<int>(std::max<qint64>(0, (dueNs - nowNs() + 500'000) / 1'000'000)));
 }
 
 void SimPty::send(const SimTransmission& t) {
-  const qint64 start = std::max(clock_.elapsed() + replyDelayMs, lineFreeAt_);
-  for (SimArrival& a : Sim_arrivals(t, paced, pieceGapMs)) {
-    lineFreeAt_ = start + a.offsetMs;
-    out_.push_back({lineFreeAt_, std::move(a.bytes)});
+  const qint64 start = std::max(nowNs() + replyDelayMs * 1'000'000LL, lineFreeAtNs_);
+  // The pieces of the reply; paced, each byte also takes its time on the line
+  // and leaves as soon as it has crossed it.
+  std::int64_t sent = 0;
+  for (SimArrival& a : Sim_arrivals(t, false, pieceGapMs)) {
+    const qint64 pieceAt = start + a.offsetMs * 1'000'000LL;
+    if (!paced) {
+      lineFreeAtNs_ = pieceAt;
+      out_.push_back({pieceAt, std::move(a.bytes), true});
+      continue;
+    }
+    bool first = true;
+    for (std::uint8_t b : a.bytes) {
+      lineFreeAtNs_ = pieceAt + ++sent * kByteNs;
+      out_.push_back({lineFreeAtNs_, {b}, first});
+      first = false;
+    }
   }
   pump();
 }
 
 void SimPty::pump() {
-  // Everything due goes out now, each arrival in its own write; then wait for
-  // the next one.
-  while (!out_.empty() && out_.front().atMs <= clock_.elapsed()) {
-    const Due d = std::move(out_.front());
+  // Everything due goes out now: a reply or a piece in its own write, with
+  // the bytes of it that have crossed the line so far.
+  const auto due = [this] { return !out_.empty() && out_.front().atNs <= nowNs() + kDueSlackNs; };
+  while (due()) {
+    std::vector<std::uint8_t> bytes = std::move(out_.front().bytes);
     out_.pop_front();
+    while (due() && !out_.front().arrival) {
+      bytes.insert(bytes.end(), out_.front().bytes.begin(), out_.front().bytes.end());
+      out_.pop_front();
+    }
     if (master_ >= 0) {
       std::size_t done = 0;
-      while (done < d.bytes.size()) {
-        const ssize_t n = ::write(master_, d.bytes.data() + done, d.bytes.size() - done);
+      while (done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);
       }
     }
     // Separate arrivals reach the program separately.
-    if (!out_.empty() && out_.front().atMs <= clock_.elapsed()) {
+    if (due()) {
       timer_->start(1);
       return;
     }
   }
-  if (!out_.empty()) timer_->start(static_cast<int>(std::max<qint64>(0, out_.front().atMs - clock_.elapsed())));
+  if (!out_.empty()) wake(timer_, out_.front().atNs);
 }

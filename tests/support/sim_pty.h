@@ -26,18 +26,30 @@ class SimPty : public QObject {
   // Hangs the line up: the master end closes.
   void hangUpNow();
 
-  int replyDelayMs = 0;  // from the byte that completes a request to the reply
-  bool paced = false;    // replies leave at 9600 baud
-  int pieceGapMs = 5;    // between the pieces of a split reply
+  int replyDelayMs = 0;      // from the byte that completes a request to the reply
+  bool paced = false;        // replies leave at 9600 baud
+  bool pacePcBytes = false;  // the program's bytes, too, reach the radio at 9600 baud
+  int pieceGapMs = 5;        // between the pieces of a split reply
 
  private:
   void onReadable();
   void send(const SimTransmission& t);
   void pump();
+  void deliver();
+  qint64 nowNs() const { return clock_.nsecsElapsed(); }
+  // Starts `timer` for the next due time, rounded to the nearest millisecond.
+  void wake(QTimer* timer, qint64 dueNs);
+
+  // One byte takes 10 bits at 9600 baud.
+  static constexpr qint64 kByteNs = 1'041'667;
+  // A due time counts as reached within half a millisecond (timers tick in
+  // whole milliseconds).
+  static constexpr qint64 kDueSlackNs = 500'000;
 
   struct Due {
-    qint64 atMs;
+    qint64 atNs;
     std::vector<std::uint8_t> bytes;
+    bool arrival;  // starts a separate arrival (a reply or a piece of one)
   };
   RadioSim& sim_;
   int master_ = -1;
@@ -47,5 +59,9 @@ class SimPty : public QObject {
   QTimer* timer_ = nullptr;
   QElapsedTimer clock_;
   std::deque<Due> out_;
-  qint64 lineFreeAt_ = 0;
+  qint64 lineFreeAtNs_ = 0;
+  // The program's bytes on their way to the radio (pacePcBytes).
+  QTimer* inTimer_ = nullptr;
+  std::deque<std::pair<qint64, std::uint8_t>> in_;
+  qint64 inFreeAtNs_ = 0;
 };
