@@ -8,6 +8,7 @@
 #include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
+#include "link/hand_code.h"
 #include "link/port_open.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
@@ -171,6 +172,7 @@ void MDImain::MDImain_MDIForm_Load() {
   st_.Title_chn = QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )");
 
   // 2. Programming-mode entry sequence.
+  Hand_code_init(st_);
 
   // 3. English; the language texts.
   st_.Lang_chn = 0;
