@@ -4,8 +4,7 @@
 #include "app/shared_state.h"
 #include "link/read_all.h"
 #include "support/image_diff.h"
-#include "support/link_bench.h"
-#include "support/transfer_log.h"
+#include "support/transfer_bench.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +12,12 @@
 
 namespace {
 
-struct ReadBench {
-  ReadBench() {
+struct ReadBench : TransferBench<ReadAll> {
+  ReadBench() : TransferBench(link_profiles::kReadAll) {
     for (std::size_t i = 0; i < b.sim.memory.size(); ++i)
       b.sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
     b.st.Image.clear(0x3C);  // what the image held before: nothing of it may change on a failure
     before = b.st.Image;
-  }
-  // Starts the read and runs until it has ended, report included.
-  bool run(long limitMs = 60000) {
-    EXPECT_EQ(b.engine->Start(kind), LinkStart::Started);
-    return b.clock.runUntil([&] { return !b.engine->Busy(); }, limitMs);
   }
   img::Image radioImage() const {
     img::Image want = before;
@@ -31,11 +25,6 @@ struct ReadBench {
       for (int c = 0; c < img::kCols; ++c) want(r, c) = b.sim.memory[static_cast<std::size_t>(r * 16 + c)];
     return want;
   }
-
-  LinkBench b{link_profiles::kReadAll};
-  TransferLog view{b.clock};
-  ReadAll kind{view};
-  img::Image before;
 };
 
 }  // namespace

@@ -5,8 +5,7 @@
 #include "image/factory_startup.h"
 #include "link/write_all.h"
 #include "support/image_diff.h"
-#include "support/link_bench.h"
-#include "support/transfer_log.h"
+#include "support/transfer_bench.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct WriteBench {
-  WriteBench() {
+struct WriteBench : TransferBench<WriteAll> {
+  WriteBench() : TransferBench(link_profiles::kWriteAll) {
     // Rows of varied bytes; channels 1..199 empty or not by their first byte.
     for (int r = 0; r < img::kRows; ++r)
       for (int c = 0; c < img::kCols; ++c) b.st.Image(r, c) = static_cast<std::int16_t>((r * 31 + c * 5) & 0xFF);
@@ -27,31 +26,9 @@ struct WriteBench {
       if (b.st.Image(r, 0) == img::kEmpty) b.st.Image.fillRows(r, r, img::kEmpty);
     before = b.st.Image;
   }
-  bool run(long limitMs = 60000) {
-    EXPECT_EQ(b.engine->Start(kind), LinkStart::Started);
-    return b.clock.runUntil([&] { return !b.engine->Busy(); }, limitMs);
-  }
-  // What the radio must have been sent after the handshake: one frame per
-  // row 0..448, built here from the layout, independently of the program.
-  Bytes expectedFrames(int lastRow = 448) const {
-    Bytes out;
-    for (int r = 0; r <= lastRow; ++r) {
-      const bool empty = r >= 1 && r <= 199 && before(r, 0) == 0xFF;
-      out.insert(out.end(), {0x58, static_cast<std::uint8_t>(r / 16), static_cast<std::uint8_t>((r % 16) * 16),
-                             static_cast<std::uint8_t>(empty ? 0x01 : 0x10)});
-      for (int c = 0; c < (empty ? 1 : 16); ++c) out.push_back(static_cast<std::uint8_t>(before(r, c)));
-    }
-    return out;
-  }
-  Bytes afterHandshake() const {
-    // entry (7), 0x02, 0x06
-    return Bytes(b.sim.received.begin() + 9, b.sim.received.end());
-  }
-
-  LinkBench b{link_profiles::kWriteAll};
-  TransferLog view{b.clock};
-  WriteAll kind{view};
-  img::Image before;
+  Bytes expectedFrames(int lastRow = 448) const { return Write_frames_expected(before, lastRow); }
+  // What the radio got after the handshake: entry (7), 0x02, 0x06.
+  Bytes afterHandshake() const { return Bytes(b.sim.received.begin() + 9, b.sim.received.end()); }
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/core/twips.h"
 #include "radio_pty_fixture.h"
 #include "support/image_diff.h"
+#include "support/transfer_bench.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,25 +24,13 @@ using Bytes = std::vector<std::uint8_t>;
 
 enum class Which { Read, Write };
 
+constexpr int kFakePort = 3;
 const QString kConnecting = QStringLiteral("Connecting with transceiver. ");
 const QString kFail = QStringLiteral("Fail connect with transceiver.");
 const QString kReadDone = QStringLiteral("Complete reading the data from transceiver.");
 const QString kWriteDone = QStringLiteral("Complete writing parameters to the transceiver.");
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 const QString kBusyClose = QStringLiteral("Read-write operating，don't close the window. ,");
-
-// The frames a write must send after the handshake for this image: rows
-// 0..448, an empty channel record of rows 1..199 as one byte.
-Bytes WriteFrames(const img::Image& im, int lastRow = 448) {
-  Bytes out;
-  for (int r = 0; r <= lastRow; ++r) {
-    const bool empty = r >= 1 && r <= 199 && im(r, 0) == 0xFF;
-    out.insert(out.end(), {0x58, static_cast<std::uint8_t>(r / 16), static_cast<std::uint8_t>((r % 16) * 16),
-                           static_cast<std::uint8_t>(empty ? 0x01 : 0x10)});
-    for (int c = 0; c < (empty ? 1 : 16); ++c) out.push_back(static_cast<std::uint8_t>(im(r, c)));
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -233,7 +222,7 @@ TEST_F(ReadWriteDialogs, FullWrite) {
 
   ASSERT_TRUE(waitFor([&] { return shown(kWriteDone); }, 30000));
   EXPECT_EQ(prompt.calls.back().title, QStringLiteral("Operate Prompt"));
-  EXPECT_EQ(afterHandshake(), WriteFrames(sent));
+  EXPECT_EQ(afterHandshake(), Write_frames_expected(sent));
   for (int r = 0; r <= 448; ++r) {
     const bool empty = r >= 1 && r <= 199 && sent(r, 0) == 0xFF;
     for (int c = 0; c < 16; ++c)
@@ -367,7 +356,10 @@ TEST_F(ReadWriteDialogs, ReloadEndsTheExchange) {
     EXPECT_EQ(c.which == Which::Read ? st.Flag_comm_read : st.Flag_comm_write, -1) << c.name;
     EXPECT_EQ(ImageDiff(st.Image, before), "") << c.name;
 
-    // The new dialog starts at once: the old port is closed.
+    // The new dialog starts: the old port is closed. (The radio's answers to
+    // what the old exchange sent last are let in first; the new port's open
+    // discards them.)
+    pause(50);
     const std::size_t entries = static_cast<std::size_t>(sim.entries);
     startButton(next, c.which)->click();
     EXPECT_EQ(next->Label_tr_count->text(), st.Lang_chn ? QStringLiteral("正在与对讲机联络 ！") : kConnecting) << c.name;
@@ -400,4 +392,56 @@ TEST_F(ReadWriteDialogs, ExitDuringAnExchange) {
   EXPECT_EQ(static_cast<int>(sim.readRequests.size()), requests);
   EXPECT_TRUE(prompt.calls.empty());
   EXPECT_EQ(ImageDiff(st.Image, before), "");
+}
+
+// Hand-fired timers, no radio: after the watchdog has expired the failure
+// report is still pending, and the dialog refuses Read, Write and Cancel
+// until it has come.
+class TransferDialogTimers : public AppFixture {};
+
+TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
+  ports.present = {kFakePort};
+  start();
+  st.Comm_port = kFakePort;
+  for (Which which : {Which::Read, Which::Write}) {
+    prompt.calls.clear();
+    TransferDialog* d = nullptr;
+    if (which == Which::Read) {
+      main->MDImain_Prog_read_Click();
+      d = main->host().find<Form_Comm_Read>();
+    } else {
+      main->MDImain_Prog_write_Click();
+      d = main->host().find<Form_Comm_Write>();
+    }
+    ASSERT_TRUE(d);
+    auto& sender = static_cast<ManualTimer&>(*d->Timer1);
+    auto& watchdog = static_cast<ManualTimer&>(*d->Timer2);
+    auto& failure = static_cast<ManualTimer&>(*d->Timer3);
+    QPushButton* startButton =
+        d->findChild<QPushButton*>(which == Which::Read ? QStringLiteral("Command_read") : QStringLiteral("Command_Write"));
+    startButton->click();
+    EXPECT_EQ(sender.interval(), 15);
+    sender.fire();  // the entry sequence goes out
+    EXPECT_EQ(watchdog.interval(), which == Which::Read ? 2000 : 1000);
+    watchdog.fire();  // no answer
+    EXPECT_FALSE(d->MSC->isOpen());
+    EXPECT_EQ(d->engine->Busy_read, 0);
+    EXPECT_EQ(d->engine->Busy_write, 0);
+    EXPECT_TRUE(failure.enabled());
+    EXPECT_EQ(failure.interval(), 1000);
+    startButton->click();
+    d->Command_Cancel->click();
+    ASSERT_EQ(prompt.calls.size(), 2u);
+    EXPECT_EQ(prompt.calls[0].text, kBusy);
+    EXPECT_EQ(prompt.calls[1].text, kBusyClose);
+    failure.fire();
+    ASSERT_EQ(prompt.calls.size(), 3u);
+    EXPECT_EQ(prompt.calls[2].text, kFail);
+    EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Communication fault."));
+    // Now idle: Cancel closes the dialog.
+    d->Command_Cancel->click();
+    settle();
+    EXPECT_EQ(prompt.calls.size(), 3u);
+    EXPECT_EQ(which == Which::Read ? st.Flag_comm_read : st.Flag_comm_write, 0);
+  }
 }
