@@ -94,7 +94,7 @@ TEST_F(ReadWriteDialogs, AsLoaded) {
     };
     const Place places[] = {
         {"ProgressBar1", 120, 240, 5775, 495},  {"Label_tr_count", 120, 840, 5775, 375},
-        {start->objectName().toLatin1().constData(), 1320, 1320, 975, 495},
+        {c.which == Which::Read ? "Command_read" : "Command_Write", 1320, 1320, 975, 495},
         {"Command_Cancel", 2760, 1320, 975, 495}, {"Command_Help", 4200, 1320, 975, 495},
     };
     for (const Place& p : places) {
