@@ -8,7 +8,12 @@
 #include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
+#include "link/hand_code.h"
+#include "link/ident_check.h"
+#include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/port_open.h"
+#include "link/ui/Form_setup.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
 
@@ -38,6 +43,15 @@ MDImain::MDImain(SharedState& st, Services& svc)
   Timer1 = svc_.timers->create();
   Timer2 = svc_.timers->create();
   Timer3 = svc_.timers->create();
+  ident_ = std::make_unique<IdentCheck>(IdentCheck::Where::MainWindow);
+  link_ = std::make_unique<LinkEngine>(
+      *MSC, *Timer1, *Timer2, *Timer3,
+      LinkEngine::Env{st_, svc_.prompt, [this](int panel, const QString& text) { SetPanelText(panel, text); }},
+      link_profiles::kIdentStartup);
+  MSC->onComm = [this](CommEvent e) { MDImain_MSC_OnComm(e); };
+  Timer1->onTick = [this] { MDImain_Timer1_Timer(); };
+  Timer2->onTick = [this] { MDImain_Timer2_Timer(); };
+  Timer3->onTick = [this] { MDImain_Timer3_Timer(); };
 }
 
 MDImain::~MDImain() {
@@ -169,6 +183,7 @@ void MDImain::MDImain_MDIForm_Load() {
   st_.Title_chn = QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )");
 
   // 2. Programming-mode entry sequence.
+  Hand_code_init(st_);
 
   // 3. English; the language texts.
   st_.Lang_chn = 0;
@@ -214,7 +229,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 13. Identification of an attached radio.
   if (MSC->isOpen()) {
     MSC->close();
-    SetPanelText(2, QStringLiteral("Connecting with transceiver... "));
+    SetPanelText(2, Link_panel_text(LinkPanel::Connecting, st_.Lang_chn != 0));
+    Ident_start();
   }
 
   // 14. The alignment editor's second band is 400..520 MHz.
@@ -240,6 +256,19 @@ void MDImain::Port_scan() {
   SetPanelText(3, QStringLiteral("COM") + QString::number(st_.Comm_port));
 }
 
+// The identification runs on in later timer and receive events. When the
+// port found by the scan no longer opens, nothing is sent: the main window
+// stays and status panel 2 shows the failure.
+void MDImain::Ident_start() {
+  if (link_->Start(*ident_) != LinkStart::Started)
+    SetPanelText(2, Link_panel_text(LinkPanel::Fault, st_.Lang_chn != 0));
+}
+
+void MDImain::MDImain_MSC_OnComm(CommEvent event) { link_->MSC_OnComm(event); }
+void MDImain::MDImain_Timer1_Timer() { link_->Timer1_Timer(); }
+void MDImain::MDImain_Timer2_Timer() { link_->Timer2_Timer(); }
+void MDImain::MDImain_Timer3_Timer() { link_->Timer3_Timer(); }
+
 // ---- commands ----------------------------------------------------------------
 
 void MDImain::MDImain_File_Open_Click() {}
@@ -254,7 +283,7 @@ void MDImain::MDImain_Prog_read_Click() {}
 void MDImain::MDImain_Prog_write_Click() {}
 void MDImain::MDImain_Adj_Edit_Click() {}
 void MDImain::MDImain_PC_PassWord_Click() {}
-void MDImain::MDImain_proc_setup_Click() {}
+void MDImain::MDImain_proc_setup_Click() { host_.open<Form_setup>(); }
 void MDImain::MDImain_Language_chn_Click() { Language_switch(-1); }
 void MDImain::MDImain_Language_eng_Click() { Language_switch(0); }
 void MDImain::MDImain_about_Click() { host_.openAndShow<frmAbout>(); }
@@ -288,7 +317,9 @@ struct LanguageReload {
 void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
-  static constexpr std::array<LanguageReload, 0> kWindows{};
+  static constexpr std::array<LanguageReload, 1> kWindows{{
+      {&SharedState::Flag_setup, &Reopen<Form_setup>},
+  }};
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);
 }
@@ -311,10 +342,7 @@ void MDImain::Exit_program() {
   host_.unload<Form_type>();
   host_.unload<frmAbout>();
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
-  if (MSC->isOpen()) MSC->close();
-  Timer1->stop();
-  Timer2->stop();
-  Timer3->stop();
+  link_->End();
   close();
 }
 

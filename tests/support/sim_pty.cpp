@@ -62,12 +62,15 @@ void SimPty::onReadable() {
     if (master_ < 0) return;
     const ssize_t n = ::read(master_, buf, sizeof buf);
     if (n <= 0) return;  // nothing more now (EAGAIN), or the slave side is gone
-    for (ssize_t i = 0; i < n; ++i) sim_.receive(buf[i]);
+    for (ssize_t i = 0; i < n; ++i) {
+      receivedAt_ = paced ? inbound_.arrive(clock_.elapsed()) : clock_.elapsed();
+      sim_.receive(buf[i]);
+    }
   }
 }
 
 void SimPty::send(const SimTransmission& t) {
-  const qint64 start = std::max(clock_.elapsed() + replyDelayMs, lineFreeAt_);
+  const qint64 start = std::max(receivedAt_ + replyDelayMs, lineFreeAt_);
   for (SimArrival& a : Sim_arrivals(t, paced, pieceGapMs)) {
     lineFreeAt_ = start + a.offsetMs;
     out_.push_back({lineFreeAt_, std::move(a.bytes)});

@@ -27,7 +27,7 @@ class SimPty : public QObject {
   void hangUpNow();
 
   int replyDelayMs = 0;  // from the byte that completes a request to the reply
-  bool paced = false;    // replies leave at 9600 baud
+  bool paced = false;    // bytes take their time on a 9600-baud line, both ways
   int pieceGapMs = 5;    // between the pieces of a split reply
 
  private:
@@ -48,4 +48,6 @@ class SimPty : public QObject {
   QElapsedTimer clock_;
   std::deque<Due> out_;
   qint64 lineFreeAt_ = 0;
+  SimInbound inbound_;
+  qint64 receivedAt_ = 0;  // when the byte being handled reached the radio
 };
