@@ -1,7 +1,6 @@
 #include "image/ui/para_file_dialog.h"
 
 #include "image/para_file.h"
-#include "platform/core/twips.h"
 #include "platform/window_host.h"
 
 #include <QComboBox>
@@ -99,12 +98,6 @@ QString ParaFileDialog::text(const ParaFileText& t) const {
 }
 
 void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, text(kPromptTitle)); }
-
-void ParaFileDialog::place(QWidget* w, double left, double top, double width, double height) {
-  const int d = ctx.dpi();
-  w->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
-                 twips::ToPixels(height, d));
-}
 
 void ParaFileDialog::Form_Load() {
   ctx.st.*kind_.loadedFlag = -1;

@@ -73,7 +73,6 @@ class ParaFileDialog : public RadioWindow {
  private:
   QString text(const ParaFileText& t) const;
   void message(const QString& text) const;
-  void place(QWidget* w, double left, double top, double width, double height);
   void fillDrives();
   void selectDrive(const QString& root);
   void setDir1Path(const QString& path);

@@ -18,20 +18,10 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <random>
 
 namespace {
 
 enum class Kind { Open, Save };
-
-img::Image Pattern(unsigned seed) {
-  img::Image im;
-  std::mt19937 gen(seed);
-  std::uniform_int_distribution<int> byte(0, 255);
-  for (int r = 0; r < img::kRows; ++r)
-    for (int c = 0; c < img::kCols; ++c) im(r, c) = static_cast<std::int16_t>(byte(gen));
-  return im;
-}
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -111,7 +101,7 @@ TEST_F(ParaFileDialogs, TextsInBothLanguages) {
       {Kind::Save, -1, "保存文件", "驱动器：", "保存文件名：", "确  定", "取  消", "保存文件所需要的文件名无效 ",
        "建议不要修改系统默认的文件后缀名！", "参数保存完毕 ！"},
   };
-  WriteFile(inCwd("radio.dat"), Para_file_text(Pattern(1)));
+  WriteFile(inCwd("radio.dat"), Para_file_text(RandomImage(1)));
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(Name(c.kind)) + (c.lang ? " Chinese" : " English"));
     st.Lang_chn = c.lang;
@@ -211,7 +201,7 @@ TEST_F(ParaFileDialogs, DirectoryListMovesTheFileListOnly) {
   EXPECT_EQ(d->Text1->text(), QStringLiteral("home.dat"));
 
   // Saving goes to the directory the list shows.
-  st.Image = Pattern(2);
+  st.Image = RandomImage(2);
   confirm(d, QStringLiteral("new.dat"));
   EXPECT_EQ(st.File_path, radios + "/new.dat");
   EXPECT_EQ(ReadFile(radios + "/new.dat"), Para_file_text(st.Image));
@@ -286,7 +276,7 @@ TEST_F(ParaFileDialogs, NameChecks) {
       const QString typed = QString::fromUtf8(c.typed);
       SCOPED_TRACE(std::string(Name(k)) + " \"" + c.typed + "\"");
       const QString trimmed = typed.trimmed();
-      if (c.outcome == Ok && k == Kind::Open) WriteFile(inCwd(trimmed), Para_file_text(Pattern(3)));
+      if (c.outcome == Ok && k == Kind::Open) WriteFile(inCwd(trimmed), Para_file_text(RandomImage(3)));
       st.File_path = QStringLiteral("before");
       st.File_load_req = st.File_save_req = -1;
       prompt.calls.clear();
@@ -324,9 +314,9 @@ TEST_F(ParaFileDialogs, NameChecks) {
 // A load replaces rows 0..480 and leaves rows 481..495 alone; the editors are
 // rebuilt only after the completion message was closed, then the dialog goes.
 TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
-  const img::Image file = Pattern(4);
+  const img::Image file = RandomImage(4);
   WriteFile(inCwd("radio.dat"), Para_file_text(file));
-  st.Image = Pattern(5);
+  st.Image = RandomImage(5);
   const img::Image before = st.Image;
   ParaFileDialog* d = open(Kind::Open);
   ASSERT_TRUE(d);
@@ -345,7 +335,7 @@ TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
 // A file that cannot be read whole changes nothing: the image stays, no
 // window is rebuilt and the dialog stays open with the reason shown.
 TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
-  const QByteArray good = Para_file_text(Pattern(6));
+  const QByteArray good = Para_file_text(RandomImage(6));
   QList<QByteArray> lines = good.split('\n');
   auto withLine = [&](int index, const QByteArray& text) {
     QList<QByteArray> l = lines;
@@ -369,7 +359,7 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
   ParaFileDialog* d = open(Kind::Open);
   ASSERT_TRUE(d);
   const std::vector<RadioWindow*> windows = main->host().loadedWindows();
-  st.Image = Pattern(7);
+  st.Image = RandomImage(7);
   const img::Image before = st.Image;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -400,7 +390,7 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
 // Saving replaces an existing file without asking and writes rows 0..480.
 TEST_F(ParaFileDialogs, SaveReplacesWithoutAsking) {
   WriteFile(inCwd("radio.dat"), "old contents");
-  st.Image = Pattern(8);
+  st.Image = RandomImage(8);
   const img::Image image = st.Image;
   ParaFileDialog* d = open(Kind::Save);
   ASSERT_TRUE(d);
