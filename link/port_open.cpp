@@ -1,6 +1,17 @@
 #include "link/port_open.h"
 
-void Port_open(SerialPort& MSC, SharedState& st) {
+#include "link/link_texts.h"
+
+void Port_open(SerialPort& MSC, SharedState& st) { Port_open(MSC, st, nullptr, PortOpenMessage::None); }
+
+void Port_open(SerialPort& MSC, SharedState& st, Prompt* prompt, PortOpenMessage message) {
   st.Port_err = 0;
-  if (!MSC.open(st.Comm_port)) st.Port_err = -1;
+  if (MSC.open(st.Comm_port)) return;
+  const bool chinese = st.Lang_chn != 0;
+  if (prompt && message != PortOpenMessage::None) {
+    const LinkMessage m = message == PortOpenMessage::Alignment ? Msg_port_error_alignment(chinese)
+                                                                : Msg_port_error(chinese);
+    prompt->MsgBox(m.text, m.title, PromptIcon::Exclamation);
+  }
+  st.Port_err = -1;
 }

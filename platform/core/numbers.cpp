@@ -1,10 +1,38 @@
 #include "platform/core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace num {
+
+namespace {
+
+// A number text (digits, optional point and fraction, optional exponent)
+// whose value a double cannot hold: too small reads as 0, too large as
+// infinity. The decimal order of its first significant digit decides.
+double OutOfRange(std::string_view number) {
+  const auto ePos = number.find('e');
+  const std::string_view mantissa = number.substr(0, ePos);
+  long long exponent = 0;
+  if (ePos != std::string_view::npos) {
+    std::string_view e = number.substr(ePos + 1);
+    const bool negative = !e.empty() && e[0] == '-';
+    if (!e.empty() && (e[0] == '-' || e[0] == '+')) e.remove_prefix(1);
+    for (const char c : e) exponent = std::min(exponent * 10 + (c - '0'), 1000000000LL);
+    if (negative) exponent = -exponent;
+  }
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto firstDigit = mantissa.find_first_of("123456789");
+  if (firstDigit == std::string_view::npos) return 0.0;
+  const long long order = firstDigit < point ? static_cast<long long>(point - firstDigit) - 1
+                                             : -static_cast<long long>(firstDigit - point);
+  return order + exponent < 0 ? 0.0 : HUGE_VAL;
+}
+
+}  // namespace
 
 double Val(const QString& text) {
   // Collect the characters of the leading number, skipping blanks as we go.
@@ -63,13 +91,10 @@ double Val(const QString& text) {
   }
   if (!s.empty() && s.back() == '.') s.pop_back();
   double v = 0.0;
-  const char* first = s.data();
-  if (*first == '-') ++first;  // from_chars takes no leading '+' and we add the sign ourselves
-  auto res = std::from_chars(first, s.data() + s.size(), v);
-  if (res.ec != std::errc()) {
-    // Out of range: keep the sign, saturate.
-    v = HUGE_VAL;
-  }
+  // from_chars takes no sign here: we add it ourselves.
+  const std::string_view number = std::string_view(s).substr(s[0] == '-' ? 1 : 0);
+  const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+  if (res.ec != std::errc()) v = OutOfRange(number);
   return s[0] == '-' ? -v : v;
 }
 

@@ -7,7 +7,8 @@ namespace num {
 
 // The leading decimal number of a text: blanks are ignored, an optional sign,
 // digits, an optional point and fraction, an optional exponent. A text that
-// does not begin with a number reads as 0.
+// does not begin with a number reads as 0; a number too small for a double
+// reads as 0 and one too large as infinity, with its sign.
 double Val(const QString& text);
 
 // Plain form: at most 15 significant digits, fixed notation, no trailing

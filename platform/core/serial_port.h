@@ -1,6 +1,6 @@
 #pragma once
 // The serial line as the exchange engine sees it. Production uses the
-// QSerialPort adapter (platform/qt_serial_port.h); tests use a fake port or a
+// QSerialPort adapter (platform/qt_services.h); tests use a fake port or a
 // pseudo-terminal.
 #include <QString>
 

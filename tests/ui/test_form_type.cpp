@@ -154,3 +154,18 @@ TEST_F(ModelDialog, SizeAndPlaceFromTheMainWindow) {
   EXPECT_NEAR(d->frame()->geometry().x(), expected.x(), 1);
   EXPECT_NEAR(d->frame()->geometry().y(), expected.y(), 1);
 }
+
+TEST_F(ModelDialog, ItsMenuCommandBuildsItAfreshAndExitClosesIt) {
+  main->MDImain_Band_Range_Click();
+  Form_type* first = main->host().find<Form_type>();
+  ASSERT_TRUE(first);
+  // The next opening builds a new dialog: nothing of the open one survives.
+  first->Text_VHF->setText(QStringLiteral("typed"));
+  main->MDImain_Band_Range_Click();
+  Form_type* second = main->host().find<Form_type>();
+  ASSERT_TRUE(second);
+  EXPECT_NE(second, first);
+  EXPECT_EQ(second->Text_VHF->text().toStdString(), " 130MHZ  -   179MHZ");
+  main->MDImain_Menu_Exit_Click();
+  EXPECT_FALSE(main->host().isLoaded<Form_type>());
+}

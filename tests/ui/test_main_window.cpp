@@ -49,6 +49,11 @@ TEST_F(MainWindow, StartUpStateFlagsAndImage) {
                   st.Flag_comm_read, st.Flag_comm_write})
     EXPECT_EQ(f, 0);
   EXPECT_EQ(st.Band220Selected, 0);
+  // The tone lists exist before any editor opens.
+  ASSERT_EQ(st.Tone_list.size(), 2301);
+  EXPECT_EQ(st.Tone_list[1], QStringLiteral("   67.0    "));
+  ASSERT_EQ(st.Tone_list_fine.size(), 2301);
+  EXPECT_EQ(st.Tone_list_fine[2210], QStringLiteral("D754I"));
 }
 
 TEST_F(MainWindow, HiddenMenusCannotBeReached) {

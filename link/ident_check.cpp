@@ -1,0 +1,35 @@
+#include "link/ident_check.h"
+
+#include "link/link_texts.h"
+
+void IdentCheck::prepare(LinkEngine& e) {
+  e.Link_write_mode = 0;
+  e.Link_block = 0;
+  e.Link_blocks = 1;
+  e.Addr_base_hi = 0;
+  e.Addr_base_lo = 0;
+}
+
+void IdentCheck::identAccepted(LinkEngine& e) {
+  e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese()));
+  e.Close_port();
+  if (where_ == Where::MainWindow) {
+    e.Stop_timers();
+    return;
+  }
+  e.Stop_sender();
+  e.Stop_watchdog();
+  e.Arm_failure(kDialogCloseMs);
+}
+
+void IdentCheck::watchdog(LinkEngine& e) {
+  if (where_ == Where::PortDialog) e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+}
+
+void IdentCheck::failureTick(LinkEngine& e) {
+  if (where_ == Where::MainWindow) {
+    e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+    return;
+  }
+  if (closeDialog_) closeDialog_();
+}

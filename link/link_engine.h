@@ -1,0 +1,213 @@
+#pragma once
+// The exchange engine. Every window that talks to the radio owns one engine
+// together with its own serial port `MSC` and its timers `Timer1` (sender),
+// `Timer2` (reply watchdog) and `Timer3` (failure timer); nothing of one
+// exchange is shared with another window.
+//
+// The engine opens the port, sends one frame at a time (the whole frame in one
+// sender tick, one byte per output call, each flushed at once), watches for
+// the reply with the watchdog, reports or retries through the failure timer,
+// and consumes replies in the receive event by byte count per receive state.
+// It runs the handshake (states 0..2: entry sequence, 0x06, 0x02, the
+// identification frame, 0x06) itself; everything after it belongs to an
+// exchange kind (LinkExchangeKind) that plugs into the hooks below.
+//
+// Nothing in it ever waits: every step runs inside one event and returns.
+#include "app/shared_state.h"
+#include "link/link_protocol.h"
+#include "link/port_open.h"
+#include "platform/core/prompt.h"
+#include "platform/core/serial_port.h"
+#include "platform/core/timer.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// Engine constants of one exchange.
+struct LinkProfile {
+  int entryBytes = 7;           // bytes of Hand_code the entry frame sends (7, or 8 in the password change)
+  // The historic busy pauses after each byte, as loop counts (0: none). They
+  // are kept for the record only: the sender does not spin, the line itself
+  // paces the bytes at 9600 baud.
+  int pauseCount1 = 0, pauseCount2 = 0;
+  int watchdogPerByteMs = 1000;    // the watchdog is armed with this after every byte...
+  int watchdogAfterLastMs = 1000;  // ...and with this after the last byte of a frame
+  int failureMs = 1000;            // from the watchdog's expiry to the failure action
+  int retries = 0;                 // restarts from the entry sequence before the failure is reported
+  PortOpenMessage portMessage = PortOpenMessage::Dialog;  // what a failed open shows
+};
+
+namespace link_profiles {
+// Identification at start-up (main window; its open is silent).
+inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None};
+// Identification from the port dialog.
+inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
+// Read-all (read dialog).
+inline constexpr LinkProfile kReadAll{7, 60000, 10000, 2000, 2000, 1000, 0, PortOpenMessage::Dialog};
+// Write-all (write dialog).
+inline constexpr LinkProfile kWriteAll{7, 20000, 10000, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
+// Password change: all 8 entry bytes, no pause, 2000 ms after each byte and 1000 ms after the last.
+inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog};
+// Alignment read and write: failure timer 2000 ms and 3 retries.
+inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment};
+}  // namespace link_profiles
+
+// Receive states of the handshake; an exchange kind numbers its own from 3 on.
+enum LinkHandshakeState : Int16 { Wait_ack = 0, Wait_ident = 1, Wait_confirm = 2, Link_first_kind_state = 3 };
+
+class LinkEngine;
+
+// What an exchange does beyond the handshake. One object per kind of exchange
+// (identification, read-all, write-all, password change, alignment read or
+// write); the engine calls the hooks from its start and its event handlers.
+class LinkExchangeKind {
+ public:
+  virtual ~LinkExchangeKind() = default;
+
+  // Start, after the engine has opened the port and prepared the handshake
+  // (Link_connected 0, Link_state Wait_ack, input emptied, the entry frame in
+  // Link_txbuf) and before the entry frame is queued: set Link_write_mode,
+  // Link_block, Link_blocks, Addr_base_hi/lo, the busy flags, texts. Also runs
+  // for every retry.
+  virtual void prepare(LinkEngine&) {}
+
+  // Whether an accepted identification frame is decoded into the band edges,
+  // the editors' limits and status panels 7 and 8 (all but the password change).
+  virtual bool decodesIdent() const { return true; }
+
+  // The identification frame was accepted: the engine has set Wait_confirm,
+  // queued the 0x06 and decoded the frame (when decodesIdent). The kind's own
+  // step follows here, in the same event.
+  virtual void identAccepted(LinkEngine&) {}
+
+  // Wait_confirm received 0x06 (the input is already emptied). Read-all and
+  // write-all set Link_connected to -1 and a state from 3 on, stop the
+  // watchdog and the failure timer and send their first frame.
+  virtual void connected(LinkEngine&) {}
+
+  // The kind's own phase: it receives every data event while Link_connected
+  // is -1 or Link_state is 3 or more. The event reads threshold + 1 bytes into
+  // Link_rxbuf[0..threshold] once more than `threshold` bytes wait, and then
+  // calls phaseReceive with that count; with fewer it does nothing and the
+  // bytes wait for the next arrival.
+  virtual int phaseThreshold(const LinkEngine&) const { return 0; }
+  virtual void phaseReceive(LinkEngine&, int /*count*/) {}
+
+  // The watchdog expired (after the engine's own steps: sender stopped,
+  // failure timer armed, port closed, busy flags cleared).
+  virtual void watchdog(LinkEngine&) {}
+
+  // The failure timer's tick, after the engine stopped the three timers and
+  // when no retry is left: the window's failure action (a report, closing
+  // the dialog). The port dialog's close after a success comes here too.
+  virtual void failureTick(LinkEngine&) {}
+};
+
+enum class LinkStart {
+  Started,    // the entry frame is queued
+  Busy,       // refused: an exchange of this engine runs or its failure report is pending
+  PortError,  // the port did not open (Port_err is -1; the profile's message was shown)
+};
+
+class LinkEngine {
+ public:
+  // The surroundings: the shared state, the prompt for the port error
+  // message (null: none) and the writer of the main window's status panels.
+  struct Env {
+    SharedState& st;
+    Prompt* prompt = nullptr;
+    std::function<void(int panel, const QString& text)> panel;
+  };
+
+  LinkEngine(SerialPort& MSC, Timer& Timer1, Timer& Timer2, Timer& Timer3, Env env, LinkProfile profile);
+  ~LinkEngine();
+  LinkEngine(const LinkEngine&) = delete;
+  LinkEngine& operator=(const LinkEngine&) = delete;
+
+  // ---- starting and ending ------------------------------------------------
+  // Starts an exchange of `kind`: refuses while Busy(); opens the port when it
+  // is closed; prepares the handshake; Link_retries := the profile's retries;
+  // kind.prepare; queues the first entryBytes bytes of Hand_code.
+  LinkStart Start(LinkExchangeKind& kind);
+  // True while a busy flag is set or any of the three timers runs, that is
+  // while an exchange runs or its failure report (or retry) is pending. No
+  // exchange may start then.
+  bool Busy() const;
+  // Opens the port with the profile's message; true on success (Port_err 0).
+  bool Port_open();
+  // Ends the exchange at once (the window unloads): stops the three timers,
+  // closes the port, clears the busy flags and forgets the kind.
+  void End();
+
+  // ---- event handlers: the window routes its port's and timers' events here
+  void MSC_OnComm(CommEvent event);  // receive event
+  void Timer1_Timer();               // sender tick
+  void Timer2_Timer();               // watchdog tick
+  void Timer3_Timer();               // failure tick
+  // Routes the events straight to the handlers above (tests, and windows that
+  // need no handlers of their own).
+  void ConnectHandlers();
+
+  // ---- for the exchange kinds ---------------------------------------------
+  // Starts sending Link_txbuf[0 .. Link_txlen-1]: the sender fires 15 ms later.
+  void Send_start();
+  // Copies the frame into Link_txbuf, sets Link_txlen and calls Send_start.
+  void Send_frame(const proto::Frame& frame);
+  // Outputs one byte at once, bypassing the sender; arms nothing.
+  void Output_byte(std::uint8_t b);
+  void Discard_input();
+  void Stop_sender();
+  void Stop_watchdog();
+  void Stop_failure();
+  void Stop_timers();  // sender, watchdog and failure timer
+  // Arms the failure timer (the port dialog closes 50 ms after a success).
+  void Arm_failure(int ms);
+  void Close_port();
+  // The end of a successful exchange: stops the three timers, clears the
+  // busy flags and closes the port unless told not to.
+  void Complete(bool closePort = true);
+  // Writes a status panel of the main window (when there is one).
+  void Panel(int panel, const QString& text);
+
+  SharedState& st() { return env_.st; }
+  Prompt* prompt() { return env_.prompt; }
+  bool chinese() const { return env_.st.Lang_chn != 0; }
+  const LinkProfile& profile() const { return profile_; }
+  SerialPort& port() { return MSC_; }
+  Timer& sender() { return T1_; }
+  Timer& watchdogTimer() { return T2_; }
+  Timer& failureTimer() { return T3_; }
+  LinkExchangeKind* kind() const { return kind_; }
+
+  // ---- the exchange record, per window ----------------------------------------
+  std::array<std::uint8_t, proto::kTxMax> Link_txbuf{};  // the frame being sent
+  Int16 Link_txlen = 0;       // bytes in the frame (at most kTxMax)
+  Int16 Link_txpos = 0;       // next byte to send
+  Int16 Link_sent = 0;        // -1 once the last byte of the frame went out
+  std::array<std::uint8_t, proto::kRxMax> Link_rxbuf{};  // bytes read by the last receive event
+  Int16 Link_state = Wait_ack;
+  Int16 Link_connected = 0;   // -1 once the kind's phase has taken over
+  Int16 Link_write_mode = 0;  // -1 for a row-writing exchange
+  Int16 Link_block = 0, Link_blocks = 0;  // the kind's counter and limit
+  Int16 Busy_read = 0, Busy_write = 0;    // the window's busy flags
+  Int16 Link_retries = 0;     // restarts left
+  std::uint8_t Addr_base_hi = 0, Addr_base_lo = 0;  // block/row address bases of this exchange
+
+  static constexpr int kSendDelayMs = 15;
+
+ private:
+  LinkStart Begin(LinkExchangeKind& kind);
+  int Read_input(int count);
+  void Handshake(int count);
+
+  SerialPort& MSC_;
+  Timer& T1_;
+  Timer& T2_;
+  Timer& T3_;
+  Env env_;
+  LinkProfile profile_;
+  LinkExchangeKind* kind_ = nullptr;
+};
