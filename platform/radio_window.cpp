@@ -43,6 +43,12 @@ void RadioWindow::centreInMain(double rise) {
   setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2 - rise, w, h);
 }
 
+void RadioWindow::place(QWidget* control, double left, double top, double width, double height) {
+  const int d = ctx.dpi();
+  control->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
+                       twips::ToPixels(height, d));
+}
+
 void RadioWindow::closeEvent(QCloseEvent* e) {
   if (unloading_) {
     e->accept();

@@ -35,6 +35,8 @@ class RadioWindow : public QWidget {
   // Places the window centred in the main window's client area, `rise`
   // twips above the centre (small dialogs rise 500 twips).
   void centreInMain(double rise = 0);
+  // Places a control of this window, in twips from the window's top left corner.
+  void place(QWidget* control, double left, double top, double width, double height);
 
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();

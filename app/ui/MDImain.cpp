@@ -5,6 +5,8 @@
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
 #include "image/band_table.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
 #include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
@@ -271,8 +273,8 @@ void MDImain::MDImain_Timer3_Timer() { link_->Timer3_Timer(); }
 
 // ---- commands ----------------------------------------------------------------
 
-void MDImain::MDImain_File_Open_Click() {}
-void MDImain::MDImain_File_save_Click() {}
+void MDImain::MDImain_File_Open_Click() { host_.reopen<Form_open_chann>(); }
+void MDImain::MDImain_File_save_Click() { host_.reopen<Form_save_chann>(); }
 void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
 void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
@@ -317,9 +319,11 @@ struct LanguageReload {
 void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
-  static constexpr std::array<LanguageReload, 1> kWindows{{
+  static constexpr LanguageReload kWindows[] = {
       {&SharedState::Flag_setup, &Reopen<Form_setup>},
-  }};
+      {&SharedState::Flag_save_chann, &Reopen<Form_save_chann>},
+      {&SharedState::Flag_open_chann, &Reopen<Form_open_chann>},
+  };
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);
 }
