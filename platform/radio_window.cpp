@@ -43,6 +43,16 @@ void RadioWindow::centreInMain(double rise) {
   setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2 - rise, w, h);
 }
 
+double RadioWindow::ScaleWidth() const { return twips::FromPixels(width(), ctx.dpi()); }
+
+double RadioWindow::ScaleHeight() const { return twips::FromPixels(height(), ctx.dpi()); }
+
+void RadioWindow::placeControl(QWidget* control, double left, double top, double width, double height) const {
+  const int d = ctx.dpi();
+  control->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
+                       twips::ToPixels(height, d));
+}
+
 void RadioWindow::closeEvent(QCloseEvent* e) {
   if (unloading_) {
     e->accept();

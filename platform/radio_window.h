@@ -35,6 +35,10 @@ class RadioWindow : public QWidget {
   // Places the window centred in the main window's client area, `rise`
   // twips above the centre (small dialogs rise 500 twips).
   void centreInMain(double rise = 0);
+  // The window's client area, and the place of one of its controls in it, in twips.
+  double ScaleWidth() const;
+  double ScaleHeight() const;
+  void placeControl(QWidget* control, double left, double top, double width, double height) const;
 
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();

@@ -61,9 +61,7 @@ frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
 }
 
 void frmAbout::place(QWidget* w, double left, double top, double width, double height) {
-  const int d = ctx.dpi();
-  w->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
-                 twips::ToPixels(height, d));
+  placeControl(w, left, top, width, height);
 }
 
 void frmAbout::Form_Load() {
