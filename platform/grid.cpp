@@ -4,9 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace {
-constexpr int kColumnPadding = 4;  // pixels beside the header text
+constexpr int kColumnPadding = 3;  // pixels beside the header text
 }  // namespace
 
 Grid::Grid(QWidget* parent) : QTableWidget(parent) {
@@ -25,6 +26,7 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setSectionsMovable(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { fire(onScroll); });
@@ -52,31 +54,47 @@ void Grid::setFormatString(const QString& format) {
     setHorizontalHeaderItem(c, item);
     // The header texts carry blanks where a column needs more room than its title.
     setColumnWidth(c, fm.horizontalAdvance(text) + kColumnPadding);
-    for (int r = 0; r < rowCount(); ++r)
-      if (QTableWidgetItem* it = QTableWidget::item(r, c)) it->setTextAlignment(align_[static_cast<size_t>(c)]);
   }
+  makeCells();
   if (col_ >= columnCount()) col_ = 0;
   syncCurrent();
 }
 
 void Grid::setRows(int rows) {
   const int dataRows = rows > 1 ? rows - 1 : 0;
-  const int before = rowCount();
   {
     const bool wasMoving = moving_;
     moving_ = true;
     setRowCount(dataRows);
     moving_ = wasMoving;
   }
-  for (int r = before; r < dataRows; ++r)
-    for (int c = 0; c < columnCount(); ++c) {
-      auto* item = new QTableWidgetItem;
-      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      item->setTextAlignment(align_[static_cast<size_t>(c)]);
-      setItem(r, c, item);
-    }
+  makeCells();
   if (row_ > dataRows) row_ = dataRows > 0 ? dataRows : 1;
   syncCurrent();
+}
+
+// Every cell holds an item, aligned as its column, that can be selected but
+// not edited in place.
+void Grid::makeCells() {
+  for (int r = 0; r < rowCount(); ++r)
+    for (int c = 0; c < columnCount(); ++c) {
+      QTableWidgetItem* it = QTableWidget::item(r, c);
+      if (!it) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        setItem(r, c, it);
+      }
+      const Qt::Alignment align = align_[static_cast<size_t>(c)];
+      if (it->textAlignment() != static_cast<int>(align)) it->setTextAlignment(align);
+    }
+}
+
+void Grid::fitColumn(int col, const QString& text) {
+  if (col < 0 || col >= columnCount()) return;
+  // The cells draw their text inside a margin on either side.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const int needed = fontMetrics().horizontalAdvance(text) + 2 * margin;
+  if (columnWidth(col) < needed) setColumnWidth(col, needed);
 }
 
 void Grid::setDefaultRowHeight(int px) {

@@ -37,6 +37,9 @@ class Grid : public QTableWidget, public GridCells {
   int Rows() const { return rowCount() + 1; }
   void setRows(int rows);
   int Cols() const { return columnCount(); }
+  // Widens a column (never narrows it) so that `text` fits in its cells: for a
+  // text the column must show whole although its header is shorter.
+  void fitColumn(int col, const QString& text);
   // Height of every data row, in pixels.
   void setDefaultRowHeight(int px);
 
@@ -75,6 +78,7 @@ class Grid : public QTableWidget, public GridCells {
  private:
   void moveTo(int row, int col);
   void syncCurrent();
+  void makeCells();
   void fire(const std::function<void()>& event) const {
     if (events_ && event) event();
   }

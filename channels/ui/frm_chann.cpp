@@ -131,6 +131,8 @@ void frm_chann::Form_Load() {
   const bool chinese = ctx.st.Lang_chn != 0;
   setWindowTitle(chinese ? QStringLiteral("信道参数编辑") : QStringLiteral("Channel Information"));
   MSF_Chann->setFormatString(chinese ? kFormatChinese : kFormatEnglish);
+  // The band header is shorter than the band every programmed channel shows.
+  MSF_Chann->fitColumn(kColBand, BandText());
   Command_read->setText(chinese ? QStringLiteral("读 取") : QStringLiteral("Read"));
   Command_Write->setText(chinese ? QStringLiteral("写 入") : QStringLiteral("Write"));
   Command_Clear->setText(chinese ? QStringLiteral("清 除") : QStringLiteral("Clear"));
@@ -228,9 +230,11 @@ bool frm_chann::isNewChannel(int r) const { return cellBlank(r, kColRx) || Chann
 
 // ---- editors -------------------------------------------------------------------
 
-void frm_chann::placeOverCell(QWidget* editor, bool cellHeight) {
+void frm_chann::placeOverCell(QWidget* editor) {
+  // Rows are as high as the editors (see the constructor), so either editor
+  // covers the cell exactly.
   const QRect cell = MSF_Chann->CellRect().translated(MSF_Chann->pos());
-  editor->setGeometry(cell.x(), cell.y(), cell.width(), cellHeight ? cell.height() : editor->sizeHint().height());
+  editor->setGeometry(cell);
   editor->show();
   editor->raise();
 }
@@ -273,7 +277,7 @@ void frm_chann::Cell_edit_begin() {
   if (c == kColBand) {
     hideEditor(Text_Edit);
     setOwner(r, c);
-    placeOverCell(Combo_edit, false);
+    placeOverCell(Combo_edit);
     Combo_edit->setText(MSF_Chann->Text());
     Combo_edit->setFocus();
     Combo_edit->Clear();
@@ -282,13 +286,13 @@ void frm_chann::Cell_edit_begin() {
   } else if (c == kColRx || c == kColTx || c == kColName) {
     hideEditor(Combo_edit);
     setOwner(r, c);
-    placeOverCell(Text_Edit, true);
+    placeOverCell(Text_Edit);
     Text_Edit->setText(MSF_Chann->Text());
     Text_Edit->setFocus();
   } else if (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx))) {
     hideEditor(Text_Edit);
     setOwner(r, c);
-    placeOverCell(Combo_edit, false);
+    placeOverCell(Combo_edit);
     Combo_edit->setText(MSF_Chann->Text());
     Combo_edit->setFocus();
     Combo_edit->Clear();

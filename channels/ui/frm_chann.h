@@ -97,7 +97,7 @@ class frm_chann : public RadioWindow {
   bool cellBlank(int r, int c) const { return cellText(r, c).trimmed().isEmpty(); }
 
   // Editors.
-  void placeOverCell(QWidget* editor, bool cellHeight);
+  void placeOverCell(QWidget* editor);
   void hideEditor(QWidget* editor);
   void closeEditors();
   void setOwner(int r, int c);
