@@ -150,15 +150,20 @@ void Grid::keyPressEvent(QKeyEvent* e) {
   if (currentIndex() != before && currentIndex().isValid()) scrollTo(currentIndex());
 }
 
-void Grid::mousePressEvent(QMouseEvent* e) {
+// A press of the left button on a cell; other buttons do nothing here.
+void Grid::press(QMouseEvent* e, const std::function<void(QMouseEvent*)>& qtHandler) {
   if (e->button() != Qt::LeftButton) {
     e->accept();
     return;
   }
   pressed_ = indexAt(e->position().toPoint());
   ++userInput_;
-  QTableWidget::mousePressEvent(e);
+  qtHandler(e);
   --userInput_;
+}
+
+void Grid::mousePressEvent(QMouseEvent* e) {
+  press(e, [this](QMouseEvent* m) { QTableWidget::mousePressEvent(m); });
 }
 
 void Grid::mouseMoveEvent(QMouseEvent* e) {
@@ -190,14 +195,7 @@ void Grid::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton) {
-    e->accept();
-    return;
-  }
-  pressed_ = indexAt(e->position().toPoint());
-  ++userInput_;
-  QTableWidget::mouseDoubleClickEvent(e);
-  --userInput_;
+  press(e, [this](QMouseEvent* m) { QTableWidget::mouseDoubleClickEvent(m); });
 }
 
 QTableWidgetItem* Grid::cell(int row, int col) const {

@@ -77,6 +77,7 @@ class Grid : public QTableWidget, public GridCells {
 
  private:
   void moveTo(int row, int col);
+  void press(QMouseEvent* e, const std::function<void(QMouseEvent*)>& qtHandler);
   void syncCurrent();
   void makeCells();
   void fire(const std::function<void()>& event) const {

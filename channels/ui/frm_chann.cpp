@@ -275,14 +275,7 @@ void frm_chann::Cell_edit_begin() {
 
   const bool listColumn = c >= kColRxTone && c <= kColSigCode;
   if (c == kColBand) {
-    hideEditor(Text_Edit);
-    setOwner(r, c);
-    placeOverCell(Combo_edit);
-    Combo_edit->setText(MSF_Chann->Text());
-    Combo_edit->setFocus();
-    Combo_edit->Clear();
-    Combo_edit->AddItem(BandText().trimmed());
-    Combo_edit->setText(MSF_Chann->Text());
+    openList(r, c);
   } else if (c == kColRx || c == kColTx || c == kColName) {
     hideEditor(Combo_edit);
     setOwner(r, c);
@@ -290,21 +283,26 @@ void frm_chann::Cell_edit_begin() {
     Text_Edit->setText(MSF_Chann->Text());
     Text_Edit->setFocus();
   } else if (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx))) {
-    hideEditor(Text_Edit);
-    setOwner(r, c);
-    placeOverCell(Combo_edit);
-    Combo_edit->setText(MSF_Chann->Text());
-    Combo_edit->setFocus();
-    Combo_edit->Clear();
-    for (const QString& item : Chann_list_items(ctx.st, c)) Combo_edit->AddItem(item);
-    // The settings show the current one; the tone field starts empty.
-    if (c >= kColPower) Combo_edit->setText(MSF_Chann->Text());
+    openList(r, c);
   } else {
     // No editor for this cell (the channel number; a setting of a channel
     // without band; the TX tone without RX frequency): none stays open over
     // another cell either.
     closeEditors();
   }
+}
+
+// The list editor over cell (r, c), filled with the column's items. The band
+// and the settings show the cell's text; the tone field starts empty.
+void frm_chann::openList(int r, int c) {
+  hideEditor(Text_Edit);
+  setOwner(r, c);
+  placeOverCell(Combo_edit);
+  Combo_edit->setText(MSF_Chann->Text());
+  Combo_edit->setFocus();
+  Combo_edit->Clear();
+  for (const QString& item : Chann_list_items(ctx.st, c)) Combo_edit->AddItem(item);
+  if (c != kColRxTone && c != kColTxTone) Combo_edit->setText(MSF_Chann->Text());
 }
 
 void frm_chann::frm_chann_MSF_Chann_Scroll() { hideEditor(Text_Edit); }

@@ -98,6 +98,7 @@ class frm_chann : public RadioWindow {
 
   // Editors.
   void placeOverCell(QWidget* editor);
+  void openList(int r, int c);
   void hideEditor(QWidget* editor);
   void closeEditors();
   void setOwner(int r, int c);
