@@ -362,6 +362,13 @@ TEST_F(ChannEditing, Names) {
       EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate Prompt"));
     }
   }
+  // Enter in the name only closes the editor; leaving the cell stores the name.
+  retype(3, 12, QStringLiteral("NEW"));
+  enter();
+  EXPECT_FALSE(w->Text_Edit->isVisible());
+  EXPECT_EQ(name(2)[0], 'O');
+  leave(3);
+  EXPECT_EQ(Slice(name(2), 0, 4), (Bytes{'N', 'E', 'W', 0xFF}));
   // A channel without band gets no name.
   retype(91, 12, QStringLiteral("HELLO"));
   leave(91);
