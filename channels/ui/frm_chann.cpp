@@ -4,7 +4,6 @@
 #include "channels/chann_edit.h"
 #include "image/chann_defaults.h"
 #include "image/freq_codec.h"
-#include "image/tone_table.h"
 #include "platform/combo_list.h"
 #include "platform/core/numbers.h"
 #include "platform/grid.h"
