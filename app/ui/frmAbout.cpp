@@ -60,10 +60,6 @@ frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
   connect(cmdSysInfo, &QPushButton::clicked, this, [this] { frmAbout_cmdSysInfo_Click(); });
 }
 
-void frmAbout::place(QWidget* w, double left, double top, double width, double height) {
-  placeControl(w, left, top, width, height);
-}
-
 void frmAbout::Form_Load() {
   // 1. The texts follow the current language.
   Lang_texts_init(ctx.st);

@@ -86,10 +86,10 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   // Rows exactly as high as the editors laid over them.
   MSF_Chann->setDefaultRowHeight(std::max(Text_Edit->sizeHint().height(), Combo_edit->sizeHint().height()));
 
-  placeControl(Command_def, kDefLeft, kButtonTop, kButtonWidth, kButtonHeight);
-  placeControl(Command_Clear, kClearLeft, kButtonTop, kButtonWidth, kButtonHeight);
-  placeControl(Command_close, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight);
-  placeControl(Label_tr_count, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight);
+  place(Command_def, kDefLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Command_Clear, kClearLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Command_close, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Label_tr_count, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight);
 
   // Every event of an unloaded window is dropped: nothing it holds may reach the image.
   auto on = [this](void (frm_chann::*handler)()) {
@@ -148,7 +148,7 @@ void frm_chann::Form_Load() {
   if (frame()->layout()) frame()->layout()->activate();
 
   // 5. The grid, as wide as the client area allows.
-  placeControl(MSF_Chann, kGridLeft, kGridTop, ScaleWidth() / 1.02, kGridHeight);
+  place(MSF_Chann, kGridLeft, kGridTop, ScaleWidth() / 1.02, kGridHeight);
 
   // 6. The editors start hidden.
   Text_Edit->hide();
