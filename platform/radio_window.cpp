@@ -37,6 +37,10 @@ double RadioWindow::TwipsHeight() const {
   return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->height(), ctx.dpi());
 }
 
+double RadioWindow::ScaleWidth() const { return twips::FromPixels(width(), ctx.dpi()); }
+
+double RadioWindow::ScaleHeight() const { return twips::FromPixels(height(), ctx.dpi()); }
+
 void RadioWindow::centreInMain(double rise) {
   if (!ctx.main) return;
   const double w = TwipsWidth(), h = TwipsHeight();

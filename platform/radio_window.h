@@ -32,6 +32,9 @@ class RadioWindow : public QWidget {
   void setTwipsSize(double width, double height);
   double TwipsWidth() const;
   double TwipsHeight() const;
+  // The window's client area, in twips.
+  double ScaleWidth() const;
+  double ScaleHeight() const;
   // Places the window centred in the main window's client area, `rise`
   // twips above the centre (small dialogs rise 500 twips).
   void centreInMain(double rise = 0);

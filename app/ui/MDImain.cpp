@@ -4,6 +4,7 @@
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
+#include "channels/ui/frm_chann.h"
 #include "image/band_table.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
@@ -246,6 +247,7 @@ void MDImain::MDImain_MDIForm_Load() {
   st_.Flag_save_chann = st_.Flag_open_chann = st_.Flag_comm_read = st_.Flag_comm_write = 0;
 
   // 19. The channel window opens last.
+  host_.load<frm_chann>();
 }
 
 void MDImain::Port_scan() {
@@ -278,7 +280,7 @@ void MDImain::MDImain_File_save_Click() { host_.reopen<Form_save_chann>(); }
 void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
 void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
-void MDImain::MDImain_Channel_edit_Click() {}
+void MDImain::MDImain_Channel_edit_Click() { host_.reopen<frm_chann>(); }
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
 void MDImain::MDImain_Prog_read_Click() {}
@@ -320,6 +322,7 @@ void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
   static constexpr LanguageReload kWindows[] = {
+      {&SharedState::Flag_frm_chann, &Reopen<frm_chann>},
       {&SharedState::Flag_setup, &Reopen<Form_setup>},
       {&SharedState::Flag_save_chann, &Reopen<Form_save_chann>},
       {&SharedState::Flag_open_chann, &Reopen<Form_open_chann>},
@@ -344,6 +347,7 @@ void MDImain::Exit_program() {
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
   host_.unload<Form_type>();
+  host_.unload<frm_chann>();
   host_.unload<frmAbout>();
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
   link_->End();

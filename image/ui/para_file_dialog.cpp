@@ -1,5 +1,6 @@
 #include "image/ui/para_file_dialog.h"
 
+#include "channels/ui/frm_chann.h"
 #include "image/para_file.h"
 #include "platform/window_host.h"
 
@@ -275,8 +276,7 @@ void ParaFileDialog::Command_close_Click() { ctx.host.unloadWindow(this); }
 
 void Para_file_reload_editors(AppContext& ctx) {
   // 1. The channel window, opened also when it was closed.
-  // STUB: host.reopen<frm_chann>() once the channel window is part of the program.
-  // 2. The options window, when it is open: host.reopen<frm_option>() once it exists.
-  // 3. The DTMF window, when it is open: host.reopen<frm_dtmf>() once it exists.
-  (void)ctx;
+  ctx.host.reopen<frm_chann>();
+  // 2. and 3. The options window and the DTMF window, each when it is open,
+  // follow here once the program has them.
 }

@@ -1,7 +1,9 @@
 #include "app_fixture.h"
+#include "channels/ui/frm_chann.h"
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
+#include "platform/grid.h"
 #include "support/image_diff.h"
 
 #include <QAction>
@@ -330,6 +332,49 @@ TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
   EXPECT_EQ(ImageDiff(st.Image, want), "");
   EXPECT_FALSE(main->host().isLoaded<Form_open_chann>());
   EXPECT_EQ(st.Flag_open_chann, 0);
+}
+
+// After a load the channel window is built afresh from the loaded image,
+// and opened when it was closed.
+TEST_F(ParaFileDialogs, LoadRebuildsTheChannelWindow) {
+  SharedState other;
+  other.Image = st.Image;
+  // Channel 0 programmed at 146.52 MHz in the file.
+  const std::array<int, 16> rec{0x00, 0x20, 0x65, 0x14, 0x00, 0x20, 0x65, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44};
+  for (int c = 0; c < 16; ++c) other.Image(0, c) = static_cast<Int16>(rec[static_cast<size_t>(c)]);
+  WriteFile(inCwd("radio.dat"), Para_file_text(other.Image));
+  for (bool openBefore : {true, false}) {
+    if (!openBefore) main->host().unload<frm_chann>();
+    settle();
+    const frm_chann* before = main->host().find<frm_chann>();
+    ASSERT_EQ(before != nullptr, openBefore);
+    confirm(open(Kind::Open), QStringLiteral("radio.dat"));
+    const frm_chann* after = main->host().find<frm_chann>();
+    ASSERT_TRUE(after) << openBefore;
+    EXPECT_NE(after, before);
+    EXPECT_EQ(st.Flag_frm_chann, -1);
+    EXPECT_EQ(after->MSF_Chann->TextMatrix(1, 2), QStringLiteral("146.52000"));
+  }
+}
+
+// The channel window's Close button takes the parameter-file dialogs with
+// it; its close box leaves them open.
+TEST_F(ParaFileDialogs, ChannelWindowCloseTakesTheDialogs) {
+  for (bool button : {true, false}) {
+    main->MDImain_Channel_edit_Click();
+    open(Kind::Save);
+    open(Kind::Open);
+    frm_chann* w = main->host().find<frm_chann>();
+    ASSERT_TRUE(w);
+    if (button) w->Command_close->click();
+    else w->frame()->close();
+    EXPECT_FALSE(main->host().isLoaded<frm_chann>());
+    EXPECT_EQ(main->host().isLoaded<Form_open_chann>(), !button) << button;
+    EXPECT_EQ(main->host().isLoaded<Form_save_chann>(), !button) << button;
+    EXPECT_EQ(st.Flag_open_chann, button ? 0 : -1);
+    EXPECT_EQ(st.Flag_save_chann, button ? 0 : -1);
+    settle();
+  }
 }
 
 // A file that cannot be read whole changes nothing: the image stays, no
