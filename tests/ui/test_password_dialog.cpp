@@ -552,11 +552,17 @@ TEST_F(PassWordDialog, PortThatDoesNotOpen) {
   EXPECT_TRUE(sim.received.empty());
 }
 
-// The dialog's texts follow the language it was opened in; its messages follow
-// the flag when they are shown.
+// The dialog's texts follow the language it was opened in; the language switch
+// leaves an open dialog as it is, and its messages follow the flag when they
+// are shown.
 TEST_F(PassWordDialog, ChineseMessages) {
-  begin();
+  Form_Write_PassWord* english = open();
   main->MDImain_Language_chn_Click();
+  ASSERT_EQ(main->host().find<Form_Write_PassWord>(), english);
+  EXPECT_EQ(english->Command_Write->text(), QStringLiteral("Modify"));
+  fill(english, QString(), QStringLiteral("a"), QStringLiteral("b"));
+  english->Command_Write->click();
+  ASSERT_EQ(texts(), QStringList{QStringLiteral("密码不一致")});
   radioPasswords("USER1", "");
   struct Case {
     const char* old;
