@@ -182,6 +182,9 @@ void Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_Change() {
 // ---- commands -------------------------------------------------------------------------
 
 void Form_Write_PassWord::Form_Write_PassWord_Command_Write_Click() {
+  // After a success the dialog is about to close: no exchange may start that
+  // the close would cut short.
+  if (Close_request) return;
   const QString newText = pw::Trim_spaces(Text_New_Password_1->text());
   const QString confirm = pw::Trim_spaces(Text_New_PassWord_2->text());
   if (confirm != newText) {

@@ -335,7 +335,11 @@ TEST_F(PassWordDialog, ChangesThePassword) {
     EXPECT_EQ(d->Text_New_PassWord_2->text(), QString());
     EXPECT_FALSE(d->engine().Busy());
     EXPECT_TRUE(port->isOpen());
+    // Modify before the close starts nothing the close would cut short.
+    const std::size_t sent = sim.received.size();
+    d->Command_Write->click();
     clock.advance(499);
+    EXPECT_EQ(sim.received.size(), sent);
     EXPECT_TRUE(main->host().isLoaded<Form_Write_PassWord>());
     clock.advance(1);
     EXPECT_FALSE(main->host().isLoaded<Form_Write_PassWord>());
