@@ -16,6 +16,7 @@
 #include "link/link_engine.h"
 #include "link/link_texts.h"
 #include "link/port_open.h"
+#include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -286,7 +287,7 @@ void MDImain::MDImain_Dtmf_edit_Click() {}
 void MDImain::MDImain_Prog_read_Click() {}
 void MDImain::MDImain_Prog_write_Click() {}
 void MDImain::MDImain_Adj_Edit_Click() {}
-void MDImain::MDImain_PC_PassWord_Click() {}
+void MDImain::MDImain_PC_PassWord_Click() { host_.reopen<Form_Write_PassWord>(); }
 void MDImain::MDImain_proc_setup_Click() { host_.open<Form_setup>(); }
 void MDImain::MDImain_Language_chn_Click() { Language_switch(-1); }
 void MDImain::MDImain_Language_eng_Click() { Language_switch(0); }
