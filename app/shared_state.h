@@ -61,4 +61,10 @@ struct SharedState {
   // Window-loaded flags: -1 while the window is loaded, 0 otherwise.
   Int16 Flag_frm_chann = 0, Flag_frm_option = 0, Flag_frm_dtmf = 0, Flag_setup = 0;
   Int16 Flag_open_chann = 0, Flag_save_chann = 0, Flag_comm_read = 0, Flag_comm_write = 0;
+
+  // Radio password change: the old and the new user password as last typed in
+  // the password dialog, one character code per cell in cells 0..5, padded
+  // with 0x20 (cells 6..16 unused). They outlive the dialog; both are zero at
+  // start-up and six spaces after a successful change.
+  std::array<Int16, 17> PassWord_old{}, PassWord_new{};
 };

@@ -201,6 +201,12 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
          QLatin1Char('\n') + detail;
 }
 
+QString Para_file_save_error_text(const QString& reason, bool chinese) {
+  QString text = chinese ? QStringLiteral("参数文件保存失败 ！") : QStringLiteral("The parameter file could not be saved.");
+  if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
+  return text;
+}
+
 ParaNameCheck Para_file_name_check(const QString& name) {
   for (QChar c : name)
     if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return ParaNameCheck::InvalidChar;

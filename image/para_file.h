@@ -61,6 +61,10 @@ bool Para_file_save(const QString& path, const img::Image& image, QString* error
 // The user's message for a failed load, in Chinese or English.
 QString Para_file_error_text(const ParaFileResult& result, bool chinese);
 
+// The user's message for a failed save, in Chinese or English, with the
+// platform's reason (from Para_file_save) on a line of its own when there is one.
+QString Para_file_save_error_text(const QString& reason, bool chinese);
+
 // Checks a file name as the dialogs' Confirm does, after trimming the blanks
 // around it: first for the refused characters * $ \ / #, then for the exact
 // suffix ".dat" or ".DAT".

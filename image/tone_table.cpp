@@ -15,18 +15,17 @@ QString DcsName(int number, QChar kind) {
   return u'D' + QString::number(number).rightJustified(3, u'0') + kind;
 }
 
-// The tone code of a value in Hz: the value times ten, rounded once, halves
-// to the even neighbour. The value is taken as the decimal the text wrote, to
-// a millionth of a tenth, so "67.05" is a tie and not a hair below one.
-long long TenthsHalfEven(double hz) {
+}  // namespace
+
+// The value is taken as the decimal the text wrote, to a millionth of a
+// tenth, so "67.05" is a tie and not a hair below one.
+long long Tone_tenths(double hz) {
   const long long scaled = std::llround(hz * 1e7);  // millionths of a tenth
   long long q = scaled / 1000000;
   const long long r = scaled % 1000000;
   if (r > 500000 || (r == 500000 && q % 2 != 0)) ++q;
   return q;
 }
-
-}  // namespace
 
 void Tone_table_init(SharedState& st) {
   QStringList list(tone::kListSize);
@@ -68,7 +67,7 @@ void Ctcss_to_image(SharedState& st, const QString& text, int row, int byte) {
   const double v = num::Val(text);
   if (!(v > 0 && v < 255)) return;
   // One code, split into its two bytes: 254.99 Hz is 2550 = 0x09F6 at most.
-  const long long code = TenthsHalfEven(v);
+  const long long code = Tone_tenths(v);
   st.Image(row, byte) = static_cast<std::int16_t>(code % 256);
   st.Image(row, byte + 1) = static_cast<std::int16_t>(code / 256);
 }

@@ -42,3 +42,7 @@ void Tone_table_init(SharedState& st);
 // 0xFF 0xFF (off); a value outside 0 < v < 255, or a place outside the image,
 // stores nothing.
 void Ctcss_to_image(SharedState& st, const QString& text, int row, int byte);
+
+// The tone code of a value in Hz (0 < hz < 1000): the value times ten,
+// rounded once, halves to the even neighbour ("100.55" gives 1006).
+long long Tone_tenths(double hz);

@@ -83,6 +83,8 @@ void QtSerialPort::onError() {
 }
 
 QtTimer::QtTimer() {
+  // The link's watchdog and failure timer count exact intervals: never early.
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] {
     if (onTick) onTick();
   });

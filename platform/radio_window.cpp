@@ -37,10 +37,20 @@ double RadioWindow::TwipsHeight() const {
   return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->height(), ctx.dpi());
 }
 
+double RadioWindow::ScaleWidth() const { return twips::FromPixels(width(), ctx.dpi()); }
+
+double RadioWindow::ScaleHeight() const { return twips::FromPixels(height(), ctx.dpi()); }
+
 void RadioWindow::centreInMain(double rise) {
   if (!ctx.main) return;
   const double w = TwipsWidth(), h = TwipsHeight();
   setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2 - rise, w, h);
+}
+
+void RadioWindow::place(QWidget* control, double left, double top, double width, double height) {
+  const int d = ctx.dpi();
+  control->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
+                       twips::ToPixels(height, d));
 }
 
 void RadioWindow::closeEvent(QCloseEvent* e) {

@@ -32,9 +32,14 @@ class RadioWindow : public QWidget {
   void setTwipsSize(double width, double height);
   double TwipsWidth() const;
   double TwipsHeight() const;
+  // The window's client area, in twips.
+  double ScaleWidth() const;
+  double ScaleHeight() const;
   // Places the window centred in the main window's client area, `rise`
   // twips above the centre (small dialogs rise 500 twips).
   void centreInMain(double rise = 0);
+  // Places a control of this window, in twips from the window's top left corner.
+  void place(QWidget* control, double left, double top, double width, double height);
 
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();

@@ -4,14 +4,22 @@
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
+#include "channels/ui/frm_chann.h"
 #include "image/band_table.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
 #include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
 #include "link/hand_code.h"
+#include "link/ident_check.h"
+#include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/port_open.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
+#include "link/ui/Form_Write_PassWord.h"
+#include "link/ui/Form_setup.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
 
@@ -41,6 +49,15 @@ MDImain::MDImain(SharedState& st, Services& svc)
   Timer1 = svc_.timers->create();
   Timer2 = svc_.timers->create();
   Timer3 = svc_.timers->create();
+  ident_ = std::make_unique<IdentCheck>(IdentCheck::Where::MainWindow);
+  link_ = std::make_unique<LinkEngine>(
+      *MSC, *Timer1, *Timer2, *Timer3,
+      LinkEngine::Env{st_, svc_.prompt, [this](int panel, const QString& text) { SetPanelText(panel, text); }},
+      link_profiles::kIdentStartup);
+  MSC->onComm = [this](CommEvent e) { MDImain_MSC_OnComm(e); };
+  Timer1->onTick = [this] { MDImain_Timer1_Timer(); };
+  Timer2->onTick = [this] { MDImain_Timer2_Timer(); };
+  Timer3->onTick = [this] { MDImain_Timer3_Timer(); };
 }
 
 MDImain::~MDImain() {
@@ -218,7 +235,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 13. Identification of an attached radio.
   if (MSC->isOpen()) {
     MSC->close();
-    SetPanelText(2, QStringLiteral("Connecting with transceiver... "));
+    SetPanelText(2, Link_panel_text(LinkPanel::Connecting, st_.Lang_chn != 0));
+    Ident_start();
   }
 
   // 14. The alignment editor's second band is 400..520 MHz.
@@ -232,6 +250,7 @@ void MDImain::MDImain_MDIForm_Load() {
   st_.Flag_save_chann = st_.Flag_open_chann = st_.Flag_comm_read = st_.Flag_comm_write = 0;
 
   // 19. The channel window opens last.
+  host_.load<frm_chann>();
 }
 
 void MDImain::Port_scan() {
@@ -244,21 +263,34 @@ void MDImain::Port_scan() {
   SetPanelText(3, QStringLiteral("COM") + QString::number(st_.Comm_port));
 }
 
+// The identification runs on in later timer and receive events. When the
+// port found by the scan no longer opens, nothing is sent: the main window
+// stays and status panel 2 shows the failure.
+void MDImain::Ident_start() {
+  if (link_->Start(*ident_) != LinkStart::Started)
+    SetPanelText(2, Link_panel_text(LinkPanel::Fault, st_.Lang_chn != 0));
+}
+
+void MDImain::MDImain_MSC_OnComm(CommEvent event) { link_->MSC_OnComm(event); }
+void MDImain::MDImain_Timer1_Timer() { link_->Timer1_Timer(); }
+void MDImain::MDImain_Timer2_Timer() { link_->Timer2_Timer(); }
+void MDImain::MDImain_Timer3_Timer() { link_->Timer3_Timer(); }
+
 // ---- commands ----------------------------------------------------------------
 
-void MDImain::MDImain_File_Open_Click() {}
-void MDImain::MDImain_File_save_Click() {}
+void MDImain::MDImain_File_Open_Click() { host_.reopen<Form_open_chann>(); }
+void MDImain::MDImain_File_save_Click() { host_.reopen<Form_save_chann>(); }
 void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
 void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
-void MDImain::MDImain_Channel_edit_Click() {}
+void MDImain::MDImain_Channel_edit_Click() { host_.reopen<frm_chann>(); }
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
 void MDImain::MDImain_Prog_read_Click() { host_.reopen<Form_Comm_Read>(); }
 void MDImain::MDImain_Prog_write_Click() { host_.reopen<Form_Comm_Write>(); }
 void MDImain::MDImain_Adj_Edit_Click() {}
-void MDImain::MDImain_PC_PassWord_Click() {}
-void MDImain::MDImain_proc_setup_Click() {}
+void MDImain::MDImain_PC_PassWord_Click() { host_.reopen<Form_Write_PassWord>(); }
+void MDImain::MDImain_proc_setup_Click() { host_.open<Form_setup>(); }
 void MDImain::MDImain_Language_chn_Click() { Language_switch(-1); }
 void MDImain::MDImain_Language_eng_Click() { Language_switch(0); }
 void MDImain::MDImain_about_Click() { host_.openAndShow<frmAbout>(); }
@@ -292,9 +324,13 @@ struct LanguageReload {
 void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
-  static constexpr std::array kWindows{
-      LanguageReload{&SharedState::Flag_comm_read, &Reopen<Form_Comm_Read>},
-      LanguageReload{&SharedState::Flag_comm_write, &Reopen<Form_Comm_Write>},
+  static constexpr LanguageReload kWindows[] = {
+      {&SharedState::Flag_frm_chann, &Reopen<frm_chann>},
+      {&SharedState::Flag_setup, &Reopen<Form_setup>},
+      {&SharedState::Flag_save_chann, &Reopen<Form_save_chann>},
+      {&SharedState::Flag_open_chann, &Reopen<Form_open_chann>},
+      {&SharedState::Flag_comm_read, &Reopen<Form_Comm_Read>},
+      {&SharedState::Flag_comm_write, &Reopen<Form_Comm_Write>},
   };
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);
@@ -316,12 +352,10 @@ void MDImain::Exit_program() {
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
   host_.unload<Form_type>();
+  host_.unload<frm_chann>();
   host_.unload<frmAbout>();
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
-  if (MSC->isOpen()) MSC->close();
-  Timer1->stop();
-  Timer2->stop();
-  Timer3->stop();
+  link_->End();
   close();
 }
 

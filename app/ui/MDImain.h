@@ -14,6 +14,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class IdentCheck;
+class LinkEngine;
 
 class MDImain : public QMainWindow, public MainFrame {
   Q_OBJECT
@@ -42,6 +44,13 @@ class MDImain : public QMainWindow, public MainFrame {
   void MDImain_Language_eng_Click();
   void MDImain_about_Click();
   void MDImain_Toolbar1_ButtonClick(const QString& key);
+
+  // The start-up identification of an attached radio and its engine's events.
+  void Ident_start();
+  void MDImain_MSC_OnComm(CommEvent event);
+  void MDImain_Timer1_Timer();
+  void MDImain_Timer2_Timer();
+  void MDImain_Timer3_Timer();
 
   // MainFrame
   double Width() const override;
@@ -87,4 +96,7 @@ class MDImain : public QMainWindow, public MainFrame {
   std::map<QString, QMenu*> submenus_;
   std::array<QLabel*, 11> panels_{};
   bool exiting_ = false;
+  // The identification's exchange (after MSC and the timers, so it goes first).
+  std::unique_ptr<IdentCheck> ident_;
+  std::unique_ptr<LinkEngine> link_;
 };

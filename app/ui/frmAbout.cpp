@@ -60,12 +60,6 @@ frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
   connect(cmdSysInfo, &QPushButton::clicked, this, [this] { frmAbout_cmdSysInfo_Click(); });
 }
 
-void frmAbout::place(QWidget* w, double left, double top, double width, double height) {
-  const int d = ctx.dpi();
-  w->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
-                 twips::ToPixels(height, d));
-}
-
 void frmAbout::Form_Load() {
   // 1. The texts follow the current language.
   Lang_texts_init(ctx.st);

@@ -35,7 +35,4 @@ class frmAbout : public RadioWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
-
- private:
-  void place(QWidget* w, double left, double top, double width, double height);
 };

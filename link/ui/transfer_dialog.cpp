@@ -1,6 +1,5 @@
 #include "link/ui/transfer_dialog.h"
 
-#include "platform/core/twips.h"
 #include "platform/window_host.h"
 
 #include <QLabel>
@@ -10,37 +9,33 @@
 namespace {
 
 // Design positions in twips; the controls keep them whatever the window's size.
-struct Place {
-  double left, top, width, height;
-};
+using Place = TransferDialog::Place;
 constexpr Place kProgress{120, 240, 5775, 495};
 constexpr Place kLabel{120, 840, 5775, 375};
 constexpr Place kStart{1320, 1320, 975, 495};
 constexpr Place kCancel{2760, 1320, 975, 495};
 constexpr Place kHelp{4200, 1320, 975, 495};
 
+}  // namespace
+
 template <class W>
-W* Control(QWidget* parent, const char* name, const Place& p, int dpi) {
-  auto* w = new W(parent);
+W* TransferDialog::Control(const char* name, const Place& p) {
+  auto* w = new W(this);
   w->setObjectName(QString::fromLatin1(name));
-  w->setGeometry(twips::ToPixels(p.left, dpi), twips::ToPixels(p.top, dpi), twips::ToPixels(p.width, dpi),
-                 twips::ToPixels(p.height, dpi));
+  place(w, p.left, p.top, p.width, p.height);
   return w;
 }
 
-}  // namespace
-
 TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(c), setup_(setup) {
   setObjectName(QString::fromLatin1(setup.name));
-  const int dpi = c.dpi();
-  ProgressBar1 = Control<QProgressBar>(this, "ProgressBar1", kProgress, dpi);
+  ProgressBar1 = Control<QProgressBar>("ProgressBar1", kProgress);
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
-  Label_tr_count = Control<QLabel>(this, "Label_tr_count", kLabel, dpi);
-  start_ = Control<QPushButton>(this, setup.startName, kStart, dpi);
-  Command_Cancel = Control<QPushButton>(this, "Command_Cancel", kCancel, dpi);
-  Command_Help = Control<QPushButton>(this, "Command_Help", kHelp, dpi);
+  Label_tr_count = Control<QLabel>("Label_tr_count", kLabel);
+  start_ = Control<QPushButton>(setup.startName, kStart);
+  Command_Cancel = Control<QPushButton>("Command_Cancel", kCancel);
+  Command_Help = Control<QPushButton>("Command_Help", kHelp);
   // Tab order: start, Cancel, Help, progress bar, label.
   setTabOrder(start_, Command_Cancel);
   setTabOrder(Command_Cancel, Command_Help);

@@ -63,7 +63,16 @@ class TransferDialog : public RadioWindow, public TransferView {
   // the dialog unloads.
   void Cancel_click();
 
+ public:
+  // A control's design place, in twips; it keeps it whatever the window's size.
+  struct Place {
+    double left, top, width, height;
+  };
+
  private:
+  template <class W>
+  W* Control(const char* name, const Place& p);
+
   Setup setup_;
   QPushButton* start_ = nullptr;
 };

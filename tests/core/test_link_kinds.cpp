@@ -184,6 +184,13 @@ TEST(LinkKinds, BlockReadOfTheWholeMemoryMap) {
     EXPECT_FALSE(b.engine->Busy());
     EXPECT_FALSE(b.port.isOpen());
     EXPECT_EQ(b.panels[2].toStdString(), "Connect well with radio.");
+    // At 9600 baud each cycle takes the 15 ms send delay, the 4-byte request
+    // (5 ms) and the 68 or 69 reply bytes (72 ms) on the line.
+    if (paced) {
+      EXPECT_GE(b.clock.now(), 120 * (15 + 5 + 71));
+    } else {
+      EXPECT_LT(b.clock.now(), 120 * 20 + 100);
+    }
   }
 }
 

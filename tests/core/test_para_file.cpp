@@ -1,23 +1,12 @@
 #include "image/para_file.h"
+#include "support/image_diff.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
-
-// An image whose rows 0..495 hold a fixed pseudo-random pattern of bytes.
-img::Image Pattern(unsigned seed) {
-  img::Image im;
-  std::mt19937 gen(seed);
-  std::uniform_int_distribution<int> byte(0, 255);
-  for (int r = 0; r < img::kRows; ++r)
-    for (int c = 0; c < img::kCols; ++c) im(r, c) = static_cast<std::int16_t>(byte(gen));
-  return im;
-}
 
 // The values of rows 0..480 joined by `sep`, with `lineEnd` after every `perLine` values.
 QByteArray Layout(const img::Image& im, const char* sep, const char* lineEnd, int perLine) {
@@ -71,11 +60,11 @@ TEST(ParaFile, SaveAndLoadRoundTripRowsZeroTo480Only) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath(QStringLiteral("radio.dat"));
-  const img::Image saved = Pattern(1);
+  const img::Image saved = RandomImage(1);
   ASSERT_TRUE(Para_file_save(path, saved));
   EXPECT_EQ(ReadFile(path), Para_file_text(saved));
 
-  img::Image loaded = Pattern(2);
+  img::Image loaded = RandomImage(2);
   const img::Image before = loaded;
   const ParaFileResult r = Para_file_load(path, loaded);
   ASSERT_TRUE(r.ok());
@@ -90,7 +79,7 @@ TEST(ParaFile, SaveReplacesAnExistingFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("old.dat"));
   WriteFile(path, QByteArray(100000, 'x'));
-  const img::Image im = Pattern(3);
+  const img::Image im = RandomImage(3);
   ASSERT_TRUE(Para_file_save(path, im));
   EXPECT_EQ(ReadFile(path), Para_file_text(im));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.dat")});
@@ -98,7 +87,7 @@ TEST(ParaFile, SaveReplacesAnExistingFile) {
 
 // Hand-made layouts hold the same values: they load to the same image.
 TEST(ParaFile, OtherLayoutsLoadTheSame) {
-  const img::Image src = Pattern(4);
+  const img::Image src = RandomImage(4);
   const QByteArray ragged = [&] {  // 7 values on odd lines, 9 on even ones, mixed separators
     QByteArray out;
     for (int k = 0, onLine = 0, lineNo = 0; k < kParaFileValues; ++k) {
@@ -136,7 +125,7 @@ TEST(ParaFile, OtherLayoutsLoadTheSame) {
       {"leading zeros", leadingZeros},
   };
   for (const Case& c : cases) {
-    img::Image im = Pattern(5);
+    img::Image im = RandomImage(5);
     const ParaFileResult r = Para_file_read(c.text, im);
     EXPECT_TRUE(r.ok()) << c.name << ": error " << static_cast<int>(r.error) << " line " << r.line;
     for (int row = 0; row <= img::kFileLastRow; ++row)
@@ -146,7 +135,7 @@ TEST(ParaFile, OtherLayoutsLoadTheSame) {
 
 // Each kind of bad file leaves the whole image as it was.
 TEST(ParaFile, BadTextsChangeNothing) {
-  const img::Image src = Pattern(6);
+  const img::Image src = RandomImage(6);
   const QByteArray good = Para_file_text(src);
   auto withLine = [&](int line, const QByteArray& text) {  // replaces 0-based line `line`
     QList<QByteArray> lines = good.split('\n');
@@ -185,7 +174,7 @@ TEST(ParaFile, BadTextsChangeNothing) {
       {"text after the values", good + "end", ParaFileError::TooManyValues, 482, "end"},
   };
   for (const Case& c : cases) {
-    img::Image im = Pattern(7);
+    img::Image im = RandomImage(7);
     const img::Image before = im;
     const ParaFileResult r = Para_file_read(c.text, im);
     EXPECT_EQ(r.error, c.error) << c.name;
@@ -218,7 +207,7 @@ TEST(ParaFile, MessageNamesTheLineAndShowsTheFieldSafely) {
 
 TEST(ParaFile, LoadOfAMissingOrUnreadablePathChangesNothing) {
   QTemporaryDir dir;
-  img::Image im = Pattern(8);
+  img::Image im = RandomImage(8);
   const img::Image before = im;
   EXPECT_EQ(Para_file_load(dir.filePath(QStringLiteral("none.dat")), im).error, ParaFileError::Missing);
   QDir(dir.path()).mkdir(QStringLiteral("folder.dat"));
@@ -240,10 +229,10 @@ TEST(ParaFile, FailedSaveKeepsTheOldFile) {
   const QString path = dir.filePath(QString(251, u'a') + QStringLiteral(".dat"));
   WriteFile(path, "old contents");
   QString why;
-  EXPECT_FALSE(Para_file_save(path, Pattern(9), &why));
+  EXPECT_FALSE(Para_file_save(path, RandomImage(9), &why));
   EXPECT_FALSE(why.isEmpty());
   EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   // A folder that does not exist.
-  EXPECT_FALSE(Para_file_save(dir.filePath(QStringLiteral("no/such/folder/x.dat")), Pattern(9)));
+  EXPECT_FALSE(Para_file_save(dir.filePath(QStringLiteral("no/such/folder/x.dat")), RandomImage(9)));
 }

@@ -3,6 +3,7 @@
 // that differ, so a failed check shows where an image went wrong.
 #include "image/image.h"
 
+#include <random>
 #include <string>
 
 inline std::string ImageDiff(const img::Image& got, const img::Image& want, int maxReported = 12) {
@@ -25,4 +26,14 @@ template <typename Bytes>
 void PutBytes(img::Image& im, int row, int first, const Bytes& bytes) {
   int c = first;
   for (auto b : bytes) im(row, c++) = static_cast<std::int16_t>(b);
+}
+
+// An image whose rows 0..495 hold a fixed pseudo-random pattern of bytes.
+inline img::Image RandomImage(unsigned seed) {
+  img::Image im;
+  std::mt19937 gen(seed);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int r = 0; r < img::kRows; ++r)
+    for (int c = 0; c < img::kCols; ++c) im(r, c) = static_cast<std::int16_t>(byte(gen));
+  return im;
 }

@@ -3,6 +3,7 @@
 #include "link/link_protocol.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 std::uint8_t Bcd(int v) { return static_cast<std::uint8_t>(((v / 10) % 10) * 16 + v % 10); }
@@ -166,4 +167,11 @@ std::vector<SimArrival> Sim_arrivals(const SimTransmission& t, bool paced, int p
     lastPiece = pieceOf[i];
   }
   return out;
+}
+
+long SimInbound::arrive(long nowMs) { return static_cast<long>(std::ceil(arriveExact(static_cast<double>(nowMs)))); }
+
+double SimInbound::arriveExact(double nowMs) {
+  at_ = std::max(at_, nowMs) + 10000.0 / 9600.0;
+  return at_;
 }

@@ -71,6 +71,19 @@ struct SimArrival {
 };
 std::vector<SimArrival> Sim_arrivals(const SimTransmission& t, bool paced, int pieceGapMs);
 
+// The PC's bytes on a 9600-baud line, one after the other: when each has
+// reached the radio, so that a paced reply starts only after its request.
+class SimInbound {
+ public:
+  // A byte handed to the line at `nowMs`; returns its arrival (ms, rounded up).
+  long arrive(long nowMs);
+  // The same, unrounded, for a clock finer than a millisecond.
+  double arriveExact(double nowMs);
+
+ private:
+  double at_ = 0;
+};
+
 class RadioSim {
  public:
   RadioSim();

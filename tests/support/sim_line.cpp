@@ -5,7 +5,7 @@
 SimLine::SimLine(RadioSim& sim, VirtualClock& clock) : sim_(sim), clock_(clock) {
   sim_.transmit = [this](const SimTransmission& t) {
     if (!port_) return;
-    const long start = std::max(clock_.now() + replyDelayMs, lineFreeAt_);
+    const long start = std::max(receivedAt_ + replyDelayMs, lineFreeAt_);
     std::weak_ptr<int> life = port_->life();
     FakePort* port = port_;
     for (SimArrival& a : Sim_arrivals(t, paced, pieceGapMs)) {
@@ -27,5 +27,8 @@ SimLine::SimLine(RadioSim& sim, VirtualClock& clock) : sim_(sim), clock_(clock) 
 
 void SimLine::attach(FakePort& port) {
   port_ = &port;
-  port.onWrite = [this](std::uint8_t b) { sim_.receive(b); };
+  port.onWrite = [this](std::uint8_t b) {
+    receivedAt_ = paced ? inbound_.arrive(clock_.now()) : clock_.now();
+    sim_.receive(b);
+  };
 }

@@ -12,7 +12,7 @@ class SimLine {
   void attach(FakePort& port);
 
   int replyDelayMs = 2;   // from the byte that completes a request to the reply's first arrival
-  bool paced = false;     // bytes take their time on a 9600-baud line
+  bool paced = false;     // bytes take their time on a 9600-baud line, both ways
   int pieceGapMs = 1;     // between the pieces of a split reply
 
  private:
@@ -20,4 +20,6 @@ class SimLine {
   VirtualClock& clock_;
   FakePort* port_ = nullptr;
   long lineFreeAt_ = 0;   // the radio sends one reply after the other
+  SimInbound inbound_;
+  long receivedAt_ = 0;   // when the byte being handled reached the radio
 };

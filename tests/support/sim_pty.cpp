@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
 #include <termios.h>
@@ -36,10 +37,6 @@ SimPty::SimPty(RadioSim& sim) : sim_(sim) {
   timer_->setSingleShot(true);
   timer_->setTimerType(Qt::PreciseTimer);
   connect(timer_, &QTimer::timeout, this, [this] { pump(); });
-  inTimer_ = new QTimer(this);
-  inTimer_->setSingleShot(true);
-  inTimer_->setTimerType(Qt::PreciseTimer);
-  connect(inTimer_, &QTimer::timeout, this, [this] { deliver(); });
 
   sim_.transmit = [this](const SimTransmission& tr) { send(tr); };
   sim_.hangUp = [this] { hangUpNow(); };
@@ -55,9 +52,7 @@ SimPty::~SimPty() {
 void SimPty::hangUpNow() {
   if (notifier_) notifier_->setEnabled(false);
   if (timer_) timer_->stop();
-  if (inTimer_) inTimer_->stop();
   out_.clear();
-  in_.clear();
   if (master_ >= 0) ::close(master_);
   master_ = -1;
 }
@@ -67,40 +62,19 @@ void SimPty::onReadable() {
   for (;;) {
     if (master_ < 0) return;
     const ssize_t n = ::read(master_, buf, sizeof buf);
-    if (n <= 0) break;  // nothing more now (EAGAIN), or the slave side is gone
+    if (n <= 0) return;  // nothing more now (EAGAIN), or the slave side is gone
     for (ssize_t i = 0; i < n; ++i) {
-      if (!pacePcBytes) {
-        sim_.receive(buf[i]);
-        if (master_ < 0) return;
-        continue;
-      }
-      inFreeAtNs_ = std::max(inFreeAtNs_, nowNs()) + kByteNs;
-      in_.emplace_back(inFreeAtNs_, buf[i]);
+      receivedAtNs_ = paced ? std::llround(inbound_.arriveExact(static_cast<double>(nowNs()) / 1e6) * 1e6) : nowNs();
+      sim_.receive(buf[i]);
     }
   }
-  deliver();
-}
-
-void SimPty::deliver() {
-  // The program's bytes reach the radio once they have crossed the line.
-  while (!in_.empty() && in_.front().first <= nowNs() + kDueSlackNs) {
-    const std::uint8_t b = in_.front().second;
-    in_.pop_front();
-    sim_.receive(b);
-    if (master_ < 0) return;
-  }
-  if (!in_.empty()) wake(inTimer_, in_.front().first);
-}
-
-void SimPty::wake(QTimer* timer, qint64 dueNs) {
-  timer->start(static_cast<int>(std::max<qint64>(0, (dueNs - nowNs() + 500'000) / 1'000'000)));
 }
 
 void SimPty::send(const SimTransmission& t) {
-  const qint64 start = std::max(nowNs() + replyDelayMs * 1'000'000LL, lineFreeAtNs_);
+  const qint64 start = std::max(receivedAtNs_ + replyDelayMs * 1'000'000LL, lineFreeAtNs_);
   // The pieces of the reply; paced, each byte also takes its time on the line
   // and leaves as soon as it has crossed it.
-  std::int64_t sent = 0;
+  qint64 sent = 0;
   for (SimArrival& a : Sim_arrivals(t, false, pieceGapMs)) {
     const qint64 pieceAt = start + a.offsetMs * 1'000'000LL;
     if (!paced) {
@@ -143,5 +117,7 @@ void SimPty::pump() {
       return;
     }
   }
-  if (!out_.empty()) wake(timer_, out_.front().atNs);
+  // The next due time, to the nearest millisecond.
+  if (!out_.empty())
+    timer_->start(static_cast<int>(std::max<qint64>(0, (out_.front().atNs - nowNs() + 500'000) / 1'000'000)));
 }

@@ -26,24 +26,20 @@ class SimPty : public QObject {
   // Hangs the line up: the master end closes.
   void hangUpNow();
 
-  int replyDelayMs = 0;      // from the byte that completes a request to the reply
-  bool paced = false;        // replies leave at 9600 baud
-  bool pacePcBytes = false;  // the program's bytes, too, reach the radio at 9600 baud
-  int pieceGapMs = 5;        // between the pieces of a split reply
+  int replyDelayMs = 0;  // from the byte that completes a request to the reply
+  bool paced = false;    // bytes take their time on a 9600-baud line, both ways
+  int pieceGapMs = 5;    // between the pieces of a split reply
 
  private:
   void onReadable();
   void send(const SimTransmission& t);
   void pump();
-  void deliver();
   qint64 nowNs() const { return clock_.nsecsElapsed(); }
-  // Starts `timer` for the next due time, rounded to the nearest millisecond.
-  void wake(QTimer* timer, qint64 dueNs);
 
   // One byte takes 10 bits at 9600 baud.
   static constexpr qint64 kByteNs = 1'041'667;
-  // A due time counts as reached within half a millisecond (timers tick in
-  // whole milliseconds).
+  // Timers tick in whole milliseconds: a due time counts as reached within
+  // half a millisecond, so a paced line is neither late nor early on average.
   static constexpr qint64 kDueSlackNs = 500'000;
 
   struct Due {
@@ -60,8 +56,6 @@ class SimPty : public QObject {
   QElapsedTimer clock_;
   std::deque<Due> out_;
   qint64 lineFreeAtNs_ = 0;
-  // The program's bytes on their way to the radio (pacePcBytes).
-  QTimer* inTimer_ = nullptr;
-  std::deque<std::pair<qint64, std::uint8_t>> in_;
-  qint64 inFreeAtNs_ = 0;
+  SimInbound inbound_;
+  qint64 receivedAtNs_ = 0;  // when the byte being handled reached the radio
 };

@@ -32,21 +32,26 @@ const QString kWriteDone = QStringLiteral("Complete writing parameters to the tr
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 const QString kBusyClose = QStringLiteral("Read-write operating，don't close the window. ,");
 
+// The loaded read or write dialog of a program, and its start button.
+TransferDialog* Find(MDImain& m, Which w) {
+  if (w == Which::Read) return m.host().find<Form_Comm_Read>();
+  return m.host().find<Form_Comm_Write>();
+}
+QPushButton* StartButton(TransferDialog* d, Which w) {
+  return d->findChild<QPushButton*>(w == Which::Read ? QStringLiteral("Command_read") : QStringLiteral("Command_Write"));
+}
+
 }  // namespace
 
 class ReadWriteDialogs : public RadioOnPty {
  protected:
+  // Reopens the dialog from the Program menu.
   TransferDialog* open(Which w) {
-    if (w == Which::Read) {
-      main->MDImain_Prog_read_Click();
-      return main->host().find<Form_Comm_Read>();
-    }
-    main->MDImain_Prog_write_Click();
-    return main->host().find<Form_Comm_Write>();
+    if (w == Which::Read) main->MDImain_Prog_read_Click();
+    else main->MDImain_Prog_write_Click();
+    return Find(*main, w);
   }
-  static QPushButton* startButton(TransferDialog* d, Which w) {
-    return d->findChild<QPushButton*>(w == Which::Read ? QStringLiteral("Command_read") : QStringLiteral("Command_Write"));
-  }
+  static QPushButton* startButton(TransferDialog* d, Which w) { return StartButton(d, w); }
   // A radio whose memory differs from the factory image everywhere.
   void fillRadio() {
     for (std::size_t i = 0; i < sim.memory.size(); ++i) sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
@@ -136,16 +141,14 @@ TEST_F(ReadWriteDialogs, MenuAndToolbarReopen) {
     const QString menu = w == Which::Read ? QStringLiteral("Prog_read") : QStringLiteral("Prog_write");
     const QString key = w == Which::Read ? QStringLiteral("read") : QStringLiteral("write");
     main->menu(menu)->trigger();
-    TransferDialog* first = w == Which::Read ? static_cast<TransferDialog*>(main->host().find<Form_Comm_Read>())
-                                             : main->host().find<Form_Comm_Write>();
+    TransferDialog* first = Find(*main, w);
     ASSERT_TRUE(first);
     first->Label_tr_count->setText(QStringLiteral("stale"));
     QPointer<TransferDialog> guard(first);
     main->toolButton(key)->trigger();
     settle();
     EXPECT_FALSE(guard) << key.toStdString();
-    TransferDialog* second = w == Which::Read ? static_cast<TransferDialog*>(main->host().find<Form_Comm_Read>())
-                                              : main->host().find<Form_Comm_Write>();
+    TransferDialog* second = Find(*main, w);
     ASSERT_TRUE(second);
     EXPECT_EQ(second->Label_tr_count->text(), QString());
   }
@@ -349,8 +352,7 @@ TEST_F(ReadWriteDialogs, ReloadEndsTheExchange) {
     (main.get()->*c.action)();
     settle();
     EXPECT_FALSE(guard) << c.name;
-    TransferDialog* next = c.which == Which::Read ? static_cast<TransferDialog*>(main->host().find<Form_Comm_Read>())
-                                                  : main->host().find<Form_Comm_Write>();
+    TransferDialog* next = Find(*main, c.which);
     ASSERT_TRUE(next) << c.name;
     EXPECT_TRUE(idle(next)) << c.name;
     EXPECT_EQ(c.which == Which::Read ? st.Flag_comm_read : st.Flag_comm_write, -1) << c.name;
@@ -405,20 +407,14 @@ TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
   st.Comm_port = kFakePort;
   for (Which which : {Which::Read, Which::Write}) {
     prompt.calls.clear();
-    TransferDialog* d = nullptr;
-    if (which == Which::Read) {
-      main->MDImain_Prog_read_Click();
-      d = main->host().find<Form_Comm_Read>();
-    } else {
-      main->MDImain_Prog_write_Click();
-      d = main->host().find<Form_Comm_Write>();
-    }
+    if (which == Which::Read) main->MDImain_Prog_read_Click();
+    else main->MDImain_Prog_write_Click();
+    TransferDialog* d = Find(*main, which);
     ASSERT_TRUE(d);
     auto& sender = static_cast<ManualTimer&>(*d->Timer1);
     auto& watchdog = static_cast<ManualTimer&>(*d->Timer2);
     auto& failure = static_cast<ManualTimer&>(*d->Timer3);
-    QPushButton* startButton =
-        d->findChild<QPushButton*>(which == Which::Read ? QStringLiteral("Command_read") : QStringLiteral("Command_Write"));
+    QPushButton* startButton = StartButton(d, which);
     startButton->click();
     EXPECT_EQ(sender.interval(), 15);
     sender.fire();  // the entry sequence goes out

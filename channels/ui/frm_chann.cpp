@@ -1,0 +1,596 @@
+#include "channels/ui/frm_chann.h"
+
+#include "channels/chann_codec.h"
+#include "channels/chann_edit.h"
+#include "image/chann_defaults.h"
+#include "image/freq_codec.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
+#include "platform/combo_list.h"
+#include "platform/core/numbers.h"
+#include "platform/grid.h"
+#include "platform/text_box.h"
+#include "platform/window_host.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+
+using namespace chann;
+
+namespace {
+
+const QString kFormatEnglish = QStringLiteral(
+    "^Channel|^  Band  |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^TX Power|^ W/N "
+    "|^PTT-ID|^BusyLock|^Scan_Add|^SigCode|^CH-Name");
+const QString kFormatChinese = QStringLiteral(
+    "^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定"
+    "|^扫描添加|^信令码|^信 道 名 称");
+
+// Design positions, twips.
+constexpr double kGridLeft = 120, kGridTop = 0, kGridHeight = 7335;
+constexpr double kButtonTop = 7560, kButtonWidth = 855, kButtonHeight = 495;
+constexpr double kDefLeft = 8160, kClearLeft = 9600, kCloseLeft = 11040;
+constexpr double kLabelLeft = 4560, kLabelTop = 8160, kLabelWidth = 3000, kLabelHeight = 255;
+constexpr int kFontPoints = 8;
+
+// Runs while a handler of the editor works, so an activation does not redraw
+// the grid in the middle of it (a message box may let one through).
+class Handling {
+ public:
+  explicit Handling(int& depth) : depth_(depth) { ++depth_; }
+  ~Handling() { --depth_; }
+  Handling(const Handling&) = delete;
+  Handling& operator=(const Handling&) = delete;
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
+frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
+  setObjectName(QStringLiteral("frm_chann"));
+  // The design positions are laid out for an 8-point font: with it the 13
+  // columns, each as wide as its header text, fit the grid.
+  QFont small = font();
+  small.setPointSize(kFontPoints);
+  setFont(small);
+
+  MSF_Chann = new Grid(this);
+  MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
+  Text_Edit = new TextBox(this);
+  Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
+  Combo_edit = new ComboList(this);
+  Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
+  Combo_edit->hide();
+  auto button = [this](const char* name) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+  };
+  Command_def = button("Command_def");
+  Command_Clear = button("Command_Clear");
+  Command_close = button("Command_close");
+  Command_read = button("Command_read");
+  Command_Write = button("Command_Write");
+  Command_read->hide();
+  Command_Write->hide();
+  Label_tr_count = new QLabel(this);
+  Label_tr_count->setObjectName(QStringLiteral("Label_tr_count"));
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+
+  // Rows exactly as high as the editors laid over them.
+  MSF_Chann->setDefaultRowHeight(std::max(Text_Edit->sizeHint().height(), Combo_edit->sizeHint().height()));
+
+  place(Command_def, kDefLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Command_Clear, kClearLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Command_close, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight);
+  place(Label_tr_count, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight);
+
+  // Every event of an unloaded window is dropped: nothing it holds may reach the image.
+  auto on = [this](void (frm_chann::*handler)()) {
+    return [this, handler] {
+      if (!unloaded_) (this->*handler)();
+    };
+  };
+  auto onKey = [this](void (frm_chann::*handler)(int&)) {
+    return [this, handler](int& key) {
+      if (!unloaded_) (this->*handler)(key);
+    };
+  };
+  MSF_Chann->onClick = on(&frm_chann::frm_chann_MSF_Chann_Click);
+  MSF_Chann->onLeaveCell = on(&frm_chann::frm_chann_MSF_Chann_LeaveCell);
+  MSF_Chann->onScroll = on(&frm_chann::frm_chann_MSF_Chann_Scroll);
+  Combo_edit->onClick = on(&frm_chann::frm_chann_Combo_edit_Click);
+  Combo_edit->onChange = on(&frm_chann::frm_chann_Combo_edit_Change);
+  Combo_edit->onGotFocus = on(&frm_chann::frm_chann_Combo_edit_GotFocus);
+  Combo_edit->onKeyPress = onKey(&frm_chann::frm_chann_Combo_edit_KeyPress);
+  Text_Edit->onKeyPress = onKey(&frm_chann::frm_chann_Text_Edit_KeyPress);
+  connect(Command_def, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_def_Click));
+  connect(Command_Clear, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_Clear_Click));
+  connect(Command_close, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_close_Click));
+}
+
+frm_chann::~frm_chann() {
+  unloaded_ = true;
+  MSF_Chann->setEventsEnabled(false);
+}
+
+// ---- load, activation, unload -------------------------------------------------
+
+void frm_chann::Form_Load() {
+  // 1. Loaded from here on.
+  ctx.st.Flag_frm_chann = -1;
+
+  // 2. Captions by language.
+  const bool chinese = ctx.st.Lang_chn != 0;
+  setWindowTitle(chinese ? QStringLiteral("信道参数编辑") : QStringLiteral("Channel Information"));
+  MSF_Chann->setFormatString(chinese ? kFormatChinese : kFormatEnglish);
+  // The band header is shorter than the band every programmed channel shows.
+  MSF_Chann->fitColumn(kColBand, BandText());
+  Command_read->setText(chinese ? QStringLiteral("读 取") : QStringLiteral("Read"));
+  Command_Write->setText(chinese ? QStringLiteral("写 入") : QStringLiteral("Write"));
+  Command_Clear->setText(chinese ? QStringLiteral("清 除") : QStringLiteral("Clear"));
+  Command_def->setText(chinese ? QStringLiteral("出厂值") : QStringLiteral("Default"));
+  Command_close->setText(chinese ? QStringLiteral("关 闭") : QStringLiteral("Close"));
+
+  // 3. Size from the main window, centred in its client area.
+  if (ctx.main) {
+    const double w = ctx.main->Width() / 1.24, h = ctx.main->Height() / 1.26;
+    setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2, w, h);
+  }
+  // 4. The window host shows the window once the load has run; its client
+  // area is laid out now so the grid can take its width from it.
+  if (frame()->layout()) frame()->layout()->activate();
+
+  // 5. The grid, as wide as the client area allows.
+  place(MSF_Chann, kGridLeft, kGridTop, ScaleWidth() / 1.02, kGridHeight);
+
+  // 6. The editors start hidden.
+  Text_Edit->hide();
+  Combo_edit->hide();
+
+  // 8. Progress display empty and hidden.
+  ProgressBar1->setValue(0);
+  Label_tr_count->clear();
+  ProgressBar1->hide();
+
+  // 7. and 9. Rows labelled 0..199 and drawn from the image.
+  Chann_show_all();
+  loaded_ = true;
+}
+
+void frm_chann::Form_Activate() {
+  if (!loaded_ || handling_ > 0) return;
+  Chann_show_all();
+}
+
+void frm_chann::Form_Unload() {
+  ctx.st.Flag_frm_chann = 0;
+  // From here on no event of this window reaches the image; in particular an
+  // open editor is not committed.
+  unloaded_ = true;
+  MSF_Chann->setEventsEnabled(false);
+}
+
+int frm_chann::channelRows() const { return std::clamp<int>(ctx.st.Chann_total, 0, img::kChannelCount); }
+
+void frm_chann::Chann_show_all() {
+  const int total = channelRows();
+  MSF_Chann->setRows(total + 1);
+  // Each move leaves a cell: the first one commits an editor still open.
+  MSF_Chann->setCol(kColNumber);
+  for (int r = 1; r <= total; ++r) {
+    MSF_Chann->setRow(r);
+    MSF_Chann->setText(QString::number(r - 1));
+    Chann_show(ctx.st, *MSF_Chann, r);
+  }
+}
+
+// ---- buttons -------------------------------------------------------------------
+
+void frm_chann::Chann_para_init_VHF_bf() { Chann_defaults_init(ctx.st); }
+
+void frm_chann::frm_chann_Command_def_Click() {
+  Chann_para_init_VHF_bf();
+  Wx_chann_init(ctx.st);
+  Chann_show_all();
+}
+
+void frm_chann::frm_chann_Command_Clear_Click() {
+  ProgressBar1->setValue(0);
+  Label_tr_count->clear();
+  ProgressBar1->hide();
+  for (int r = 1; r <= channelRows(); ++r) {
+    setCell(r, kColRx, QString());
+    setCell(r, kColTx, QString());
+    setCell(r, kColName, QString());
+    Chann_clear_para(ctx.st, *MSF_Chann, r);
+  }
+}
+
+void frm_chann::frm_chann_Command_close_Click() {
+  ctx.host.unloadWindow(this);
+  // The parameter-file dialogs close with the channel window: the open
+  // dialog, then the save dialog.
+  ctx.host.unload<Form_open_chann>();
+  ctx.host.unload<Form_save_chann>();
+}
+
+// ---- cells ---------------------------------------------------------------------
+
+QString frm_chann::cellText(int r, int c) const { return MSF_Chann->TextMatrix(r, c); }
+
+void frm_chann::setCell(int r, int c, const QString& text) { MSF_Chann->setTextMatrix(r, c, text); }
+
+bool frm_chann::isNewChannel(int r) const { return cellBlank(r, kColRx) || Chann_is_empty(ctx.st, r); }
+
+// ---- editors -------------------------------------------------------------------
+
+void frm_chann::placeOverCell(QWidget* editor) {
+  // Rows are as high as the editors (see the constructor), so either editor
+  // covers the cell exactly.
+  const QRect cell = MSF_Chann->CellRect().translated(MSF_Chann->pos());
+  editor->setGeometry(cell);
+  editor->show();
+  editor->raise();
+}
+
+void frm_chann::hideEditor(QWidget* editor) {
+  // The focus goes back to the grid, not on to the next control (a button
+  // that a following Space would press).
+  if (editor->hasFocus()) MSF_Chann->setFocus();
+  editor->hide();
+}
+
+void frm_chann::closeEditors() {
+  hideEditor(Text_Edit);
+  hideEditor(Combo_edit);
+  Text_Edit->clear();
+  Combo_edit->Clear();
+  setOwner(-1, -1);
+}
+
+void frm_chann::setOwner(int r, int c) {
+  ownerRow_ = r;
+  ownerCol_ = c;
+}
+
+void frm_chann::takeEditCell() {
+  const bool owned = ownerRow_ >= 0;
+  Edit_row = static_cast<Int16>(owned ? ownerRow_ : MSF_Chann->Row());
+  Edit_col = static_cast<Int16>(owned ? ownerCol_ : MSF_Chann->Col());
+}
+
+void frm_chann::frm_chann_MSF_Chann_Click() { Cell_edit_begin(); }
+
+void frm_chann::Cell_edit_begin() {
+  const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
+  Edit_row = static_cast<Int16>(r);
+  Edit_col = static_cast<Int16>(c);
+  Edit_text = MSF_Chann->Text();
+
+  const bool listColumn = c >= kColRxTone && c <= kColSigCode;
+  if (c == kColBand) {
+    openList(r, c);
+  } else if (c == kColRx || c == kColTx || c == kColName) {
+    hideEditor(Combo_edit);
+    setOwner(r, c);
+    placeOverCell(Text_Edit);
+    Text_Edit->setText(MSF_Chann->Text());
+    Text_Edit->setFocus();
+  } else if (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx))) {
+    openList(r, c);
+  } else {
+    // No editor for this cell (the channel number; a setting of a channel
+    // without band; the TX tone without RX frequency): none stays open over
+    // another cell either.
+    closeEditors();
+  }
+}
+
+// The list editor over cell (r, c), filled with the column's items. The band
+// and the settings show the cell's text; the tone field starts empty.
+void frm_chann::openList(int r, int c) {
+  hideEditor(Text_Edit);
+  setOwner(r, c);
+  placeOverCell(Combo_edit);
+  Combo_edit->setText(MSF_Chann->Text());
+  Combo_edit->setFocus();
+  Combo_edit->Clear();
+  for (const QString& item : Chann_list_items(ctx.st, c)) Combo_edit->AddItem(item);
+  if (c != kColRxTone && c != kColTxTone) Combo_edit->setText(MSF_Chann->Text());
+}
+
+void frm_chann::frm_chann_MSF_Chann_Scroll() { hideEditor(Text_Edit); }
+
+// ---- list editor ---------------------------------------------------------------
+
+void frm_chann::frm_chann_Combo_edit_Click() {
+  const Handling busy(handling_);
+  Edit_text = Combo_edit->Text();
+  takeEditCell();
+  const int r = Edit_row, i = Combo_edit->ListIndex();
+  if (i < 0 || !IsChannelRow(r)) return;
+  switch (Edit_col) {
+    case kColBand:
+      // A band chosen for a channel that had none starts it afresh.
+      if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed()) Chann_clear(ctx.st, *MSF_Chann, r);
+      setCell(r, kColBand, Combo_edit->Text());
+      break;
+    case kColRxTone:
+    case kColTxTone:
+      if (const auto code = Tone_code_of_choice(i, Combo_edit->Text())) {
+        Chann_tone_store(ctx.st, r, Edit_col, *code);
+        if (Edit_col == kColRxTone) Chann_show(ctx.st, *MSF_Chann, r);
+      }
+      break;
+    default:
+      Chann_setting_store(ctx.st, r, Edit_col, i);
+      break;
+  }
+}
+
+void frm_chann::frm_chann_Combo_edit_Change() {
+  takeEditCell();
+  // Only the tone lists take typing; elsewhere the field returns at once to
+  // the last chosen or loaded text.
+  if (Combo_edit->isVisible() && Edit_col != kColRxTone && Edit_col != kColTxTone) {
+    Combo_edit->setFocus();
+    Combo_edit->setText(Edit_text);
+  }
+}
+
+void frm_chann::frm_chann_Combo_edit_GotFocus() { Edit_text = Combo_edit->Text(); }
+
+void frm_chann::frm_chann_Combo_edit_KeyPress(int& key) {
+  const Handling busy(handling_);
+  if (Edit_col == kColRxTone || Edit_col == kColTxTone) {
+    // Tone values and DCS names only: digits, the point, D, N and I.
+    if (key >= 'a' && key <= 'z') key = key - 'a' + 'A';
+    const bool keep = (key >= '0' && key <= '9') || key == '.' || key == 'D' || key == 'N' || key == 'I' || key == 13;
+    if (!keep) key = 0;
+  }
+  if (key != 13 || Edit_col < kColRxTone || Edit_col > kColSigCode) return;
+  // Enter moves on to the next cell of the row and opens its editor.
+  if (ownerRow_ != MSF_Chann->Row() || ownerCol_ != MSF_Chann->Col()) return;
+  MSF_Chann->setCol(MSF_Chann->Col() + 1);
+  Cell_edit_begin();
+}
+
+// ---- commit --------------------------------------------------------------------
+
+void frm_chann::frm_chann_MSF_Chann_LeaveCell() {
+  const Handling busy(handling_);
+  const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
+  Edit_row = static_cast<Int16>(r);
+  Edit_col = static_cast<Int16>(c);
+  hideEditor(Text_Edit);
+  // Only the cell the editor was opened for takes the editors' texts; any
+  // other cell (a keyboard move, the second move of Enter's jump) stays as it is.
+  const bool owned = r == ownerRow_ && c == ownerCol_ && IsChannelRow(r);
+  if (owned) {
+    switch (c) {
+      case kColBand: Commit_band(r); break;
+      case kColRx: Commit_rx(r); break;
+      case kColTx: Commit_tx(r); break;
+      case kColRxTone:
+      case kColTxTone: Commit_tone(r, c); break;
+      case kColName: Commit_name(r); break;
+      default: Commit_setting(r, c); break;
+    }
+  }
+  // The band's list stays over its cell until the next editor opens.
+  if (!(owned && c == kColBand)) closeEditors();
+}
+
+void frm_chann::Commit_band(int r) {
+  if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed()) Chann_clear(ctx.st, *MSF_Chann, r);
+  setCell(r, kColBand, Combo_edit->Text());
+}
+
+void frm_chann::Commit_rx(int r) {
+  SharedState& st = ctx.st;
+  const int n = RecordRow(r);
+  const QString t = Text_Edit->text();
+  const bool out = Freq_out_of_range(st, num::Val(t));
+  if (out && t.trimmed().isEmpty()) {
+    // The RX frequency was deleted: the channel and its name go.
+    setCell(r, kColRx, QString());
+    setCell(r, kColTx, QString());
+    Chann_clear_para(st, *MSF_Chann, r);
+  } else if (out) {
+    message(Msg::Rx);
+    const QString replacement = Freq_replacement(st);
+    setCell(r, kColRx, replacement);
+    Text_Edit->setText(replacement);
+    if (Chann_is_empty(st, r)) {
+      Chann_new(st, *MSF_Chann, r);
+      QString tx = replacement;
+      Freq_to_image(st, tx, n, 4);
+    }
+    QString rx = replacement;
+    Freq_to_image(st, rx, n, 0);
+  } else {
+    const bool fresh = isNewChannel(r);
+    if (fresh) Chann_new(st, *MSF_Chann, r);
+    setCell(r, kColRx, t);
+    if (cellBlank(r, kColTx)) {
+      setCell(r, kColTx, cellText(r, kColRx));
+      MSF_Chann->setFocus();
+    }
+    const std::array<std::int16_t, 4> before{st.Image(n, 0), st.Image(n, 1), st.Image(n, 2), st.Image(n, 3)};
+    QString rx = cellText(r, kColRx);
+    Freq_to_image(st, rx, n, 0);
+    const std::array<std::int16_t, 4> after{st.Image(n, 0), st.Image(n, 1), st.Image(n, 2), st.Image(n, 3)};
+    // A changed RX frequency sets the TX frequency to it; the same frequency
+    // committed again (a cell only clicked through) keeps a split TX.
+    if (fresh || after != before) {
+      QString tx = t;
+      Freq_to_image(st, tx, n, 4);
+    }
+  }
+  Chann_show(st, *MSF_Chann, r);
+}
+
+void frm_chann::Commit_tx(int r) {
+  SharedState& st = ctx.st;
+  const int n = RecordRow(r);
+  const QString t = Text_Edit->text();
+  const bool blank = t.trimmed().isEmpty();
+  if (cellBlank(r, kColRx) && !blank) {
+    // No TX frequency before the RX frequency: nothing is stored.
+    message(Msg::TxBeforeRx);
+    Text_Edit->clear();
+    return;
+  }
+  const bool out = Freq_out_of_range(st, num::Val(t));
+  if (out && blank) {
+    // The TX frequency was deleted: a receive-only channel.
+    setCell(r, kColTx, QString());
+    setCell(r, kColTxTone, QString());
+    for (int b = 4; b <= 7; ++b) st.Image(n, b) = img::kEmpty;
+    st.Image(n, 10) = st.Image(n, 11) = img::kEmpty;
+  } else if (out) {
+    message(Msg::Tx);
+    const QString replacement = Freq_replacement(st);
+    setCell(r, kColTx, replacement);
+    Text_Edit->setText(replacement);
+    setCell(r, kColTxTone, QStringLiteral("OFF"));
+    QString tx = replacement;
+    Freq_to_image(st, tx, n, 4);
+    st.Image(n, 10) = st.Image(n, 11) = img::kEmpty;
+  } else {
+    setCell(r, kColTx, t);
+    QString tx = cellText(r, kColTx);
+    Freq_to_image(st, tx, n, 4);
+  }
+  Chann_show(st, *MSF_Chann, r);
+}
+
+void frm_chann::Commit_tone(int r, int c) {
+  const QString t = Combo_edit->Text().trimmed();
+  if (const auto code = Ctcss_code_of_text(t)) {
+    Chann_tone_store(ctx.st, r, c, *code);
+    Chann_show(ctx.st, *MSF_Chann, r);
+    return;
+  }
+  // OFF and the DCS names are stored by choosing their list item.
+  for (int i = 0; i < Combo_edit->ListCount() && i < ctx.st.Tone_list.size(); ++i) {
+    if (ctx.st.Tone_list[i].trimmed() == t) {
+      Combo_edit->setListIndex(i);
+      setCell(r, c, Combo_edit->Text());
+    }
+  }
+}
+
+void frm_chann::Commit_setting(int r, int c) { setCell(r, c, Combo_edit->Text()); }
+
+void frm_chann::Commit_name(int r) {
+  QString t = Text_Edit->text().trimmed();
+  if (t.toUcs4().size() > kNameWarnAbove) message(Msg::Name);
+  if (cellBlank(r, kColBand)) {
+    // A channel without band gets no name.
+    Text_Edit->clear();
+    t.clear();
+  }
+  // The same text as shown (a cell only clicked through) keeps the stored bytes.
+  if (t != Name_text(ctx.st, r)) Chann_name_store(ctx.st, r, t);
+  setCell(r, kColName, Name_text(ctx.st, r));
+}
+
+// ---- Enter in the text editor --------------------------------------------------
+
+void frm_chann::frm_chann_Text_Edit_KeyPress(int& key) {
+  if (key != 13) return;
+  const Handling busy(handling_);
+  const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
+  Edit_row = static_cast<Int16>(r);
+  Edit_col = static_cast<Int16>(c);
+  hideEditor(Text_Edit);
+  if (r != ownerRow_ || c != ownerCol_ || !IsChannelRow(r)) return;
+  if (c == kColRx) Enter_rx(r, c);
+  else if (c == kColTx) Enter_tx(r, c);
+  // The name is committed when its cell is left.
+}
+
+void frm_chann::Enter_rx(int r, int c) {
+  SharedState& st = ctx.st;
+  const QString t = Text_Edit->text();
+  if (!Freq_out_of_range_enter(st, num::Val(t))) {
+    if (isNewChannel(r)) Chann_new(st, *MSF_Chann, r);
+    Text_Edit->setText(t.left(9));
+    setCell(r, kColRx, Freq_display_form(t));
+  } else if (!t.trimmed().isEmpty()) {
+    message(Msg::Rx);
+    const QString replacement = Freq_replacement(st);
+    setCell(r, kColRx, replacement);
+    Text_Edit->setText(replacement);
+    if (Chann_is_empty(st, r)) Chann_new(st, *MSF_Chann, r);
+  } else {
+    setCell(r, kColRx, QString());
+    setCell(r, kColTx, QString());
+    Chann_clear_para(st, *MSF_Chann, r);
+  }
+  Text_Edit->setText(cellText(r, kColRx));
+  if (cellBlank(r, kColTx)) setCell(r, kColTx, cellText(r, kColRx));
+  // Moving on commits the RX cell with the text checked here.
+  MSF_Chann->setCol(c + 1);
+  Cell_edit_begin();
+}
+
+void frm_chann::Enter_tx(int r, int c) {
+  SharedState& st = ctx.st;
+  const QString t = Text_Edit->text();
+  const bool blank = t.trimmed().isEmpty();
+  if (cellBlank(r, kColRx) && !blank) {
+    message(Msg::TxBeforeRx);
+    Text_Edit->clear();
+  } else if (!Freq_out_of_range_enter(st, num::Val(t))) {
+    Text_Edit->setText(t.left(9));
+    setCell(r, kColTx, Freq_display_form(t));
+  } else if (!blank) {
+    message(Msg::Tx);
+    setCell(r, kColTx, Freq_low_text(st));
+    setCell(r, kColTxTone, QStringLiteral("OFF"));
+    st.Image(RecordRow(r), 10) = st.Image(RecordRow(r), 11) = img::kEmpty;
+  } else {
+    setCell(r, kColTx, QString());
+    setCell(r, kColTxTone, QString());
+  }
+  Text_Edit->setText(cellText(r, kColTx));
+  if (cellBlank(r, kColRx) && cellBlank(r, kColTx)) {
+    // A channel without frequencies: on to the band of the next channel.
+    MSF_Chann->setCol(kColBand);
+    if (r != channelRows()) MSF_Chann->setRow(r + 1);
+  } else {
+    MSF_Chann->setCol(c + 1);
+  }
+  Cell_edit_begin();
+}
+
+// ---- messages ------------------------------------------------------------------
+
+void frm_chann::message(Msg m) {
+  struct Text {
+    const char* english;
+    const char* englishTitle;
+    const char* chinese;
+  };
+  static const Text kTexts[] = {
+      {"Over the range of receive frequency .", "Operate prompt", "接收频率超出范围 ！"},
+      {"Over the range of transmit frequency .", "Operate prompt", "发射频率超出范围 ！"},
+      {"Please input the receive frequency in advance.", "Operate prompt", "请先输入接收频率 ！"},
+      {"The letter of channel name max 6 bit . ", "Operate Prompt", "信道名称的字符个数最大为 6 位 ！"},
+  };
+  const Text& t = kTexts[static_cast<int>(m)];
+  const bool chinese = ctx.st.Lang_chn != 0;
+  ctx.MsgBox(QString::fromUtf8(chinese ? t.chinese : t.english),
+             chinese ? QStringLiteral("操作提示") : QString::fromUtf8(t.englishTitle));
+}

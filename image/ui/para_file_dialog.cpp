@@ -1,0 +1,282 @@
+#include "image/ui/para_file_dialog.h"
+
+#include "channels/ui/frm_chann.h"
+#include "image/para_file.h"
+#include "platform/window_host.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr ParaFileText kPromptTitle{"Operate prompt", "操作提示"};
+constexpr ParaFileText kDriveLabel{"Drive:", "驱动器："};
+constexpr ParaFileText kConfirm{"Confirm", "确  定"};
+constexpr ParaFileText kCancel{"Cancel", "取  消"};
+constexpr ParaFileText kCannotRead{"\"%1\" cannot be read.", "无法读取“%1” ！"};
+constexpr char kStartName[] = "*.dat";
+
+// The process's current directory; the file system's root when it has none.
+QString CurrentDir() {
+  const QString cwd = QDir::currentPath();
+  return cwd.isEmpty() ? QDir::rootPath() : cwd;
+}
+
+// The root path of the volume that holds `path`.
+QString VolumeOf(const QString& path) {
+  const QStorageInfo volume(path);
+  return volume.isValid() && !volume.rootPath().isEmpty() ? volume.rootPath() : QDir::rootPath();
+}
+
+bool DirReadable(const QString& path) {
+  const QFileInfo info(path);
+  return info.isDir() && info.isReadable();
+}
+
+bool DriveReadable(const QString& root) {
+  QStorageInfo volume(root);
+  return volume.isValid() && volume.isReady() && DirReadable(root);
+}
+
+// Where the directory list goes on a drive: the current directory when it is
+// on that drive, else the drive's root.
+QString StartDirOn(const QString& root) {
+  const QString cwd = CurrentDir();
+  return VolumeOf(cwd) == root ? cwd : root;
+}
+
+}  // namespace
+
+ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : RadioWindow(c), kind_(kind) {
+  setObjectName(QString::fromLatin1(kind_.name));
+  Label_drive = new QLabel(this);
+  Label_drive->setObjectName(QStringLiteral("Label_drive"));
+  Drive1 = new QComboBox(this);
+  Drive1->setObjectName(QStringLiteral("Drive1"));
+  Drive1->setEditable(false);
+  Dir1 = new QTreeWidget(this);
+  Dir1->setObjectName(QStringLiteral("Dir1"));
+  Dir1->setHeaderHidden(true);
+  Dir1->setRootIsDecorated(false);
+  Dir1->setItemsExpandable(false);
+  Dir1->setColumnCount(1);
+  File1 = new QListWidget(this);
+  File1->setObjectName(QStringLiteral("File1"));
+  Label_name = new QLabel(this);
+  Label_name->setObjectName(QStringLiteral("Label_name"));
+  Text1 = new QLineEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Command_enter = new QPushButton(this);
+  Command_enter->setObjectName(QStringLiteral("Command_enter"));
+  Command_close = new QPushButton(this);
+  Command_close->setObjectName(QStringLiteral("Command_close"));
+
+  connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+  // A double click or Enter on a directory opens it.
+  connect(Dir1, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) { Dir1_Open(item->data(0, Qt::UserRole).toString()); });
+  // A click, also on the file already chosen, and a move by the keys.
+  connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
+  connect(File1, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) File1_Click();
+  });
+  connect(Command_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
+  connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
+}
+
+QString ParaFileDialog::text(const ParaFileText& t) const {
+  return QString::fromUtf8(ctx.st.Lang_chn != 0 ? t.chinese : t.english);
+}
+
+void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, text(kPromptTitle)); }
+
+void ParaFileDialog::Form_Load() {
+  ctx.st.*kind_.loadedFlag = -1;
+
+  setWindowTitle(text(kind_.title));
+  Label_drive->setText(text(kDriveLabel));
+  Label_name->setText(text(kind_.nameLabel));
+  Command_enter->setText(text(kConfirm));
+  Command_close->setText(text(kCancel));
+
+  // Designed size, centred in the main window's client area, 500 twips up.
+  setTwipsSize(kWidth, kHeight);
+  centreInMain(500);
+  place(Label_drive, 120, 165, 900, 255);
+  place(Drive1, 1080, 120, 4335, 345);
+  place(Dir1, 120, 585, 5295, 2040);
+  place(File1, 120, 2745, 5295, 1530);
+  place(Label_name, 120, 4470, 1200, 255);
+  place(Text1, 1320, 4425, 1815, 345);
+  place(Command_enter, 3240, 4410, 1035, 375);
+  place(Command_close, 4380, 4410, 1035, 375);
+
+  // The current drive and directory, and the name box's pattern.
+  const QString cwd = CurrentDir();
+  drive_ = VolumeOf(cwd);
+  fillDrives();
+  setDir1Path(cwd);
+  Text1->setText(QString::fromLatin1(kStartName));
+}
+
+void ParaFileDialog::Form_Unload() { ctx.st.*kind_.loadedFlag = 0; }
+
+// ---- drive, directory and file lists ------------------------------------------
+
+void ParaFileDialog::fillDrives() {
+  QStringList roots;
+  for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+    if (v.isValid() && v.isReady() && !roots.contains(v.rootPath())) roots << v.rootPath();
+  if (!roots.contains(drive_)) roots << drive_;
+  roots.sort();
+  const QSignalBlocker quiet(Drive1);
+  Drive1->clear();
+  for (const QString& root : roots) {
+    const QString label = QStorageInfo(root).name();
+    Drive1->addItem(label.isEmpty() || label == root ? root : root + QStringLiteral("  [") + label + u']', root);
+  }
+  selectDrive(drive_);
+}
+
+void ParaFileDialog::selectDrive(const QString& root) {
+  const QSignalBlocker quiet(Drive1);
+  Drive1->setCurrentIndex(Drive1->findData(root));
+}
+
+void ParaFileDialog::Drive1_Change() {
+  const QString root = Drive1->currentData().toString();
+  if (!DriveReadable(root)) {
+    message(text(kCannotRead).arg(root));
+    selectDrive(drive_);
+    return;
+  }
+  drive_ = root;
+  setDir1Path(StartDirOn(root));
+}
+
+void ParaFileDialog::Dir1_Open(const QString& path) {
+  if (!DirReadable(path)) {
+    message(text(kCannotRead).arg(path));
+    return;
+  }
+  setDir1Path(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+void ParaFileDialog::setDir1Path(const QString& path) {
+  dirPath_ = path;
+  fillDirs();
+  Dir1_Change();
+}
+
+void ParaFileDialog::fillDirs() {
+  // The drive's root, each directory down to the list's path, then the
+  // directories in it.
+  const QString top = drive_;
+  const bool under = dirPath_ == top || dirPath_.startsWith(top.endsWith(u'/') ? top : top + u'/');
+  const QString from = under ? top : QDir::rootPath();
+  const QStringList parts = dirPath_.mid(from.size()).split(u'/', Qt::SkipEmptyParts);
+
+  Dir1->clear();
+  const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+  auto add = [&](QTreeWidgetItem* parent, const QString& name, const QString& path, const QIcon& icon) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(Dir1);
+    item->setText(0, name);
+    item->setIcon(0, icon);
+    item->setData(0, Qt::UserRole, path);
+    return item;
+  };
+  QString path = from;
+  QTreeWidgetItem* current = add(nullptr, from, from, open);
+  for (const QString& part : parts) {
+    path = QDir(path).filePath(part);
+    current = add(current, part, path, open);
+  }
+  const QDir here(dirPath_);
+  for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    add(current, sub, here.filePath(sub), closed);
+  Dir1->expandAll();
+  Dir1->setCurrentItem(current);
+  Dir1->scrollToItem(current);
+}
+
+void ParaFileDialog::Dir1_Change() { fillFiles(); }
+
+void ParaFileDialog::fillFiles() {
+  // Without QDir::CaseSensitive the pattern matches .dat, .DAT, .Dat and so on.
+  const QSignalBlocker quiet(File1);
+  File1->clear();
+  File1->addItems(QDir(dirPath_).entryList({QString::fromLatin1(kStartName)}, QDir::Files,
+                                           QDir::Name | QDir::IgnoreCase));
+}
+
+void ParaFileDialog::File1_Click() {
+  if (const QListWidgetItem* item = File1->currentItem()) Text1->setText(item->text());
+}
+
+// ---- Confirm and Cancel ------------------------------------------------------------
+
+void ParaFileDialog::Command_enter_Click() {
+  const QString name = Text1->text().trimmed();
+  switch (Para_file_name_check(name)) {
+    case ParaNameCheck::InvalidChar:
+      message(text(kind_.invalidName));
+      return;
+    case ParaNameCheck::WrongSuffix:
+      message(text(kind_.wrongSuffix));
+      return;
+    case ParaNameCheck::Ok:
+      break;
+  }
+  // At the root the directory path already ends with a separator; the double
+  // separator is harmless.
+  ctx.st.File_path = dirPath_ + u'/' + name;
+  ctx.st.*kind_.requestFlag = 0;
+
+  // A failed load or save is reported and changes nothing else: the image and
+  // the file stay as they were and the dialog stays open.
+  const QString failure = transferFile();
+  if (!failure.isEmpty()) {
+    message(failure);
+    return;
+  }
+  // The editors are rebuilt once the completion message was closed; then the
+  // dialog unloads itself (unless something closed it meanwhile).
+  AppContext& context = ctx;
+  const bool reload = kind_.transfer == ParaFileDialogKind::Transfer::Load;
+  QPointer<ParaFileDialog> self(this);
+  message(text(kind_.done));
+  if (reload) Para_file_reload_editors(context);
+  if (self) context.host.unloadWindow(self);
+}
+
+QString ParaFileDialog::transferFile() const {
+  const bool chinese = ctx.st.Lang_chn != 0;
+  if (kind_.transfer == ParaFileDialogKind::Transfer::Save) {
+    QString why;
+    return Para_file_save(ctx.st.File_path, ctx.st.Image, &why) ? QString() : Para_file_save_error_text(why, chinese);
+  }
+  const ParaFileResult r = Para_file_load(ctx.st.File_path, ctx.st.Image);
+  return r.ok() ? QString() : Para_file_error_text(r, chinese);
+}
+
+void ParaFileDialog::Command_close_Click() { ctx.host.unloadWindow(this); }
+
+// ---- after a load ------------------------------------------------------------------
+
+void Para_file_reload_editors(AppContext& ctx) {
+  // 1. The channel window, opened also when it was closed.
+  ctx.host.reopen<frm_chann>();
+  // 2. and 3. The options window and the DTMF window, each when it is open,
+  // follow here once the program has them.
+}

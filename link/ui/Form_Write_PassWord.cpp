@@ -1,0 +1,241 @@
+#include "link/ui/Form_Write_PassWord.h"
+
+#include "link/link_texts.h"
+#include "platform/window_host.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+namespace {
+
+// The boxes take printable ASCII only: a typed key or a pasted text with any
+// other character is refused as a whole.
+class PassWordValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    for (QChar c : input)
+      if (!pw::Allowed_char(c)) return Invalid;
+    return Acceptable;
+  }
+};
+
+}  // namespace
+
+Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
+  setObjectName(QStringLiteral("Form_Write_PassWord"));
+  auto label = [this](const char* name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+  };
+  auto box = [this](const char* name) {
+    auto* t = new QLineEdit(this);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setEchoMode(QLineEdit::Password);
+    t->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));  // '*'
+    t->setValidator(new PassWordValidator(t));
+    t->installEventFilter(this);
+    return t;
+  };
+  auto button = [this](const char* name) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+  };
+  Label_old_PassWord = label("Label_old_PassWord");
+  Text_Old_PassWord = box("Text_Old_PassWord");
+  Label_New_Password_1 = label("Label_New_Password_1");
+  Text_New_Password_1 = box("Text_New_Password_1");
+  Label_New_PassWord_2 = label("Label_New_PassWord_2");
+  Text_New_PassWord_2 = box("Text_New_PassWord_2");
+  Command_Write = button("Command_Write");
+  Command_Cancel = button("Command_Cancel");
+
+  // Tab order: Modify, Close, old password, new password, confirmation.
+  setTabOrder(Command_Write, Command_Cancel);
+  setTabOrder(Command_Cancel, Text_Old_PassWord);
+  setTabOrder(Text_Old_PassWord, Text_New_Password_1);
+  setTabOrder(Text_New_Password_1, Text_New_PassWord_2);
+
+  connect(Text_Old_PassWord, &QLineEdit::textChanged, this, [this] { Form_Write_PassWord_Text_Old_PassWord_Change(); });
+  connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Write_Click(); });
+  connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Cancel_Click(); });
+
+  MSC = ctx.svc.ports->create();
+  Timer1 = ctx.svc.timers->create();
+  Timer2 = ctx.svc.timers->create();
+  Timer3 = ctx.svc.timers->create();
+  Timer4 = ctx.svc.timers->create();  // the close timer, created off
+  kind_ = std::make_unique<PassWordChange>([this] { Succeeded(); });
+  engine_ = std::make_unique<LinkEngine>(
+      *MSC, *Timer1, *Timer2, *Timer3,
+      LinkEngine::Env{ctx.st, ctx.svc.prompt,
+                      [this](int panel, const QString& text) {
+                        if (ctx.main) ctx.main->SetPanelText(panel, text);
+                      }},
+      link_profiles::kPassword);
+  MSC->onComm = [this](CommEvent e) { Form_Write_PassWord_MSC_OnComm(e); };
+  Timer1->onTick = [this] { Form_Write_PassWord_Timer1_Timer(); };
+  Timer2->onTick = [this] { Form_Write_PassWord_Timer2_Timer(); };
+  Timer3->onTick = [this] { Form_Write_PassWord_Timer3_Timer(); };
+  Timer4->onTick = [this] { Form_Write_PassWord_Timer4_Timer(); };
+}
+
+Form_Write_PassWord::~Form_Write_PassWord() {
+  Timer4->stop();
+  Timer4->onTick = nullptr;
+}
+
+// ---- loading and unloading --------------------------------------------------------
+
+void Form_Write_PassWord::Form_Load() {
+  Close_request = false;
+
+  const bool chinese = ctx.st.Lang_chn != 0;
+  struct Caption {
+    QWidget* control;
+    const char* english;
+    const char* chinese;
+  };
+  const Caption captions[] = {
+      {Label_old_PassWord, "Old PassWord", "原密码"},
+      {Label_New_Password_1, "New PassWord", "新密码"},
+      {Label_New_PassWord_2, "Confirm PassWord", "确认新密码"},
+      {Command_Write, "Modify", "修改"},
+      {Command_Cancel, "Close", "关闭"},
+  };
+  for (const Caption& c : captions) {
+    const QString text = QString::fromUtf8(chinese ? c.chinese : c.english);
+    if (auto* l = qobject_cast<QLabel*>(c.control)) l->setText(text);
+    else if (auto* b = qobject_cast<QPushButton*>(c.control)) b->setText(text);
+  }
+  setWindowTitle(chinese ? QStringLiteral("修改密码") : QStringLiteral("Modify PassWord"));
+
+  // A third of the main window's client width, its height / 2.5, centred and
+  // 500 twips above the centre.
+  if (ctx.main) {
+    const double w = ctx.main->ScaleWidth() / 3, h = ctx.main->ScaleHeight() / 2.5;
+    setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2 - 500, w, h);
+  }
+  place(Label_old_PassWord, 120, 480, 1935, 255);
+  place(Text_Old_PassWord, 2160, 480, 1215, 285);
+  place(Label_New_Password_1, 240, 960, 1815, 255);
+  place(Text_New_Password_1, 2160, 960, 1215, 285);
+  place(Label_New_PassWord_2, 120, 1440, 1935, 255);
+  place(Text_New_PassWord_2, 2160, 1440, 1215, 285);
+  place(Command_Write, 1200, 2040, 975, 375);
+  place(Command_Cancel, 2880, 2040, 975, 375);
+
+  Text_Old_PassWord->clear();
+  Text_New_Password_1->clear();
+  Text_New_PassWord_2->clear();
+  Command_Write->setFocus(Qt::OtherFocusReason);
+}
+
+void Form_Write_PassWord::Form_Unload() {
+  // The exchange ends with the dialog; closing it is never refused.
+  Timer4->stop();
+  engine_->End();
+}
+
+// ---- the boxes ------------------------------------------------------------------------
+
+void Form_Write_PassWord::Key_filter(const QLineEdit* box, int& KeyAscii) const {
+  if (pw::Trim_spaces(box->text()).size() > 5 && KeyAscii != 8) KeyAscii = 0;
+}
+
+void Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_KeyPress(int& KeyAscii) {
+  Key_filter(Text_Old_PassWord, KeyAscii);
+}
+void Form_Write_PassWord::Form_Write_PassWord_Text_New_Password_1_KeyPress(int& KeyAscii) {
+  Key_filter(Text_New_Password_1, KeyAscii);
+}
+void Form_Write_PassWord::Form_Write_PassWord_Text_New_PassWord_2_KeyPress(int& KeyAscii) {
+  Key_filter(Text_New_PassWord_2, KeyAscii);
+}
+
+bool Form_Write_PassWord::eventFilter(QObject* watched, QEvent* event) {
+  // A key that types a character goes through the box's key filter first;
+  // Tab and Backtab stay focus moves.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().size() == 1 && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+      int KeyAscii = key->text()[0].unicode();
+      if (watched == Text_Old_PassWord) Form_Write_PassWord_Text_Old_PassWord_KeyPress(KeyAscii);
+      else if (watched == Text_New_Password_1) Form_Write_PassWord_Text_New_Password_1_KeyPress(KeyAscii);
+      else if (watched == Text_New_PassWord_2) Form_Write_PassWord_Text_New_PassWord_2_KeyPress(KeyAscii);
+      if (KeyAscii == 0) return true;
+    }
+  }
+  return RadioWindow::eventFilter(watched, event);
+}
+
+void Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_Change() {
+  pw::Text_to_cells(Text_Old_PassWord->text(), ctx.st.PassWord_old);
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+void Form_Write_PassWord::Form_Write_PassWord_Command_Write_Click() {
+  // After a success the dialog is about to close: no exchange may start that
+  // the close would cut short.
+  if (Close_request) return;
+  const QString newText = pw::Trim_spaces(Text_New_Password_1->text());
+  const QString confirm = pw::Trim_spaces(Text_New_PassWord_2->text());
+  if (confirm != newText) {
+    const pw::Message m = pw::Msg_inconsistent(ctx.st.Lang_chn != 0);
+    ctx.MsgBox(m.text, m.title);
+    return;
+  }
+  // The passwords the exchange will use are the ones in the boxes now; the
+  // exchange takes them when it starts. Two empty boxes give six spaces, which
+  // removes the user password.
+  pw::Text_to_cells(Text_Old_PassWord->text(), ctx.st.PassWord_old);
+  pw::Text_to_cells(newText, ctx.st.PassWord_new);
+  PassWord_start();
+}
+
+void Form_Write_PassWord::PassWord_start() {
+  // While an exchange runs (or its failure report is pending) nothing happens.
+  engine_->Start(*kind_);
+}
+
+void Form_Write_PassWord::Form_Write_PassWord_Command_Cancel_Click() {
+  if (engine_->Busy_read != 0 || engine_->Busy_write != 0) {
+    const LinkMessage m = Msg_busy_close(ctx.st.Lang_chn != 0);
+    ctx.MsgBox(m.text, m.title);
+    return;
+  }
+  engine_->Close_port();
+  ctx.host.unloadWindow(this);
+}
+
+// ---- the exchange -----------------------------------------------------------------------
+
+void Form_Write_PassWord::Form_Write_PassWord_MSC_OnComm(CommEvent event) { engine_->MSC_OnComm(event); }
+void Form_Write_PassWord::Form_Write_PassWord_Timer1_Timer() { engine_->Timer1_Timer(); }
+void Form_Write_PassWord::Form_Write_PassWord_Timer2_Timer() { engine_->Timer2_Timer(); }
+void Form_Write_PassWord::Form_Write_PassWord_Timer3_Timer() { engine_->Timer3_Timer(); }
+
+void Form_Write_PassWord::Succeeded() {
+  // Runs once the success message has been closed: the boxes are emptied and
+  // the close timer starts only now, so it never closes the dialog under its
+  // own message.
+  Text_Old_PassWord->clear();
+  Text_New_Password_1->clear();
+  Text_New_PassWord_2->clear();
+  Close_request = true;
+  Timer4->arm(kCloseTimerMs);
+}
+
+void Form_Write_PassWord::Form_Write_PassWord_Timer4_Timer() {
+  if (Close_request) {
+    Timer4->stop();
+    ctx.host.unloadWindow(this);
+  }
+}

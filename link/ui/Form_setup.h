@@ -1,0 +1,50 @@
+#pragma once
+// The port dialog: pick the serial port (COM 1..COM 16), confirm, and the
+// dialog tests the port by identifying the radio on it; the result shows in
+// the main window's status bar and the dialog closes.
+#include "link/ident_check.h"
+#include "link/link_engine.h"
+#include "platform/radio_window.h"
+
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+class Form_setup : public RadioWindow {
+  Q_OBJECT
+ public:
+  explicit Form_setup(AppContext& ctx);
+  ~Form_setup() override;
+
+  void Form_Load() override;
+  void Form_Unload() override;
+
+  // Confirm: take the chosen port, open it and identify the radio.
+  void Form_setup_Command_ok_Click();
+  // Cancel: close the dialog, also while its identification runs.
+  void Form_setup_Command1_Click();
+  // The dialog's identification (the port is already open).
+  void Ident_start();
+
+  // The engine's events.
+  void Form_setup_MSC_OnComm(CommEvent event);
+  void Form_setup_Timer1_Timer();
+  void Form_setup_Timer2_Timer();
+  void Form_setup_Timer3_Timer();
+
+  QGroupBox* Frame1 = nullptr;
+  std::array<QRadioButton*, 16> Option_Port{};  // option i stands for port i + 1
+  QPushButton* Command_ok = nullptr;
+  QPushButton* Command1 = nullptr;
+  std::unique_ptr<SerialPort> MSC;
+  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
+
+  LinkEngine& engine() { return *engine_; }
+
+ private:
+  IdentCheck ident_;
+  std::unique_ptr<LinkEngine> engine_;
+};

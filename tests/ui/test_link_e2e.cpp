@@ -1,0 +1,221 @@
+// The identification end to end: the real main window and port dialog, the
+// production serial adapter and timers, and the simulated radio behind a
+// pseudo-terminal. Waits are bounded; a silent radio costs two seconds.
+#include "app/shared_state.h"
+#include "app/ui/MDImain.h"
+#include "link/hand_code.h"
+#include "link/ui/Form_setup.h"
+#include "platform/qt_services.h"
+#include "support/radio_sim.h"
+#include "support/recording_prompt.h"
+#include "support/sim_pty.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+const Bytes kEntryAndRequest = [] {
+  Bytes b(kHandCode.begin(), kHandCode.begin() + 7);
+  b.push_back(0x02);
+  return b;
+}();
+
+}  // namespace
+
+class LinkEndToEnd : public ::testing::Test {
+ protected:
+  LinkEndToEnd() : pty(sim), ports([this](int n) { return resolve(n); }) {
+    svc.prompt = &prompt;
+    svc.ports = &ports;
+    svc.timers = &timers;
+    svc.screen = [] { return ScreenInfo{1024, 768, 96}; };
+    svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+    sim.setBands(144, 148, 430, 440);
+  }
+  ~LinkEndToEnd() override {
+    main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void SetUp() override { ASSERT_TRUE(pty.isOpen()) << "no pseudo-terminal"; }
+
+  // The radio sits on port `radioPort` while it is plugged in; every other port fails to open.
+  QString resolve(int n) {
+    ++resolves;
+    if (failAfter >= 0 && resolves > failAfter) return QStringLiteral("/nonexistent/tty");
+    return plugged && n == radioPort ? pty.slavePath() : QStringLiteral("/nonexistent/tty");
+  }
+  MDImain& start() {
+    main = std::make_unique<MDImain>(st, svc);
+    main->MDImain_MDIForm_Load();
+    return *main;
+  }
+  bool waitFor(const std::function<bool()>& done, int ms) { return QTest::qWaitFor(done, ms); }
+  QString panel(int n) const { return main->PanelText(n); }
+  Form_setup* dialog() { return main->host().find<Form_setup>(); }
+  // Opens the port dialog, chooses `port` and confirms.
+  Form_setup* confirm(int port) {
+    main->MDImain_proc_setup_Click();
+    Form_setup* d = dialog();
+    if (!d) return nullptr;
+    d->Option_Port[static_cast<std::size_t>(port - 1)]->setChecked(true);
+    QTest::mouseClick(d->Command_ok, Qt::LeftButton);
+    return d;
+  }
+
+  RadioSim sim;
+  SimPty pty;
+  int radioPort = 15;
+  bool plugged = true;
+  int resolves = 0;
+  int failAfter = -1;  // >= 0: resolutions after this many fail
+  SharedState st;
+  RecordingPrompt prompt;
+  QtSerialPortFactory ports;
+  QtTimerFactory timers;
+  Services svc;
+  std::unique_ptr<MDImain> main;
+};
+
+TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
+  start();
+  EXPECT_EQ(panel(3), QStringLiteral("COM15"));
+  EXPECT_EQ(panel(2), QStringLiteral("Connecting with transceiver... "));
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
+  EXPECT_EQ(panel(7).toStdString(), "VHF: 144-- 148 MHZ");
+  EXPECT_EQ(panel(8).toStdString(), "UHF: 430-- 440 MHZ");
+  EXPECT_EQ((std::array<double, 4>{st.Freq_vhf_low, st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),
+            (std::array<double, 4>{144, 148, 430, 440}));
+  EXPECT_FALSE(main->MSC->isOpen());
+  // On the wire the exchange ends with the radio's frame: no 0x06 follows.
+  QTest::qWait(100);
+  EXPECT_EQ(sim.received, kEntryAndRequest);
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
+// At 9600 baud, with the frame cut in two arrivals, the 8 bytes are still
+// taken only once all of them wait.
+TEST_F(LinkEndToEnd, PacedLineAndSplitFrame) {
+  pty.paced = true;
+  sim.faults = {{SimReply::Ident, -1, SimFault::Split, 0, 0, {3, 5}}};
+  start();
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
+  EXPECT_EQ(panel(7).toStdString(), "VHF: 144-- 148 MHZ");
+}
+
+TEST_F(LinkEndToEnd, SilentRadioGivesCommunicationFault) {
+  sim.silent = true;
+  QElapsedTimer t;
+  t.start();
+  start();
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 5000));
+  // 15 ms to the entry, 1000 ms watchdog, 1000 ms failure timer.
+  EXPECT_GE(t.elapsed(), 2000);
+  EXPECT_EQ(sim.received, Bytes(kHandCode.begin(), kHandCode.begin() + 7));
+  EXPECT_EQ(st.Freq_vhf_low, 130);  // the band table's limits stay
+  EXPECT_EQ(panel(7).toStdString(), "VHF0: 130 -   179MHZ");
+  EXPECT_FALSE(main->MSC->isOpen());
+}
+
+// The port found by the scan no longer opens for the identification: the
+// main window stays, nothing is sent, panel 2 shows the failure at once.
+TEST_F(LinkEndToEnd, FailedReopenKeepsTheMainWindow) {
+  failAfter = 1;  // the scan's open of port 15 is the only one that works
+  start();
+  EXPECT_EQ(panel(2), QStringLiteral("Communication fault."));
+  QTest::qWait(100);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_TRUE(sim.received.empty());
+  EXPECT_TRUE(prompt.calls.empty());
+  EXPECT_EQ(st.Comm_port, 15);
+}
+
+// A hang-up during the identification: the adapter closes the port on the
+// read error, and the watchdog reports the failure as usual.
+TEST_F(LinkEndToEnd, HangUpClosesThePortAndIsReported) {
+  sim.faults = {{SimReply::Ident, -1, SimFault::HangUp, 0, 0, {}}};
+  start();
+  // The adapter closes the port long before the watchdog would.
+  ASSERT_TRUE(waitFor([&] { return !sim.received.empty() && !main->MSC->isOpen(); }, 800));
+  EXPECT_EQ(panel(2), QStringLiteral("Connecting with transceiver... "));
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 5000));
+}
+
+TEST_F(LinkEndToEnd, PortDialogConfirmIdentifiesTheRadio) {
+  plugged = false;  // nothing at start-up
+  start();
+  EXPECT_EQ(st.Comm_port, 1);
+  plugged = true;
+  radioPort = 3;
+  main->SetPanelText(2, QStringLiteral("old"));
+  ASSERT_TRUE(confirm(3));
+  EXPECT_EQ(st.Comm_port, 3);
+  EXPECT_EQ(panel(3), QStringLiteral("COM3"));
+  EXPECT_EQ(panel(2), QString());
+  EXPECT_EQ(panel(7), QString());
+  EXPECT_EQ(panel(8), QString());
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
+  EXPECT_TRUE(dialog());  // it closes 50 ms later
+  EXPECT_EQ(panel(7).toStdString(), "VHF: 144-- 148 MHZ");
+  EXPECT_EQ(panel(8).toStdString(), "UHF: 430-- 440 MHZ");
+  EXPECT_EQ(st.Freq_uhf_high, 440);
+  ASSERT_TRUE(waitFor([&] { return !dialog(); }, 1000));
+  EXPECT_EQ(st.Flag_setup, 0);
+  EXPECT_EQ(sim.received, kEntryAndRequest);
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
+TEST_F(LinkEndToEnd, PortDialogConfirmWithoutAnswer) {
+  plugged = false;
+  start();
+  plugged = true;
+  radioPort = 3;
+  sim.silent = true;
+  QElapsedTimer t;
+  t.start();
+  ASSERT_TRUE(confirm(3));
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 3000));
+  EXPECT_GE(t.elapsed(), 1000);
+  EXPECT_TRUE(dialog());  // the failure text comes at the watchdog, the close a second later
+  ASSERT_TRUE(waitFor([&] { return !dialog(); }, 3000));
+  EXPECT_GE(t.elapsed(), 2000);
+  EXPECT_EQ(st.Comm_port, 3);
+  EXPECT_EQ(st.Freq_vhf_low, 130);
+}
+
+TEST_F(LinkEndToEnd, PortDialogConfirmOnAPortThatDoesNotOpen) {
+  start();  // the radio on COM15 is identified at start-up
+  ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
+  ASSERT_TRUE(confirm(4));
+  EXPECT_FALSE(dialog());
+  ASSERT_EQ(prompt.calls.size(), 1u);
+  EXPECT_EQ(prompt.calls[0].text.toStdString(),
+            "Communication port is error, please setting right communication port . ！");
+  EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate prompt"));
+  EXPECT_EQ(st.Comm_port, 4);
+  EXPECT_EQ(st.Port_err, -1);
+  EXPECT_EQ(panel(3), QStringLiteral("COM4"));
+  for (int n : {2, 7, 8}) EXPECT_EQ(panel(n), QString()) << n;
+}
+
+TEST_F(LinkEndToEnd, PortDialogCancelDuringTheIdentification) {
+  plugged = false;
+  start();
+  plugged = true;
+  radioPort = 3;
+  Form_setup* d = confirm(3);
+  ASSERT_TRUE(d);
+  QTest::mouseClick(d->Command1, Qt::LeftButton);
+  EXPECT_FALSE(dialog());
+  QTest::qWait(300);
+  EXPECT_EQ(panel(2), QString());
+  EXPECT_EQ(panel(7), QString());
+  EXPECT_TRUE(sim.received.empty());  // its sender ended with it
+}
