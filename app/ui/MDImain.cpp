@@ -16,6 +16,8 @@
 #include "link/link_engine.h"
 #include "link/link_texts.h"
 #include "link/port_open.h"
+#include "link/ui/Form_Comm_Read.h"
+#include "link/ui/Form_Comm_Write.h"
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
 #include "platform/core/numbers.h"
@@ -284,8 +286,8 @@ void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
 void MDImain::MDImain_Channel_edit_Click() { host_.reopen<frm_chann>(); }
 void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() {}
-void MDImain::MDImain_Prog_read_Click() {}
-void MDImain::MDImain_Prog_write_Click() {}
+void MDImain::MDImain_Prog_read_Click() { host_.reopen<Form_Comm_Read>(); }
+void MDImain::MDImain_Prog_write_Click() { host_.reopen<Form_Comm_Write>(); }
 void MDImain::MDImain_Adj_Edit_Click() {}
 void MDImain::MDImain_PC_PassWord_Click() { host_.reopen<Form_Write_PassWord>(); }
 void MDImain::MDImain_proc_setup_Click() { host_.open<Form_setup>(); }
@@ -327,6 +329,8 @@ void MDImain::Language_reload() {
       {&SharedState::Flag_setup, &Reopen<Form_setup>},
       {&SharedState::Flag_save_chann, &Reopen<Form_save_chann>},
       {&SharedState::Flag_open_chann, &Reopen<Form_open_chann>},
+      {&SharedState::Flag_comm_read, &Reopen<Form_Comm_Read>},
+      {&SharedState::Flag_comm_write, &Reopen<Form_Comm_Write>},
   };
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);

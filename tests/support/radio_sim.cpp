@@ -169,7 +169,9 @@ std::vector<SimArrival> Sim_arrivals(const SimTransmission& t, bool paced, int p
   return out;
 }
 
-long SimInbound::arrive(long nowMs) {
-  at_ = std::max(at_, static_cast<double>(nowMs)) + 10000.0 / 9600.0;
-  return static_cast<long>(std::ceil(at_));
+long SimInbound::arrive(long nowMs) { return static_cast<long>(std::ceil(arriveExact(static_cast<double>(nowMs)))); }
+
+double SimInbound::arriveExact(double nowMs) {
+  at_ = std::max(at_, nowMs) + 10000.0 / 9600.0;
+  return at_;
 }

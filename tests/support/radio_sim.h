@@ -77,6 +77,8 @@ class SimInbound {
  public:
   // A byte handed to the line at `nowMs`; returns its arrival (ms, rounded up).
   long arrive(long nowMs);
+  // The same, unrounded, for a clock finer than a millisecond.
+  double arriveExact(double nowMs);
 
  private:
   double at_ = 0;

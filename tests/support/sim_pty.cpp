@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <fcntl.h>
 #include <termios.h>
@@ -63,40 +64,60 @@ void SimPty::onReadable() {
     const ssize_t n = ::read(master_, buf, sizeof buf);
     if (n <= 0) return;  // nothing more now (EAGAIN), or the slave side is gone
     for (ssize_t i = 0; i < n; ++i) {
-      receivedAt_ = paced ? inbound_.arrive(clock_.elapsed()) : clock_.elapsed();
+      receivedAtNs_ = paced ? std::llround(inbound_.arriveExact(static_cast<double>(nowNs()) / 1e6) * 1e6) : nowNs();
       sim_.receive(buf[i]);
     }
   }
 }
 
 void SimPty::send(const SimTransmission& t) {
-  const qint64 start = std::max(receivedAt_ + replyDelayMs, lineFreeAt_);
-  for (SimArrival& a : Sim_arrivals(t, paced, pieceGapMs)) {
-    lineFreeAt_ = start + a.offsetMs;
-    out_.push_back({lineFreeAt_, std::move(a.bytes)});
+  const qint64 start = std::max(receivedAtNs_ + replyDelayMs * 1'000'000LL, lineFreeAtNs_);
+  // The pieces of the reply; paced, each byte also takes its time on the line
+  // and leaves as soon as it has crossed it.
+  qint64 sent = 0;
+  for (SimArrival& a : Sim_arrivals(t, false, pieceGapMs)) {
+    const qint64 pieceAt = start + a.offsetMs * 1'000'000LL;
+    if (!paced) {
+      lineFreeAtNs_ = pieceAt;
+      out_.push_back({pieceAt, std::move(a.bytes), true});
+      continue;
+    }
+    bool first = true;
+    for (std::uint8_t b : a.bytes) {
+      lineFreeAtNs_ = pieceAt + ++sent * kByteNs;
+      out_.push_back({lineFreeAtNs_, {b}, first});
+      first = false;
+    }
   }
   pump();
 }
 
 void SimPty::pump() {
-  // Everything due goes out now, each arrival in its own write; then wait for
-  // the next one.
-  while (!out_.empty() && out_.front().atMs <= clock_.elapsed()) {
-    const Due d = std::move(out_.front());
+  // Everything due goes out now: a reply or a piece in its own write, with
+  // the bytes of it that have crossed the line so far.
+  const auto due = [this] { return !out_.empty() && out_.front().atNs <= nowNs() + kDueSlackNs; };
+  while (due()) {
+    std::vector<std::uint8_t> bytes = std::move(out_.front().bytes);
     out_.pop_front();
+    while (due() && !out_.front().arrival) {
+      bytes.insert(bytes.end(), out_.front().bytes.begin(), out_.front().bytes.end());
+      out_.pop_front();
+    }
     if (master_ >= 0) {
       std::size_t done = 0;
-      while (done < d.bytes.size()) {
-        const ssize_t n = ::write(master_, d.bytes.data() + done, d.bytes.size() - done);
+      while (done < bytes.size()) {
+        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
         if (n <= 0) break;
         done += static_cast<std::size_t>(n);
       }
     }
     // Separate arrivals reach the program separately.
-    if (!out_.empty() && out_.front().atMs <= clock_.elapsed()) {
+    if (due()) {
       timer_->start(1);
       return;
     }
   }
-  if (!out_.empty()) timer_->start(static_cast<int>(std::max<qint64>(0, out_.front().atMs - clock_.elapsed())));
+  // The next due time, to the nearest millisecond.
+  if (!out_.empty())
+    timer_->start(static_cast<int>(std::max<qint64>(0, (out_.front().atNs - nowNs() + 500'000) / 1'000'000)));
 }

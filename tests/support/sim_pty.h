@@ -34,10 +34,18 @@ class SimPty : public QObject {
   void onReadable();
   void send(const SimTransmission& t);
   void pump();
+  qint64 nowNs() const { return clock_.nsecsElapsed(); }
+
+  // One byte takes 10 bits at 9600 baud.
+  static constexpr qint64 kByteNs = 1'041'667;
+  // Timers tick in whole milliseconds: a due time counts as reached within
+  // half a millisecond, so a paced line is neither late nor early on average.
+  static constexpr qint64 kDueSlackNs = 500'000;
 
   struct Due {
-    qint64 atMs;
+    qint64 atNs;
     std::vector<std::uint8_t> bytes;
+    bool arrival;  // starts a separate arrival (a reply or a piece of one)
   };
   RadioSim& sim_;
   int master_ = -1;
@@ -47,7 +55,7 @@ class SimPty : public QObject {
   QTimer* timer_ = nullptr;
   QElapsedTimer clock_;
   std::deque<Due> out_;
-  qint64 lineFreeAt_ = 0;
+  qint64 lineFreeAtNs_ = 0;
   SimInbound inbound_;
-  qint64 receivedAt_ = 0;  // when the byte being handled reached the radio
+  qint64 receivedAtNs_ = 0;  // when the byte being handled reached the radio
 };

@@ -1,0 +1,114 @@
+#include "link/ui/transfer_dialog.h"
+
+#include "platform/window_host.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// Design positions in twips; the controls keep them whatever the window's size.
+using Place = TransferDialog::Place;
+constexpr Place kProgress{120, 240, 5775, 495};
+constexpr Place kLabel{120, 840, 5775, 375};
+constexpr Place kStart{1320, 1320, 975, 495};
+constexpr Place kCancel{2760, 1320, 975, 495};
+constexpr Place kHelp{4200, 1320, 975, 495};
+
+}  // namespace
+
+template <class W>
+W* TransferDialog::Control(const char* name, const Place& p) {
+  auto* w = new W(this);
+  w->setObjectName(QString::fromLatin1(name));
+  place(w, p.left, p.top, p.width, p.height);
+  return w;
+}
+
+TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(c), setup_(setup) {
+  setObjectName(QString::fromLatin1(setup.name));
+  ProgressBar1 = Control<QProgressBar>("ProgressBar1", kProgress);
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setValue(0);
+  ProgressBar1->setTextVisible(false);
+  Label_tr_count = Control<QLabel>("Label_tr_count", kLabel);
+  start_ = Control<QPushButton>(setup.startName, kStart);
+  Command_Cancel = Control<QPushButton>("Command_Cancel", kCancel);
+  Command_Help = Control<QPushButton>("Command_Help", kHelp);
+  // Tab order: start, Cancel, Help, progress bar, label.
+  setTabOrder(start_, Command_Cancel);
+  setTabOrder(Command_Cancel, Command_Help);
+  setTabOrder(Command_Help, ProgressBar1);
+  setTabOrder(ProgressBar1, Label_tr_count);
+
+  MSC = c.svc.ports->create();
+  Timer1 = c.svc.timers->create();
+  Timer2 = c.svc.timers->create();
+  Timer3 = c.svc.timers->create();
+  engine = std::make_unique<LinkEngine>(
+      *MSC, *Timer1, *Timer2, *Timer3,
+      LinkEngine::Env{c.st, c.svc.prompt,
+                      [this](int panel, const QString& text) {
+                        if (ctx.main) ctx.main->SetPanelText(panel, text);
+                      }},
+      setup.profile);
+}
+
+TransferDialog::~TransferDialog() {
+  // The engine goes before the port and timers it runs on.
+  engine.reset();
+}
+
+void TransferDialog::Load() {
+  ctx.st.*setup_.flag = -1;
+  if (ctx.main) {
+    const double mw = ctx.main->Width(), mh = ctx.main->Height();
+    const double w = mw / 2.5, h = mh / 4;
+    setTwipsGeometry((mw - w) / 2, (mh - h) / 1.45, w, h);
+  }
+  const TransferCaptions t = setup_.captions(ctx.st.Lang_chn != 0);
+  setWindowTitle(t.window);
+  start_->setText(t.start);
+  Command_Cancel->setText(t.cancel);
+  Command_Help->setText(t.help);
+}
+
+void TransferDialog::Unload() {
+  ctx.st.*setup_.flag = 0;
+  engine->End();
+}
+
+void TransferDialog::Start_click(const std::function<LinkStart()>& start) {
+  const bool chinese = ctx.st.Lang_chn != 0;
+  if (engine->Busy()) {
+    const LinkMessage m = Msg_busy(chinese);
+    ctx.MsgBox(m.text, m.title);
+    return;
+  }
+  if (start() != LinkStart::Started) return;
+  ProgressBar1->setValue(0);
+  Label_tr_count->setText(Text_connecting(chinese));
+}
+
+void TransferDialog::Cancel_click() {
+  if (engine->Busy()) {
+    const LinkMessage m = Msg_busy_close(ctx.st.Lang_chn != 0);
+    ctx.MsgBox(m.text, m.title);
+    return;
+  }
+  engine->Close_port();
+  ctx.host.unloadWindow(this);
+}
+
+void TransferDialog::Progress_show(int value) {
+  ProgressBar1->setValue(value);
+  ProgressBar1->setVisible(true);
+}
+
+void TransferDialog::Progress_hide() {
+  ProgressBar1->setValue(0);
+  ProgressBar1->setVisible(false);
+}
+
+void TransferDialog::Label_set(const QString& text) { Label_tr_count->setText(text); }

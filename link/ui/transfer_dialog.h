@@ -1,0 +1,78 @@
+#pragma once
+// What the read and write dialogs share: a child window of the main window
+// with a progress bar, a progress label and three buttons (start, Cancel,
+// Help), its own serial port MSC, the timers Timer1 (sender), Timer2 (reply
+// watchdog) and Timer3 (failure timer) and the engine that runs on them.
+//
+// The dialog owns its exchange: unloading it (Cancel, a reload from the main
+// window, the language switch, the exit) ends the exchange at once, its port
+// closed and its timers stopped, and the dialog that loads next is idle.
+#include "link/link_engine.h"
+#include "link/transfer.h"
+#include "link/transfer_texts.h"
+#include "platform/radio_window.h"
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class TransferDialog : public RadioWindow, public TransferView {
+  Q_OBJECT
+ public:
+  ~TransferDialog() override;
+  bool isMdiChild() const override { return true; }
+
+  // Controls (the start button is the derived dialog's Command_read or Command_Write).
+  QProgressBar* ProgressBar1 = nullptr;
+  QLabel* Label_tr_count = nullptr;
+  QPushButton* Command_Cancel = nullptr;
+  QPushButton* Command_Help = nullptr;  // it has no action
+  std::unique_ptr<SerialPort> MSC;
+  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
+  std::unique_ptr<LinkEngine> engine;
+
+  // TransferView: what the exchange shows.
+  void Progress_show(int value) override;
+  void Progress_hide() override;
+  void Label_set(const QString& text) override;
+
+ protected:
+  struct Setup {
+    const char* name;        // the window's name
+    const char* startName;   // the start button's name
+    LinkProfile profile;
+    Int16 SharedState::*flag;  // the window-loaded flag
+    TransferCaptions (*captions)(bool chinese);
+  };
+  TransferDialog(AppContext& ctx, const Setup& setup);
+
+  QPushButton* startButton() const { return start_; }
+  // Load: the window-loaded flag set, size and place from the main window,
+  // captions by the language flag. Nothing of the exchange is reset.
+  void Load();
+  // Unload: the flag cleared and the exchange ended (port closed, timers stopped).
+  void Unload();
+  // The start button: refused while the exchange runs or its failure report
+  // is pending; otherwise `start` (preparation and starter) runs, and once the
+  // port is open the bar goes to 0 and the label reads "Connecting with transceiver. ".
+  void Start_click(const std::function<LinkStart()>& start);
+  // Cancel: refused while the exchange runs; otherwise the port is closed and
+  // the dialog unloads.
+  void Cancel_click();
+
+ public:
+  // A control's design place, in twips; it keeps it whatever the window's size.
+  struct Place {
+    double left, top, width, height;
+  };
+
+ private:
+  template <class W>
+  W* Control(const char* name, const Place& p);
+
+  Setup setup_;
+  QPushButton* start_ = nullptr;
+};

@@ -1,0 +1,73 @@
+#pragma once
+// Read-all and write-all on the virtual clock against the simulated radio:
+// a LinkBench with the exchange kind and a record of what it shows on its
+// dialog's progress bar and label; and the frames a write must send, built
+// from the frame layout independently of the program.
+#include "image/image.h"
+#include "link/transfer.h"
+#include "support/link_bench.h"
+#include "support/virtual_clock.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class TransferLog : public TransferView {
+ public:
+  explicit TransferLog(const VirtualClock& clock) : clock_(clock) {}
+
+  void Progress_show(int value) override {
+    progress = value;
+    progressVisible = true;
+    bars.push_back(value);
+  }
+  void Progress_hide() override {
+    progress = 0;
+    progressVisible = false;
+  }
+  void Label_set(const QString& text) override {
+    label = text;
+    labels.push_back(text);
+    labelTimes.push_back(clock_.now());
+  }
+
+  int progress = 0;
+  bool progressVisible = true;
+  QString label;
+  std::vector<int> bars;          // every value shown, in order
+  std::vector<QString> labels;    // every label text, in order
+  std::vector<long> labelTimes;
+
+ private:
+  const VirtualClock& clock_;
+};
+
+template <class Kind>
+struct TransferBench {
+  explicit TransferBench(LinkProfile profile) : b(profile) {}
+  // Starts the exchange and runs until it has ended, its report included.
+  bool run(long limitMs = 60000) {
+    if (b.engine->Start(kind) != LinkStart::Started) return false;
+    return b.clock.runUntil([&] { return !b.engine->Busy(); }, limitMs);
+  }
+
+  LinkBench b;
+  TransferLog view{b.clock};
+  Kind kind{view};
+  img::Image before;  // the image before the exchange
+};
+
+// The frames of image rows 0..lastRow as a write sends them after the
+// handshake: 'X', address high, address low, 0x10 and 16 bytes, or 'X', the
+// address, 0x01, 0xFF for an empty channel record among rows 1..199.
+inline std::vector<std::uint8_t> Write_frames_expected(const img::Image& im, int lastRow = 448) {
+  std::vector<std::uint8_t> out;
+  for (int r = 0; r <= lastRow; ++r) {
+    const bool empty = r >= 1 && r <= 199 && im(r, 0) == 0xFF;
+    out.insert(out.end(), {0x58, static_cast<std::uint8_t>(r / 16), static_cast<std::uint8_t>((r % 16) * 16),
+                           static_cast<std::uint8_t>(empty ? 0x01 : 0x10)});
+    for (int c = 0; c < (empty ? 1 : 16); ++c) out.push_back(static_cast<std::uint8_t>(im(r, c)));
+  }
+  return out;
+}
