@@ -176,6 +176,13 @@ void LinkEngine::MSC_OnComm(CommEvent event) {
 
 void LinkEngine::Handshake(int count) {
   auto clearReply = [this] { std::fill(Link_rxbuf.begin(), Link_rxbuf.begin() + 21, 0); };
+  // The radio cannot answer a frame that has not gone out yet: whatever
+  // arrives before it (a late answer to an earlier exchange, say) is dropped,
+  // so it can neither replace the queued frame nor advance the handshake.
+  if (Link_sent != -1) {
+    MSC_.discardInput();
+    return;
+  }
   switch (Link_state) {
     case Wait_ack:
       MSC_.discardInput();

@@ -146,10 +146,30 @@ TEST(LinkEngine, WaitAckTakesOneByte) {
   }
 }
 
+// A late 0x06 that arrives after the port opened but before the entry
+// sequence went out answers nothing: it is dropped, the entry sequence still
+// goes out, and the radio's real answer then advances the handshake.
+TEST(LinkEngine, ReplyBeforeTheFrameWentOutIsDropped) {
+  LinkBench b(link_profiles::kIdentStartup);
+  b.unplugRadio();
+  Probe kind(b.clock);
+  ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
+  b.port.feed({0x06});
+  EXPECT_EQ(b.engine->Link_state, Wait_ack);
+  EXPECT_EQ(b.port.bytesWaiting(), 0);
+  b.clock.advance(LinkEngine::kSendDelayMs);
+  EXPECT_EQ(b.port.written, Entry(7));
+  b.port.feed({0x06});
+  EXPECT_EQ(b.engine->Link_state, Wait_ident);
+  b.clock.advance(LinkEngine::kSendDelayMs);
+  EXPECT_EQ(b.port.written, Concat(Entry(7), {0x02}));
+}
+
 TEST(LinkEngine, WaitConfirmHandsTheAcknowledgementToTheKind) {
   Manual m;
   m.toWaitIdent();
   m.b.port.feed(kIdentFrame);
+  m.b.clock.advance(LinkEngine::kSendDelayMs);  // the confirmation goes out
   m.b.port.feed({0x15, 0x06});  // another byte: dropped with what waits behind it
   EXPECT_EQ(m.kind.connects, 0);
   EXPECT_EQ(m.b.port.bytesWaiting(), 0);
