@@ -1,6 +1,12 @@
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
 #include "app_fixture.h"
+#include "channels/ui/frm_chann.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
+#include "link/ui/Form_Comm_Read.h"
+#include "link/ui/Form_Comm_Write.h"
+#include "link/ui/Form_setup.h"
 
 #include <QAction>
 #include <QLabel>
@@ -157,4 +163,63 @@ TEST_F(LanguageSwitch, WindowsOutsideTheListKeepTheirCaptions) {
   settle();
   m.MDImain_about_Click();
   EXPECT_EQ(m.host().find<frmAbout>()->cmdOk->text(), QStringLiteral("确定"));
+}
+
+// The open windows of the list are rebuilt in their fixed order, whatever
+// order they were opened in, each in the new language; a closed one stays
+// closed.
+TEST_F(LanguageSwitch, OpenWindowsAreRebuiltInTheirOrder) {
+  MDImain& m = start();  // the channel window opens at start-up
+  m.MDImain_Prog_write_Click();
+  m.MDImain_File_Open_Click();
+  m.MDImain_proc_setup_Click();
+  m.MDImain_Prog_read_Click();
+  m.MDImain_File_save_Click();
+  settle();
+  struct Expected {
+    const char* name;
+    QString chineseTitle;
+    Int16 SharedState::*flag;
+  };
+  const std::vector<Expected> all = {
+      {"frm_chann", QStringLiteral("信道参数编辑"), &SharedState::Flag_frm_chann},
+      {"Form_setup", QStringLiteral("通讯端口设置"), &SharedState::Flag_setup},
+      {"Form_save_chann", QStringLiteral("保存文件"), &SharedState::Flag_save_chann},
+      {"Form_open_chann", QStringLiteral("打开文件"), &SharedState::Flag_open_chann},
+      {"Form_Comm_Read", QStringLiteral("从对讲机读取数据"), &SharedState::Flag_comm_read},
+      {"Form_Comm_Write", QStringLiteral("写数据到对讲机"), &SharedState::Flag_comm_write},
+  };
+  auto loaded = [&] {
+    std::vector<std::pair<std::string, RadioWindow*>> out;
+    for (RadioWindow* w : m.host().loadedWindows()) out.emplace_back(w->metaObject()->className(), w);
+    return out;
+  };
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) {  // two of them closed: they stay closed
+      m.host().unload<Form_setup>();
+      m.host().unload<Form_Comm_Read>();
+      settle();
+    }
+    const auto before = loaded();
+    m.MDImain_Language_chn_Click();
+    settle();
+    const auto after = loaded();
+    std::vector<std::string> names;
+    for (const auto& [name, w] : after) names.push_back(name);
+    std::vector<std::string> want;
+    for (const Expected& e : all) {
+      const bool closed = round == 1 && (std::string(e.name) == "Form_setup" || std::string(e.name) == "Form_Comm_Read");
+      EXPECT_EQ(st.*e.flag, closed ? 0 : -1) << e.name << " round " << round;
+      if (!closed) want.push_back(e.name);
+    }
+    EXPECT_EQ(names, want) << "round " << round;
+    for (const auto& [name, w] : after) {
+      for (const auto& [oldName, old] : before) EXPECT_NE(w, old) << name << " was not rebuilt";
+      for (const Expected& e : all) {
+        if (name == e.name) {
+          EXPECT_EQ(w->windowTitle(), e.chineseTitle) << name;
+        }
+      }
+    }
+  }
 }
