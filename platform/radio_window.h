@@ -40,6 +40,13 @@ class RadioWindow : public QWidget {
   void centreInMain(double rise = 0);
   // Places a control of this window, in twips from the window's top left corner.
   void place(QWidget* control, double left, double top, double width, double height);
+  // Makes a control of this window under its name.
+  template <class W>
+  W* Control(const char* name) {
+    auto* w = new W(this);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+  }
 
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();

@@ -68,16 +68,11 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   Combo_edit = new ComboList(this);
   Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
   Combo_edit->hide();
-  auto button = [this](const char* name) {
-    auto* b = new QPushButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-  };
-  Command_def = button("Command_def");
-  Command_Clear = button("Command_Clear");
-  Command_close = button("Command_close");
-  Command_read = button("Command_read");
-  Command_Write = button("Command_Write");
+  Command_def = Control<QPushButton>("Command_def");
+  Command_Clear = Control<QPushButton>("Command_Clear");
+  Command_close = Control<QPushButton>("Command_close");
+  Command_read = Control<QPushButton>("Command_read");
+  Command_Write = Control<QPushButton>("Command_Write");
   Command_read->hide();
   Command_Write->hide();
   Label_tr_count = new QLabel(this);

@@ -1,6 +1,7 @@
 #include "link/ui/Form_Write_PassWord.h"
 
 #include "link/link_texts.h"
+#include "link/ui/window_engine.h"
 #include "platform/window_host.h"
 
 #include <QKeyEvent>
@@ -28,24 +29,17 @@ class PassWordValidator : public QValidator {
 Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   setObjectName(QStringLiteral("Form_Write_PassWord"));
   auto label = [this](const char* name) {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromLatin1(name));
+    auto* l = Control<QLabel>(name);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
   };
   auto box = [this](const char* name) {
-    auto* t = new QLineEdit(this);
-    t->setObjectName(QString::fromLatin1(name));
+    auto* t = Control<QLineEdit>(name);
     t->setEchoMode(QLineEdit::Password);
     t->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));  // '*'
     t->setValidator(new PassWordValidator(t));
     t->installEventFilter(this);
     return t;
-  };
-  auto button = [this](const char* name) {
-    auto* b = new QPushButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
   };
   Label_old_PassWord = label("Label_old_PassWord");
   Text_Old_PassWord = box("Text_Old_PassWord");
@@ -53,8 +47,8 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   Text_New_Password_1 = box("Text_New_Password_1");
   Label_New_PassWord_2 = label("Label_New_PassWord_2");
   Text_New_PassWord_2 = box("Text_New_PassWord_2");
-  Command_Write = button("Command_Write");
-  Command_Cancel = button("Command_Cancel");
+  Command_Write = Control<QPushButton>("Command_Write");
+  Command_Cancel = Control<QPushButton>("Command_Cancel");
 
   // Tab order: Modify, Close, old password, new password, confirmation.
   setTabOrder(Command_Write, Command_Cancel);
@@ -66,19 +60,9 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Write_Click(); });
   connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Cancel_Click(); });
 
-  MSC = ctx.svc.ports->create();
-  Timer1 = ctx.svc.timers->create();
-  Timer2 = ctx.svc.timers->create();
-  Timer3 = ctx.svc.timers->create();
+  engine_ = Window_engine(ctx, link_profiles::kPassword, MSC, Timer1, Timer2, Timer3);
   Timer4 = ctx.svc.timers->create();  // the close timer, created off
   kind_ = std::make_unique<PassWordChange>([this] { Succeeded(); });
-  engine_ = std::make_unique<LinkEngine>(
-      *MSC, *Timer1, *Timer2, *Timer3,
-      LinkEngine::Env{ctx.st, ctx.svc.prompt,
-                      [this](int panel, const QString& text) {
-                        if (ctx.main) ctx.main->SetPanelText(panel, text);
-                      }},
-      link_profiles::kPassword);
   MSC->onComm = [this](CommEvent e) { Form_Write_PassWord_MSC_OnComm(e); };
   Timer1->onTick = [this] { Form_Write_PassWord_Timer1_Timer(); };
   Timer2->onTick = [this] { Form_Write_PassWord_Timer2_Timer(); };

@@ -1,6 +1,7 @@
 #include "link/ui/Form_setup.h"
 
 #include "link/link_texts.h"
+#include "link/ui/window_engine.h"
 #include "platform/window_host.h"
 
 #include <QGridLayout>
@@ -45,16 +46,7 @@ Form_setup::Form_setup(AppContext& c)
   connect(Command_ok, &QPushButton::clicked, this, [this] { Form_setup_Command_ok_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Form_setup_Command1_Click(); });
 
-  MSC = ctx.svc.ports->create();
-  Timer1 = ctx.svc.timers->create();
-  Timer2 = ctx.svc.timers->create();
-  Timer3 = ctx.svc.timers->create();
-  engine_ = std::make_unique<LinkEngine>(*MSC, *Timer1, *Timer2, *Timer3,
-                                         LinkEngine::Env{ctx.st, ctx.svc.prompt,
-                                                         [this](int panel, const QString& text) {
-                                                           if (ctx.main) ctx.main->SetPanelText(panel, text);
-                                                         }},
-                                         link_profiles::kIdentSetup);
+  engine_ = Window_engine(ctx, link_profiles::kIdentSetup, MSC, Timer1, Timer2, Timer3);
   MSC->onComm = [this](CommEvent e) { Form_setup_MSC_OnComm(e); };
   Timer1->onTick = [this] { Form_setup_Timer1_Timer(); };
   Timer2->onTick = [this] { Form_setup_Timer2_Timer(); };

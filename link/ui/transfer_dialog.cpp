@@ -1,5 +1,6 @@
 #include "link/ui/transfer_dialog.h"
 
+#include "link/ui/window_engine.h"
 #include "platform/window_host.h"
 
 #include <QLabel>
@@ -20,8 +21,7 @@ constexpr Place kHelp{4200, 1320, 975, 495};
 
 template <class W>
 W* TransferDialog::Control(const char* name, const Place& p) {
-  auto* w = new W(this);
-  w->setObjectName(QString::fromLatin1(name));
+  W* w = RadioWindow::Control<W>(name);
   place(w, p.left, p.top, p.width, p.height);
   return w;
 }
@@ -42,17 +42,7 @@ TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(
   setTabOrder(Command_Help, ProgressBar1);
   setTabOrder(ProgressBar1, Label_tr_count);
 
-  MSC = c.svc.ports->create();
-  Timer1 = c.svc.timers->create();
-  Timer2 = c.svc.timers->create();
-  Timer3 = c.svc.timers->create();
-  engine = std::make_unique<LinkEngine>(
-      *MSC, *Timer1, *Timer2, *Timer3,
-      LinkEngine::Env{c.st, c.svc.prompt,
-                      [this](int panel, const QString& text) {
-                        if (ctx.main) ctx.main->SetPanelText(panel, text);
-                      }},
-      setup.profile);
+  engine = Window_engine(c, setup.profile, MSC, Timer1, Timer2, Timer3);
 }
 
 TransferDialog::~TransferDialog() {
