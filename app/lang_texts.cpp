@@ -1,7 +1,7 @@
 #include "app/lang_texts.h"
 
 void Lang_texts_init(SharedState& st) {
-  if (st.Lang_chn != 0) {
+  if (IsChinese(st.Lang_chn)) {
     st.About_title = QStringLiteral("双频手持对讲机编程软件");
     st.About_version = QStringLiteral("版权所有 (C) 本软件作者，保留所有权利。");
     st.About_desc = QStringLiteral("本软件由对讲机编程软件开发组编写。");

@@ -4,8 +4,12 @@
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
 #include "platform/app_context.h"
+#include "state/text.h"
 
 #include <QWidget>
+
+#include <span>
+#include <vector>
 
 class QCloseEvent;
 
@@ -15,7 +19,8 @@ class RadioWindow : public QWidget {
   explicit RadioWindow(AppContext& ctx);
   ~RadioWindow() override;
 
-  // Load handling: captions by the language flag, size and place, show data.
+  // Load handling: size and place, show data. The host has applied the
+  // window's caption tables by then.
   virtual void Form_Load() {}
   // Unload handling: close the window's own port, stop its timers, clear its flag.
   virtual void Form_Unload() {}
@@ -51,12 +56,26 @@ class RadioWindow : public QWidget {
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();
 
+  // The one language test: true while the interface speaks Chinese.
+  bool chinese() const { return IsChinese(ctx.st.Lang_chn); }
+  // A message box in the current language, exclamation icon unless told otherwise.
+  void MsgBox(const Message& m, PromptIcon icon = PromptIcon::Exclamation) const;
+
+  // Caption tables, applied by object name on every load (a caption naming
+  // the window itself is its title); see platform/captions.h.
+  void Apply_captions();
+  // Names for assistive technology, given by the host after the load.
+  void Name_controls();
+
   AppContext& ctx;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // Adds a caption table (the window's constructor; tables are static).
+  void Captions(std::span<const Caption> table) { captions_.push_back(table); }
 
  private:
   friend class WindowHost;
   bool unloading_ = false;
+  std::vector<std::span<const Caption>> captions_;
 };

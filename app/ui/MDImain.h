@@ -75,6 +75,7 @@ class MDImain : public QMainWindow, public MainFrame {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
 
  private:
   void buildMenus();
@@ -86,6 +87,7 @@ class MDImain : public QMainWindow, public MainFrame {
   void Exit_program();
   void Port_scan();
   void Band_startup_panels();
+  void Fit_outer_size();
 
   SharedState& st_;
   Services& svc_;
@@ -96,6 +98,8 @@ class MDImain : public QMainWindow, public MainFrame {
   std::map<QString, QMenu*> submenus_;
   std::array<QLabel*, 11> panels_{};
   bool exiting_ = false;
+  QSize outerSize_;          // the screen: the window's size with its frame
+  bool outerFitted_ = false;
   // The identification's exchange (after MSC and the timers, so it goes first).
   std::unique_ptr<IdentCheck> ident_;
   std::unique_ptr<LinkEngine> link_;

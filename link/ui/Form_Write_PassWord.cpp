@@ -81,19 +81,19 @@ void Form_Write_PassWord::Form_Load() {
   Close_request = false;
 
   const bool chinese = ctx.st.Lang_chn != 0;
-  struct Caption {
+  struct LabelText {
     QWidget* control;
     const char* english;
     const char* chinese;
   };
-  const Caption captions[] = {
+  const LabelText captions[] = {
       {Label_old_PassWord, "Old PassWord", "原密码"},
       {Label_New_Password_1, "New PassWord", "新密码"},
       {Label_New_PassWord_2, "Confirm PassWord", "确认新密码"},
       {Command_Write, "Modify", "修改"},
       {Command_Cancel, "Close", "关闭"},
   };
-  for (const Caption& c : captions) {
+  for (const LabelText& c : captions) {
     const QString text = QString::fromUtf8(chinese ? c.chinese : c.english);
     if (auto* l = qobject_cast<QLabel*>(c.control)) l->setText(text);
     else if (auto* b = qobject_cast<QPushButton*>(c.control)) b->setText(text);
