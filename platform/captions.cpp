@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,4 +55,19 @@ void Name_controls(QWidget* root, bool chinese) {
     if (b->text().isEmpty() && !b->toolTip().isEmpty()) b->setAccessibleName(Without_mnemonic(b->toolTip()));
   for (QProgressBar* bar : root->findChildren<QProgressBar*>())
     if (bar->accessibleName().isEmpty()) bar->setAccessibleName(kProgress.in(chinese));
+}
+
+void Name_control(QWidget* control, const QString& name) {
+  control->setAccessibleName(name);
+  QWidget* parent = control->parentWidget();
+  if (!qobject_cast<QComboBox*>(control) || !parent) return;
+  const QString labelName = control->objectName() + QStringLiteral("_label");
+  auto* label = parent->findChild<QLabel*>(labelName, Qt::FindDirectChildrenOnly);
+  if (!label) {
+    label = new QLabel(parent);
+    label->setObjectName(labelName);
+    label->hide();
+    label->setBuddy(control);
+  }
+  label->setText(name);
 }

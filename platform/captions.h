@@ -25,3 +25,9 @@ void Apply_captions(QWidget* root, std::span<const Caption> table, bool chinese)
 // which Qt reads live. Labels and status panels keep no fixed name: their
 // text, which changes, is what a screen reader reads.
 void Name_controls(QWidget* root, bool chinese);
+
+// Names one control that has no label of its own (an editor laid over a grid
+// cell is named by the cell's column). A drop-down list reads its current
+// text as its name on the Linux desktop and finds its name through the label
+// relation instead: it gets a hidden label with the name as its buddy.
+void Name_control(QWidget* control, const QString& name);

@@ -4,6 +4,7 @@
 #include "channels/chann_edit.h"
 #include "image/chann_defaults.h"
 #include "image/freq_codec.h"
+#include "platform/captions.h"
 #include "platform/combo_list.h"
 #include "platform/core/numbers.h"
 #include "platform/grid.h"
@@ -238,7 +239,7 @@ void frm_chann::placeOverCell(QWidget* editor) {
   const QRect cell = MSF_Chann->CellRect().translated(MSF_Chann->pos());
   editor->setGeometry(cell);
   // A screen reader names the editor after the column it edits.
-  editor->setAccessibleName(MSF_Chann->ColumnHeader(MSF_Chann->Col()));
+  Name_control(editor, MSF_Chann->ColumnHeader(MSF_Chann->Col()));
   editor->show();
   editor->raise();
 }
