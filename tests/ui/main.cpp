@@ -8,9 +8,11 @@ namespace {
 QtMessageHandler qtDefault = nullptr;
 
 // The offscreen platform says for every top-level window that it cannot pass
-// size hints on; the line tells nothing about the program.
+// size hints on, or raise it; the lines tell nothing about the program.
 void Quiet(QtMsgType type, const QMessageLogContext& where, const QString& text) {
-  if (text.contains(QLatin1String("does not support propagateSizeHints"))) return;
+  if (text.startsWith(QLatin1String("This plugin does not support propagateSizeHints")) ||
+      text.startsWith(QLatin1String("This plugin does not support raise")))
+    return;
   if (qtDefault) qtDefault(type, where, text);
 }
 
