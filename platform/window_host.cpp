@@ -6,16 +6,18 @@
 
 namespace {
 
-// Every MDI frame has a system menu whose Close item takes Ctrl+W besides
-// Ctrl+F4. Ctrl+W belongs to the main window's Write command: with both,
-// Qt finds the shortcut ambiguous and neither fires. The frame keeps Ctrl+F4.
+// Every MDI frame has a system menu whose Close item takes the desktop's
+// close keys: Ctrl+W on Linux desktops, Ctrl+F4 and Ctrl+W elsewhere. Ctrl+W
+// belongs to the main window's Write command: with both, Qt finds the
+// shortcut ambiguous and neither fires. The Close item takes Ctrl+F4 alone.
 void Free_ctrl_w(QMdiSubWindow* sub) {
   QMenu* menu = sub->systemMenu();
   if (!menu) return;
   const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+  const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
   for (QAction* a : menu->actions()) {
-    QList<QKeySequence> keys = a->shortcuts();
-    if (keys.removeAll(ctrlW) > 0) a->setShortcuts(keys);
+    const QList<QKeySequence> keys = a->shortcuts();
+    if (keys.contains(ctrlW) || keys.contains(ctrlF4)) a->setShortcuts({ctrlF4});
   }
 }
 

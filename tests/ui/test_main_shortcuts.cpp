@@ -4,7 +4,9 @@
 #include "chann_fixture.h"
 #include "channels/chann_codec.h"
 
+#include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 
 #include <string>
 
@@ -90,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(Keys, MainShortcuts, ::testing::ValuesIn(Cases()), Case
 using EditorShortcuts = ChannFixture;
 
 TEST_F(EditorShortcuts, CtrlF4ClosesTheActiveEditor) {
+  // On every desktop the frame's Close item takes Ctrl+F4 and nothing else
+  // (a Linux desktop would give it Ctrl+W alone).
+  auto* sub = qobject_cast<QMdiSubWindow*>(w->frame());
+  ASSERT_TRUE(sub && sub->systemMenu());
+  QList<QKeySequence> keys;
+  for (QAction* a : sub->systemMenu()->actions()) keys += a->shortcuts();
+  EXPECT_EQ(keys, QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_F4)});
+
   click(2, chann::kColRx);
   ASSERT_EQ(focus(), w->Text_Edit);
   QTest::keyClick(focus(), Qt::Key_F4, Qt::ControlModifier);
