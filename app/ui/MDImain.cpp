@@ -37,6 +37,14 @@
 #include <QStyle>
 #include <QToolBar>
 
+namespace {
+
+// The small-screen warning is Chinese in both languages.
+constexpr Message kSmallScreen{{"建议将计算机的显示模式设置为 1024 X 768 ", "建议将计算机的显示模式设置为 1024 X 768 "},
+                               {"操作提示", "操作提示"}};
+
+}  // namespace
+
 MDImain::MDImain(SharedState& st, Services& svc)
     : st_(st), svc_(svc), ctx_{st, svc, host_, this} {
   setObjectName(QStringLiteral("MDImain"));
@@ -220,7 +228,7 @@ void MDImain::MDImain_MDIForm_Load() {
 
   // 7. Screen check (both comparisons strict).
   if (screenH < 11500 || screenW < 15300)
-    ctx_.MsgBox(QStringLiteral("建议将计算机的显示模式设置为 1024 X 768 "), QStringLiteral("操作提示"));
+    ctx_.MsgBox(kSmallScreen.text.in(IsChinese(st_.Lang_chn)), kSmallScreen.title.in(IsChinese(st_.Lang_chn)));
 
   // 8. Serial port scan, 15 down to 1; the first that opens is kept open.
   Port_scan();
