@@ -10,7 +10,7 @@ namespace {
 // close keys: Ctrl+W on Linux desktops, Ctrl+F4 and Ctrl+W elsewhere. Ctrl+W
 // belongs to the main window's Write command: with both, Qt finds the
 // shortcut ambiguous and neither fires. The Close item takes Ctrl+F4 alone.
-void Free_ctrl_w(QMdiSubWindow* sub) {
+void Close_on_ctrl_f4_only(QMdiSubWindow* sub) {
   QMenu* menu = sub->systemMenu();
   if (!menu) return;
   const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
@@ -49,7 +49,7 @@ void WindowHost::adopt(std::type_index type, RadioWindow* w) {
   if (w->isMdiChild() && ctx_->main) {
     auto* sub = ctx_->main->mdiArea()->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    Free_ctrl_w(sub);
+    Close_on_ctrl_f4_only(sub);
   } else {
     QWidget* parent = ctx_->main ? ctx_->main->frameWidget() : nullptr;
     w->setParent(parent, Qt::Dialog);
