@@ -177,6 +177,19 @@ TEST(VfoFirstShow, UnprogrammedRecordIsNormalised) {
   EXPECT_EQ(ImageDiff(im, want), "");
 }
 
+// A DCS byte without an item, and a CTCSS tone: the first show writes neither.
+TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
+  SharedState st;
+  st.Image.clear(0xFF);
+  Opt_defaults_init(st);
+  PutBytes(st.Image, img::kVfoALast, 6, std::vector<int>{230, 0, 0x75, 0x03});
+  const img::Image before = st.Image;
+  FirstShow(st.Image, Side::A, kStartBands);
+  EXPECT_EQ(ImageDiff(st.Image, before), "");
+  EXPECT_EQ(ShowRecord(st.Image, Side::A).rxTone, (ToneShown{-1, {}}));
+  EXPECT_EQ(ShowRecord(st.Image, Side::A).txTone, (ToneShown{-1, "88.5"}));
+}
+
 // The factory records: only VFO B's four tone bytes change (0xFF to 0).
 TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
   SharedState st;
