@@ -31,7 +31,7 @@ constexpr qint64 kAdjFileMaxBytes = 1024 * 1024;
 
 struct AdjFileData {
   bool bandChecked = false;
-  std::array<std::array<Cell, kRowCols>, kFileRows> rows{};
+  FileRows rows{};
 };
 
 enum class AdjFileError {

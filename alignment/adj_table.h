@@ -18,6 +18,8 @@ using Table = std::array<std::array<Cell, kTableCols>, kTableRows>;
 
 constexpr int kRowCols = 16;   // used columns of a row
 constexpr int kFileRows = 16;  // rows 0..15: shown, edited, saved and written
+// Rows 0..15, columns 0..15, as a file holds them.
+using FileRows = std::array<std::array<Cell, kRowCols>, kFileRows>;
 
 // Rows by meaning.
 constexpr int kRowSqVhf = 6, kRowSqOffsetVhf = 7, kRowSqUhf = 8, kRowSqOffsetUhf = 9;

@@ -354,11 +354,12 @@ Effects Text_Freq_H_LostFocus(Editor& e, int b) {
   return fx;
 }
 
-Effects ApplyLoadedTable(Editor& e, bool bandChecked, const Table& rows) {
+Effects ApplyLoadedTable(Editor& e, bool bandChecked, const FileRows& rows) {
   Effects fx;
   PutCheckBand(e, fx, bandChecked);
   for (int r = 0; r < kFileRows; ++r)
-    for (int c = 0; c < kRowCols; ++c) At(e.table, r, c) = At(rows, r, c);
+    for (int c = 0; c < kRowCols; ++c)
+      At(e.table, r, c) = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
   Adj_Show(e, fx);
   fx.notices.push_back({kFileLoadedMsg, PromptIcon::Exclamation});
   return fx;

@@ -153,9 +153,9 @@ Effects LineLostFocus(Editor& e, Line l);
 Effects Text_Freq_L_LostFocus(Editor& e, int band);
 Effects Text_Freq_H_LostFocus(Editor& e, int band);
 
-// The second band's limits and the band choice for a loaded file.
-// Sets Check_Band from the file's band line (running its click when that
-// changes it), then rows 0..15 from the file, then shows the page.
-Effects ApplyLoadedTable(Editor& e, bool bandChecked, const Table& rows);
+// A loaded file: sets Check_Band from the file's band line (running its
+// click when that changes it), then rows 0..15 from the file, which replace
+// what the click put into row 12, then shows the page and reports success.
+Effects ApplyLoadedTable(Editor& e, bool bandChecked, const FileRows& rows);
 
 }  // namespace adj

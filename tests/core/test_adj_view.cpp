@@ -487,7 +487,7 @@ TEST_F(AdjLimitsPage, Page5IsIdempotentOnTheFactoryLines) {
 TEST_F(AdjEditor, LoadedBandLineSwitchesTheBandBeforeTheRows) {
   Load();
   TabStrip1_Click(e, 5);
-  Table rows{};
+  FileRows rows{};
   for (std::size_t r = 0; r < 16; ++r)
     for (std::size_t c = 0; c < 16; ++c) rows[r][c] = defaults[r][c];
   rows[12][6] = 0x02;
