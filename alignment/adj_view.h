@@ -80,9 +80,9 @@ struct View {
 
   std::array<QString, 2> frameB0;  // Frame_B0(0), Frame_B0(1)
   QString frameSqlUhf;
-  bool checkBand = false;          // Check_Band
-  QString checkBandCaption;
-  QString labelF1;
+  bool checkBand = false;          // Check_Band, created unchecked with the 400..520 captions
+  QString checkBandCaption = QString::fromUtf8(CheckBandCaption(false).chinese);
+  QString labelF1 = QString::fromUtf8(LabelF1Caption(false).chinese);
   std::array<QString, 16> label1, labelUhf, labelSqOffsetVhf, labelSqOffsetUhf;
   std::array<bool, 16> pointUhfVisible{};  // Label_UHF(i) and Text2(i)
   std::array<QString, 10> labelSqlVhf, labelSqlUhf;
