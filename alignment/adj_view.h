@@ -24,6 +24,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace adj {
@@ -111,7 +112,7 @@ struct Notice {
 struct Control {
   const char* name;
   int member;  // -1: not an array member
-  bool operator==(const Control&) const = default;
+  bool operator==(const Control& o) const { return std::string_view(name) == o.name && member == o.member; }
 };
 struct Effects {
   std::vector<Notice> notices;    // in the order they were raised

@@ -2,8 +2,7 @@
 // through a temporary file, the dialogs' name check and the request record.
 #include "alignment/adj_file.h"
 #include "alignment/adj_view.h"
-#include "app/shared_state.h"
-#include "image/adj_defaults.h"
+#include "support/adj_factory.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +17,6 @@
 namespace {
 
 using namespace adj;
-
-Table Factory() {
-  SharedState s;
-  Adj_defaults_init(s, [] { return DateTime{2026, 12, 8, 18, 44, 0}; });
-  Table t{};
-  for (std::size_t r = 0; r < 16; ++r)
-    for (std::size_t c = 0; c < 16; ++c) t[r][c] = s.AdjDefaults[r][c];
-  return t;
-}
 
 // Every value differs from its neighbours, so a shifted or misplaced value shows.
 Table Pattern() {
@@ -61,7 +51,7 @@ QByteArray Joined(bool band, const Table& t, const char* sep, const char* eol) {
 }
 
 TEST(AdjFile, FactoryTableAsWritten) {
-  const Table t = Factory();
+  const Table t = AdjFactoryTable();
   const QByteArray text = Adj_file_text(t, false);
   const QList<QByteArray> lines = text.split('\n');
   ASSERT_EQ(lines.size(), 18);  // 17 lines, each ending in CR LF
@@ -179,7 +169,7 @@ TEST_F(AdjFileOnDisk, BadPathsChangeNothing) {
 TEST_F(AdjFileOnDisk, SaveAndLoadRestoreRowsAndBandBox) {
   // A window over a table; saved, edited, loaded again.
   Table table = Pattern();
-  const Table defaults = Factory();
+  const Table defaults = AdjFactoryDefaults();
   std::int16_t band220 = 0;
   View view;
   Editor e{table, defaults, band220, view};

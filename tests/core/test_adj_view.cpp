@@ -2,8 +2,7 @@
 // write-back, lists, number boxes, the band check box, band limits and text
 // lines, on the factory table and on small hand-made tables.
 #include "alignment/adj_view.h"
-#include "app/shared_state.h"
-#include "image/adj_defaults.h"
+#include "support/adj_factory.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +12,9 @@ namespace {
 
 using namespace adj;
 
-Table FactoryDefaults() {
-  SharedState s;
-  Adj_defaults_init(s, [] { return DateTime{2026, 12, 8, 18, 44, 0}; });
-  return s.AdjDefaults;
-}
-
 class AdjEditor : public ::testing::Test {
  protected:
-  AdjEditor() : defaults(FactoryDefaults()) {
-    for (std::size_t r = 0; r < 16; ++r)
-      for (std::size_t c = 0; c < 16; ++c) table[r][c] = defaults[r][c];
-  }
+  AdjEditor() : table(AdjFactoryTable()), defaults(AdjFactoryDefaults()) {}
   // A fresh window over the same table and flag.
   Effects Load() {
     view = View();
@@ -34,7 +24,7 @@ class AdjEditor : public ::testing::Test {
   Cell def(int r, int c) const { return defaults[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; }
   QString num(int r, int c) { return QString::number(at(r, c)); }
 
-  Table table{};
+  Table table;
   const Table defaults;
   std::int16_t band220 = 0;
   View view;
