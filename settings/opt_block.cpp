@@ -102,7 +102,7 @@ constexpr std::array<OptCtl, 4> kFlagBoxes{C::Check_chann_menu, C::Check_chann_i
 
 }  // namespace
 
-const OptList& OptControl::list() const { return *Opt_list(name); }
+const OptList* OptControl::list() const { return kind == K::List ? Opt_list(name) : nullptr; }
 
 std::span<const OptControl> Opt_controls() { return kControls; }
 
@@ -132,7 +132,7 @@ OptCommit Opt_commit(std::span<std::int16_t, kOptBlockSize> block, OptCtl contro
       break;
     }
     case K::List:
-      if (value >= 0 && value < k.list().size()) v = static_cast<std::int16_t>(value);
+      if (value >= 0 && value < k.list()->size()) v = static_cast<std::int16_t>(value);
       if (control == C::Combo_AL_Mode) r.Check_Alarm_Sound_enabled = value > 0;
       break;
     case K::OptionChann:
@@ -181,7 +181,7 @@ OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const
     if (r.write) s.writes.push_back(*r.write);
   };
   auto entry = [&s](OptCtl c) { return s.block[static_cast<std::size_t>(Opt_control(c).position)]; };
-  auto showList = [&](OptCtl c) { set(c, Opt_list_index(entry(c), Opt_control(c).list().size())); };
+  auto showList = [&](OptCtl c) { set(c, Opt_list_index(entry(c), Opt_control(c).list()->size())); };
 
   for (const ShowStep& step : kShowSteps) {
     switch (step.step) {

@@ -46,7 +46,7 @@ struct OptControl {
   OptKind kind;
   std::int16_t position;
   std::uint8_t mask;  // FlagBox: its bit
-  const OptList& list() const;  // List: its items (see opt_lists.h)
+  const OptList* list() const;  // List: its items (see opt_lists.h); nullptr for the others
 };
 
 // All 35, in OptCtl order.

@@ -40,7 +40,7 @@ img::Image ImageWith(const Block& block) {
   return im;
 }
 
-int Count(OptCtl c) { return Opt_control(c).list().size(); }
+int Count(OptCtl c) { return Opt_control(c).list()->size(); }
 
 // ---- the control table and the handlers ------------------------------------------
 
@@ -157,7 +157,7 @@ TEST(OptControlTable, NamesAndKindsOfAllThirtyFive) {
     switch (k.kind) {
       case OptKind::Box: ++boxes; break;
       case OptKind::FlagBox: ++flagBoxes; EXPECT_EQ(k.position, Pos_flags); break;
-      case OptKind::List: ++lists; EXPECT_NE(Opt_list(k.name), nullptr) << k.name; break;
+      case OptKind::List: ++lists; EXPECT_EQ(k.list(), Opt_list(k.name)) << k.name; EXPECT_NE(k.list(), nullptr); break;
       case OptKind::OptionChann:
       case OptKind::OptionFreq: ++options; EXPECT_EQ(k.position, Pos_work_mode); break;
     }
@@ -168,6 +168,7 @@ TEST(OptControlTable, NamesAndKindsOfAllThirtyFive) {
   EXPECT_EQ(options, 2);
   EXPECT_EQ(std::string(Opt_control(C::Check_Alarm_Sound).name), "Check_Alarm_Sound");
   EXPECT_EQ(Opt_control(C::Check_Alarm_Sound).mask, 0x08);
+  EXPECT_EQ(Opt_control(C::Check_tdr).list(), nullptr);
 }
 
 // A handler works on the image as it is now: bytes that changed since the
