@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,8 @@ struct HandlerCase {
   std::optional<bool> tdrAb = std::nullopt;
   std::optional<bool> alarmSound = std::nullopt;
 };
+
+void PrintTo(const HandlerCase& c, std::ostream* os) { *os << c.name; }
 
 class OptHandler : public ::testing::TestWithParam<HandlerCase> {};
 
@@ -115,6 +118,8 @@ struct ListCase {
   int row, col, count;
 };
 
+void PrintTo(const ListCase& c, std::ostream* os) { *os << Opt_control(c.control).name; }
+
 class OptListHandler : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(OptListHandler, FirstAndLastItemAndNothingBeyond) {
@@ -157,7 +162,11 @@ TEST(OptControlTable, NamesAndKindsOfAllThirtyFive) {
     switch (k.kind) {
       case OptKind::Box: ++boxes; break;
       case OptKind::FlagBox: ++flagBoxes; EXPECT_EQ(k.position, Pos_flags); break;
-      case OptKind::List: ++lists; EXPECT_EQ(k.list(), Opt_list(k.name)) << k.name; EXPECT_NE(k.list(), nullptr); break;
+      case OptKind::List:
+        ++lists;
+        EXPECT_NE(k.list(), nullptr) << k.name;
+        EXPECT_EQ(k.list(), Opt_list(k.name)) << k.name;
+        break;
       case OptKind::OptionChann:
       case OptKind::OptionFreq: ++options; EXPECT_EQ(k.position, Pos_work_mode); break;
     }
@@ -214,6 +223,8 @@ struct ShowCase {
   Bytes bytes;                 // the block afterwards differs from `block` at exactly these offsets
   bool tdrAb, alarmSound;
 };
+
+void PrintTo(const ShowCase& c, std::ostream* os) { *os << c.name; }
 
 class OptShowCases : public ::testing::TestWithParam<ShowCase> {};
 

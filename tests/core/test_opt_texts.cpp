@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ struct ListCase {
   const char* lastEnglish;
   const char* lastChinese;
 };
+
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.control; }
 
 class OptListItems : public ::testing::TestWithParam<ListCase> {};
 
