@@ -41,6 +41,8 @@ sed '100s/ 1[0-9]* / 256 /' "$s/as-written.dat" >"$s/out-of-range.dat"
 sed '7s/ \([0-9]*\) / \1,, /' "$s/tabs-lf.dat" >"$s/empty-field.dat"
 printf ' 1  2  x  4 \r\n' >"$s/not-a-number.dat"
 { cat "$s/as-written.dat"; printf ' 9 \r\n'; } >"$s/one-more.dat"
+{ printf '\xEF\xBB\xBF'; cat "$s/as-written.dat"; } >"$s/byte-order-mark.dat"
+{ cat "$s/tabs-lf.dat"; printf '\x1A'; } >"$s/end-of-file-mark.dat"
 
 "$root/build/fuzz/tests/fuzz/fuzz_para_file" \
   -max_total_time="$half" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \

@@ -99,16 +99,22 @@ constexpr std::array<DtmfRow, 3> kDtmfRows{{
 }  // namespace
 
 void Opt_defaults_init(SharedState& s) {
-  for (const OptDefault& d : kOptDefaults) s.Opt_para[static_cast<std::size_t>(d.position)] = d.value;
-  for (int k = 0; k < kOptBlockSize; ++k) s.Image.at(img::OptionCell(k)) = s.Opt_para[static_cast<std::size_t>(k)];
-  WriteVfo(s.Image, img::kVfoAFirst, kVfoA);
-  WriteVfo(s.Image, img::kVfoBFirst, kVfoB);
-  Fm_band_labels_init(s);
+  Opt_defaults_init(s.Image, std::span<std::int16_t, kOptBlockSize>(s.Opt_para.data(), kOptBlockSize));
 }
 
-void Fm_band_labels_init(SharedState& s) {
-  WriteText(s.Image, img::kFmLabelsFirst, kFmLabelLow);
-  WriteText(s.Image, img::kFmLabelsLast, kFmLabelHigh);
+void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para) {
+  for (const OptDefault& d : kOptDefaults) Opt_para[static_cast<std::size_t>(d.position)] = d.value;
+  for (int k = 0; k < kOptBlockSize; ++k) image.at(img::OptionCell(k)) = Opt_para[static_cast<std::size_t>(k)];
+  WriteVfo(image, img::kVfoAFirst, kVfoA);
+  WriteVfo(image, img::kVfoBFirst, kVfoB);
+  Fm_band_labels_init(image);
+}
+
+void Fm_band_labels_init(SharedState& s) { Fm_band_labels_init(s.Image); }
+
+void Fm_band_labels_init(img::Image& image) {
+  WriteText(image, img::kFmLabelsFirst, kFmLabelLow);
+  WriteText(image, img::kFmLabelsLast, kFmLabelHigh);
 }
 
 void Dtmf_defaults_init(SharedState& s) {

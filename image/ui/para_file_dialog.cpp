@@ -263,7 +263,7 @@ void ParaFileDialog::Command_enter_Click() {
 QString ParaFileDialog::transferFile() const {
   const bool chinese = ctx.st.Lang_chn != 0;
   if (kind_.transfer == ParaFileDialogKind::Transfer::Save) {
-    QString why;
+    ParaSaveFailure why;
     return Para_file_save(ctx.st.File_path, ctx.st.Image, &why) ? QString() : Para_file_save_error_text(why, chinese);
   }
   const ParaFileResult r = Para_file_load(ctx.st.File_path, ctx.st.Image);

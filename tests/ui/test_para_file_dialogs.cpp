@@ -399,7 +399,7 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
       {"letter.dat", withLine(9, " 1  2  x3 \r"), "Line 10: \"x3\" is not a whole number from 0 to 255."},
       {"range.dat", withLine(480, " 256 \r"), "Line 481: \"256\" is not a whole number from 0 to 255."},
       {"commas.dat", withLine(2, " 1 ,, 2 \r"), "Line 3: a value is missing next to a comma."},
-      {"more.dat", good + " 1 \r\n", "Line 482: the file holds more than 7696 values."},
+      {"more.dat", good + " 1 \r\n", "Line 482: \"1\" follows the last of the 7696 values."},
   };
   ParaFileDialog* d = open(Kind::Open);
   ASSERT_TRUE(d);
