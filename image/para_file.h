@@ -12,7 +12,7 @@
 // must be exactly 7696 of them, and no field may be empty. Until all of them
 // have been checked the image is not touched, so a bad file changes nothing.
 // Rows 481..495 of the image are neither written nor read.
-#include "image/image.h"
+#include "state/image.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "image/settings_defaults.h"
 
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <array>
 #include <cstddef>
@@ -98,21 +98,21 @@ constexpr std::array<DtmfRow, 3> kDtmfRows{{
 
 }  // namespace
 
-void Opt_defaults_init(SharedState& s) {
+void Opt_defaults_init(Session& s, img::Image& im) {
   for (const OptDefault& d : kOptDefaults) s.Opt_para[static_cast<std::size_t>(d.position)] = d.value;
-  for (int k = 0; k < kOptBlockSize; ++k) s.Image.at(img::OptionCell(k)) = s.Opt_para[static_cast<std::size_t>(k)];
-  WriteVfo(s.Image, img::kVfoAFirst, kVfoA);
-  WriteVfo(s.Image, img::kVfoBFirst, kVfoB);
-  Fm_band_labels_init(s);
+  for (int k = 0; k < kOptBlockSize; ++k) im.at(img::OptionCell(k)) = s.Opt_para[static_cast<std::size_t>(k)];
+  WriteVfo(im, img::kVfoAFirst, kVfoA);
+  WriteVfo(im, img::kVfoBFirst, kVfoB);
+  Fm_band_labels_init(im);
 }
 
-void Fm_band_labels_init(SharedState& s) {
-  WriteText(s.Image, img::kFmLabelsFirst, kFmLabelLow);
-  WriteText(s.Image, img::kFmLabelsLast, kFmLabelHigh);
+void Fm_band_labels_init(img::Image& im) {
+  WriteText(im, img::kFmLabelsFirst, kFmLabelLow);
+  WriteText(im, img::kFmLabelsLast, kFmLabelHigh);
 }
 
-void Dtmf_defaults_init(SharedState& s) {
-  s.Image.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
+void Dtmf_defaults_init(img::Image& im) {
+  im.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
   for (const DtmfRow& r : kDtmfRows)
-    for (int c = 0; c < img::kCols; ++c) s.Image(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
+    for (int c = 0; c < img::kCols; ++c) im(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
 }
