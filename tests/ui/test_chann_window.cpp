@@ -238,3 +238,19 @@ TEST_F(ChannWindow, ActivationRedrawsWhenTheActiveChildChanges) {
   main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->frame()));
   EXPECT_EQ(cell(52, 2), QStringLiteral("stale"));
 }
+
+// A click into the inactive window: its activation, and the redraw with it,
+// come before the click is handled, so the editor opens on the redrawn text.
+TEST_F(ChannWindow, ActivationComesBeforeTheClickThatActivates) {
+  ASSERT_TRUE(main->host().load<OtherEditor>());
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), w->frame());
+  const img::Image held = image.image();
+  grid().setTextMatrix(2, 2, QStringLiteral("stale"));
+  click(2, 2);
+  EXPECT_EQ(main->mdiArea()->activeSubWindow(), w->frame());
+  ASSERT_TRUE(w->Text_Edit->isVisible());
+  EXPECT_EQ(w->Text_Edit->text(), QStringLiteral("151.82000"));
+  click(2, 0);
+  EXPECT_EQ(cell(2, 2), QStringLiteral("151.82000"));
+  EXPECT_TRUE(image.image() == held) << ImageDiff(image.image(), held);
+}
