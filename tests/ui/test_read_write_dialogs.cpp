@@ -159,7 +159,7 @@ TEST_F(ReadWriteDialogs, MenuAndToolbarReopen) {
 TEST_F(ReadWriteDialogs, FullRead) {
   startWithRadio();
   fillRadio();
-  for (int c = 0; c < 16; ++c) edit([&](img::Image& im) { im(480, c) = 0x42; });
+  edit([&](img::Image& im) { im.fillRows(480, 480, 0x42); });
   img::Image want = image.image();
   for (int r = 0; r <= 479; ++r)
     for (int c = 0; c < 16; ++c) want(r, c) = sim.memory[static_cast<std::size_t>(r * 16 + c)];
@@ -202,10 +202,12 @@ TEST_F(ReadWriteDialogs, FullRead) {
 TEST_F(ReadWriteDialogs, FullWrite) {
   startWithRadio();
   // Varied rows, and channels 1..199 empty or programmed.
-  for (int r = 200; r <= 479; ++r)
-    for (int c = 0; c < 16; ++c) edit([&](img::Image& im) { im(r, c) = static_cast<std::int16_t>((r * 13 + c) & 0xFF); });
-  for (int c = 0; c < 16; ++c) edit([&](img::Image& im) { im(150, c) = static_cast<std::int16_t>(0x20 + c); });
-  edit([&](img::Image& im) { im(img::kChannAbRow, 6) = 0xFF; });
+  edit([&](img::Image& im) {
+    for (int r = 200; r <= 479; ++r)
+      for (int c = 0; c < 16; ++c) im(r, c) = static_cast<std::int16_t>((r * 13 + c) & 0xFF);
+    for (int c = 0; c < 16; ++c) im(150, c) = static_cast<std::int16_t>(0x20 + c);
+    im(img::kChannAbRow, 6) = 0xFF;
+  });
   std::fill(sim.memory.begin() + 0x1C10, sim.memory.begin() + 0x1E00, 0x5A);
 
   main->MDImain_Prog_write_Click();
@@ -257,14 +259,16 @@ TEST_F(ReadWriteDialogs, PreparationAlsoWhenThePortFails) {
   start();  // no radio: every port fails
   for (const Case& c : cases) {
     prompt.calls.clear();
-    edit([&](img::Image& im) { im.fillRows(0, 199, 0xFF); });
-    for (int n : c.programmed)
-      for (int k = 0; k < 4; ++k) edit([&](img::Image& im) { im(n, k) = 0x10; });
-    edit([&](img::Image& im) { im(img::kChannAbRow, 6) = static_cast<std::int16_t>(c.a); });
-    edit([&](img::Image& im) { im(img::kChannAbRow, 7) = static_cast<std::int16_t>(c.b); });
-    edit([&](img::Image& im) { im(img::kChannAbRow, 1) = 0x33; });
-    edit([&](img::Image& im) { im.at(img::OptionCell(Pos_spare44)) = 0x44; });
-    edit([&](img::Image& im) { im.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 0x00); });
+    edit([&](img::Image& im) {
+      im.fillRows(0, 199, 0xFF);
+      for (int n : c.programmed)
+        for (int k = 0; k < 4; ++k) im(n, k) = 0x10;
+      im(img::kChannAbRow, 6) = static_cast<std::int16_t>(c.a);
+      im(img::kChannAbRow, 7) = static_cast<std::int16_t>(c.b);
+      im(img::kChannAbRow, 1) = 0x33;
+      im.at(img::OptionCell(Pos_spare44)) = 0x44;
+      im.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 0x00);
+    });
 
     main->MDImain_Prog_write_Click();
     auto* d = main->host().find<Form_Comm_Write>();
