@@ -15,7 +15,7 @@
 // with nothing but more marks, blanks and line ends after it) are not part of
 // the text.
 // Rows 481..495 of the image are neither written nor read.
-#include "image/image.h"
+#include "state/image.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "image/settings_defaults.h"
 
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <array>
 #include <cstddef>
@@ -98,8 +98,8 @@ constexpr std::array<DtmfRow, 3> kDtmfRows{{
 
 }  // namespace
 
-void Opt_defaults_init(SharedState& s) {
-  Opt_defaults_init(s.Image, std::span<std::int16_t, kOptBlockSize>(s.Opt_para.data(), kOptBlockSize));
+void Opt_defaults_init(Session& s, img::Image& im) {
+  Opt_defaults_init(im, std::span<std::int16_t, kOptBlockSize>(s.Opt_para.data(), kOptBlockSize));
 }
 
 void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para) {
@@ -110,15 +110,13 @@ void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize>
   Fm_band_labels_init(image);
 }
 
-void Fm_band_labels_init(SharedState& s) { Fm_band_labels_init(s.Image); }
-
-void Fm_band_labels_init(img::Image& image) {
-  WriteText(image, img::kFmLabelsFirst, kFmLabelLow);
-  WriteText(image, img::kFmLabelsLast, kFmLabelHigh);
+void Fm_band_labels_init(img::Image& im) {
+  WriteText(im, img::kFmLabelsFirst, kFmLabelLow);
+  WriteText(im, img::kFmLabelsLast, kFmLabelHigh);
 }
 
-void Dtmf_defaults_init(SharedState& s) {
-  s.Image.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
+void Dtmf_defaults_init(img::Image& im) {
+  im.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
   for (const DtmfRow& r : kDtmfRows)
-    for (int c = 0; c < img::kCols; ++c) s.Image(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
+    for (int c = 0; c < img::kCols; ++c) im(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
 }

@@ -9,7 +9,7 @@
 //                  release), 3..7 alarm code, 8..12 ANI code, 13 group call,
 //                  14..15 carried.
 // Digit codes: "0".."9" 0..9, "*" 11, "#" 12, "A".."D" 13..16; 0xFF none.
-#include "image/image.h"
+#include "state/image.h"
 #include "state/text.h"
 
 #include <QString>

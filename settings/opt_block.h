@@ -9,7 +9,7 @@
 // control edits (and those that the write preparation or a file load changed
 // since the window last showed the block) are never rewritten from an older
 // copy.
-#include "image/image.h"
+#include "state/image.h"
 #include "image/opt_positions.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // The options window's Default button, without the window: it runs at once,
 // without a question, and the window then shows the block again.
-#include "image/image.h"
+#include "state/image.h"
 #include "image/opt_positions.h"
 
 #include <cstdint>

@@ -10,7 +10,7 @@
 // record (item texts, what index a record shows, how a choice is stored) and
 // what the options window shows of a record. The frequency, offset and band
 // rules are in vfo_freq.h, the tones in vfo_tone.h.
-#include "image/image.h"
+#include "state/image.h"
 #include "state/text.h"
 
 #include <QString>

@@ -1,6 +1,7 @@
 // The DTMF block: digit codes both ways, what the window shows, each
 // handler's bytes, the key rule, the alarm and ANI check and its messages.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "image/settings_defaults.h"
 #include "settings/dtmf_block.h"
 #include "support/image_diff.h"
@@ -20,10 +21,11 @@ constexpr int kSet = img::kDtmfSettingsRow;
 std::string Str(const QString& s) { return s.toStdString(); }
 
 img::Image Factory() {
-  SharedState st;
-  st.Image.clear(0x3C);
-  Dtmf_defaults_init(st);
-  return st.Image;
+  Session st;
+  img::Image image;
+  image.clear(0x3C);
+  Dtmf_defaults_init(image);
+  return image;
 }
 
 std::vector<int> Row(const img::Image& im, int row, int first, int count) {

@@ -1,6 +1,7 @@
 // The options window's Default, and the carried bytes of the option block
 // through shows, edits and Default.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "image/opt_positions.h"
 #include "image/settings_defaults.h"
 #include "settings/opt_block.h"
@@ -63,18 +64,19 @@ TEST(OptDefault, WorkingCopyOlderThanTheImageRestoresNothingStale) {
 
 // Default writes the factory block, VFO fields and FM labels; nothing else.
 TEST(OptDefault, WritesWhatTheStartUpWritesAndNothingElse) {
-  SharedState st;
-  st.Image = Marked();
+  Session st;
+  img::Image image;
+  image = Marked();
   st.Opt_para.fill(0);
-  img::Image im = st.Image;
-  Opt_defaults_init(st);  // the start-up's step, with a working copy equal to the image
+  img::Image im = image;
+  Opt_defaults_init(st, image);  // the start-up's step, with a working copy equal to the image
   std::array<std::int16_t, 257> Opt_para{};
   std::int16_t Chann_total = 0;
   for (int k = 0; k < kOptBlockSize; ++k) Opt_para[std::size_t(k)] = im.at(img::OptionCell(k));
   Opt_default(im, First64(Opt_para), Chann_total);
   // The start-up's working copy held zeros at the unnamed offsets; put them back for the comparison.
-  for (int k : kUnnamed) st.Image.at(img::OptionCell(k)) = kCarried;
-  EXPECT_EQ(ImageDiff(im, st.Image), "");
+  for (int k : kUnnamed) image.at(img::OptionCell(k)) = kCarried;
+  EXPECT_EQ(ImageDiff(im, image), "");
   EXPECT_EQ(im.at(img::OptionCell(Pos_sql)), 5);
   EXPECT_EQ(im.at(img::OptionCell(Pos_flags)), 0x1F);
   EXPECT_EQ(im(244, 3), 'F');

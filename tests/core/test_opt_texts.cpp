@@ -1,5 +1,6 @@
 // The options window's list items and captions in both languages.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "image/tone_table.h"
 #include "settings/opt_captions.h"
 #include "settings/opt_lists.h"
@@ -15,7 +16,8 @@ namespace {
 
 QStringList Items(const char* control, bool chinese) {
   static const QStringList tones = [] {
-    SharedState st;
+    Session st;
+  img::Image image;
     Tone_table_init(st);
     return st.Tone_list_fine;
   }();
@@ -112,7 +114,8 @@ TEST(OptListItem, StoredValuesShowTheirItems) {
       {"Combo_r_ctdcs_a", 400, "99.9", "99.9"},  {"Combo_r_ctdcs_a", 401, "100.0", "100.0"},
       {"Combo_vox", 0, "OFF", "关"},             {"Combo_roger", 2, "", ""},           {"Combo_roger", -1, "", ""},
   };
-  SharedState st;
+  Session st;
+  img::Image image;
   Tone_table_init(st);
   for (const Case& c : cases) {
     const OptList& list = *Opt_list(c.control);

@@ -1,6 +1,7 @@
 // The VFO records: what the options window shows of a record, the nibble and
 // bit lists, the tones, and what the first show writes back.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "image/settings_defaults.h"
 #include "image/tone_table.h"
 #include "settings/vfo_freq.h"
@@ -179,55 +180,58 @@ TEST(VfoFirstShow, UnprogrammedRecordIsNormalised) {
 
 // A DCS byte without an item, and a CTCSS tone: the first show writes neither.
 TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
-  SharedState st;
-  st.Image.clear(0xFF);
-  Opt_defaults_init(st);
-  PutBytes(st.Image, img::kVfoALast, 6, std::vector<int>{230, 0, 0x75, 0x03});
-  const img::Image before = st.Image;
-  FirstShow(st.Image, Side::A, kStartBands);
-  EXPECT_EQ(ImageDiff(st.Image, before), "");
-  EXPECT_EQ(ShowRecord(st.Image, Side::A).rxTone, (ToneShown{-1, {}}));
-  EXPECT_EQ(ShowRecord(st.Image, Side::A).txTone, (ToneShown{-1, "88.5"}));
+  Session st;
+  img::Image image;
+  image.clear(0xFF);
+  Opt_defaults_init(st, image);
+  PutBytes(image, img::kVfoALast, 6, std::vector<int>{230, 0, 0x75, 0x03});
+  const img::Image before = image;
+  FirstShow(image, Side::A, kStartBands);
+  EXPECT_EQ(ImageDiff(image, before), "");
+  EXPECT_EQ(ShowRecord(image, Side::A).rxTone, (ToneShown{-1, {}}));
+  EXPECT_EQ(ShowRecord(image, Side::A).txTone, (ToneShown{-1, "88.5"}));
 }
 
 // The factory records: only VFO B's four tone bytes change (0xFF to 0).
 TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
-  SharedState st;
-  st.Image.clear(0xFF);
-  Opt_defaults_init(st);
-  img::Image want = st.Image;
+  Session st;
+  img::Image image;
+  image.clear(0xFF);
+  Opt_defaults_init(st, image);
+  img::Image want = image;
   PutBytes(want, img::kVfoBLast, 6, std::vector<int>{0, 0, 0, 0});
-  FirstShow(st.Image, Side::A, kStartBands);
-  FirstShow(st.Image, Side::B, kStartBands);
-  EXPECT_EQ(ImageDiff(st.Image, want), "");
+  FirstShow(image, Side::A, kStartBands);
+  FirstShow(image, Side::B, kStartBands);
+  EXPECT_EQ(ImageDiff(image, want), "");
 }
 
 // VFO A stored on the second band: the window opens and the user tabs through
 // its boxes; nothing changes.
 TEST(VfoFirstShow, RecordOnTheOtherBandIsLeftAlone) {
-  SharedState st;
-  st.Image.clear(0xFF);
-  Opt_defaults_init(st);
-  PutBytes(st.Image, img::kVfoAFirst, kFreqFirst, std::vector<int>{4, 4, 6, 0, 0, 6, 2, 5});
-  PutBytes(st.Image, img::kVfoALast, 0, std::vector<int>{0, 0, 5, 0, 0, 0});
-  st.Image.at(ByteCell(Side::A, kBand)) = 1;
-  PutBytes(st.Image, img::kVfoBFirst, kFreqFirst, std::vector<int>{1, 4, 5, 5, 0, 0, 0, 0});
-  st.Image.at(ByteCell(Side::B, kBand)) = 0;
-  FirstShow(st.Image, Side::B, kStartBands);  // B's tones become 0, 0
-  const img::Image opened = st.Image;
-  FirstShow(st.Image, Side::A, kStartBands);
+  Session st;
+  img::Image image;
+  image.clear(0xFF);
+  Opt_defaults_init(st, image);
+  PutBytes(image, img::kVfoAFirst, kFreqFirst, std::vector<int>{4, 4, 6, 0, 0, 6, 2, 5});
+  PutBytes(image, img::kVfoALast, 0, std::vector<int>{0, 0, 5, 0, 0, 0});
+  image.at(ByteCell(Side::A, kBand)) = 1;
+  PutBytes(image, img::kVfoBFirst, kFreqFirst, std::vector<int>{1, 4, 5, 5, 0, 0, 0, 0});
+  image.at(ByteCell(Side::B, kBand)) = 0;
+  FirstShow(image, Side::B, kStartBands);  // B's tones become 0, 0
+  const img::Image opened = image;
+  FirstShow(image, Side::A, kStartBands);
   for (Side s : {Side::A, Side::B}) {
-    const Shown sh = ShowRecord(st.Image, s);
-    const Commit f = FreqCommit(st.Image, s, sh.freq, LimitsOf(kStartBands, sh.band));
-    const Commit o = OffsetCommit(st.Image, s, sh.offset);
+    const Shown sh = ShowRecord(image, s);
+    const Commit f = FreqCommit(image, s, sh.freq, LimitsOf(kStartBands, sh.band));
+    const Commit o = OffsetCommit(image, s, sh.offset);
     EXPECT_FALSE(f.message);
     EXPECT_FALSE(o.message);
     EXPECT_EQ(f.text, sh.freq);
     EXPECT_EQ(o.text, sh.offset);
   }
-  EXPECT_EQ(Str(ShowRecord(st.Image, Side::A).freq), "446.00625");
-  EXPECT_EQ(Str(ShowRecord(st.Image, Side::B).freq), "145.50000");
-  EXPECT_EQ(ImageDiff(st.Image, opened), "");
+  EXPECT_EQ(Str(ShowRecord(image, Side::A).freq), "446.00625");
+  EXPECT_EQ(Str(ShowRecord(image, Side::B).freq), "145.50000");
+  EXPECT_EQ(ImageDiff(image, opened), "");
 }
 
 // A record whose frequency fails its band's range gets the band's replacement
@@ -254,7 +258,8 @@ TEST(VfoFirstShow, FrequencyOutsideItsBandIsReplaced) {
 class VfoTone : public ::testing::Test {
  protected:
   void SetUp() override { Tone_table_init(st); }
-  SharedState st;
+  Session st;
+  img::Image image;
 };
 
 TEST_F(VfoTone, Items) {

@@ -2,11 +2,12 @@
 // The factory alignment table at a fixed clock, as the start-up builds it:
 // the defaults, and the table with their rows 0..15 copied in.
 #include "alignment/adj_table.h"
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "image/adj_defaults.h"
 
 inline adj::Table AdjFactoryDefaults() {
-  SharedState s;
+  Session s;
   Adj_defaults_init(s, [] { return DateTime{2026, 12, 8, 18, 44, 0}; });
   return s.AdjDefaults;
 }
