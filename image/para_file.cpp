@@ -1,7 +1,9 @@
 #include "image/para_file.h"
 
+#include "platform/core/text_scanner.h"
 #include "state/text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,50 +17,21 @@ namespace {
 
 constexpr qsizetype kFieldShown = 24;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Walks a file text value by value, counting lines (CR LF, LF and a lone CR
-// each end one line).
-class Scanner {
- public:
-  explicit Scanner(QByteArrayView text) : t_(text) {}
-  bool atEnd() const { return i_ >= t_.size(); }
-  char peek() const { return t_[i_]; }
-  int line() const { return line_; }
-  void skipBlanks() {
-    while (!atEnd() && IsBlank(peek())) ++i_;
-  }
-  void skipBlanksAndLineEnds() {
-    while (!atEnd()) {
-      const char c = peek();
-      if (IsBlank(c)) {
-        ++i_;
-      } else if (c == '\r') {
-        ++i_;
-        if (!atEnd() && peek() == '\n') ++i_;
-        ++line_;
-      } else if (c == '\n') {
-        ++i_;
-        ++line_;
-      } else {
-        break;
-      }
-    }
-  }
-  void skip() { ++i_; }
-  // The field that starts here: up to a blank, a comma, a line end or the end.
-  QByteArrayView field() {
-    const qsizetype start = i_;
-    while (!atEnd() && !IsBlank(peek()) && peek() != ',' && !IsLineEnd(peek())) ++i_;
-    return t_.sliced(start, i_ - start);
-  }
+constexpr char kDosEof = 0x1A;
 
- private:
-  QByteArrayView t_;
-  qsizetype i_ = 0;
-  int line_ = 1;
-};
+// The text without what editors and old copy tools add around it: a UTF-8
+// byte-order mark at the start, and a DOS end-of-file mark (Ctrl-Z) at the
+// end, which may be padded with more marks, blanks or line ends. A mark with
+// anything else after it is ordinary text and refused where it stands.
+QByteArrayView WithoutMarks(QByteArrayView text) {
+  if (text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+  qsizetype tail = text.size();
+  while (tail > 0 && (IsBlank(text[tail - 1]) || IsLineEnd(text[tail - 1]) || text[tail - 1] == kDosEof)) --tail;
+  for (qsizetype i = tail; i < text.size(); ++i)
+    if (text[i] == kDosEof) return text.first(i);
+  return text;
+}
 
 ParaFileResult Fault(ParaFileError e, int line, int values, QByteArrayView field = {}) {
   ParaFileResult r;
@@ -109,7 +82,7 @@ QByteArray Para_file_text(const img::Image& image) {
 
 ParaFileResult Para_file_read(QByteArrayView text, img::Image& image) {
   std::array<std::int16_t, kParaFileValues> values{};
-  Scanner s(text);
+  TextScanner s(WithoutMarks(text));
   for (int k = 0; k < kParaFileValues; ++k) {
     s.skipBlanksAndLineEnds();
     if (s.atEnd()) return Fault(ParaFileError::TooFewValues, 0, k);
@@ -153,12 +126,27 @@ ParaFileResult Para_file_load(const QString& path, img::Image& image) {
 }
 
 bool Para_file_save(const QString& path, const img::Image& image, QString* error) {
+  ParaSaveFailure failure;
+  const bool ok = Para_file_save(path, image, &failure);
+  if (!ok && error) *error = failure.reason;
+  return ok;
+}
+
+bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure) {
   QSaveFile f(path);
+  // Never write into the old file itself: a failure half-way would destroy it.
   f.setDirectWriteFallback(false);
   const QByteArray text = Para_file_text(image);
   const bool ok = f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit();
   if (!ok) {
-    if (error) *error = f.errorString();
+    if (failure) {
+      failure->reason = f.errorString();
+      const QFileInfo folder(QFileInfo(path).absolutePath());
+      failure->folder = QDir::toNativeSeparators(folder.absoluteFilePath());
+      // The temporary file goes beside the target, so a folder the user may not
+      // write refuses the save even when the old file itself is writable.
+      failure->folderNotWritable = folder.isDir() && !folder.isWritable();
+    }
     f.cancelWriting();
   }
   return ok;
@@ -175,7 +163,9 @@ constexpr Text kTooLarge{"The file is too large to be a parameter file.", "文�
 constexpr Text kTooFew{"The file holds only %1 of the %2 values.", "文件只有 %1 个数值，应有 %2 个。"};
 constexpr Text kNotAByte{"Line %1: \"%2\" is not a whole number from 0 to 255.", "第 %1 行：“%2”不是 0 至 255 的整数。"};
 constexpr Text kEmptyField{"Line %1: a value is missing next to a comma.", "第 %1 行：逗号旁缺少数值。"};
-constexpr Text kTooMany{"Line %1: the file holds more than %2 values.", "第 %1 行：文件的数值多于 %2 个。"};
+constexpr Text kFolderNotWritable{"The folder \"%1\" is not writable; nothing in it was changed.",
+                                  "文件夹“%1”不可写入，其中的文件均未改动。"};
+constexpr Text kTooMany{"Line %1: \"%3\" follows the last of the %2 values.", "第 %1 行：第 %2 个数值之后还有“%3”。"};
 
 }  // namespace
 
@@ -207,7 +197,7 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
       detail = kEmptyField.in(chinese).arg(line);
       break;
     case ParaFileError::TooManyValues:
-      detail = kTooMany.in(chinese).arg(line, total);
+      detail = kTooMany.in(chinese).arg(line, total, field);
       break;
   }
   return kLoadFailed.in(chinese) + QLatin1Char('\n') + detail;
@@ -217,6 +207,11 @@ QString Para_file_save_error_text(const QString& reason, bool chinese) {
   QString text = kSaveFailed.in(chinese);
   if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
   return text;
+}
+
+QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese) {
+  if (!failure.folderNotWritable) return Para_file_save_error_text(failure.reason, chinese);
+  return Para_file_save_error_text(kFolderNotWritable.in(chinese).arg(failure.folder), chinese);
 }
 
 ParaNameCheck Para_file_name_check(const QString& name) {

@@ -13,7 +13,7 @@
 // exchange kind (LinkExchangeKind) that plugs into the hooks below.
 //
 // Nothing in it ever waits: every step runs inside one event and returns.
-#include "app/shared_state.h"
+#include "state/session.h"
 #include "link/link_protocol.h"
 #include "link/port_open.h"
 #include "platform/core/prompt.h"
@@ -25,6 +25,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+
+class ImageStore;
 
 // Engine constants of one exchange.
 struct LinkProfile {
@@ -114,12 +116,14 @@ enum class LinkStart {
 
 class LinkEngine {
  public:
-  // The surroundings: the shared state, the prompt for the port error
-  // message (null: none) and the writer of the main window's status panels.
+  // The surroundings: the session, the prompt for the port error message
+  // (null: none), the writer of the main window's status panels and the
+  // parameter image's owner (the exchanges that move the image need it).
   struct Env {
-    SharedState& st;
+    Session& st;
     Prompt* prompt = nullptr;
     std::function<void(int panel, const QString& text)> panel;
+    ImageStore* image = nullptr;
   };
 
   LinkEngine(SerialPort& MSC, Timer& Timer1, Timer& Timer2, Timer& Timer3, Env env, LinkProfile profile);
@@ -172,7 +176,8 @@ class LinkEngine {
   // Writes a status panel of the main window (when there is one).
   void Panel(int panel, const QString& text);
 
-  SharedState& st() { return env_.st; }
+  Session& st() { return env_.st; }
+  ImageStore& image() { return *env_.image; }
   Prompt* prompt() { return env_.prompt; }
   bool chinese() const { return env_.st.Lang_chn != 0; }
   const LinkProfile& profile() const { return profile_; }

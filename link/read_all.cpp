@@ -1,6 +1,7 @@
 #include "link/read_all.h"
 
 #include "link/transfer_texts.h"
+#include "state/image_store.h"
 
 #include <algorithm>
 
@@ -73,7 +74,8 @@ void ReadAll::Rx_unpack(img::Image& image) const {
 
 void ReadAll::Completion(LinkEngine& e) {
   e.Complete();
-  Rx_unpack(e.st().Image);
+  // The image announces the new rows: open editors show them at once.
+  e.image().change(0, img::kReadLastRow, this, [this](img::Image& im) { Rx_unpack(im); });
   view_.Progress_show(100);
   view_.Label_set(Text_read_done(e.chinese()));
   Message(e, Msg_read_complete(e.chinese()));

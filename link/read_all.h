@@ -12,6 +12,7 @@
 // RxBuf and reach the image only after the last one has arrived, so a read
 // that fails or is abandoned leaves the image exactly as it was.
 #include "link/transfer.h"
+#include "state/image.h"
 
 #include <array>
 #include <cstdint>

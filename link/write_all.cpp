@@ -1,15 +1,15 @@
 #include "link/write_all.h"
 
-#include "app/shared_state.h"
+#include "state/image_store.h"
 #include "image/chann_ab_check.h"
 #include "image/settings_defaults.h"
 #include "link/transfer_texts.h"
 
 #include <array>
 
-void Write_prepare(SharedState& st) {
-  Chann_ab_check(st);
-  Fm_band_labels_init(st);
+void Write_prepare(img::Image& im) {
+  Chann_ab_check(im);
+  Fm_band_labels_init(im);
 }
 
 proto::Frame Row_frame(const img::Image& image, int r, std::uint8_t baseHi, std::uint8_t baseLo) {
@@ -26,7 +26,7 @@ void WriteAll::connected(LinkEngine& e) {
   Enter_block_phase(e);
   e.Discard_input();
   e.Link_block = 1;
-  e.Send_frame(Row_frame(e.st().Image, 0, e.Addr_base_hi, e.Addr_base_lo));
+  e.Send_frame(Row_frame(e.image().image(), 0, e.Addr_base_hi, e.Addr_base_lo));
 }
 
 void WriteAll::phaseReceive(LinkEngine& e, int count) {
@@ -50,7 +50,7 @@ void WriteAll::phaseReceive(LinkEngine& e, int count) {
   view_.Progress_show(r * 100 / e.Link_blocks);
   view_.Label_set(Text_writing_block(r - 1, e.chinese()));
   e.Link_block = static_cast<Int16>(r + 1);
-  e.Send_frame(Row_frame(e.st().Image, r, e.Addr_base_hi, e.Addr_base_lo));
+  e.Send_frame(Row_frame(e.image().image(), r, e.Addr_base_hi, e.Addr_base_lo));
 }
 
 void WriteAll::Completion(LinkEngine& e) {

@@ -8,15 +8,14 @@
 // Every receive event reads all that is waiting. A 0x06 counts only once the
 // current frame has wholly gone out, and only once: the next frame is queued
 // at the first, and whatever else arrived with it is dropped.
-#include "image/image.h"
+#include "state/image.h"
 #include "link/transfer.h"
 
-struct SharedState;
 
 // The write preparation, run before every accepted write (also when the port
 // then fails to open): the selected channels of sides A and B and the FM band
 // labels are rewritten in the image.
-void Write_prepare(SharedState& st);
+void Write_prepare(img::Image& im);
 
 // The frame of image row r: 20 bytes, or the 5-byte empty-record frame for
 // rows 1..199 whose byte 0 is 0xFF. Frames carry bytes: each cell goes out as

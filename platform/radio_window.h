@@ -3,7 +3,7 @@
 // which then runs its load handling and shows it; unloading runs its unload
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
-#include "platform/app_context.h"
+#include "platform/window_context.h"
 #include "state/text.h"
 
 #include <QWidget>
@@ -16,7 +16,11 @@ class QCloseEvent;
 class RadioWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit RadioWindow(AppContext& ctx);
+  // Built with the program's context (state/app_context.h), which extends
+  // the platform's WindowContext.
+  template <class Context>
+  explicit RadioWindow(Context& c) : RadioWindow(c, static_cast<WindowContext&>(c)) {}
+  RadioWindow(AppContext& ctx, WindowContext& wctx);
   ~RadioWindow() override;
 
   // Load handling: size and place, show data. The host has applied the
@@ -57,7 +61,7 @@ class RadioWindow : public QWidget {
   QWidget* frame();
 
   // The one language test: true while the interface speaks Chinese.
-  bool chinese() const { return IsChinese(ctx.st.Lang_chn); }
+  bool chinese() const { return wctx.chinese(); }
   // A message box in the current language, exclamation icon unless told otherwise.
   void MsgBox(const Message& m, PromptIcon icon = PromptIcon::Exclamation) const;
 
@@ -67,7 +71,10 @@ class RadioWindow : public QWidget {
   // Names for assistive technology, given by the host after the load.
   void Name_controls();
 
+  // The program's context for the windows (ctx.st, ctx.image, ctx.host, ...)
+  // and its platform part, which this layer uses.
   AppContext& ctx;
+  WindowContext& wctx;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

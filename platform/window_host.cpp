@@ -1,6 +1,8 @@
 #include "platform/window_host.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -23,10 +25,15 @@ void Close_on_ctrl_f4_only(QMdiSubWindow* sub) {
 
 }  // namespace
 
-void WindowHost::attach(AppContext* ctx) {
+void WindowHost::attach(AppContext* app, WindowContext* ctx) {
+  app_ = app;
   ctx_ = ctx;
-  if (ctx_->main && ctx_->main->mdiArea())
+  if (ctx_->main && ctx_->main->mdiArea()) {
     connect(ctx_->main->mdiArea(), &QMdiArea::subWindowActivated, this, &WindowHost::onSubWindowActivated);
+    // Qt delivers a press into an inactive child before the area reports the
+    // child as active; the host activates it ahead of the press instead.
+    if (QCoreApplication* qapp = QCoreApplication::instance()) qapp->installEventFilter(this);
+  }
 }
 
 RadioWindow* WindowHost::find(std::type_index type) const {
@@ -36,7 +43,7 @@ RadioWindow* WindowHost::find(std::type_index type) const {
 
 RadioWindow* WindowHost::load(std::type_index type, RadioWindow* (*create)(AppContext&)) {
   if (RadioWindow* w = find(type)) return w;
-  RadioWindow* w = create(*ctx_);
+  RadioWindow* w = create(*app_);
   adopt(type, w);
   runLoad(w);
   return find(type);  // the load handling may have unloaded the window again
@@ -143,4 +150,17 @@ void WindowHost::onSubWindowActivated(QMdiSubWindow* sub) {
   if (w == active_.data()) return;
   active_ = w;
   if (w && !w->unloading_) w->Form_Activate();
+}
+
+bool WindowHost::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() || !ctx_ || !ctx_->main) return false;
+  QMdiArea* area = ctx_->main->mdiArea();
+  if (!area) return false;
+  for (QWidget* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(w);
+    if (!sub) continue;
+    if (sub->mdiArea() == area && area->activeSubWindow() != sub) area->setActiveSubWindow(sub);
+    break;
+  }
+  return false;
 }

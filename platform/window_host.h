@@ -24,8 +24,9 @@ class WindowHost : public QObject {
   Q_OBJECT
  public:
   WindowHost() = default;
-  // Binds the host to the application's context (after the main frame exists).
-  void attach(AppContext* ctx);
+  // Binds the host to the application's context (after the main frame exists):
+  // windows are built with `app`; the host itself uses its platform part.
+  void attach(AppContext* app, WindowContext* ctx);
   // The program's windows.
   void setRegistry(WindowRegistry registry) { registry_ = std::move(registry); }
   WindowRegistry& registry() { return registry_; }
@@ -90,6 +91,11 @@ class WindowHost : public QObject {
   std::vector<RadioWindow*> loadedWindows() const;
   void raiseWindow(RadioWindow* w);
 
+ protected:
+  // A press into an inactive MDI child activates that child first, so its
+  // activation (and the redraw it runs) comes before the press is handled.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   RadioWindow* find(std::type_index type) const;
   RadioWindow* load(std::type_index type, RadioWindow* (*create)(AppContext&));
@@ -98,7 +104,8 @@ class WindowHost : public QObject {
   void setFlag(std::type_index type, std::int16_t value);
   void onSubWindowActivated(QMdiSubWindow* sub);
 
-  AppContext* ctx_ = nullptr;
+  AppContext* app_ = nullptr;
+  WindowContext* ctx_ = nullptr;
   WindowRegistry registry_;
   std::map<std::type_index, QPointer<RadioWindow>> loaded_;
   std::vector<QPointer<RadioWindow>> order_;

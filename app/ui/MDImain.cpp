@@ -1,6 +1,5 @@
 #include "app/ui/MDImain.h"
 
-#include "app/lang_texts.h"
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
@@ -45,13 +44,13 @@ constexpr Message kSmallScreen{{"建议将计算机的显示模式设置为 1024
 
 }  // namespace
 
-MDImain::MDImain(SharedState& st, Services& svc)
-    : st_(st), svc_(svc), ctx_{st, svc, host_, this} {
+MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
+    : st_(st), svc_(svc), ctx_{{svc, host_, this, &st.Lang_chn}, st, image} {
   setObjectName(QStringLiteral("MDImain"));
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_);
-  host_.attach(&ctx_);
+  host_.attach(&ctx_, &ctx_);
   host_.setRegistry(Program_windows(st_));
   buildMenus();
   buildToolbar();
@@ -204,9 +203,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 2. Programming-mode entry sequence.
   Hand_code_init(st_);
 
-  // 3. English; the language texts.
+  // 3. English (the About box takes its texts from its own table when it loads).
   st_.Lang_chn = 0;
-  Lang_texts_init(st_);
 
   // 4. Panel widths: shares of the screen width.
   const ScreenInfo screen = svc_.screen();
@@ -258,7 +256,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 15. Alignment defaults, copied into the alignment table.
   // 16. Image fill: rows 0..495 := 0xFF.
   // 17. Factory defaults: options with VFOs and FM labels, DTMF, channels, weather channels.
-  Factory_startup(st_, svc_.clock);
+  ctx_.image.change(0, img::kFillLastRow, this,
+                    [this](img::Image& im) { Factory_startup(st_, im, svc_.clock); });
 
   // 18. Window-loaded flags.
   host_.Clear_loaded_flags();
@@ -311,11 +310,8 @@ void MDImain::MDImain_about_Click() { host_.openAndShow<frmAbout>(); }
 
 // The language switch: -1 Chinese, 0 English.
 void MDImain::Language_switch(Int16 chosen) {
-  // The flag and the language texts change only with the language...
-  if (st_.Lang_chn != chosen) {
-    st_.Lang_chn = chosen;
-    Lang_texts_init(st_);
-  }
+  // The flag changes only with the language...
+  if (st_.Lang_chn != chosen) st_.Lang_chn = chosen;
   // ...the main window is re-captioned and the open windows rebuilt every time.
   applyCaptions(IsChinese(chosen));
   Language_reload();

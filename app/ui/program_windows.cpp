@@ -22,7 +22,7 @@
 // The options window, the DTMF window, the alignment editor and its two .adj
 // dialogs take their lines here when the program has them (the alignment
 // windows keep no flag and stand in no order).
-WindowRegistry Program_windows(SharedState& st) {
+WindowRegistry Program_windows(Session& st) {
   return WindowRegistry({
       Registered<frm_chann>("frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1,
                                           .fileLoadOpens = true, .exit = 2}),

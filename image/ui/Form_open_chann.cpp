@@ -12,7 +12,7 @@ constexpr Caption kCaptions[] = {
 const ParaFileDialogKind kOpen{
     "Form_open_chann",
     ParaFileDialogKind::Transfer::Load,
-    &SharedState::File_load_req,
+    &Session::File_load_req,
     kCaptions,
     {{"Open the file name is nullity ", "打开文件名无效 "}, kTitle},
     {{"Nullity file suffix name.", "无效的文件后缀名！"}, kTitle},

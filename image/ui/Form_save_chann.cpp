@@ -12,7 +12,7 @@ constexpr Caption kCaptions[] = {
 const ParaFileDialogKind kSave{
     "Form_save_chann",
     ParaFileDialogKind::Transfer::Save,
-    &SharedState::File_save_req,
+    &Session::File_save_req,
     kCaptions,
     {{"Store the file name is nullity. ", "保存文件所需要的文件名无效 "}, kTitle},
     {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"}, kTitle},

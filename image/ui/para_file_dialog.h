@@ -3,8 +3,8 @@
 // a .dat file name, then load the file into the image or save the image to it.
 // The open and the save dialog are one dialog; what differs between them (the
 // texts, the flags and the transfer) is a ParaFileDialogKind.
-#include "app/shared_state.h"
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 #include <span>
 
@@ -20,7 +20,7 @@ struct ParaFileDialogKind {
   enum class Transfer { Load, Save };
   const char* name;                    // the dialog's object name
   Transfer transfer;
-  Int16 SharedState::*requestFlag;     // the one request flag this dialog clears
+  Int16 Session::*requestFlag;     // the one request flag this dialog clears
   std::span<const Caption> captions;   // the title and the name box's label
   Message invalidName, wrongSuffix, done;
 };

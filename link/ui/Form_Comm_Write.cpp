@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 Form_Comm_Write::Form_Comm_Write(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &SharedState::Flag_comm_write,
+    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Session::Flag_comm_write,
                          Write_captions}),
       Command_Write(startButton()),
       kind(*this) {
@@ -21,7 +21,7 @@ void Form_Comm_Write::Form_Comm_Write_Command_Write_Click() {
   Start_click([this] {
     // The preparation runs before the port opens and stays in the image
     // whether or not the write then succeeds.
-    Write_prepare(ctx.st);
+    ctx.image.change(img::kOptFirst, img::kFmLabelsLast, this, [](img::Image& im) { Write_prepare(im); });
     return Write_start();
   });
 }

@@ -12,6 +12,7 @@ std::unique_ptr<LinkEngine> Window_engine(AppContext& ctx, const LinkProfile& pr
                                       LinkEngine::Env{ctx.st, ctx.svc.prompt,
                                                       [main](int panel, const QString& text) {
                                                         if (main) main->SetPanelText(panel, text);
-                                                      }},
+                                                      },
+                                                      &ctx.image},
                                       profile);
 }

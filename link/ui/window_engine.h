@@ -3,7 +3,7 @@
 // watchdog and failure timers and its exchange engine here; the engine
 // writes the main window's status panels.
 #include "link/link_engine.h"
-#include "platform/app_context.h"
+#include "state/app_context.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // a LinkBench with the exchange kind and a record of what it shows on its
 // dialog's progress bar and label; and the frames a write must send, built
 // from the frame layout independently of the program.
-#include "image/image.h"
+#include "state/image.h"
 #include "link/transfer.h"
 #include "support/link_bench.h"
 #include "support/virtual_clock.h"

@@ -1,7 +1,8 @@
 // The identification end to end: the real main window and port dialog, the
 // production serial adapter and timers, and the simulated radio behind a
 // pseudo-terminal. Waits are bounded; a silent radio costs two seconds.
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/hand_code.h"
 #include "link/ui/Form_setup.h"
@@ -53,7 +54,7 @@ class LinkEndToEnd : public ::testing::Test {
     return plugged && n == radioPort ? pty.slavePath() : QStringLiteral("/nonexistent/tty");
   }
   MDImain& start() {
-    main = std::make_unique<MDImain>(st, svc);
+    main = std::make_unique<MDImain>(st, image, svc);
     main->MDImain_MDIForm_Load();
     return *main;
   }
@@ -76,7 +77,8 @@ class LinkEndToEnd : public ::testing::Test {
   bool plugged = true;
   int resolves = 0;
   int failAfter = -1;  // >= 0: resolutions after this many fail
-  SharedState st;
+  Session st;
+  ImageStore image;
   RecordingPrompt prompt;
   QtSerialPortFactory ports;
   QtTimerFactory timers;

@@ -1,8 +1,11 @@
 #pragma once
-// What every window is built with: the shared state, the platform services,
-// the window host and the main frame it places itself in.
-#include "app/shared_state.h"
+// What the platform layer needs of the program to build and place a window:
+// the platform services, the window host and the main frame. The program's
+// own context (state/app_context.h) extends it with the session and the image.
 #include "platform/core/services.h"
+#include "state/text.h"
+
+#include <cstdint>
 
 #include <QString>
 
@@ -25,15 +28,21 @@ class MainFrame {
   virtual QWidget* frameWidget() = 0;
 };
 
-struct AppContext {
-  SharedState& st;
+struct WindowContext {
   Services& svc;
   WindowHost& host;
   MainFrame* main = nullptr;
+  // The language flag (-1 Chinese, 0 English) the windows' captions follow.
+  const std::int16_t* Lang_chn = nullptr;
 
+  // The one language test.
+  bool chinese() const { return Lang_chn && IsChinese(*Lang_chn); }
   int dpi() const { return svc.screen().dpi; }
   // Message box helper: the program's messages carry the exclamation icon.
   void MsgBox(const QString& text, const QString& title, PromptIcon icon = PromptIcon::Exclamation) const {
     svc.prompt->MsgBox(text, title, icon);
   }
 };
+
+// The program's context, defined above the platform layer (state/app_context.h).
+struct AppContext;
