@@ -94,6 +94,7 @@ void PassWordChange::prepare(LinkEngine& e) {
   new_ = pw::Cells_field(e.st().PassWord_new);
   record_ = {};
   echoes_ = leadingAck_ = false;
+  owed_ = 0;
   e.Link_write_mode = 0;
   e.Busy_write = -1;
   e.Busy_read = 0;
@@ -117,6 +118,9 @@ int PassWordChange::phaseThreshold(const LinkEngine& e) const {
   switch (e.Link_state) {
     case Wait_record:
       return pw::kReplyLen - 1;
+    case Wait_echo:
+      // The reply's bytes still owed come first, then the answer.
+      return owed_;
     case Wait_done:
       // A radio that answered the 0x06 ahead of the read request answers the
       // 0x06 ahead of the write too: its echo comes before the acknowledgement.
@@ -146,12 +150,20 @@ void PassWordChange::phaseReceive(LinkEngine& e, int count) {
 
 void PassWordChange::Record_received(LinkEngine& e, int count) {
   const std::optional<int> at = pw::Record_offset({e.Link_rxbuf.data(), static_cast<std::size_t>(count)});
-  e.Discard_input();
   // A reply in neither form is treated as no reply: nothing is acknowledged
   // and the watchdog ends the exchange.
-  if (!at) return;
+  if (!at) {
+    e.Discard_input();
+    return;
+  }
   std::copy_n(e.Link_rxbuf.begin() + *at, pw::kRecordLen, record_.begin());
   echoes_ = *at == 5;
+  // Behind an echo the reply runs one byte past what was read. On a paced line
+  // that byte may still be on its way: it is owed, and the answer to the PC's
+  // acknowledgement is the byte after it.
+  owed_ = *at - 4;
+  for (; owed_ > 0 && e.port().bytesWaiting() > 0; --owed_) e.port().readByte();
+  e.Discard_input();
   e.Output_byte(proto::Cmd_ack);
   e.Link_state = Wait_echo;
 }
@@ -178,6 +190,9 @@ void PassWordChange::Record_check_and_write(LinkEngine& e) {
 
 void PassWordChange::Write_answered(LinkEngine& e, int count) {
   e.Discard_input();
+  // The radio cannot answer a write that has not wholly gone out: whatever
+  // arrives before (a late echo, a stray byte) is dropped.
+  if (e.Link_sent != -1) return;
   // Success only on the acknowledgement of the write itself (behind the echo
   // of an echoing radio); any other answer is a failure.
   const bool acknowledged =

@@ -126,4 +126,5 @@ class PassWordChange : public LinkExchangeKind {
   pw::Record record_{};
   bool echoes_ = false;      // the radio answered the leading 0x06 of the read request
   bool leadingAck_ = false;  // the write went out with a leading 0x06
+  int owed_ = 0;             // bytes of the record reply still to come
 };

@@ -6,7 +6,11 @@ Form_Comm_Read::Form_Comm_Read(AppContext& c)
     : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll, &SharedState::Flag_comm_read,
                          Read_captions}),
       Command_read(startButton()),
-      kind(*this) {
+      kind(*this, [this](const ReadAll& read) {
+        // The one place where a read changes the image: rows 0..479, once
+        // every block has arrived.
+        read.Rx_unpack(ctx.st.Image);
+      }) {
   MSC->onComm = [this](CommEvent e) { Form_Comm_Read_MSC_OnComm(e); };
   Timer1->onTick = [this] { Form_Comm_Read_Timer1_Timer(); };
   Timer2->onTick = [this] { Form_Comm_Read_Timer2_Timer(); };

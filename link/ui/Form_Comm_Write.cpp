@@ -22,6 +22,9 @@ void Form_Comm_Write::Form_Comm_Write_Command_Write_Click() {
     // The preparation runs before the port opens and stays in the image
     // whether or not the write then succeeds.
     Write_prepare(ctx.st);
+    // What this write sends: the rows as they are now, whatever is edited
+    // or loaded while it runs.
+    kind.Take_rows(ctx.st.Image);
     return Write_start();
   });
 }

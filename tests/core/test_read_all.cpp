@@ -173,7 +173,7 @@ TEST(ReadAll, BarShowsAgainWithTheFirstBlockOfTheNextRead) {
   ASSERT_TRUE(r.run());
   EXPECT_FALSE(r.view.progressVisible);
   r.b.sim.faults.clear();
-  ASSERT_EQ(r.b.engine->Start(r.kind), LinkStart::Started);
+  ASSERT_EQ(r.start(), LinkStart::Started);
   ASSERT_TRUE(r.b.clock.runUntil([&] { return r.view.progressVisible; }, 5000));
   EXPECT_EQ(r.view.progress, 2);
   EXPECT_EQ(r.view.label.toStdString(), "Reading 3 Data Block");

@@ -138,7 +138,7 @@ TEST(WriteAll, TwoAcknowledgementsInOneArrivalCountOnce) {
 TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
   WriteBench w;
   w.b.unplugRadio();
-  ASSERT_EQ(w.b.engine->Start(w.kind), LinkStart::Started);
+  ASSERT_EQ(w.start(), LinkStart::Started);
   auto& port = w.b.port;
   const auto step = [&](std::vector<std::uint8_t> reply, long waitMs) {
     port.feed(reply);
@@ -213,4 +213,21 @@ TEST(WriteAll, PreparationRewritesTheSelectedChannelsAndTheLabels) {
   want(img::kChannAbRow, 7) = 1;
   Write_prepare(s);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
+}
+
+// The write sends the rows as they were when it started: an edit or a file
+// load while it runs reaches the image but not this write, which still
+// reports its completion for exactly what it sent.
+TEST(WriteAll, SendsTheRowsAsTheyWereWhenItStarted) {
+  WriteBench w;
+  ASSERT_EQ(w.start(), LinkStart::Started);
+  ASSERT_TRUE(w.b.clock.runUntil([&] { return w.b.sim.writes.size() == 10; }, 20000));
+  for (int r : {5, 300, 448}) w.b.st.Image.fillRows(r, r, 0x42);  // one row already sent, two still to come
+  ASSERT_TRUE(w.b.clock.runUntil([&] { return !w.b.engine->Busy(); }, 60000));
+  ASSERT_EQ(w.b.prompt.calls.size(), 1u);
+  EXPECT_EQ(w.b.prompt.calls[0].text.toStdString(), "Complete writing parameters to the transceiver.");
+  EXPECT_EQ(w.afterHandshake(), w.expectedFrames());
+  for (int r : {300, 448})
+    for (int c = 0; c < 16; ++c) EXPECT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r;
+  EXPECT_EQ(w.b.st.Image(300, 0), 0x42);  // the edit itself stays in the image
 }
