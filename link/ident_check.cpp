@@ -11,7 +11,7 @@ void IdentCheck::prepare(LinkEngine& e) {
 }
 
 void IdentCheck::identAccepted(LinkEngine& e) {
-  e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese()));
+  e.Panel(StatusPanel::LinkState, link_panel::Connected);
   e.Close_port();
   if (where_ == Where::MainWindow) {
     e.Stop_timers();
@@ -23,12 +23,12 @@ void IdentCheck::identAccepted(LinkEngine& e) {
 }
 
 void IdentCheck::watchdog(LinkEngine& e) {
-  if (where_ == Where::PortDialog) e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+  if (where_ == Where::PortDialog) e.Panel(StatusPanel::LinkState, link_panel::Fault);
 }
 
 void IdentCheck::failureTick(LinkEngine& e) {
   if (where_ == Where::MainWindow) {
-    e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+    e.Panel(StatusPanel::LinkState, link_panel::Fault);
     return;
   }
   if (closeDialog_) closeDialog_();

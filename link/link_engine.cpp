@@ -139,8 +139,12 @@ void LinkEngine::Complete(bool closePort) {
 
 void LinkEngine::Discard_input() { MSC_.discardInput(); }
 
-void LinkEngine::Panel(int panel, const QString& text) {
+void LinkEngine::Panel(StatusPanel panel, const QString& text) {
   if (env_.panel) env_.panel(panel, text);
+}
+
+void LinkEngine::Show(const Message& m) {
+  if (env_.prompt) env_.prompt->MsgBox(m.text.in(chinese()), m.title.in(chinese()), PromptIcon::Exclamation);
 }
 
 // ---- receiving ------------------------------------------------------------------------
@@ -205,8 +209,8 @@ void LinkEngine::Handshake(int count) {
       Send_start();
       if (kind_->decodesIdent()) {
         const proto::IdentEdges e = proto::Ident_decode(env_.st, {Link_rxbuf.data(), proto::kIdentLen});
-        Panel(7, proto::Ident_panel7_text(e));
-        Panel(8, proto::Ident_panel8_text(e));
+        Panel(StatusPanel::BandA, proto::Ident_panel7_text(e));
+        Panel(StatusPanel::BandB, proto::Ident_panel8_text(e));
       }
       clearReply();
       kind_->identAccepted(*this);

@@ -16,6 +16,8 @@
 #include "app/shared_state.h"
 #include "link/link_protocol.h"
 #include "link/port_open.h"
+#include "link/status_panel.h"
+#include "state/text.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
 #include "platform/core/timer.h"
@@ -26,7 +28,15 @@
 #include <cstdint>
 #include <functional>
 
-// Engine constants of one exchange.
+// What a window does with a request while its exchange runs (or its failure
+// report is pending).
+enum class BusyRule {
+  RefuseSilently,     // nothing happens
+  RefuseWithMessage,  // refused with the busy message of the request
+  Allow,              // done anyway (a close ends the exchange)
+};
+
+// Engine constants of one exchange, and the window's rules around it.
 struct LinkProfile {
   int entryBytes = 7;           // bytes of Hand_code the entry frame sends (7, or 8 in the password change)
   // The historic busy pauses after each byte, as loop counts (0: none). They
@@ -38,21 +48,28 @@ struct LinkProfile {
   int failureMs = 1000;            // from the watchdog's expiry to the failure action
   int retries = 0;                 // restarts from the entry sequence before the failure is reported
   PortOpenMessage portMessage = PortOpenMessage::Dialog;  // what a failed open shows
+  BusyRule startWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating with transceiver ."
+  BusyRule closeWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating，don't close the window. ,"
 };
 
 namespace link_profiles {
 // Identification at start-up (main window; its open is silent).
-inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None};
-// Identification from the port dialog.
-inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
+inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None,
+                                           BusyRule::RefuseSilently, BusyRule::Allow};
+// Identification from the port dialog: Cancel closes it also while it runs.
+inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog,
+                                         BusyRule::RefuseWithMessage, BusyRule::Allow};
 // Read-all (read dialog).
 inline constexpr LinkProfile kReadAll{7, 60000, 10000, 2000, 2000, 1000, 0, PortOpenMessage::Dialog};
 // Write-all (write dialog).
 inline constexpr LinkProfile kWriteAll{7, 20000, 10000, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
-// Password change: all 8 entry bytes, no pause, 2000 ms after each byte and 1000 ms after the last.
-inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog};
+// Password change: all 8 entry bytes, no pause, 2000 ms after each byte and
+// 1000 ms after the last; Modify while it runs does nothing.
+inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog,
+                                       BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
 // Alignment read and write: failure timer 2000 ms and 3 retries.
-inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment};
+inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment,
+                                        BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
 }  // namespace link_profiles
 
 // Receive states of the handshake; an exchange kind numbers its own from 3 on.
@@ -119,7 +136,7 @@ class LinkEngine {
   struct Env {
     SharedState& st;
     Prompt* prompt = nullptr;
-    std::function<void(int panel, const QString& text)> panel;
+    std::function<void(StatusPanel panel, const QString& text)> panel;
   };
 
   LinkEngine(SerialPort& MSC, Timer& Timer1, Timer& Timer2, Timer& Timer3, Env env, LinkProfile profile);
@@ -170,7 +187,11 @@ class LinkEngine {
   // busy flags and closes the port unless told not to.
   void Complete(bool closePort = true);
   // Writes a status panel of the main window (when there is one).
-  void Panel(int panel, const QString& text);
+  void Panel(StatusPanel panel, const QString& text);
+  void Panel(StatusPanel panel, const Text& text) { Panel(panel, text.in(chinese())); }
+  // Shows a message box in the current language, with the exclamation icon
+  // (when there is a prompt).
+  void Show(const Message& m);
 
   SharedState& st() { return env_.st; }
   Prompt* prompt() { return env_.prompt; }

@@ -65,26 +65,6 @@ proto::Frame Write_frame(const Record& record, const Field& newUser, bool leadin
   return f;
 }
 
-namespace {
-QString Title(bool chinese, bool capitalP) {
-  if (chinese) return QStringLiteral("操作提示");
-  return capitalP ? QStringLiteral("Operate Prompt") : QStringLiteral("Operate prompt");
-}
-}  // namespace
-
-Message Msg_inconsistent(bool chinese) {
-  return {chinese ? QStringLiteral("密码不一致") : QStringLiteral("Password is not consistent ."), Title(chinese, false)};
-}
-
-Message Msg_refused(bool chinese) {
-  return {chinese ? QStringLiteral("原密码错误，禁止写入") : QStringLiteral("Old PassWord Error, Writeing Stop"),
-          Title(chinese, true)};
-}
-
-Message Msg_success(bool chinese) {
-  return {chinese ? QStringLiteral("密码修改成功 ") : QStringLiteral("PassWord Modify Success ! "), Title(chinese, true)};
-}
-
 }  // namespace pw
 
 // ---- the exchange ---------------------------------------------------------------------
@@ -98,10 +78,10 @@ void PassWordChange::prepare(LinkEngine& e) {
   e.Link_write_mode = 0;
   e.Busy_write = -1;
   e.Busy_read = 0;
-  e.Panel(2, Link_panel_text(LinkPanel::Connecting, e.chinese()));
+  e.Panel(StatusPanel::LinkState, link_panel::Connecting);
 }
 
-void PassWordChange::identAccepted(LinkEngine& e) { e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese())); }
+void PassWordChange::identAccepted(LinkEngine& e) { e.Panel(StatusPanel::LinkState, link_panel::Connected); }
 
 void PassWordChange::connected(LinkEngine& e) {
   // An acknowledgement, then the read request for the 16-byte record.
@@ -173,10 +153,7 @@ void PassWordChange::Record_check_and_write(LinkEngine& e) {
   if (verdict == pw::Verdict::Refused) {
     e.Link_state = Wait_nothing;
     e.Complete();  // timers stopped, busy flags clear, port closed
-    if (Prompt* p = e.prompt()) {
-      const pw::Message m = pw::Msg_refused(e.chinese());
-      p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-    }
+    e.Show(pw::Msg_refused);
     return;
   }
   leadingAck_ = verdict == pw::Verdict::Accepted;
@@ -206,10 +183,7 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
   // The port stays open until the dialog closes; Wait_nothing drops whatever
   // still arrives.
   e.Complete(false);
-  if (Prompt* p = e.prompt()) {
-    const pw::Message m = pw::Msg_success(e.chinese());
-    p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-  }
+  e.Show(pw::Msg_success);
   std::fill(e.st().PassWord_old.begin(), e.st().PassWord_old.begin() + pw::kFieldLen, Int16{0x20});
   std::fill(e.st().PassWord_new.begin(), e.st().PassWord_new.begin() + pw::kFieldLen, Int16{0x20});
   if (succeeded_) succeeded_();
@@ -218,9 +192,6 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
 void PassWordChange::failureTick(LinkEngine& e) { Report_failure(e); }
 
 void PassWordChange::Report_failure(LinkEngine& e) {
-  if (Prompt* p = e.prompt()) {
-    const LinkMessage m = Msg_fail_connect(e.chinese());
-    p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-  }
-  e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+  e.Show(Msg_fail_connect);
+  e.Panel(StatusPanel::LinkState, link_panel::Fault);
 }

@@ -25,6 +25,6 @@ void ReadAll::Rx_unpack(img::Image& image) const {
 void ReadAll::Completion(LinkEngine& e) {
   if (store) store(*this);
   view_.Progress_show(100);
-  view_.Label_set(Text_read_done(e.chinese()));
-  Message(e, Msg_read_complete(e.chinese()));
+  view_.Label_set(Text_read_done.in(e.chinese()));
+  Message(e, Msg_read_complete);
 }

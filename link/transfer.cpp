@@ -17,16 +17,14 @@ void TransferKind::Enter_block_phase(LinkEngine& e) {
   e.Link_state = Link_first_kind_state;
   e.Stop_watchdog();
   e.Stop_failure();
-  e.Panel(2, Link_panel_text(LinkPanel::ConnectedData, e.chinese()));
+  e.Panel(StatusPanel::LinkState, link_panel::ConnectedData);
 }
 
-void TransferKind::Message(LinkEngine& e, const LinkMessage& m) {
-  if (e.prompt()) e.prompt()->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-}
+void TransferKind::Message(LinkEngine& e, const ::Message& m) { e.Show(m); }
 
 void TransferKind::failureTick(LinkEngine& e) {
   view_.Progress_hide();
   view_.Label_set(QString());
-  Message(e, Msg_fail_connect(e.chinese()));
-  view_.Label_set(Text_comm_fault(e.chinese()));
+  Message(e, Msg_fail_connect);
+  view_.Label_set(Text_comm_fault.in(e.chinese()));
 }

@@ -33,7 +33,7 @@ class TransferKind : public LinkExchangeKind {
   // Link_state 3), watchdog and failure timer stop, status panel 2 reads
   // "Connect well with radio.".
   static void Enter_block_phase(LinkEngine& e);
-  static void Message(LinkEngine& e, const LinkMessage& m);
+  static void Message(LinkEngine& e, const ::Message& m);
 
   TransferView& view_;
 };

@@ -4,17 +4,13 @@
 
 Form_Comm_Read::Form_Comm_Read(AppContext& c)
     : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll, &SharedState::Flag_comm_read,
-                         Read_captions}),
+                         &Read_captions}),
       Command_read(startButton()),
       kind(*this, [this](const ReadAll& read) {
         // The one place where a read changes the image: rows 0..479, once
         // every block has arrived.
         read.Rx_unpack(ctx.st.Image);
       }) {
-  MSC->onComm = [this](CommEvent e) { Form_Comm_Read_MSC_OnComm(e); };
-  Timer1->onTick = [this] { Form_Comm_Read_Timer1_Timer(); };
-  Timer2->onTick = [this] { Form_Comm_Read_Timer2_Timer(); };
-  Timer3->onTick = [this] { Form_Comm_Read_Timer3_Timer(); };
   connect(Command_read, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_read_Click(); });
   connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_Cancel_Click(); });
 }
@@ -23,8 +19,4 @@ void Form_Comm_Read::Form_Comm_Read_Form_Load() { Load(); }
 void Form_Comm_Read::Form_Comm_Read_Form_Unload() { Unload(); }
 void Form_Comm_Read::Form_Comm_Read_Command_read_Click() { Start_click([this] { return Read_start(); }); }
 void Form_Comm_Read::Form_Comm_Read_Command_Cancel_Click() { Cancel_click(); }
-void Form_Comm_Read::Form_Comm_Read_MSC_OnComm(CommEvent event) { engine->MSC_OnComm(event); }
-void Form_Comm_Read::Form_Comm_Read_Timer1_Timer() { engine->Timer1_Timer(); }
-void Form_Comm_Read::Form_Comm_Read_Timer2_Timer() { engine->Timer2_Timer(); }
-void Form_Comm_Read::Form_Comm_Read_Timer3_Timer() { engine->Timer3_Timer(); }
-LinkStart Form_Comm_Read::Read_start() { return engine->Start(kind); }
+LinkStart Form_Comm_Read::Read_start() { return link->Start(kind); }

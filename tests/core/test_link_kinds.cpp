@@ -68,7 +68,7 @@ struct RecordChange : LinkExchangeKind {
 
   bool decodesIdent() const override { return false; }
   void prepare(LinkEngine& e) override { e.Busy_write = -1; }
-  void identAccepted(LinkEngine& e) override { e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese())); }
+  void identAccepted(LinkEngine& e) override { e.Panel(StatusPanel::LinkState, link_panel::Connected); }
   void connected(LinkEngine& e) override {
     proto::Frame f;
     f.push(proto::Cmd_ack);

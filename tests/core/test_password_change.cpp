@@ -29,7 +29,7 @@ pw::Record R(std::string_view user, std::string_view super, Bytes tail = {0x81, 
   return r;
 }
 
-std::string Text(const pw::Field& f) { return std::string(f.begin(), f.end()); }
+std::string FieldText(const pw::Field& f) { return std::string(f.begin(), f.end()); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ TEST(PassWordRecord, TypedTextBecomesSixCells) {
     pw::Cells cells{};
     cells[6] = 77;
     pw::Text_to_cells(c.text, cells);
-    EXPECT_EQ(Text(pw::Cells_field(cells)), c.cells) << c.text.toStdString();
+    EXPECT_EQ(FieldText(pw::Cells_field(cells)), c.cells) << c.text.toStdString();
     EXPECT_EQ(cells[6], 77) << "cells beyond the sixth are not touched";
   }
 }

@@ -32,7 +32,8 @@ struct LinkBench {
     line.attach(port);
     engine = std::make_unique<LinkEngine>(port, *Timer1, *Timer2, *Timer3,
                                           LinkEngine::Env{st, &prompt,
-                                                          [this](int p, const QString& t) {
+                                                          [this](StatusPanel sp, const QString& t) {
+                                                            const int p = static_cast<int>(sp);
                                                             panels[p] = t;
                                                             panelLog.push_back({clock.now(), p, t});
                                                           }},

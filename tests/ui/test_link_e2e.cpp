@@ -93,7 +93,7 @@ TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
   EXPECT_EQ(panel(8).toStdString(), "UHF: 430-- 440 MHZ");
   EXPECT_EQ((std::array<double, 4>{st.Freq_vhf_low, st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),
             (std::array<double, 4>{144, 148, 430, 440}));
-  EXPECT_FALSE(main->MSC->isOpen());
+  EXPECT_FALSE(main->link->port().isOpen());
   // On the wire the exchange ends with the radio's frame: no 0x06 follows.
   QTest::qWait(100);
   EXPECT_EQ(sim.received, kEntryAndRequest);
@@ -121,7 +121,7 @@ TEST_F(LinkEndToEnd, SilentRadioGivesCommunicationFault) {
   EXPECT_EQ(sim.received, Bytes(kHandCode.begin(), kHandCode.begin() + 7));
   EXPECT_EQ(st.Freq_vhf_low, 130);  // the band table's limits stay
   EXPECT_EQ(panel(7).toStdString(), "VHF0: 130 -   179MHZ");
-  EXPECT_FALSE(main->MSC->isOpen());
+  EXPECT_FALSE(main->link->port().isOpen());
 }
 
 // The port found by the scan no longer opens for the identification: the
@@ -143,7 +143,7 @@ TEST_F(LinkEndToEnd, HangUpClosesThePortAndIsReported) {
   sim.faults = {{SimReply::Ident, -1, SimFault::HangUp, 0, 0, {}}};
   start();
   // The adapter closes the port long before the watchdog would.
-  ASSERT_TRUE(waitFor([&] { return !sim.received.empty() && !main->MSC->isOpen(); }, 800));
+  ASSERT_TRUE(waitFor([&] { return !sim.received.empty() && !main->link->port().isOpen(); }, 800));
   EXPECT_EQ(panel(2), QStringLiteral("Connecting with transceiver... "));
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 5000));
 }

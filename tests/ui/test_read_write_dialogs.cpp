@@ -59,8 +59,8 @@ class ReadWriteDialogs : public RadioOnPty {
   // Bytes the radio got after the handshake (entry sequence, 0x02, 0x06).
   Bytes afterHandshake() const { return Bytes(sim.received.begin() + 9, sim.received.end()); }
   bool idle(TransferDialog* d) const {
-    return !d->engine->Busy() && !d->MSC->isOpen() && !d->Timer1->enabled() && !d->Timer2->enabled() &&
-           !d->Timer3->enabled();
+    return !d->link->engine().Busy() && !d->link->port().isOpen() && !d->link->sender().enabled() && !d->link->watchdog().enabled() &&
+           !d->link->failureTimer().enabled();
   }
 };
 
@@ -214,6 +214,9 @@ TEST_F(ReadWriteDialogs, FullWrite) {
   d->Command_Write->click();
   EXPECT_EQ(d->Label_tr_count->text(), kConnecting);
   EXPECT_EQ(st.Image(img::kChannAbRow, 6), 1);  // the preparation has run
+  // What the write sends: the image as the preparation left it. An edit
+  // while it runs stays in the image but is not sent.
+  const img::Image sent = st.Image;
   st.Image(img::kChannAbRow, 1) = 0x42;
   d->Command_Write->click();
   EXPECT_EQ(st.Image(img::kChannAbRow, 1), 0x42);  // refused: no preparation
@@ -221,7 +224,7 @@ TEST_F(ReadWriteDialogs, FullWrite) {
   ASSERT_EQ(prompt.calls.size(), 2u);
   EXPECT_EQ(prompt.calls[0].text, kBusy);
   EXPECT_EQ(prompt.calls[1].text, kBusyClose);
-  const img::Image sent = st.Image;
+  const img::Image edited = st.Image;
 
   ASSERT_TRUE(waitFor([&] { return shown(kWriteDone); }, 30000));
   EXPECT_EQ(prompt.calls.back().title, QStringLiteral("Operate Prompt"));
@@ -232,7 +235,7 @@ TEST_F(ReadWriteDialogs, FullWrite) {
       ASSERT_EQ(sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c)) << r << "," << c;
   }
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;
-  EXPECT_EQ(ImageDiff(st.Image, sent), "");
+  EXPECT_EQ(ImageDiff(st.Image, edited), "");
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Complete writing parameters "));
   EXPECT_EQ(d->ProgressBar1->value(), 100);
   EXPECT_EQ(main->PanelText(2), QStringLiteral("Connect well with radio."));
@@ -411,18 +414,18 @@ TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
     else main->MDImain_Prog_write_Click();
     TransferDialog* d = Find(*main, which);
     ASSERT_TRUE(d);
-    auto& sender = static_cast<ManualTimer&>(*d->Timer1);
-    auto& watchdog = static_cast<ManualTimer&>(*d->Timer2);
-    auto& failure = static_cast<ManualTimer&>(*d->Timer3);
+    auto& sender = static_cast<ManualTimer&>(d->link->sender());
+    auto& watchdog = static_cast<ManualTimer&>(d->link->watchdog());
+    auto& failure = static_cast<ManualTimer&>(d->link->failureTimer());
     QPushButton* startButton = StartButton(d, which);
     startButton->click();
     EXPECT_EQ(sender.interval(), 15);
     sender.fire();  // the entry sequence goes out
     EXPECT_EQ(watchdog.interval(), which == Which::Read ? 2000 : 1000);
     watchdog.fire();  // no answer
-    EXPECT_FALSE(d->MSC->isOpen());
-    EXPECT_EQ(d->engine->Busy_read, 0);
-    EXPECT_EQ(d->engine->Busy_write, 0);
+    EXPECT_FALSE(d->link->port().isOpen());
+    EXPECT_EQ(d->link->engine().Busy_read, 0);
+    EXPECT_EQ(d->link->engine().Busy_write, 0);
     EXPECT_TRUE(failure.enabled());
     EXPECT_EQ(failure.interval(), 1000);
     startButton->click();
