@@ -15,11 +15,14 @@ BlockRead::BlockRead(TransferView& view, std::vector<proto::Addr> blocks)
   if (blocks_.size() > RxBuf.size() - kFirstRow) blocks_.resize(RxBuf.size() - kFirstRow);
 }
 
-void BlockRead::prepare(LinkEngine& e) { Prepare_fields(e, false, static_cast<Int16>(blocks())); }
+void BlockRead::prepare(LinkEngine& e) {
+  Prepare_fields(e, false);
+  row_ = 0;
+}
 
 void BlockRead::connected(LinkEngine& e) {
   Enter_block_phase(e);
-  e.Link_block = kFirstRow;
+  row_ = kFirstRow;
   if (blocks_.empty()) {
     e.Complete();
     Completion(e);
@@ -30,22 +33,22 @@ void BlockRead::connected(LinkEngine& e) {
 }
 
 int BlockRead::phaseThreshold(const LinkEngine& e) const {
-  return e.Link_state == Wait_first_block ? kFirstReplyLen - 1 : kFirstReplyLen;
+  return e.State() == Wait_first_block ? kFirstReplyLen - 1 : kFirstReplyLen;
 }
 
 bool BlockRead::Reply_ok(const LinkEngine& e, int count) const {
-  const bool first = e.Link_state == Wait_first_block;
+  const bool first = e.State() == Wait_first_block;
   const int head = first ? 0 : 1;
   if (count != kFirstReplyLen + head) return false;
-  if (!first && e.Link_rxbuf[0] != proto::Cmd_ack) return false;
-  const proto::Addr want = blocks_[static_cast<std::size_t>(e.Link_block - kFirstRow)];
-  const auto at = [&](int i) { return e.Link_rxbuf[static_cast<std::size_t>(head + i)]; };
+  if (!first && e.Reply_byte(0) != proto::Cmd_ack) return false;
+  const proto::Addr want = blocks_[static_cast<std::size_t>(row_ - kFirstRow)];
+  const auto at = [&](int i) { return e.Reply_byte(head + i); };
   return at(0) == proto::Cmd_data && at(1) == want.hi && at(2) == want.lo;
 }
 
 void BlockRead::phaseReceive(LinkEngine& e, int count) {
   e.Stop_watchdog();
-  if (e.Link_block < kFirstRow || e.Link_block >= kFirstRow + blocks() || !Reply_ok(e, count)) {
+  if (row_ < kFirstRow || row_ >= kFirstRow + blocks() || !Reply_ok(e, count)) {
     // Not the reply asked for (a stray byte ahead of it, another address, no
     // 0x06 where it belongs): nothing of it is kept or acknowledged, and the
     // exchange ends as when the watchdog expires, without waiting for it.
@@ -53,23 +56,23 @@ void BlockRead::phaseReceive(LinkEngine& e, int count) {
     e.Timer2_Timer();
     return;
   }
-  RxRow& row = RxBuf[static_cast<std::size_t>(e.Link_block)];
-  const int first = e.Link_state == Wait_first_block ? 1 : 0;
-  std::copy_n(e.Link_rxbuf.begin(), count, row.begin() + first);
-  e.Link_state = Wait_block;
+  RxRow& row = RxBuf[static_cast<std::size_t>(row_)];
+  const int first = e.State() == Wait_first_block ? 1 : 0;
+  std::copy_n(e.Reply().begin(), count, row.begin() + first);
+  e.Enter_state(Wait_block);
   e.Discard_input();  // bytes beyond the reply are dropped
   e.Output_byte(proto::Cmd_ack);
 
-  if (e.Link_block > e.Link_blocks) {
+  if (row_ - kFirstRow + 1 >= blocks()) {
     e.Complete();
     Completion(e);
     return;
   }
-  const proto::Addr next = blocks_[static_cast<std::size_t>(e.Link_block - kFirstRow + 1)];
+  const proto::Addr next = blocks_[static_cast<std::size_t>(row_ - kFirstRow + 1)];
   e.Send_frame(proto::Read_cmd(next, kBlockLength));
-  ++e.Link_block;
-  view_.Progress_show(e.Link_block * 100 / (e.Link_blocks + 1));
-  view_.Label_set(Text_reading_block(e.Link_block, e.chinese()));
+  ++row_;
+  view_.Progress_show(row_ * 100 / (blocks() + 1));
+  view_.Label_set(Text_reading_block(row_, e.chinese()));
 }
 
 std::array<std::uint8_t, proto::kBlockLen> BlockRead::Block_data(int n) const {

@@ -27,9 +27,9 @@ class BlockRead : public TransferKind {
   // The blocks to read, in request order (at most 199).
   BlockRead(TransferView& view, std::vector<proto::Addr> blocks);
 
-  // Link_write_mode 0, Link_blocks the number of blocks, Busy_read set, Busy_write clear.
+  // Busy reading.
   void prepare(LinkEngine& e) override;
-  // The block phase: the request for the first block goes out (Link_block 2).
+  // The block phase: the request for the first block goes out.
   void connected(LinkEngine& e) override;
   // 68 bytes for the first reply, 69 (the radio's 0x06 ahead) for the others.
   int phaseThreshold(const LinkEngine& e) const override;
@@ -52,8 +52,9 @@ class BlockRead : public TransferKind {
 
  private:
   // Whether the bytes just read are the reply to the block stored in row
-  // Link_block: [0x06] 'X' high low; the length byte is not checked.
+  // row_: [0x06] 'X' high low; the length byte is not checked.
   bool Reply_ok(const LinkEngine& e, int count) const;
 
   std::vector<proto::Addr> blocks_;
+  int row_ = 0;  // the RxBuf row of the reply awaited (block row_ - 2)
 };

@@ -2,14 +2,6 @@
 
 #include "link/link_texts.h"
 
-void IdentCheck::prepare(LinkEngine& e) {
-  e.Link_write_mode = 0;
-  e.Link_block = 0;
-  e.Link_blocks = 1;
-  e.Addr_base_hi = 0;
-  e.Addr_base_lo = 0;
-}
-
 void IdentCheck::identAccepted(LinkEngine& e) {
   e.Panel(StatusPanel::LinkState, link_panel::Connected);
   e.Close_port();

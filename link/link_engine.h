@@ -27,6 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 // What a window does with a request while its exchange runs (or its failure
 // report is pending).
@@ -85,10 +86,9 @@ class LinkExchangeKind {
   virtual ~LinkExchangeKind() = default;
 
   // Start, after the engine has opened the port and prepared the handshake
-  // (Link_connected 0, Link_state Wait_ack, input emptied, the entry frame in
-  // Link_txbuf) and before the entry frame is queued: set Link_write_mode,
-  // Link_block, Link_blocks, Addr_base_hi/lo, the busy flags, texts. Also runs
-  // for every retry.
+  // (state Wait_ack, input emptied, the entry frame ready) and before the
+  // entry frame is queued: the kind's own counters, the busy flag of its
+  // direction, texts. Also runs for every retry.
   virtual void prepare(LinkEngine&) {}
 
   // Whether an accepted identification frame is decoded into the band edges,
@@ -101,15 +101,15 @@ class LinkExchangeKind {
   virtual void identAccepted(LinkEngine&) {}
 
   // Wait_confirm received 0x06 (the input is already emptied). Read-all and
-  // write-all set Link_connected to -1 and a state from 3 on, stop the
-  // watchdog and the failure timer and send their first frame.
+  // write-all enter their phase, stop the watchdog and the failure timer and
+  // send their first frame.
   virtual void connected(LinkEngine&) {}
 
-  // The kind's own phase: it receives every data event while Link_connected
-  // is -1 or Link_state is 3 or more. The event reads threshold + 1 bytes into
-  // Link_rxbuf[0..threshold] once more than `threshold` bytes wait, and then
-  // calls phaseReceive with that count; with fewer it does nothing and the
-  // bytes wait for the next arrival.
+  // The kind's own phase: it receives every data event once it has entered
+  // its phase or the state is Link_first_kind_state or more. The event reads
+  // threshold + 1 bytes into Reply() once more than `threshold` bytes wait,
+  // and then calls phaseReceive with that count; with fewer it does nothing
+  // and the bytes wait for the next arrival.
   virtual int phaseThreshold(const LinkEngine&) const { return 0; }
   virtual void phaseReceive(LinkEngine&, int /*count*/) {}
 
@@ -146,7 +146,7 @@ class LinkEngine {
 
   // ---- starting and ending ------------------------------------------------
   // Starts an exchange of `kind`: refuses while Busy(); opens the port when it
-  // is closed; prepares the handshake; Link_retries := the profile's retries;
+  // is closed; prepares the handshake; the retries := the profile's retries;
   // kind.prepare; queues the first entryBytes bytes of Hand_code.
   LinkStart Start(LinkExchangeKind& kind);
   // True while a busy flag is set or any of the three timers runs, that is
@@ -169,9 +169,7 @@ class LinkEngine {
   void ConnectHandlers();
 
   // ---- for the exchange kinds ---------------------------------------------
-  // Starts sending Link_txbuf[0 .. Link_txlen-1]: the sender fires 15 ms later.
-  void Send_start();
-  // Copies the frame into Link_txbuf, sets Link_txlen and calls Send_start.
+  // Queues the frame: the sender sends it whole 15 ms later.
   void Send_frame(const proto::Frame& frame);
   // Outputs one byte at once, bypassing the sender; arms nothing.
   void Output_byte(std::uint8_t b);
@@ -203,26 +201,49 @@ class LinkEngine {
   Timer& failureTimer() { return T3_; }
   LinkExchangeKind* kind() const { return kind_; }
 
-  // ---- the exchange record, per window ----------------------------------------
-  std::array<std::uint8_t, proto::kTxMax> Link_txbuf{};  // the frame being sent
-  Int16 Link_txlen = 0;       // bytes in the frame (at most kTxMax)
-  Int16 Link_txpos = 0;       // next byte to send
-  Int16 Link_sent = 0;        // -1 once the last byte of the frame went out
-  std::array<std::uint8_t, proto::kRxMax> Link_rxbuf{};  // bytes read by the last receive event
-  Int16 Link_state = Wait_ack;
-  Int16 Link_connected = 0;   // -1 once the kind's phase has taken over
-  Int16 Link_write_mode = 0;  // -1 for a row-writing exchange
-  Int16 Link_block = 0, Link_blocks = 0;  // the kind's counter and limit
-  Int16 Busy_read = 0, Busy_write = 0;    // the window's busy flags
-  Int16 Link_retries = 0;     // restarts left
-  std::uint8_t Addr_base_hi = 0, Addr_base_lo = 0;  // block/row address bases of this exchange
+  // ---- the exchange as the kinds see it -----------------------------------------
+  // The receive state: the handshake's (Wait_ack .. Wait_confirm), then the kind's own.
+  Int16 State() const { return state_; }
+  void Enter_state(Int16 state) { state_ = state; }
+  // The kind's phase takes over from the handshake, in `state`: every data
+  // event goes to the kind from now on.
+  void Enter_kind_phase(Int16 state);
+  // Whether the last queued frame has wholly gone out. The radio cannot
+  // answer a frame before that: a kind counts an answer only after it.
+  bool Frame_gone_out() const { return sent_; }
+  // The bytes the last receive event read (the count is given to the kind).
+  std::span<const std::uint8_t> Reply() const { return {rxbuf_.data(), rxbuf_.size()}; }
+  std::uint8_t Reply_byte(int i) const { return rxbuf_[static_cast<std::size_t>(i)]; }
+  // The window's busy flags: the direction of the exchange that runs.
+  enum class Direction { Read, Write };
+  void Mark_busy(Direction d) {
+    busyRead_ = d == Direction::Read;
+    busyWrite_ = d == Direction::Write;
+  }
+  bool Busy_reading() const { return busyRead_; }
+  bool Busy_writing() const { return busyWrite_; }
+  // Restarts left before a failure is reported.
+  int Retries_left() const { return retries_; }
 
   static constexpr int kSendDelayMs = 15;
 
  private:
   LinkStart Begin(LinkExchangeKind& kind);
+  void Send_start();
+  void Send_byte(std::uint8_t b);
   int Read_input(int count);
   void Handshake(int count);
+
+  // The exchange record.
+  std::array<std::uint8_t, proto::kTxMax> txbuf_{};  // the frame being sent
+  int txlen_ = 0;          // bytes in the frame (at most kTxMax)
+  int txpos_ = 0;          // next byte to send
+  bool sent_ = false;      // the last byte of the frame went out
+  std::array<std::uint8_t, proto::kRxMax> rxbuf_{};  // bytes read by the last receive event
+  Int16 state_ = Wait_ack;
+  bool connected_ = false;  // the kind's phase has taken over
+  bool busyRead_ = false, busyWrite_ = false;
+  int retries_ = 0;
 
   SerialPort& MSC_;
   Timer& T1_;

@@ -75,9 +75,7 @@ void PassWordChange::prepare(LinkEngine& e) {
   record_ = {};
   echoes_ = leadingAck_ = false;
   owed_ = 0;
-  e.Link_write_mode = 0;
-  e.Busy_write = -1;
-  e.Busy_read = 0;
+  e.Mark_busy(LinkEngine::Direction::Write);
   e.Panel(StatusPanel::LinkState, link_panel::Connecting);
 }
 
@@ -89,13 +87,13 @@ void PassWordChange::connected(LinkEngine& e) {
   f.push(proto::Cmd_ack);
   const proto::Frame request = proto::Read_cmd(pw::kRecordAddress, pw::kRecordLen);
   for (std::uint8_t b : request.view()) f.push(b);
-  e.Link_state = Wait_record;
+  e.Enter_state(Wait_record);
   e.Send_frame(f);
   e.Discard_input();
 }
 
 int PassWordChange::phaseThreshold(const LinkEngine& e) const {
-  switch (e.Link_state) {
+  switch (e.State()) {
     case Wait_record:
       return pw::kReplyLen - 1;
     case Wait_echo:
@@ -111,7 +109,7 @@ int PassWordChange::phaseThreshold(const LinkEngine& e) const {
 }
 
 void PassWordChange::phaseReceive(LinkEngine& e, int count) {
-  switch (e.Link_state) {
+  switch (e.State()) {
     case Wait_record:
       Record_received(e, count);
       return;
@@ -129,14 +127,14 @@ void PassWordChange::phaseReceive(LinkEngine& e, int count) {
 }
 
 void PassWordChange::Record_received(LinkEngine& e, int count) {
-  const std::optional<int> at = pw::Record_offset({e.Link_rxbuf.data(), static_cast<std::size_t>(count)});
+  const std::optional<int> at = pw::Record_offset(e.Reply().first(static_cast<std::size_t>(count)));
   // A reply in neither form is treated as no reply: nothing is acknowledged
   // and the watchdog ends the exchange.
   if (!at) {
     e.Discard_input();
     return;
   }
-  std::copy_n(e.Link_rxbuf.begin() + *at, pw::kRecordLen, record_.begin());
+  std::copy_n(e.Reply().begin() + *at, pw::kRecordLen, record_.begin());
   echoes_ = *at == 5;
   // Behind an echo the reply runs one byte past what was read. On a paced line
   // that byte may still be on its way: it is owed, and the answer to the PC's
@@ -145,13 +143,13 @@ void PassWordChange::Record_received(LinkEngine& e, int count) {
   for (; owed_ > 0 && e.port().bytesWaiting() > 0; --owed_) e.port().readByte();
   e.Discard_input();
   e.Output_byte(proto::Cmd_ack);
-  e.Link_state = Wait_echo;
+  e.Enter_state(Wait_echo);
 }
 
 void PassWordChange::Record_check_and_write(LinkEngine& e) {
   const pw::Verdict verdict = pw::Check(record_, old_);
   if (verdict == pw::Verdict::Refused) {
-    e.Link_state = Wait_nothing;
+    e.Enter_state(Wait_nothing);
     e.Complete();  // timers stopped, busy flags clear, port closed
     e.Show(pw::Msg_refused);
     return;
@@ -159,7 +157,7 @@ void PassWordChange::Record_check_and_write(LinkEngine& e) {
   leadingAck_ = verdict == pw::Verdict::Accepted;
   e.Stop_watchdog();
   e.Stop_failure();
-  e.Link_state = Wait_done;
+  e.Enter_state(Wait_done);
   e.Discard_input();
   e.Send_frame(pw::Write_frame(record_, new_, leadingAck_));
   e.Discard_input();
@@ -169,12 +167,12 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
   e.Discard_input();
   // The radio cannot answer a write that has not wholly gone out: whatever
   // arrives before (a late echo, a stray byte) is dropped.
-  if (e.Link_sent != -1) return;
+  if (!e.Frame_gone_out()) return;
   // Success only on the acknowledgement of the write itself (behind the echo
   // of an echoing radio); any other answer is a failure.
   const bool acknowledged =
-      std::all_of(e.Link_rxbuf.begin(), e.Link_rxbuf.begin() + count, [](std::uint8_t b) { return b == proto::Cmd_ack; });
-  e.Link_state = Wait_nothing;
+      std::all_of(e.Reply().begin(), e.Reply().begin() + count, [](std::uint8_t b) { return b == proto::Cmd_ack; });
+  e.Enter_state(Wait_nothing);
   if (!acknowledged) {
     e.Complete();
     Report_failure(e);

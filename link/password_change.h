@@ -105,7 +105,7 @@ class PassWordChange : public LinkExchangeKind {
   // empties its boxes and starts its close timer).
   explicit PassWordChange(std::function<void()> succeeded = {}) : succeeded_(std::move(succeeded)) {}
 
-  // Busy_write set, Busy_read clear; status panel 2 "Connecting ..."; the
+  // Busy writing; status panel 2 "Connecting ..."; the
   // passwords are taken now.
   void prepare(LinkEngine& e) override;
   bool decodesIdent() const override { return false; }

@@ -20,11 +20,12 @@ class RowWrite : public TransferKind {
   // after this call.
   void Set_frames(std::vector<proto::Frame> frames) { frames_ = std::move(frames); }
   const std::vector<proto::Frame>& frames() const { return frames_; }
+  // Frames handed to the sender so far in this exchange.
+  int framesSent() const { return sent_; }
 
-  // Link_write_mode -1, Link_blocks the last frame's index, Busy_write set,
-  // Busy_read clear.
+  // Busy writing.
   void prepare(LinkEngine& e) override;
-  // The row phase: the first frame goes out (Link_block 1).
+  // The row phase: the first frame goes out.
   void connected(LinkEngine& e) override;
   // One byte starts the event; the rest of what waits is read with it.
   void phaseReceive(LinkEngine& e, int count) override;
@@ -32,10 +33,12 @@ class RowWrite : public TransferKind {
  protected:
   // Frame k is about to go out (k >= 1: the first goes out at the connection).
   virtual void Progress(LinkEngine&, int /*k*/) {}
+  int lastFrame() const { return static_cast<int>(frames_.size()) - 1; }
   // The last frame was acknowledged; the exchange is over (timers stopped,
   // busy flags clear, port closed).
   virtual void Completion(LinkEngine& e) = 0;
 
  private:
   std::vector<proto::Frame> frames_;
+  int sent_ = 0;
 };

@@ -28,7 +28,7 @@ void WriteAll::Take_rows(const img::Image& image) {
 }
 
 void WriteAll::Progress(LinkEngine& e, int k) {
-  view_.Progress_show(k * 100 / e.Link_blocks);
+  view_.Progress_show(k * 100 / lastFrame());
   view_.Label_set(Text_writing_block(k - 1, e.chinese()));
 }
 

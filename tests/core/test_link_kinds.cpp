@@ -67,25 +67,25 @@ struct RecordChange : LinkExchangeKind {
   bool done = false;
 
   bool decodesIdent() const override { return false; }
-  void prepare(LinkEngine& e) override { e.Busy_write = -1; }
+  void prepare(LinkEngine& e) override { e.Mark_busy(LinkEngine::Direction::Write); }
   void identAccepted(LinkEngine& e) override { e.Panel(StatusPanel::LinkState, link_panel::Connected); }
   void connected(LinkEngine& e) override {
     proto::Frame f;
     f.push(proto::Cmd_ack);
     const proto::Frame request = proto::Read_cmd({0x1F, 0xF0}, 0x10);
     for (std::uint8_t b : request.view()) f.push(b);
-    e.Link_state = Wait_record;
+    e.Enter_state(Wait_record);
     e.Send_frame(f);
     e.Discard_input();
   }
-  int phaseThreshold(const LinkEngine& e) const override { return e.Link_state == Wait_record ? 67 : 0; }
+  int phaseThreshold(const LinkEngine& e) const override { return e.State() == Wait_record ? 67 : 0; }
   void phaseReceive(LinkEngine& e, int) override {
     e.Discard_input();
-    switch (e.Link_state) {
+    switch (e.State()) {
       case Wait_record:
-        record.assign(e.Link_rxbuf.begin() + 4, e.Link_rxbuf.begin() + 20);
+        record.assign(e.Reply().begin() + 4, e.Reply().begin() + 20);
         e.Output_byte(proto::Cmd_ack);
-        e.Link_state = Wait_echo;
+        e.Enter_state(Wait_echo);
         return;
       case Wait_echo: {
         e.Stop_watchdog();
@@ -93,12 +93,12 @@ struct RecordChange : LinkExchangeKind {
         Bytes data = user;
         data.insert(data.end(), record.begin() + 6, record.end());
         e.Send_frame(proto::Data_frame({0x1F, 0xF0}, data));
-        e.Link_state = Wait_done;
+        e.Enter_state(Wait_done);
         return;
       }
       default:
         e.Complete(false);
-        done = e.Link_rxbuf[0] == proto::Cmd_ack;
+        done = e.Reply_byte(0) == proto::Cmd_ack;
         return;
     }
   }
@@ -227,7 +227,7 @@ TEST(LinkKinds, RetriesRestartFromTheEntrySequence) {
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
     ASSERT_TRUE(b.clock.runUntil([&] { return kind.done; }, 20000));
     EXPECT_EQ(b.sim.entries, 3);
-    EXPECT_EQ(b.engine->Link_retries, 1);
+    EXPECT_EQ(b.engine->Retries_left(), 1);
     EXPECT_EQ(kind.failures, 0);
   }
   {

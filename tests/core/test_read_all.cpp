@@ -58,7 +58,7 @@ TEST(ReadAll, FillsRows0To479AndShowsItsProgress) {
   EXPECT_EQ(r.b.panels[2].toStdString(), "Connect well with radio.");
   EXPECT_EQ(r.b.panels[7].toStdString(), "VHF: 136-- 174 MHZ");
   EXPECT_FALSE(r.b.port.isOpen());
-  EXPECT_EQ(r.b.engine->Busy_read, 0);
+  EXPECT_FALSE(r.b.engine->Busy_reading());
   // Every reply was acknowledged at once, and the radio answered each
   // acknowledgement ahead of the next reply.
   EXPECT_EQ(r.b.sim.count(SimReply::BlockAck), 120);

@@ -61,7 +61,7 @@ TEST(WriteAll, SendsRows0To448AndTheRadioStoresThem) {
   EXPECT_EQ(w.b.prompt.calls[0].title.toStdString(), "Operate Prompt");
   EXPECT_EQ(w.b.panels[2].toStdString(), "Connect well with radio.");
   EXPECT_FALSE(w.b.port.isOpen());
-  EXPECT_EQ(w.b.engine->Busy_write, 0);
+  EXPECT_FALSE(w.b.engine->Busy_writing());
 }
 
 TEST(WriteAll, ChineseTexts) {
@@ -151,14 +151,14 @@ TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
   const std::size_t queued = port.written.size();
   step({0x06, 0x06}, 10);  // before row 0 went out: dropped
   ASSERT_EQ(port.written.size(), queued + 20);  // row 0 out now (t + 15)
-  EXPECT_EQ(w.b.engine->Link_block, 1);
+  EXPECT_EQ(w.kind.framesSent(), 1);
   step({0x15, 0x06, 0x06, 0x06}, 14);  // one acknowledgement: row 1 queued, the rest dropped
   EXPECT_EQ(port.written.size(), queued + 20);
-  EXPECT_EQ(w.b.engine->Link_block, 2);
+  EXPECT_EQ(w.kind.framesSent(), 2);
   w.b.clock.advance(1);
   EXPECT_EQ(port.written.size(), queued + 20 + 5);  // row 1 (an empty record) 15 ms after the 0x06
   step({0x15}, 500);  // not an acknowledgement
-  EXPECT_EQ(w.b.engine->Link_block, 2);
+  EXPECT_EQ(w.kind.framesSent(), 2);
   EXPECT_EQ(port.written.size(), queued + 25);
 }
 

@@ -506,7 +506,7 @@ TEST_F(PassWordDialog, TypingDuringTheExchangeChangesNothing) {
     Form_Write_PassWord* d = open();
     fill(d, QString::fromLatin1(c.oldAtStart), QStringLiteral("first"), QStringLiteral("first"));
     d->Command_Write->click();
-    ASSERT_TRUE(clock.runUntil([&] { return d->engine().Link_state == PassWordChange::Wait_record; }, 5000));
+    ASSERT_TRUE(clock.runUntil([&] { return d->engine().State() == PassWordChange::Wait_record; }, 5000));
     const int entries = sim.entries;
     fill(d, QString::fromLatin1(c.oldLater), QStringLiteral("second"), QStringLiteral("second"));
     d->Command_Write->click();  // consistent boxes, but an exchange runs

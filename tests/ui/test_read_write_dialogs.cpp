@@ -444,8 +444,8 @@ TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
     EXPECT_EQ(watchdog.interval(), which == Which::Read ? 2000 : 1000);
     watchdog.fire();  // no answer
     EXPECT_FALSE(d->link->port().isOpen());
-    EXPECT_EQ(d->link->engine().Busy_read, 0);
-    EXPECT_EQ(d->link->engine().Busy_write, 0);
+    EXPECT_FALSE(d->link->engine().Busy_reading());
+    EXPECT_FALSE(d->link->engine().Busy_writing());
     EXPECT_TRUE(failure.enabled());
     EXPECT_EQ(failure.interval(), 1000);
     startButton->click();
