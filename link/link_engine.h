@@ -1,8 +1,8 @@
 #pragma once
-// The exchange engine. Every window that talks to the radio owns one engine
-// together with its own serial port `MSC` and its timers `Timer1` (sender),
-// `Timer2` (reply watchdog) and `Timer3` (failure timer); nothing of one
-// exchange is shared with another window.
+// The exchange engine. Every window that talks to the radio runs one engine
+// on its own serial port and its sender, watchdog and failure timers, all
+// owned by the window's LinkSession (link_session.h); nothing of one exchange
+// is shared with another window.
 //
 // The engine opens the port, sends one frame at a time (the whole frame in one
 // sender tick, one byte per output call, each flushed at once), watches for
