@@ -1,5 +1,4 @@
-// The program: production services on Qt, one shared state, the main window.
-#include "app/shared_state.h"
+// The program: production services on Qt, one session and one image, the main window.
 #include "app/ui/MDImain.h"
 #include "platform/qt_services.h"
 #include "platform/qt_system_info.h"
@@ -23,8 +22,9 @@ int main(int argc, char** argv) {
     if (!s) return ScreenInfo{};
     return ScreenInfo{s->size().width(), s->size().height(), static_cast<int>(s->logicalDotsPerInch())};
   };
-  SharedState st;
-  MDImain main(st, svc);
+  Session st;
+  ImageStore image;
+  MDImain main(st, image, svc);
   prompt.setParent(&main);
   main.MDImain_MDIForm_Load();
   return app.exec();

@@ -20,20 +20,20 @@ void EmptyColumns(GridCells& grid, int r, int first, int last) {
 }
 
 // Record and name record all 0xFF.
-void EmptyRecords(SharedState& st, int r) {
-  st.Image.fillRows(RecordRow(r), RecordRow(r), img::kEmpty);
-  st.Image.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
+void EmptyRecords(img::Image& im, int r) {
+  im.fillRows(RecordRow(r), RecordRow(r), img::kEmpty);
+  im.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
 }
 
 QString OnOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"); }
 
 }  // namespace
 
-bool Chann_is_empty(const SharedState& st, int r) {
-  return IsChannelRow(r) && st.Image(RecordRow(r), 0) == img::kEmpty;
+bool Chann_is_empty(const img::Image& im, int r) {
+  return IsChannelRow(r) && im(RecordRow(r), 0) == img::kEmpty;
 }
 
-QString Tone_text(const SharedState& st, int low, int high, bool trimmed) {
+QString Tone_text(const Session& st, int low, int high, bool trimmed) {
   if ((low == 0 && high == 0) || (low == 0xFF && high == 0xFF)) return QStringLiteral("OFF");
   if (!IsByte(low) || !IsByte(high)) return QString();
   if (high >= 0x01 && high <= 0x7F) {
@@ -49,13 +49,13 @@ QString Tone_text(const SharedState& st, int low, int high, bool trimmed) {
   return QString();  // a high byte 0x80..0xFE: no tone the radio knows
 }
 
-QString Name_text(const SharedState& st, int r) {
+QString Name_text(const img::Image& im, int r) {
   if (!IsChannelRow(r)) return QString();
   const int row = NameRecordRow(r);
-  if (st.Image(row, 0) == img::kEmpty) return QString();
+  if (im(row, 0) == img::kEmpty) return QString();
   QString text;
   for (int c = 0; c < kNameChars; ++c) {
-    const int b = st.Image(row, c);
+    const int b = im(row, c);
     if (b == 0x20 || b == 0xFF) continue;
     if ((b >= 0x21 && b <= 0x7E) || (b >= 0xA1 && b <= 0xFE))
       text += QChar::fromLatin1(static_cast<char>(b));
@@ -65,15 +65,14 @@ QString Name_text(const SharedState& st, int r) {
   return text;
 }
 
-void Chann_decode(SharedState& st, GridCells& grid, int r) {
+void Chann_decode(const Session& st, img::Image& im, GridCells& grid, int r) {
   if (!IsChannelRow(r)) return;
-  const img::Image& im = st.Image;
   const int row = RecordRow(r);
   auto b = [&](int c) { return static_cast<int>(im(row, c)); };
 
   if (b(0) == img::kEmpty) {
     EmptyColumns(grid, r, kColRx, kColTx);
-    Chann_clear_para(st, grid, r);
+    Chann_clear_para(im, grid, r);
     return;
   }
   grid.setTextMatrix(r, kColRx, Bcd_to_freq(Low8(b(0)), Low8(b(1)), Low8(b(2)), Low8(b(3))));
@@ -96,33 +95,33 @@ void Chann_decode(SharedState& st, GridCells& grid, int r) {
   grid.setTextMatrix(r, kColWidth, (b(15) & 0x40) ? QStringLiteral("W") : QStringLiteral("N"));
 }
 
-void Chann_show(SharedState& st, GridCells& grid, int r) {
+void Chann_show(const Session& st, img::Image& im, GridCells& grid, int r) {
   if (!IsChannelRow(r)) return;
-  Chann_decode(st, grid, r);
-  grid.setTextMatrix(r, kColName, Name_text(st, r));
+  Chann_decode(st, im, grid, r);
+  grid.setTextMatrix(r, kColName, Name_text(im, r));
 }
 
-void Chann_new(SharedState& st, GridCells& grid, int r) {
+void Chann_new(img::Image& im, GridCells& grid, int r) {
   if (!IsChannelRow(r)) return;
   static const char* const kSettings[] = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1"};
   for (int c = kColRxTone; c <= kColSigCode; ++c)
     grid.setTextMatrix(r, c, QString::fromLatin1(kSettings[c - kColRxTone]));
   EmptyColumns(grid, r, kColName, kColName);
   const int row = RecordRow(r);
-  for (int c = 8; c <= 14; ++c) st.Image(row, c) = 0x00;
-  st.Image(row, 15) = 0x44;  // wide, scan add on
-  st.Image.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
+  for (int c = 8; c <= 14; ++c) im(row, c) = 0x00;
+  im(row, 15) = 0x44;  // wide, scan add on
+  im.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
 }
 
-void Chann_clear_para(SharedState& st, GridCells& grid, int r) {
+void Chann_clear_para(img::Image& im, GridCells& grid, int r) {
   if (!IsChannelRow(r)) return;
   EmptyColumns(grid, r, kColBand, kColBand);
   EmptyColumns(grid, r, kColRxTone, kColName);
-  EmptyRecords(st, r);
+  EmptyRecords(im, r);
 }
 
-void Chann_clear(SharedState& st, GridCells& grid, int r) {
+void Chann_clear(img::Image& im, GridCells& grid, int r) {
   if (!IsChannelRow(r)) return;
   EmptyColumns(grid, r, kColRx, kColName);
-  EmptyRecords(st, r);
+  EmptyRecords(im, r);
 }

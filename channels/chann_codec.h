@@ -15,7 +15,8 @@
 //          bit 6 wide; bits 4, 5, 7 carried
 //
 // The routines take the grid row r (1..200) and do nothing for any other row.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "platform/core/grid_cells.h"
 
 #include <QString>
@@ -57,39 +58,39 @@ constexpr int NameRecordRow(int r) { return r + 255; }
 }  // namespace chann
 
 // True when the record of grid row r is empty (byte 0 is 0xFF).
-bool Chann_is_empty(const SharedState& st, int r);
+bool Chann_is_empty(const img::Image& im, int r);
 
 // The text of a tone word (low byte, high byte): "OFF" for 00 00 and FF FF; a
 // CTCSS tone (high byte 0x01..0x7F) in Hz with one decimal; a DCS code (high
 // byte 0) as its tone list entry, with the list's blanks (RX column) or
 // without (`trimmed`, TX column). Anything else shows as an empty text: a DCS
 // index without list entry, a high byte 0x80..0xFE, a cell outside 0..255.
-QString Tone_text(const SharedState& st, int low, int high, bool trimmed);
+QString Tone_text(const Session& st, int low, int high, bool trimmed);
 
 // The name as shown: bytes 0..6 of the name record in order; a blank and
 // 0xFF show nothing, 0x21..0x7E as themselves, 0xA1..0xFE as their Latin-1
 // characters; control codes, 0x7F..0xA0 and cells outside 0..255 show as "?".
 // Byte 0 = 0xFF: no name.
-QString Name_text(const SharedState& st, int r);
+QString Name_text(const img::Image& im, int r);
 
 // Fills columns 1..11 of row r from the record. An empty record empties the
 // row (columns 1..12) and rewrites record and name record as all 0xFF.
-void Chann_decode(SharedState& st, GridCells& grid, int r);
+void Chann_decode(const Session& st, img::Image& im, GridCells& grid, int r);
 
 // Chann_decode, then column 12 from the name record: the one way a row is drawn.
-void Chann_show(SharedState& st, GridCells& grid, int r);
+void Chann_show(const Session& st, img::Image& im, GridCells& grid, int r);
 
 // New-channel settings for a channel whose RX frequency has just been entered:
 // both tones off, signal code 1, high power, wide, scan add on, PTT-ID and busy
 // lock off (bytes 8..14 := 0, byte 15 := 0x44), no name (name record all 0xFF).
 // Columns 4..11 show those settings, column 12 is emptied. The frequency bytes
 // and columns 1..3 are the caller's.
-void Chann_new(SharedState& st, GridCells& grid, int r);
+void Chann_new(img::Image& im, GridCells& grid, int r);
 
 // Empties the channel: record and name record all 0xFF; columns 1 and 4..12
 // emptied. Columns 2 and 3 are the caller's.
-void Chann_clear_para(SharedState& st, GridCells& grid, int r);
+void Chann_clear_para(img::Image& im, GridCells& grid, int r);
 
 // Empties the channel as Chann_clear_para does, but keeps column 1 (the band
 // just chosen) and empties columns 2..12.
-void Chann_clear(SharedState& st, GridCells& grid, int r);
+void Chann_clear(img::Image& im, GridCells& grid, int r);

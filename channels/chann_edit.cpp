@@ -14,7 +14,7 @@ constexpr double kCtcssTypedHigh = 259.9;
 
 // The frequency check shared by the commit and Enter; they differ only in
 // where the first band ends.
-bool OutOfRange(const SharedState& st, double f, bool firstBandInclusive) {
+bool OutOfRange(const Session& st, double f, bool firstBandInclusive) {
   if (!(f >= st.Freq_vhf_low) || f > st.Freq_uhf_high || f >= kFreqCeilingMhz) return true;
   const bool aboveFirst = firstBandInclusive ? f > st.Freq_vhf_high : f >= st.Freq_vhf_high + 1.0;
   return aboveFirst && f < st.Freq_uhf_low;
@@ -27,22 +27,22 @@ QString PadZeros(QString text, int width) {
 }
 
 // A cell as a byte before a read-modify-write, so the result stays a byte.
-int ByteAt(const SharedState& st, int row, int col) { return st.Image(row, col) & 0xFF; }
+int ByteAt(const img::Image& im, int row, int col) { return im(row, col) & 0xFF; }
 
 }  // namespace
 
-bool Freq_out_of_range(const SharedState& st, double f) { return OutOfRange(st, f, false); }
+bool Freq_out_of_range(const Session& st, double f) { return OutOfRange(st, f, false); }
 
-bool Freq_out_of_range_enter(const SharedState& st, double f) { return OutOfRange(st, f, true); }
+bool Freq_out_of_range_enter(const Session& st, double f) { return OutOfRange(st, f, true); }
 
-QString Freq_replacement(const SharedState& st) {
+QString Freq_replacement(const Session& st) {
   const QString low = num::Plain(st.Freq_vhf_low);
   if (low.size() == 3) return PadZeros(low + QStringLiteral(".0"), 9);
   if (low.size() == 2) return PadZeros(low + QStringLiteral(".0"), 8);
   return low;
 }
 
-QString Freq_low_text(const SharedState& st) {
+QString Freq_low_text(const Session& st) {
   const QString low = num::Plain(st.Freq_vhf_low);
   return low.size() == 3 ? low + QStringLiteral(".0") : low;
 }
@@ -53,7 +53,7 @@ QString Freq_display_form(const QString& text) {
   return PadZeros(t, num::Val(t) >= 100.0 ? 9 : 8);
 }
 
-QStringList Chann_list_items(const SharedState& st, int col) {
+QStringList Chann_list_items(const Session& st, int col) {
   switch (col) {
     case kColBand:
       return {BandText().trimmed()};
@@ -63,6 +63,13 @@ QStringList Chann_list_items(const SharedState& st, int col) {
       for (int i = 0; i <= tone::kListLast && i < st.Tone_list.size(); ++i) items << st.Tone_list[i].trimmed();
       return items;
     }
+    default:
+      return Chann_setting_items(col);
+  }
+}
+
+QStringList Chann_setting_items(int col) {
+  switch (col) {
     case kColPower:
       return {QStringLiteral("HIGH"), QStringLiteral("LOW")};
     case kColWidth:
@@ -99,28 +106,28 @@ std::optional<int> Ctcss_code_of_text(const QString& text) {
   return static_cast<int>(Tone_tenths(v));
 }
 
-void Chann_tone_store(SharedState& st, int r, int col, int code) {
+void Chann_tone_store(img::Image& im, int r, int col, int code) {
   if (!IsChannelRow(r) || code < 0 || code > 0xFFFF) return;
   const int row = RecordRow(r);
   const auto low = static_cast<std::int16_t>(code & 0xFF);
   const auto high = static_cast<std::int16_t>(code >> 8);
   if (col == kColRxTone) {
-    st.Image(row, 8) = low;
-    st.Image(row, 9) = high;
+    im(row, 8) = low;
+    im(row, 9) = high;
     // The decode tone also sets the encode tone.
-    st.Image(row, 10) = low;
-    st.Image(row, 11) = high;
+    im(row, 10) = low;
+    im(row, 11) = high;
   } else if (col == kColTxTone) {
-    st.Image(row, 10) = low;
-    st.Image(row, 11) = high;
+    im(row, 10) = low;
+    im(row, 11) = high;
   }
 }
 
-void Chann_setting_store(SharedState& st, int r, int col, int i) {
-  if (!IsChannelRow(r) || i < 0 || i >= Chann_list_items(st, col).size()) return;
+void Chann_setting_store(img::Image& im, int r, int col, int i) {
+  if (!IsChannelRow(r) || i < 0 || i >= Chann_setting_items(col).size()) return;
   const int row = RecordRow(r);
-  auto put = [&](int c, int v) { st.Image(row, c) = static_cast<std::int16_t>(v & 0xFF); };
-  const int b12 = ByteAt(st, row, 12), b14 = ByteAt(st, row, 14), b15 = ByteAt(st, row, 15);
+  auto put = [&](int c, int v) { im(row, c) = static_cast<std::int16_t>(v & 0xFF); };
+  const int b12 = ByteAt(im, row, 12), b14 = ByteAt(im, row, 14), b15 = ByteAt(im, row, 15);
   switch (col) {
     case kColPower:  // HIGH 0, LOW 1
       put(14, (b14 & 0xF0) + i);
@@ -145,15 +152,15 @@ void Chann_setting_store(SharedState& st, int r, int col, int i) {
   }
 }
 
-void Chann_name_store(SharedState& st, int r, const QString& name) {
+void Chann_name_store(img::Image& im, int r, const QString& name) {
   if (!IsChannelRow(r)) return;
   const int row = NameRecordRow(r);
-  for (int c = 0; c < kNameChars; ++c) st.Image(row, c) = img::kEmpty;
+  for (int c = 0; c < kNameChars; ++c) im(row, c) = img::kEmpty;
   int c = 0;
   for (const QChar ch : name) {
     if (c >= kNameChars) break;
     const char16_t u = ch.unicode();
     if (u < 0x20 || u > 0x7E) continue;  // only printable ASCII enters the image
-    st.Image(row, c++) = static_cast<std::int16_t>(u);
+    im(row, c++) = static_cast<std::int16_t>(u);
   }
 }

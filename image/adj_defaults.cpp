@@ -1,6 +1,6 @@
 #include "image/adj_defaults.h"
 
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <array>
 #include <cstddef>
@@ -49,12 +49,12 @@ constexpr Row kPasswordRow{0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20,
                            0x35,  //                       low byte
                            15};
 
-void PutRow(SharedState::AdjGrid& t, int r, const Row& values) {
+void PutRow(Session::AdjGrid& t, int r, const Row& values) {
   for (std::size_t c = 0; c < values.size(); ++c)
     if (values[c] != kKeep) t[static_cast<std::size_t>(r)][c] = values[c];
 }
 
-void PutText(SharedState::AdjGrid& t, int r, int firstCol, std::string_view text) {
+void PutText(Session::AdjGrid& t, int r, int firstCol, std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i)
     t[static_cast<std::size_t>(r)][static_cast<std::size_t>(firstCol) + i] =
         static_cast<std::int16_t>(static_cast<unsigned char>(text[i]));
@@ -74,8 +74,8 @@ char HourLetter(int hour) {
 
 }  // namespace
 
-void Adj_defaults_init(SharedState& s, const Clock& clock) {
-  SharedState::AdjGrid& t = s.AdjDefaults;
+void Adj_defaults_init(Session& s, const Clock& clock) {
+  Session::AdjGrid& t = s.AdjDefaults;
 
   for (std::size_t r = 0; r < kPowerStart.size(); ++r)
     for (std::size_t c = 0; c < 16; ++c) t[r][c] = static_cast<std::int16_t>(kPowerStart[r] + static_cast<int>(c));

@@ -7,14 +7,14 @@
 // is cleared and, when none of those channels is programmed, option byte 44
 // (cell 228, 12) is cleared as well.
 
-struct SharedState;
+#include "state/image.h"
 
 // A channel n in 0..127 counts as programmed when none of bytes 0..3 of its
 // record (image row n, the receive frequency) is 0xFF.
-bool Chann_programmed(const SharedState& s, int channel);
+bool Chann_programmed(const img::Image& im, int channel);
 
 // Reads rows 0..127 and 231; writes bytes 1, 6 and 7 of row 231 and, when no
 // channel in 0..127 is programmed, cell (228, 12). A side whose number lies
 // outside 0..127 (also a negative one, which only a hand-edited file can
 // bring) is taken as channel 0 first.
-void Chann_ab_check(SharedState& s);
+void Chann_ab_check(img::Image& im);

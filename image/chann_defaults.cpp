@@ -1,6 +1,5 @@
 #include "image/chann_defaults.h"
 
-#include "app/shared_state.h"
 #include "image/freq_codec.h"
 
 #include <array>
@@ -49,8 +48,7 @@ void PutAscii(img::Image& im, int row, const char* text, int count) {
 
 }  // namespace
 
-void Chann_defaults_init(SharedState& s) {
-  img::Image& im = s.Image;
+void Chann_defaults_init(img::Image& im) {
   im.fillRows(img::kChannelFirst, img::kChannelLast, img::kEmpty);
   for (int n = kServiceFirst; n <= kServiceLast; ++n) {
     const int group = (n - 1) / 5;     // 0..2
@@ -71,8 +69,7 @@ void Chann_defaults_init(SharedState& s) {
   }
 }
 
-void Wx_chann_init(SharedState& s) {
-  img::Image& im = s.Image;
+void Wx_chann_init(img::Image& im) {
   for (int n = kWxFirst; n <= kWxLast; ++n) {
     const int row = img::ChannelRow(n);
     const std::uint32_t freq = kWxBase + kWxStep * static_cast<std::uint32_t>(n - kWxFirst);

@@ -4,10 +4,12 @@
 // factory contents of the image.
 #include "platform/core/clock.h"
 
-struct SharedState;
+#include "state/image.h"
+
+struct Session;
 
 // In this order: Band220Selected := 0; AdjDefaults filled and its rows 0..15,
 // columns 0..15 copied into AdjTable; image rows 0..495 := 0xFF; option block
 // with VFOs and FM labels, DTMF block, service channels, weather channels.
 // The option positions need no setting up before this (they are constants).
-void Factory_startup(SharedState& s, const Clock& clock);
+void Factory_startup(Session& s, img::Image& im, const Clock& clock);

@@ -84,18 +84,15 @@ std::optional<std::array<std::uint8_t, 4>> Freq_10hz_to_bcd(std::int64_t units) 
   return bytes;
 }
 
-void Freq_to_image(SharedState& st, QString& text, int row, int byte) {
+QString Freq_to_image(img::Image& im, const QString& text, int row, int byte) {
   const auto f = MilliHz(text);
-  if (!f) {
-    // Far outside anything the radio tunes: show the value, store nothing.
-    text = Normalise(num::Plain(num::Val(text)));
-    return;
-  }
+  // Far outside anything the radio tunes: show the value, store nothing.
+  if (!f) return Normalise(num::Plain(num::Val(text)));
   const Int64 snapped = Snap(*f) / kMilliHzPer10Hz;  // rasters are whole 10 Hz
-  text = Normalise(Plain10Hz(snapped));
   const auto bytes = Freq_10hz_to_bcd(snapped);
-  if (!bytes || !FitsImage(row, byte)) return;
-  for (int i = 0; i < 4; ++i) st.Image(row, byte + i) = (*bytes)[static_cast<std::size_t>(3 - i)];
+  if (bytes && FitsImage(row, byte))
+    for (int i = 0; i < 4; ++i) im(row, byte + i) = (*bytes)[static_cast<std::size_t>(3 - i)];
+  return Normalise(Plain10Hz(snapped));
 }
 
 std::optional<std::array<std::uint8_t, 4>> Freq_to_bcd(const QString& text) {

@@ -2,7 +2,7 @@
 // Channel frequencies: the image keeps them as 8 BCD digits in 10 Hz units
 // (two digits per byte, least significant byte first); the editors show them
 // as MHz texts with five decimals.
-#include "app/shared_state.h"
+#include "state/image.h"
 
 #include <QString>
 
@@ -12,11 +12,11 @@
 
 // Snaps the frequency of `text` (MHz) down onto the 2.5 kHz or the 6.25 kHz
 // raster, whichever leaves the smaller remainder (a tie takes 2.5 kHz),
-// replaces `text` by the normal text of the snapped frequency ("151.82000")
-// and stores its four BCD bytes into Image cells (row, byte)..(row, byte + 3),
-// least significant first. A frequency that does not fit the form (below 0
+// stores its four BCD bytes into image cells (row, byte)..(row, byte + 3),
+// least significant first, and returns the normal text of the snapped
+// frequency ("151.82000"). A frequency that does not fit the form (below 0
 // or from 1000 MHz up) or a place outside the image stores nothing.
-void Freq_to_image(SharedState& st, QString& text, int row, int byte);
+QString Freq_to_image(img::Image& im, const QString& text, int row, int byte);
 
 // The four BCD bytes of the frequency of `text` (MHz), most significant first
 // (151.82 gives 15 18 20 00); digits below 10 Hz are dropped. Nothing when the

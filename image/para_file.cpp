@@ -1,5 +1,6 @@
 #include "image/para_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -15,6 +16,21 @@ constexpr qsizetype kFieldShown = 24;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+constexpr char kDosEof = 0x1A;
+
+// The text without what editors and old copy tools add around it: a UTF-8
+// byte-order mark at the start, and a DOS end-of-file mark (Ctrl-Z) at the
+// end, which may be padded with more marks, blanks or line ends. A mark with
+// anything else after it is ordinary text and refused where it stands.
+QByteArrayView WithoutMarks(QByteArrayView text) {
+  if (text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+  qsizetype tail = text.size();
+  while (tail > 0 && (IsBlank(text[tail - 1]) || IsLineEnd(text[tail - 1]) || text[tail - 1] == kDosEof)) --tail;
+  for (qsizetype i = tail; i < text.size(); ++i)
+    if (text[i] == kDosEof) return text.first(i);
+  return text;
+}
 
 // Walks a file text value by value, counting lines (CR LF, LF and a lone CR
 // each end one line).
@@ -107,7 +123,7 @@ QByteArray Para_file_text(const img::Image& image) {
 
 ParaFileResult Para_file_read(QByteArrayView text, img::Image& image) {
   std::array<std::int16_t, kParaFileValues> values{};
-  Scanner s(text);
+  Scanner s(WithoutMarks(text));
   for (int k = 0; k < kParaFileValues; ++k) {
     s.skipBlanksAndLineEnds();
     if (s.atEnd()) return Fault(ParaFileError::TooFewValues, 0, k);
@@ -151,12 +167,27 @@ ParaFileResult Para_file_load(const QString& path, img::Image& image) {
 }
 
 bool Para_file_save(const QString& path, const img::Image& image, QString* error) {
+  ParaSaveFailure failure;
+  const bool ok = Para_file_save(path, image, &failure);
+  if (!ok && error) *error = failure.reason;
+  return ok;
+}
+
+bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure) {
   QSaveFile f(path);
+  // Never write into the old file itself: a failure half-way would destroy it.
   f.setDirectWriteFallback(false);
   const QByteArray text = Para_file_text(image);
   const bool ok = f.open(QIODevice::WriteOnly) && f.write(text) == text.size() && f.commit();
   if (!ok) {
-    if (error) *error = f.errorString();
+    if (failure) {
+      failure->reason = f.errorString();
+      const QFileInfo folder(QFileInfo(path).absolutePath());
+      failure->folder = QDir::toNativeSeparators(folder.absoluteFilePath());
+      // The temporary file goes beside the target, so a folder the user may not
+      // write refuses the save even when the old file itself is writable.
+      failure->folderNotWritable = folder.isDir() && !folder.isWritable();
+    }
     f.cancelWriting();
   }
   return ok;
@@ -193,8 +224,8 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
                        : QStringLiteral("Line %1: a value is missing next to a comma.").arg(line);
       break;
     case ParaFileError::TooManyValues:
-      detail = chinese ? QStringLiteral("第 %1 行：文件的数值多于 %2 个。").arg(line, total)
-                       : QStringLiteral("Line %1: the file holds more than %2 values.").arg(line, total);
+      detail = chinese ? QStringLiteral("第 %1 行：第 %2 个数值之后还有“%3”。").arg(line, total, field)
+                       : QStringLiteral("Line %1: \"%3\" follows the last of the %2 values.").arg(line, total, field);
       break;
   }
   return (chinese ? QStringLiteral("参数文件读取失败 ！") : QStringLiteral("The parameter file could not be read.")) +
@@ -205,6 +236,14 @@ QString Para_file_save_error_text(const QString& reason, bool chinese) {
   QString text = chinese ? QStringLiteral("参数文件保存失败 ！") : QStringLiteral("The parameter file could not be saved.");
   if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
   return text;
+}
+
+QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese) {
+  if (!failure.folderNotWritable) return Para_file_save_error_text(failure.reason, chinese);
+  return Para_file_save_error_text(
+      chinese ? QStringLiteral("文件夹“%1”不可写入，其中的文件均未改动。").arg(failure.folder)
+              : QStringLiteral("The folder \"%1\" is not writable; nothing in it was changed.").arg(failure.folder),
+      chinese);
 }
 
 ParaNameCheck Para_file_name_check(const QString& name) {

@@ -11,8 +11,11 @@
 // only as a whole: every value must be a whole decimal number 0..255, there
 // must be exactly 7696 of them, and no field may be empty. Until all of them
 // have been checked the image is not touched, so a bad file changes nothing.
+// A UTF-8 byte-order mark before the text and a DOS end-of-file mark (0x1A,
+// with nothing but more marks, blanks and line ends after it) are not part of
+// the text.
 // Rows 481..495 of the image are neither written nor read.
-#include "image/image.h"
+#include "state/image.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -32,7 +35,7 @@ enum class ParaFileError {
   NotANumber,     // a field that is not a whole decimal number
   OutOfRange,     // a whole number above 255
   EmptyField,     // nothing between two commas, or a comma before a line end or the end
-  TooManyValues,  // more than 7696 values
+  TooManyValues,  // text after value 7696 (`field` is what was found there)
 };
 
 struct ParaFileResult {
@@ -52,11 +55,20 @@ ParaFileResult Para_file_read(QByteArrayView text, img::Image& image);
 // Reads the file at `path` into image rows 0..480, all or nothing.
 ParaFileResult Para_file_load(const QString& path, img::Image& image);
 
+// Why a save failed.
+struct ParaSaveFailure {
+  QString reason;                  // the platform's reason
+  QString folder;                  // the target's folder, as the system writes paths
+  bool folderNotWritable = false;  // the folder takes no new file (the temporary one)
+};
+
 // Creates or replaces the file at `path` with the text of rows 0..480. The
 // text goes to a temporary file beside the target, which replaces the target
 // only once everything was written; on failure the old file stays as it was.
-// `error` (if given) receives the platform's reason.
+// `error` (if given) receives the platform's reason; `failure` the reason and
+// whether the folder was not writable.
 bool Para_file_save(const QString& path, const img::Image& image, QString* error = nullptr);
+bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure);
 
 // The user's message for a failed load, in Chinese or English.
 QString Para_file_error_text(const ParaFileResult& result, bool chinese);
@@ -64,6 +76,9 @@ QString Para_file_error_text(const ParaFileResult& result, bool chinese);
 // The user's message for a failed save, in Chinese or English, with the
 // platform's reason (from Para_file_save) on a line of its own when there is one.
 QString Para_file_save_error_text(const QString& reason, bool chinese);
+// The same for a failure from Para_file_save: a folder that is not writable is
+// named as such instead of the platform's bare reason.
+QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese);
 
 // Checks a file name as the dialogs' Confirm does, after trimming the blanks
 // around it: first for the refused characters * $ \ / #, then for the exact

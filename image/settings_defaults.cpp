@@ -1,6 +1,6 @@
 #include "image/settings_defaults.h"
 
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <array>
 #include <cstddef>
@@ -98,21 +98,25 @@ constexpr std::array<DtmfRow, 3> kDtmfRows{{
 
 }  // namespace
 
-void Opt_defaults_init(SharedState& s) {
-  for (const OptDefault& d : kOptDefaults) s.Opt_para[static_cast<std::size_t>(d.position)] = d.value;
-  for (int k = 0; k < kOptBlockSize; ++k) s.Image.at(img::OptionCell(k)) = s.Opt_para[static_cast<std::size_t>(k)];
-  WriteVfo(s.Image, img::kVfoAFirst, kVfoA);
-  WriteVfo(s.Image, img::kVfoBFirst, kVfoB);
-  Fm_band_labels_init(s);
+void Opt_defaults_init(Session& s, img::Image& im) {
+  Opt_defaults_init(im, std::span<std::int16_t, kOptBlockSize>(s.Opt_para.data(), kOptBlockSize));
 }
 
-void Fm_band_labels_init(SharedState& s) {
-  WriteText(s.Image, img::kFmLabelsFirst, kFmLabelLow);
-  WriteText(s.Image, img::kFmLabelsLast, kFmLabelHigh);
+void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para) {
+  for (const OptDefault& d : kOptDefaults) Opt_para[static_cast<std::size_t>(d.position)] = d.value;
+  for (int k = 0; k < kOptBlockSize; ++k) image.at(img::OptionCell(k)) = Opt_para[static_cast<std::size_t>(k)];
+  WriteVfo(image, img::kVfoAFirst, kVfoA);
+  WriteVfo(image, img::kVfoBFirst, kVfoB);
+  Fm_band_labels_init(image);
 }
 
-void Dtmf_defaults_init(SharedState& s) {
-  s.Image.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
+void Fm_band_labels_init(img::Image& im) {
+  WriteText(im, img::kFmLabelsFirst, kFmLabelLow);
+  WriteText(im, img::kFmLabelsLast, kFmLabelHigh);
+}
+
+void Dtmf_defaults_init(img::Image& im) {
+  im.fillRows(img::kDtmfFirst, img::kDtmfLast, img::kEmpty);
   for (const DtmfRow& r : kDtmfRows)
-    for (int c = 0; c < img::kCols; ++c) s.Image(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
+    for (int c = 0; c < img::kCols; ++c) im(r.row, c) = r.bytes[static_cast<std::size_t>(c)];
 }

@@ -4,17 +4,23 @@
 // FM band labels (rows 244..245) and the DTMF block (rows 208..223).
 #include "image/opt_positions.h"
 
-struct SharedState;
+#include "state/image.h"
+
+#include <span>
+
+struct Session;
 
 // Puts the factory value at each of the fifty named positions of Opt_para,
 // copies Opt_para entries 0..63 into rows 226..229 (the entries without a
 // name go in as they stand), writes the factory VFO fields (VFO bytes +0..+7
 // and +27 are left alone) and ends with Fm_band_labels_init.
-void Opt_defaults_init(SharedState& s);
+void Opt_defaults_init(Session& s, img::Image& im);
+// The same on an image and the block's 64 working entries.
+void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para);
 
 // Writes bytes 0..13 of rows 244 and 245; bytes 14 and 15 are left alone.
-void Fm_band_labels_init(SharedState& s);
+void Fm_band_labels_init(img::Image& im);
 
 // Sets rows 208..223 to 0xFF, then writes code groups 1 and 15 and the
 // settings row.
-void Dtmf_defaults_init(SharedState& s);
+void Dtmf_defaults_init(img::Image& im);

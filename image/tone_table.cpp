@@ -27,7 +27,7 @@ long long Tone_tenths(double hz) {
   return q;
 }
 
-void Tone_table_init(SharedState& st) {
+void Tone_table_init(Session& st) {
   QStringList list(tone::kListSize);
   list[0] = Blanks(3) + QStringLiteral("OFF") + Blanks(6);
   for (int i = 0; i < static_cast<int>(tone::kCtcssTenths.size()); ++i) {
@@ -57,17 +57,17 @@ void Tone_table_init(SharedState& st) {
   st.Tone_list_fine = std::move(fine);
 }
 
-void Ctcss_to_image(SharedState& st, const QString& text, int row, int byte) {
+void Ctcss_to_image(img::Image& im, const QString& text, int row, int byte) {
   if (row < 0 || row >= img::kRows || byte < 0 || byte + 1 >= img::kCols) return;
   if (text == u"FF") {
-    st.Image(row, byte) = 0xFF;
-    st.Image(row, byte + 1) = 0xFF;
+    im(row, byte) = 0xFF;
+    im(row, byte + 1) = 0xFF;
     return;
   }
   const double v = num::Val(text);
   if (!(v > 0 && v < 255)) return;
   // One code, split into its two bytes: 254.99 Hz is 2550 = 0x09F6 at most.
   const long long code = Tone_tenths(v);
-  st.Image(row, byte) = static_cast<std::int16_t>(code % 256);
-  st.Image(row, byte + 1) = static_cast<std::int16_t>(code / 256);
+  im(row, byte) = static_cast<std::int16_t>(code % 256);
+  im(row, byte + 1) = static_cast<std::int16_t>(code / 256);
 }

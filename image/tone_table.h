@@ -3,7 +3,8 @@
 // 0x0000 or 0xFFFF off; a non-zero high byte a CTCSS tone in tenths of Hz;
 // a zero high byte with low byte 1..105 a normal DCS code, 106..210 the same
 // codes inverted.
-#include "app/shared_state.h"
+#include "state/image.h"
+#include "state/session.h"
 
 #include <QString>
 
@@ -35,13 +36,13 @@ constexpr std::array<int, 105> kDcsNumbers = {
 
 // Builds Tone_list (padded texts, as the channel grid shows them) and
 // Tone_list_fine (unpadded, the options window's lists). Run once at start-up.
-void Tone_table_init(SharedState& st);
+void Tone_table_init(Session& st);
 
 // Stores the CTCSS tone of `text` (Hz) as a Tone_code into Image cells
 // (row, byte) (low byte) and (row, byte + 1) (high byte). The text "FF" stores
 // 0xFF 0xFF (off); a value outside 0 < v < 255, or a place outside the image,
 // stores nothing.
-void Ctcss_to_image(SharedState& st, const QString& text, int row, int byte);
+void Ctcss_to_image(img::Image& im, const QString& text, int row, int byte);
 
 // The tone code of a value in Hz (0 < hz < 1000): the value times ten,
 // rounded once, halves to the even neighbour ("100.55" gives 1006).

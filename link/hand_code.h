@@ -7,7 +7,7 @@
 //
 // None of its bytes is one of the protocol's byte values (0x02, 0x06, 0x53,
 // 0x58, 0xAA, 0xDD), so an entry sequence can never be mistaken for a frame.
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <array>
 #include <cstdint>
@@ -15,4 +15,4 @@
 inline constexpr std::array<std::uint8_t, 8> kHandCode{0x7E, 0x31, 0xC4, 0x19, 0x8B, 0x25, 0xE7, 0x4C};
 
 // Builds Hand_code (start-up).
-inline void Hand_code_init(SharedState& st) { st.Hand_code = kHandCode; }
+inline void Hand_code_init(Session& st) { st.Hand_code = kHandCode; }

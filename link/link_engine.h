@@ -13,7 +13,7 @@
 // exchange kind (LinkExchangeKind) that plugs into the hooks below.
 //
 // Nothing in it ever waits: every step runs inside one event and returns.
-#include "app/shared_state.h"
+#include "state/session.h"
 #include "link/link_protocol.h"
 #include "link/port_open.h"
 #include "link/status_panel.h"
@@ -131,10 +131,12 @@ enum class LinkStart {
 
 class LinkEngine {
  public:
-  // The surroundings: the shared state, the prompt for the port error
-  // message (null: none) and the writer of the main window's status panels.
+  // The surroundings: the session, the prompt for the port error message
+  // (null: none) and the writer of the main window's status panels. The
+  // engine and its kinds never reach the image: the window that runs an
+  // exchange hands it its rows and stores what it read.
   struct Env {
-    SharedState& st;
+    Session& st;
     Prompt* prompt = nullptr;
     std::function<void(StatusPanel panel, const QString& text)> panel;
   };
@@ -191,7 +193,7 @@ class LinkEngine {
   // (when there is a prompt).
   void Show(const Message& m);
 
-  SharedState& st() { return env_.st; }
+  Session& st() { return env_.st; }
   Prompt* prompt() { return env_.prompt; }
   bool chinese() const { return env_.st.Lang_chn != 0; }
   const LinkProfile& profile() const { return profile_; }

@@ -64,7 +64,7 @@ QString Ident_panel8_text(const IdentEdges& e) {
          QStringLiteral(" MHZ");
 }
 
-IdentEdges Ident_decode(SharedState& st, std::span<const std::uint8_t> frame) {
+IdentEdges Ident_decode(Session& st, std::span<const std::uint8_t> frame) {
   const IdentEdges e = Ident_edges(frame);
   st.Freq_a_low = e.a_low;
   st.Freq_a_high = e.a_high;

@@ -2,7 +2,7 @@
 // The wire protocol between the PC and the radio: byte values, frames, the
 // address arithmetic of block and row frames, and the identification frame.
 // No frame carries a checksum; replies are taken by byte count.
-#include "app/shared_state.h"
+#include "state/session.h"
 
 #include <QString>
 
@@ -79,6 +79,6 @@ QString Ident_panel8_text(const IdentEdges& e);
 // Decodes an accepted identification frame: the band edges Freq_a_low ..
 // Freq_b_high and, from them, the editors' band limits Freq_vhf_low ..
 // Freq_uhf_high. The caller shows the panel texts.
-IdentEdges Ident_decode(SharedState& st, std::span<const std::uint8_t> frame);
+IdentEdges Ident_decode(Session& st, std::span<const std::uint8_t> frame);
 
 }  // namespace proto

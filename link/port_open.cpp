@@ -2,9 +2,9 @@
 
 #include "link/link_texts.h"
 
-void Port_open(SerialPort& MSC, SharedState& st) { Port_open(MSC, st, nullptr, PortOpenMessage::None); }
+void Port_open(SerialPort& MSC, Session& st) { Port_open(MSC, st, nullptr, PortOpenMessage::None); }
 
-void Port_open(SerialPort& MSC, SharedState& st, Prompt* prompt, PortOpenMessage message) {
+void Port_open(SerialPort& MSC, Session& st, Prompt* prompt, PortOpenMessage message) {
   st.Port_err = 0;
   if (MSC.open(st.Comm_port)) return;
   const bool chinese = st.Lang_chn != 0;

@@ -1,6 +1,7 @@
 #include "link/read_all.h"
 
 #include "link/transfer_texts.h"
+#include "state/image_store.h"
 
 namespace {
 std::vector<proto::Addr> Memory_blocks() {

@@ -1,15 +1,14 @@
 #include "link/write_all.h"
 
-#include "app/shared_state.h"
 #include "image/chann_ab_check.h"
 #include "image/settings_defaults.h"
 #include "link/transfer_texts.h"
 
 #include <array>
 
-void Write_prepare(SharedState& st) {
-  Chann_ab_check(st);
-  Fm_band_labels_init(st);
+void Write_prepare(img::Image& im) {
+  Chann_ab_check(im);
+  Fm_band_labels_init(im);
 }
 
 proto::Frame Row_frame(const img::Image& image, int r, std::uint8_t baseHi, std::uint8_t baseLo) {

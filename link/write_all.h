@@ -8,15 +8,13 @@
 // The rows are copied when the write starts (Take_rows, after the
 // preparation): an edit or a file load while the write runs changes what the
 // next write sends, never what this one sends.
-#include "image/image.h"
+#include "state/image.h"
 #include "link/row_write.h"
-
-struct SharedState;
 
 // The write preparation, run before every accepted write (also when the port
 // then fails to open): the selected channels of sides A and B and the FM band
 // labels are rewritten in the image.
-void Write_prepare(SharedState& st);
+void Write_prepare(img::Image& im);
 
 // The frame of image row r: 20 bytes, or the 5-byte empty-record frame for
 // rows 1..199 whose byte 0 is 0xFF. Frames carry bytes: each cell goes out as

@@ -7,7 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-RadioWindow::RadioWindow(AppContext& c) : QWidget(nullptr), ctx(c) {}
+RadioWindow::RadioWindow(AppContext& c, WindowContext& w) : QWidget(nullptr), ctx(c), wctx(w) {}
 
 RadioWindow::~RadioWindow() = default;
 
@@ -17,38 +17,38 @@ QWidget* RadioWindow::frame() {
 }
 
 void RadioWindow::setTwipsGeometry(double left, double top, double width, double height) {
-  const int d = ctx.dpi();
+  const int d = wctx.dpi();
   QWidget* f = frame();
   QPoint pos(twips::ToPixels(left, d), twips::ToPixels(top, d));
-  if (!isMdiChild() && ctx.main) pos = ctx.main->mdiArea()->mapToGlobal(pos);
+  if (!isMdiChild() && wctx.main) pos = wctx.main->mdiArea()->mapToGlobal(pos);
   f->setGeometry(QRect(pos, QSize(twips::ToPixels(width, d), twips::ToPixels(height, d))));
 }
 
 void RadioWindow::setTwipsSize(double width, double height) {
-  const int d = ctx.dpi();
+  const int d = wctx.dpi();
   frame()->resize(twips::ToPixels(width, d), twips::ToPixels(height, d));
 }
 
 double RadioWindow::TwipsWidth() const {
-  return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->width(), ctx.dpi());
+  return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->width(), wctx.dpi());
 }
 
 double RadioWindow::TwipsHeight() const {
-  return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->height(), ctx.dpi());
+  return twips::FromPixels(const_cast<RadioWindow*>(this)->frame()->height(), wctx.dpi());
 }
 
-double RadioWindow::ScaleWidth() const { return twips::FromPixels(width(), ctx.dpi()); }
+double RadioWindow::ScaleWidth() const { return twips::FromPixels(width(), wctx.dpi()); }
 
-double RadioWindow::ScaleHeight() const { return twips::FromPixels(height(), ctx.dpi()); }
+double RadioWindow::ScaleHeight() const { return twips::FromPixels(height(), wctx.dpi()); }
 
 void RadioWindow::centreInMain(double rise) {
-  if (!ctx.main) return;
+  if (!wctx.main) return;
   const double w = TwipsWidth(), h = TwipsHeight();
-  setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2 - rise, w, h);
+  setTwipsGeometry((wctx.main->ScaleWidth() - w) / 2, (wctx.main->ScaleHeight() - h) / 2 - rise, w, h);
 }
 
 void RadioWindow::place(QWidget* control, double left, double top, double width, double height) {
-  const int d = ctx.dpi();
+  const int d = wctx.dpi();
   control->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
                        twips::ToPixels(height, d));
 }
@@ -60,5 +60,5 @@ void RadioWindow::closeEvent(QCloseEvent* e) {
   }
   // A user's close: ask the window, then unload it through the host.
   e->ignore();
-  if (Form_QueryUnload()) ctx.host.unloadWindow(this);
+  if (Form_QueryUnload()) wctx.host.unloadWindow(this);
 }

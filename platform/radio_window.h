@@ -3,7 +3,7 @@
 // which then runs its load handling and shows it; unloading runs its unload
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
-#include "platform/app_context.h"
+#include "platform/window_context.h"
 
 #include <QWidget>
 
@@ -12,7 +12,11 @@ class QCloseEvent;
 class RadioWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit RadioWindow(AppContext& ctx);
+  // Built with the program's context (state/app_context.h), which extends
+  // the platform's WindowContext.
+  template <class Context>
+  explicit RadioWindow(Context& c) : RadioWindow(c, static_cast<WindowContext&>(c)) {}
+  RadioWindow(AppContext& ctx, WindowContext& wctx);
   ~RadioWindow() override;
 
   // Load handling: captions by the language flag, size and place, show data.
@@ -51,7 +55,10 @@ class RadioWindow : public QWidget {
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();
 
+  // The program's context for the windows (ctx.st, ctx.image, ctx.host, ...)
+  // and its platform part, which this layer uses.
   AppContext& ctx;
+  WindowContext& wctx;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

@@ -1,9 +1,17 @@
 #include "platform/window_host.h"
 
-void WindowHost::attach(AppContext* ctx) {
+#include <QCoreApplication>
+#include <QEvent>
+
+void WindowHost::attach(AppContext* app, WindowContext* ctx) {
+  app_ = app;
   ctx_ = ctx;
-  if (ctx_->main && ctx_->main->mdiArea())
+  if (ctx_->main && ctx_->main->mdiArea()) {
     connect(ctx_->main->mdiArea(), &QMdiArea::subWindowActivated, this, &WindowHost::onSubWindowActivated);
+    // Qt delivers a press into an inactive child before the area reports the
+    // child as active; the host activates it ahead of the press instead.
+    if (QCoreApplication* qapp = QCoreApplication::instance()) qapp->installEventFilter(this);
+  }
 }
 
 void WindowHost::adopt(std::type_index type, RadioWindow* w) {
@@ -67,4 +75,17 @@ void WindowHost::onSubWindowActivated(QMdiSubWindow* sub) {
   if (w == active_.data()) return;
   active_ = w;
   if (w && !w->unloading_) w->Form_Activate();
+}
+
+bool WindowHost::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress || !watched->isWidgetType() || !ctx_ || !ctx_->main) return false;
+  QMdiArea* area = ctx_->main->mdiArea();
+  if (!area) return false;
+  for (QWidget* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(w);
+    if (!sub) continue;
+    if (sub->mdiArea() == area && area->activeSubWindow() != sub) area->setActiveSubWindow(sub);
+    break;
+  }
+  return false;
 }

@@ -18,8 +18,9 @@ class WindowHost : public QObject {
   Q_OBJECT
  public:
   WindowHost() = default;
-  // Binds the host to the application's context (after the main frame exists).
-  void attach(AppContext* ctx);
+  // Binds the host to the application's context (after the main frame exists):
+  // windows are built with `app`; the host itself uses its platform part.
+  void attach(AppContext* app, WindowContext* ctx);
 
   template <class W>
   W* find() const {
@@ -34,7 +35,7 @@ class WindowHost : public QObject {
   template <class W>
   W* load() {
     if (W* w = find<W>()) return w;
-    W* w = new W(*ctx_);
+    W* w = new W(*app_);
     adopt(std::type_index(typeid(W)), w);
     runLoad(w);
     return find<W>();  // the load handling may have unloaded the window again
@@ -66,12 +67,18 @@ class WindowHost : public QObject {
   std::vector<RadioWindow*> loadedWindows() const;
   void raiseWindow(RadioWindow* w);
 
+ protected:
+  // A press into an inactive MDI child activates that child first, so its
+  // activation (and the redraw it runs) comes before the press is handled.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void adopt(std::type_index type, RadioWindow* w);
   void runLoad(RadioWindow* w);
   void onSubWindowActivated(QMdiSubWindow* sub);
 
-  AppContext* ctx_ = nullptr;
+  AppContext* app_ = nullptr;
+  WindowContext* ctx_ = nullptr;
   std::map<std::type_index, QPointer<RadioWindow>> loaded_;
   std::vector<QPointer<RadioWindow>> order_;
   QPointer<RadioWindow> active_;  // the MDI child that is active now

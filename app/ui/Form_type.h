@@ -2,6 +2,7 @@
 // The model dialog: choose a radio model from the band table, see its two
 // band ranges and make them the editors' band limits.
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 class QComboBox;
 class QFrame;

@@ -1,6 +1,5 @@
 #include "app/ui/MDImain.h"
 
-#include "app/lang_texts.h"
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
@@ -36,13 +35,13 @@
 #include <QStyle>
 #include <QToolBar>
 
-MDImain::MDImain(SharedState& st, Services& svc)
-    : st_(st), svc_(svc), ctx_{st, svc, host_, this} {
+MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
+    : st_(st), svc_(svc), ctx_{{svc, host_, this}, st, image} {
   setObjectName(QStringLiteral("MDImain"));
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_);
-  host_.attach(&ctx_);
+  host_.attach(&ctx_, &ctx_);
   buildMenus();
   buildToolbar();
   buildStatusBar();
@@ -181,9 +180,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 2. Programming-mode entry sequence.
   Hand_code_init(st_);
 
-  // 3. English; the language texts.
+  // 3. English (the About box takes its texts from its own table when it loads).
   st_.Lang_chn = 0;
-  Lang_texts_init(st_);
 
   // 4. Panel widths: shares of the screen width.
   const ScreenInfo screen = svc_.screen();
@@ -233,7 +231,8 @@ void MDImain::MDImain_MDIForm_Load() {
   // 15. Alignment defaults, copied into the alignment table.
   // 16. Image fill: rows 0..495 := 0xFF.
   // 17. Factory defaults: options with VFOs and FM labels, DTMF, channels, weather channels.
-  Factory_startup(st_, svc_.clock);
+  ctx_.image.change(0, img::kFillLastRow, this,
+                    [this](img::Image& im) { Factory_startup(st_, im, svc_.clock); });
 
   // 18. Window-loaded flags.
   st_.Flag_frm_option = st_.Flag_frm_dtmf = st_.Flag_frm_chann = st_.Flag_setup = 0;
@@ -282,11 +281,8 @@ void MDImain::MDImain_about_Click() { host_.openAndShow<frmAbout>(); }
 
 // The language switch: -1 Chinese, 0 English.
 void MDImain::Language_switch(Int16 chosen) {
-  // The flag and the language texts change only with the language...
-  if (st_.Lang_chn != chosen) {
-    st_.Lang_chn = chosen;
-    Lang_texts_init(st_);
-  }
+  // The flag changes only with the language...
+  if (st_.Lang_chn != chosen) st_.Lang_chn = chosen;
   // ...the main window is re-captioned and the open windows rebuilt every time.
   applyCaptions(chosen != 0);
   Language_reload();
@@ -301,7 +297,7 @@ void Reopen(WindowHost& host) {
   host.reopen<W>();
 }
 struct LanguageReload {
-  Int16 SharedState::*flag;
+  Int16 Session::*flag;
   void (*reopen)(WindowHost&);
 };
 }  // namespace
@@ -310,12 +306,12 @@ void MDImain::Language_reload() {
   // Options, channels, port dialog, save dialog, open dialog, read dialog,
   // write dialog, DTMF.
   static constexpr LanguageReload kWindows[] = {
-      {&SharedState::Flag_frm_chann, &Reopen<frm_chann>},
-      {&SharedState::Flag_setup, &Reopen<Form_setup>},
-      {&SharedState::Flag_save_chann, &Reopen<Form_save_chann>},
-      {&SharedState::Flag_open_chann, &Reopen<Form_open_chann>},
-      {&SharedState::Flag_comm_read, &Reopen<Form_Comm_Read>},
-      {&SharedState::Flag_comm_write, &Reopen<Form_Comm_Write>},
+      {&Session::Flag_frm_chann, &Reopen<frm_chann>},
+      {&Session::Flag_setup, &Reopen<Form_setup>},
+      {&Session::Flag_save_chann, &Reopen<Form_save_chann>},
+      {&Session::Flag_open_chann, &Reopen<Form_open_chann>},
+      {&Session::Flag_comm_read, &Reopen<Form_Comm_Read>},
+      {&Session::Flag_comm_write, &Reopen<Form_Comm_Write>},
   };
   for (const LanguageReload& w : kWindows)
     if (st_.*w.flag == -1) w.reopen(host_);

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: menus, toolbar, the 11-panel status bar, the MDI area the
 // editors live in, and the program's start-up.
-#include "platform/app_context.h"
+#include "state/app_context.h"
 #include "platform/window_host.h"
 
 #include <QMainWindow>
@@ -20,7 +20,7 @@ class LinkSession;
 class MDImain : public QMainWindow, public MainFrame {
   Q_OBJECT
  public:
-  MDImain(SharedState& st, Services& svc);
+  MDImain(Session& st, ImageStore& image, Services& svc);
   ~MDImain() override;
 
   // The program's whole start-up, run once when the program starts.
@@ -83,7 +83,7 @@ class MDImain : public QMainWindow, public MainFrame {
   void Port_scan();
   void Band_startup_panels();
 
-  SharedState& st_;
+  Session& st_;
   Services& svc_;
   WindowHost host_;
   AppContext ctx_;

@@ -1,6 +1,6 @@
 #include "app/ui/frmAbout.h"
 
-#include "app/lang_texts.h"
+#include "app/about_texts.h"
 #include "platform/core/twips.h"
 #include "platform/window_host.h"
 
@@ -61,10 +61,7 @@ frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
 }
 
 void frmAbout::Form_Load() {
-  // 1. The texts follow the current language.
-  Lang_texts_init(ctx.st);
-
-  // 2. Designed size, centred in the main window's client area, 500 twips up.
+  // 1. Designed size, centred in the main window's client area, 500 twips up.
   setTwipsSize(kWidth, kHeight);
   centreInMain(500);
   const int d = ctx.dpi();
@@ -80,13 +77,15 @@ void frmAbout::Form_Load() {
   place(cmdSysInfo, 4245, 3075, 1260, 345);
   setWindowTitle(ctx.st.Lang_chn != 0 ? QStringLiteral("关于") : QStringLiteral("About"));
 
-  // 3. Texts.
-  lblTitle->setText(ctx.st.About_title);
-  lblVersion->setText(ctx.st.About_version);
-  lblDescription->setText(ctx.st.About_desc);
-  lblDisclaimer->setText(ctx.st.About_warning);
-  cmdOk->setText(ctx.st.About_ok);
-  cmdSysInfo->setText(ctx.st.About_sysinfo);
+  // 3. Texts in the current language.
+  const AboutTexts& t = kAboutTexts;
+  const Int16 lang = ctx.st.Lang_chn;
+  lblTitle->setText(t.title.in(lang));
+  lblVersion->setText(t.version.in(lang));
+  lblDescription->setText(t.desc.in(lang));
+  lblDisclaimer->setText(t.warning.in(lang));
+  cmdOk->setText(t.ok.in(lang));
+  cmdSysInfo->setText(t.sysinfo.in(lang));
 
   cmdOk->setFocus(Qt::OtherFocusReason);
 }

@@ -2,6 +2,7 @@
 // The About box: the product texts in the current language, an OK button and
 // a button that starts the system information program.
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 class QFrame;
 class QLabel;

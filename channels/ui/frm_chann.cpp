@@ -38,20 +38,31 @@ constexpr double kDefLeft = 8160, kClearLeft = 9600, kCloseLeft = 11040;
 constexpr double kLabelLeft = 4560, kLabelTop = 8160, kLabelWidth = 3000, kLabelHeight = 255;
 constexpr int kFontPoints = 8;
 
-// Runs while a handler of the editor works, so an activation does not redraw
-// the grid in the middle of it (a message box may let one through).
-class Handling {
+}  // namespace
+
+// Runs while a handler of the editor works, so neither an activation nor a
+// change of the image redraws the grid in the middle of it (a message box may
+// let one through). A change of the image announced meanwhile is drawn as
+// soon as control is back in the event loop (the handler may run inside a
+// move of the grid, which must end first), and at the latest before the next
+// click on a cell is handled.
+class frm_chann::Handling {
  public:
-  explicit Handling(int& depth) : depth_(depth) { ++depth_; }
-  ~Handling() { --depth_; }
+  explicit Handling(frm_chann& w) : w_(w) { ++w_.handling_; }
+  ~Handling() {
+    if (--w_.handling_ == 0 && w_.redrawPending_) {
+      frm_chann* self = &w_;
+      QMetaObject::invokeMethod(
+          self, [self] { if (self->redrawPending_ && self->handling_ == 0) self->Image_redraw(); },
+          Qt::QueuedConnection);
+    }
+  }
   Handling(const Handling&) = delete;
   Handling& operator=(const Handling&) = delete;
 
  private:
-  int& depth_;
+  frm_chann& w_;
 };
-
-}  // namespace
 
 frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   setObjectName(QStringLiteral("frm_chann"));
@@ -110,6 +121,8 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   connect(Command_def, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_def_Click));
   connect(Command_Clear, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_Clear_Click));
   connect(Command_close, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_close_Click));
+  // The window follows every change of the image that it did not make itself.
+  connect(&ctx.image, &ImageStore::rowsChanged, this, &frm_chann::Image_rowsChanged);
 }
 
 frm_chann::~frm_chann() {
@@ -166,6 +179,36 @@ void frm_chann::Form_Activate() {
   Chann_show_all();
 }
 
+void frm_chann::Image_rowsChanged(int firstRow, int lastRow, const void* origin) {
+  (void)firstRow;
+  (void)lastRow;
+  if (origin == this || !loaded_ || unloaded_) return;
+  if (handling_ > 0) {
+    redrawPending_ = true;
+    return;
+  }
+  Image_redraw();
+}
+
+void frm_chann::Image_redraw() {
+  redrawPending_ = false;
+  if (!loaded_ || unloaded_) return;
+  // An editor opened on the old data is closed without storing its text (no
+  // cell owns an editor any more, so the moves below commit nothing).
+  closeEditors();
+  const int row = MSF_Chann->Row(), col = MSF_Chann->Col();
+  Chann_show_all();
+  // The user's place in the grid stays where it was.
+  if (row >= 1 && row < MSF_Chann->Rows()) {
+    MSF_Chann->setRow(row);
+    MSF_Chann->setCol(col);
+  }
+}
+
+void frm_chann::editChannel(int r, const std::function<void(img::Image&)>& edit) {
+  ctx.image.change(RecordRow(r), NameRecordRow(r), this, edit);
+}
+
 void frm_chann::Form_Unload() {
   ctx.st.Flag_frm_chann = 0;
   // From here on no event of this window reaches the image; in particular an
@@ -184,17 +227,19 @@ void frm_chann::Chann_show_all() {
   for (int r = 1; r <= total; ++r) {
     MSF_Chann->setRow(r);
     MSF_Chann->setText(QString::number(r - 1));
-    Chann_show(ctx.st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) { Chann_show(ctx.st, im, *MSF_Chann, r); });
   }
 }
 
 // ---- buttons -------------------------------------------------------------------
 
-void frm_chann::Chann_para_init_VHF_bf() { Chann_defaults_init(ctx.st); }
+void frm_chann::Chann_para_init_VHF_bf() {
+  ctx.image.change(img::kChannelFirst, img::kNameLast, this, [](img::Image& im) { Chann_defaults_init(im); });
+}
 
 void frm_chann::frm_chann_Command_def_Click() {
   Chann_para_init_VHF_bf();
-  Wx_chann_init(ctx.st);
+  ctx.image.change(img::kChannelFirst, img::kNameLast, this, [](img::Image& im) { Wx_chann_init(im); });
   Chann_show_all();
 }
 
@@ -206,7 +251,7 @@ void frm_chann::frm_chann_Command_Clear_Click() {
     setCell(r, kColRx, QString());
     setCell(r, kColTx, QString());
     setCell(r, kColName, QString());
-    Chann_clear_para(ctx.st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) { Chann_clear_para(im, *MSF_Chann, r); });
   }
 }
 
@@ -224,7 +269,7 @@ QString frm_chann::cellText(int r, int c) const { return MSF_Chann->TextMatrix(r
 
 void frm_chann::setCell(int r, int c, const QString& text) { MSF_Chann->setTextMatrix(r, c, text); }
 
-bool frm_chann::isNewChannel(int r) const { return cellBlank(r, kColRx) || Chann_is_empty(ctx.st, r); }
+bool frm_chann::isNewChannel(int r) const { return cellBlank(r, kColRx) || Chann_is_empty(ctx.image.image(), r); }
 
 // ---- editors -------------------------------------------------------------------
 
@@ -263,7 +308,12 @@ void frm_chann::takeEditCell() {
   Edit_col = static_cast<Int16>(owned ? ownerCol_ : MSF_Chann->Col());
 }
 
-void frm_chann::frm_chann_MSF_Chann_Click() { Cell_edit_begin(); }
+void frm_chann::frm_chann_MSF_Chann_Click() {
+  // A change of the image still waiting to be drawn is drawn first: the
+  // editor opens on what the image holds.
+  if (redrawPending_ && handling_ == 0) Image_redraw();
+  Cell_edit_begin();
+}
 
 void frm_chann::Cell_edit_begin() {
   const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
@@ -308,7 +358,7 @@ void frm_chann::frm_chann_MSF_Chann_Scroll() { hideEditor(Text_Edit); }
 // ---- list editor ---------------------------------------------------------------
 
 void frm_chann::frm_chann_Combo_edit_Click() {
-  const Handling busy(handling_);
+  const Handling busy(*this);
   Edit_text = Combo_edit->Text();
   takeEditCell();
   const int r = Edit_row, i = Combo_edit->ListIndex();
@@ -316,18 +366,21 @@ void frm_chann::frm_chann_Combo_edit_Click() {
   switch (Edit_col) {
     case kColBand:
       // A band chosen for a channel that had none starts it afresh.
-      if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed()) Chann_clear(ctx.st, *MSF_Chann, r);
+      if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed())
+        editChannel(r, [&](img::Image& im) { Chann_clear(im, *MSF_Chann, r); });
       setCell(r, kColBand, Combo_edit->Text());
       break;
     case kColRxTone:
     case kColTxTone:
       if (const auto code = Tone_code_of_choice(i, Combo_edit->Text())) {
-        Chann_tone_store(ctx.st, r, Edit_col, *code);
-        if (Edit_col == kColRxTone) Chann_show(ctx.st, *MSF_Chann, r);
+        editChannel(r, [&](img::Image& im) {
+          Chann_tone_store(im, r, Edit_col, *code);
+          if (Edit_col == kColRxTone) Chann_show(ctx.st, im, *MSF_Chann, r);
+        });
       }
       break;
     default:
-      Chann_setting_store(ctx.st, r, Edit_col, i);
+      editChannel(r, [&](img::Image& im) { Chann_setting_store(im, r, Edit_col, i); });
       break;
   }
 }
@@ -345,7 +398,7 @@ void frm_chann::frm_chann_Combo_edit_Change() {
 void frm_chann::frm_chann_Combo_edit_GotFocus() { Edit_text = Combo_edit->Text(); }
 
 void frm_chann::frm_chann_Combo_edit_KeyPress(int& key) {
-  const Handling busy(handling_);
+  const Handling busy(*this);
   if (Edit_col == kColRxTone || Edit_col == kColTxTone) {
     // Tone values and DCS names only: digits, the point, D, N and I.
     if (key >= 'a' && key <= 'z') key = key - 'a' + 'A';
@@ -362,7 +415,7 @@ void frm_chann::frm_chann_Combo_edit_KeyPress(int& key) {
 // ---- commit --------------------------------------------------------------------
 
 void frm_chann::frm_chann_MSF_Chann_LeaveCell() {
-  const Handling busy(handling_);
+  const Handling busy(*this);
   const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
   Edit_row = static_cast<Int16>(r);
   Edit_col = static_cast<Int16>(c);
@@ -386,12 +439,13 @@ void frm_chann::frm_chann_MSF_Chann_LeaveCell() {
 }
 
 void frm_chann::Commit_band(int r) {
-  if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed()) Chann_clear(ctx.st, *MSF_Chann, r);
+  if (cellText(r, kColBand).trimmed() != Combo_edit->Text().trimmed())
+    editChannel(r, [&](img::Image& im) { Chann_clear(im, *MSF_Chann, r); });
   setCell(r, kColBand, Combo_edit->Text());
 }
 
 void frm_chann::Commit_rx(int r) {
-  SharedState& st = ctx.st;
+  const Session& st = ctx.st;
   const int n = RecordRow(r);
   const QString t = Text_Edit->text();
   const bool out = Freq_out_of_range(st, num::Val(t));
@@ -399,43 +453,41 @@ void frm_chann::Commit_rx(int r) {
     // The RX frequency was deleted: the channel and its name go.
     setCell(r, kColRx, QString());
     setCell(r, kColTx, QString());
-    Chann_clear_para(st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) { Chann_clear_para(im, *MSF_Chann, r); });
   } else if (out) {
     message(Msg::Rx);
     const QString replacement = Freq_replacement(st);
     setCell(r, kColRx, replacement);
     Text_Edit->setText(replacement);
-    if (Chann_is_empty(st, r)) {
-      Chann_new(st, *MSF_Chann, r);
-      QString tx = replacement;
-      Freq_to_image(st, tx, n, 4);
-    }
-    QString rx = replacement;
-    Freq_to_image(st, rx, n, 0);
+    editChannel(r, [&](img::Image& im) {
+      if (Chann_is_empty(im, r)) {
+        Chann_new(im, *MSF_Chann, r);
+        Freq_to_image(im, replacement, n, 4);
+      }
+      Freq_to_image(im, replacement, n, 0);
+    });
   } else {
     const bool fresh = isNewChannel(r);
-    if (fresh) Chann_new(st, *MSF_Chann, r);
+    if (fresh) editChannel(r, [&](img::Image& im) { Chann_new(im, *MSF_Chann, r); });
     setCell(r, kColRx, t);
     if (cellBlank(r, kColTx)) {
       setCell(r, kColTx, cellText(r, kColRx));
       MSF_Chann->setFocus();
     }
-    const std::array<std::int16_t, 4> before{st.Image(n, 0), st.Image(n, 1), st.Image(n, 2), st.Image(n, 3)};
-    QString rx = cellText(r, kColRx);
-    Freq_to_image(st, rx, n, 0);
-    const std::array<std::int16_t, 4> after{st.Image(n, 0), st.Image(n, 1), st.Image(n, 2), st.Image(n, 3)};
-    // A changed RX frequency sets the TX frequency to it; the same frequency
-    // committed again (a cell only clicked through) keeps a split TX.
-    if (fresh || after != before) {
-      QString tx = t;
-      Freq_to_image(st, tx, n, 4);
-    }
+    editChannel(r, [&](img::Image& im) {
+      const std::array<std::int16_t, 4> before{im(n, 0), im(n, 1), im(n, 2), im(n, 3)};
+      Freq_to_image(im, cellText(r, kColRx), n, 0);
+      const std::array<std::int16_t, 4> after{im(n, 0), im(n, 1), im(n, 2), im(n, 3)};
+      // A changed RX frequency sets the TX frequency to it; the same frequency
+      // committed again (a cell only clicked through) keeps a split TX.
+      if (fresh || after != before) Freq_to_image(im, t, n, 4);
+    });
   }
-  Chann_show(st, *MSF_Chann, r);
+  editChannel(r, [&](img::Image& im) { Chann_show(st, im, *MSF_Chann, r); });
 }
 
 void frm_chann::Commit_tx(int r) {
-  SharedState& st = ctx.st;
+  const Session& st = ctx.st;
   const int n = RecordRow(r);
   const QString t = Text_Edit->text();
   const bool blank = t.trimmed().isEmpty();
@@ -450,30 +502,34 @@ void frm_chann::Commit_tx(int r) {
     // The TX frequency was deleted: a receive-only channel.
     setCell(r, kColTx, QString());
     setCell(r, kColTxTone, QString());
-    for (int b = 4; b <= 7; ++b) st.Image(n, b) = img::kEmpty;
-    st.Image(n, 10) = st.Image(n, 11) = img::kEmpty;
+    editChannel(r, [&](img::Image& im) {
+      for (int b = 4; b <= 7; ++b) im(n, b) = img::kEmpty;
+      im(n, 10) = im(n, 11) = img::kEmpty;
+    });
   } else if (out) {
     message(Msg::Tx);
     const QString replacement = Freq_replacement(st);
     setCell(r, kColTx, replacement);
     Text_Edit->setText(replacement);
     setCell(r, kColTxTone, QStringLiteral("OFF"));
-    QString tx = replacement;
-    Freq_to_image(st, tx, n, 4);
-    st.Image(n, 10) = st.Image(n, 11) = img::kEmpty;
+    editChannel(r, [&](img::Image& im) {
+      Freq_to_image(im, replacement, n, 4);
+      im(n, 10) = im(n, 11) = img::kEmpty;
+    });
   } else {
     setCell(r, kColTx, t);
-    QString tx = cellText(r, kColTx);
-    Freq_to_image(st, tx, n, 4);
+    editChannel(r, [&](img::Image& im) { Freq_to_image(im, cellText(r, kColTx), n, 4); });
   }
-  Chann_show(st, *MSF_Chann, r);
+  editChannel(r, [&](img::Image& im) { Chann_show(st, im, *MSF_Chann, r); });
 }
 
 void frm_chann::Commit_tone(int r, int c) {
   const QString t = Combo_edit->Text().trimmed();
   if (const auto code = Ctcss_code_of_text(t)) {
-    Chann_tone_store(ctx.st, r, c, *code);
-    Chann_show(ctx.st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) {
+      Chann_tone_store(im, r, c, *code);
+      Chann_show(ctx.st, im, *MSF_Chann, r);
+    });
     return;
   }
   // OFF and the DCS names are stored by choosing their list item.
@@ -496,15 +552,15 @@ void frm_chann::Commit_name(int r) {
     t.clear();
   }
   // The same text as shown (a cell only clicked through) keeps the stored bytes.
-  if (t != Name_text(ctx.st, r)) Chann_name_store(ctx.st, r, t);
-  setCell(r, kColName, Name_text(ctx.st, r));
+  if (t != Name_text(ctx.image.image(), r)) editChannel(r, [&](img::Image& im) { Chann_name_store(im, r, t); });
+  setCell(r, kColName, Name_text(ctx.image.image(), r));
 }
 
 // ---- Enter in the text editor --------------------------------------------------
 
 void frm_chann::frm_chann_Text_Edit_KeyPress(int& key) {
   if (key != 13) return;
-  const Handling busy(handling_);
+  const Handling busy(*this);
   const int r = MSF_Chann->Row(), c = MSF_Chann->Col();
   Edit_row = static_cast<Int16>(r);
   Edit_col = static_cast<Int16>(c);
@@ -516,10 +572,10 @@ void frm_chann::frm_chann_Text_Edit_KeyPress(int& key) {
 }
 
 void frm_chann::Enter_rx(int r, int c) {
-  SharedState& st = ctx.st;
+  const Session& st = ctx.st;
   const QString t = Text_Edit->text();
   if (!Freq_out_of_range_enter(st, num::Val(t))) {
-    if (isNewChannel(r)) Chann_new(st, *MSF_Chann, r);
+    if (isNewChannel(r)) editChannel(r, [&](img::Image& im) { Chann_new(im, *MSF_Chann, r); });
     Text_Edit->setText(t.left(9));
     setCell(r, kColRx, Freq_display_form(t));
   } else if (!t.trimmed().isEmpty()) {
@@ -527,11 +583,13 @@ void frm_chann::Enter_rx(int r, int c) {
     const QString replacement = Freq_replacement(st);
     setCell(r, kColRx, replacement);
     Text_Edit->setText(replacement);
-    if (Chann_is_empty(st, r)) Chann_new(st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) {
+      if (Chann_is_empty(im, r)) Chann_new(im, *MSF_Chann, r);
+    });
   } else {
     setCell(r, kColRx, QString());
     setCell(r, kColTx, QString());
-    Chann_clear_para(st, *MSF_Chann, r);
+    editChannel(r, [&](img::Image& im) { Chann_clear_para(im, *MSF_Chann, r); });
   }
   Text_Edit->setText(cellText(r, kColRx));
   if (cellBlank(r, kColTx)) setCell(r, kColTx, cellText(r, kColRx));
@@ -541,7 +599,7 @@ void frm_chann::Enter_rx(int r, int c) {
 }
 
 void frm_chann::Enter_tx(int r, int c) {
-  SharedState& st = ctx.st;
+  const Session& st = ctx.st;
   const QString t = Text_Edit->text();
   const bool blank = t.trimmed().isEmpty();
   if (cellBlank(r, kColRx) && !blank) {
@@ -554,7 +612,7 @@ void frm_chann::Enter_tx(int r, int c) {
     message(Msg::Tx);
     setCell(r, kColTx, Freq_low_text(st));
     setCell(r, kColTxTone, QStringLiteral("OFF"));
-    st.Image(RecordRow(r), 10) = st.Image(RecordRow(r), 11) = img::kEmpty;
+    editChannel(r, [&](img::Image& im) { im(RecordRow(r), 10) = im(RecordRow(r), 11) = img::kEmpty; });
   } else {
     setCell(r, kColTx, QString());
     setCell(r, kColTxTone, QString());

@@ -5,8 +5,10 @@
 // for the band, the tones and the settings). The window owns no data: it
 // draws every row from the parameter image and writes each committed edit
 // into the image at once.
-#include "app/shared_state.h"
 #include "platform/radio_window.h"
+#include "state/app_context.h"
+
+#include <functional>
 
 class ComboList;
 class Grid;
@@ -28,6 +30,10 @@ class frm_chann : public RadioWindow {
   void Form_Unload() override;
   // Activation (the active child changed to this window): every row redrawn.
   void Form_Activate() override;
+  // The image changed. A change the window did not make itself redraws every
+  // row at once, closing any open editor without storing it; inside one of
+  // the window's handlers the redraw waits for the handler's end.
+  void Image_rowsChanged(int firstRow, int lastRow, const void* origin);
 
   // Buttons.
   void frm_chann_Command_def_Click();
@@ -108,9 +114,16 @@ class frm_chann : public RadioWindow {
   enum class Msg { Rx, Tx, TxBeforeRx, Name };
   void message(Msg m);
 
+  class Handling;
+  friend class Handling;
+  void Image_redraw();
+  // Changes the records of grid row r in the image, as this window.
+  void editChannel(int r, const std::function<void(img::Image&)>& edit);
+
   int ownerRow_ = -1;
   int ownerCol_ = -1;
   bool loaded_ = false;
   bool unloaded_ = false;
   int handling_ = 0;  // inside a commit, an Enter or a list choice
+  bool redrawPending_ = false;  // the image changed behind a running handler
 };

@@ -5,8 +5,8 @@ namespace {
 const ParaFileDialogKind kOpen{
     "Form_open_chann",
     ParaFileDialogKind::Transfer::Load,
-    &SharedState::Flag_open_chann,
-    &SharedState::File_load_req,
+    &Session::Flag_open_chann,
+    &Session::File_load_req,
     {"Open File", "打开文件"},
     {"Open File:", "打开文件名："},
     {"Open the file name is nullity ", "打开文件名无效 "},

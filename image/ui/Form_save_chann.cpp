@@ -5,8 +5,8 @@ namespace {
 const ParaFileDialogKind kSave{
     "Form_save_chann",
     ParaFileDialogKind::Transfer::Save,
-    &SharedState::Flag_save_chann,
-    &SharedState::File_save_req,
+    &Session::Flag_save_chann,
+    &Session::File_save_req,
     {"Save File", "保存文件"},
     {"Save File:", "保存文件名："},
     {"Store the file name is nullity. ", "保存文件所需要的文件名无效 "},

@@ -263,10 +263,13 @@ void ParaFileDialog::Command_enter_Click() {
 QString ParaFileDialog::transferFile() const {
   const bool chinese = ctx.st.Lang_chn != 0;
   if (kind_.transfer == ParaFileDialogKind::Transfer::Save) {
-    QString why;
-    return Para_file_save(ctx.st.File_path, ctx.st.Image, &why) ? QString() : Para_file_save_error_text(why, chinese);
+    ParaSaveFailure why;
+    return Para_file_save(ctx.st.File_path, ctx.image.image(), &why) ? QString()
+                                                                     : Para_file_save_error_text(why, chinese);
   }
-  const ParaFileResult r = Para_file_load(ctx.st.File_path, ctx.st.Image);
+  // The image announces the loaded rows: open editors show them at once.
+  ParaFileResult r;
+  ctx.image.change(0, img::kFileLastRow, this, [&](img::Image& im) { r = Para_file_load(ctx.st.File_path, im); });
   return r.ok() ? QString() : Para_file_error_text(r, chinese);
 }
 

@@ -4,6 +4,7 @@
 // The open and the save dialog are one dialog; what differs between them (the
 // texts, the flags and the transfer) is a ParaFileDialogKind.
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 class QComboBox;
 class QLabel;
@@ -23,8 +24,8 @@ struct ParaFileDialogKind {
   enum class Transfer { Load, Save };
   const char* name;                    // the dialog's object name
   Transfer transfer;
-  Int16 SharedState::*loadedFlag;      // Flag_open_chann / Flag_save_chann
-  Int16 SharedState::*requestFlag;     // the one request flag this dialog clears
+  Int16 Session::*loadedFlag;      // Flag_open_chann / Flag_save_chann
+  Int16 Session::*requestFlag;     // the one request flag this dialog clears
   ParaFileText title, nameLabel, invalidName, wrongSuffix, done;
 };
 

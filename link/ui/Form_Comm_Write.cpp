@@ -1,9 +1,11 @@
 #include "link/ui/Form_Comm_Write.h"
 
+#include "state/image_store.h"
+
 #include <QPushButton>
 
 Form_Comm_Write::Form_Comm_Write(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &SharedState::Flag_comm_write,
+    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Session::Flag_comm_write,
                          &Write_captions}),
       Command_Write(startButton()),
       kind(*this) {
@@ -18,8 +20,8 @@ void Form_Comm_Write::Form_Comm_Write_Command_Write_Click() {
     // The preparation runs before the port opens and stays in the image
     // whether or not the write then succeeds. The write then sends the rows
     // as they are now, whatever is edited or loaded while it runs.
-    Write_prepare(ctx.st);
-    kind.Take_rows(ctx.st.Image);
+    ctx.image.change(img::kOptFirst, img::kFmLabelsLast, this, [](img::Image& im) { Write_prepare(im); });
+    kind.Take_rows(ctx.image.image());
     return Write_start();
   });
 }

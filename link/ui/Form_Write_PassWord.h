@@ -7,6 +7,7 @@
 #include "link/link_session.h"
 #include "link/password_change.h"
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 #include <memory>
 

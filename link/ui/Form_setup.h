@@ -5,6 +5,7 @@
 #include "link/ident_check.h"
 #include "link/link_session.h"
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 #include <array>
 #include <memory>

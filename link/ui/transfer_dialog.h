@@ -11,6 +11,7 @@
 #include "link/transfer.h"
 #include "link/transfer_texts.h"
 #include "platform/radio_window.h"
+#include "state/app_context.h"
 
 #include <functional>
 #include <memory>
@@ -42,7 +43,7 @@ class TransferDialog : public RadioWindow, public TransferView {
     const char* name;        // the window's name
     const char* startName;   // the start button's name
     LinkProfile profile;
-    Int16 SharedState::*flag;  // the window-loaded flag
+    Int16 Session::*flag;  // the window-loaded flag
     const TransferCaptions* captions;
   };
   TransferDialog(AppContext& ctx, const Setup& setup);

@@ -3,7 +3,7 @@
 // timers from the program's services, the prompt for its messages, and the
 // main window's status panels as the panels it writes.
 #include "link/link_session.h"
-#include "platform/app_context.h"
+#include "state/app_context.h"
 
 #include <memory>
 

@@ -17,7 +17,8 @@
 // millisecond would itself slow the exchange.
 //
 //   build/default/tests/bench/bench_readwrite [rounds]
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
@@ -96,7 +97,7 @@ class Bench {
     svc_.prompt = &prompt_;
     svc_.ports = &ports_;
     svc_.timers = &timers_;
-    main_ = std::make_unique<MDImain>(st_, svc_);
+    main_ = std::make_unique<MDImain>(st_, image_, svc_);
     main_->MDImain_MDIForm_Load();
     st_.Comm_port = kPort;
   }
@@ -159,7 +160,8 @@ class Bench {
   QtSerialPortFactory ports_;
   QtTimerFactory timers_;
   Services svc_;
-  SharedState st_;
+  Session st_;
+  ImageStore image_;
   std::unique_ptr<MDImain> main_;
 };
 

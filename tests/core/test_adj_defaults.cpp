@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/adj_defaults.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +16,13 @@ Clock FixedClock(DateTime t) {
   return [t] { return t; };
 }
 
-Row AdjRow(const SharedState& s, int r, int cols = 16) {
+Row AdjRow(const SessionAndImage& s, int r, int cols = 16) {
   Row out;
   for (int c = 0; c < cols; ++c) out.push_back(s.AdjDefaults[r][c]);
   return out;
 }
 
-std::string Stamp(const SharedState& s) {
+std::string Stamp(const SessionAndImage& s) {
   std::string out;
   for (int c = 0; c < 14; ++c) out += static_cast<char>(s.AdjDefaults[14][c]);
   return out;
@@ -33,7 +33,7 @@ class AdjDefaults : public ::testing::Test {
   void SetUp() override {
     for (auto& row : s.AdjDefaults) row.fill(kMarker);
   }
-  SharedState s;
+  SessionAndImage s;
 };
 
 TEST_F(AdjDefaults, FactoryTableRowByRow) {
@@ -104,7 +104,7 @@ TEST_F(AdjDefaults, StampComesFromOneClockReading) {
 
 TEST_F(AdjDefaults, TwoCallsWithinAnHourGiveTheSameTable) {
   Adj_defaults_init(s, FixedClock({2026, 12, 8, 14, 0, 0}));
-  const SharedState::AdjGrid first = s.AdjDefaults;
+  const SessionAndImage::AdjGrid first = s.AdjDefaults;
   Adj_defaults_init(s, FixedClock({2026, 12, 8, 14, 59, 59}));
   EXPECT_EQ(s.AdjDefaults, first);
 }

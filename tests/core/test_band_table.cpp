@@ -1,9 +1,10 @@
+#include "support/session_and_image.h"
 #include "image/band_table.h"
 
 #include <gtest/gtest.h>
 
 TEST(BandTable, StartupTakesEntryZero) {
-  SharedState st;
+  SessionAndImage st;
   // Left over from somewhere else: all of it is replaced.
   st.Model_index = 0;
   st.Freq_vhf_low = 136, st.Freq_vhf_high = 174, st.Freq_uhf_low = 420, st.Freq_uhf_high = 470;
@@ -22,7 +23,7 @@ TEST(BandTable, StartupTakesEntryZero) {
 }
 
 TEST(BandTable, InitAloneLeavesTheSecondBand) {
-  SharedState st;
+  SessionAndImage st;
   st.Freq_vhf_low = 1, st.Freq_vhf_high = 2, st.Freq_uhf_low = 420, st.Freq_uhf_high = 470;
   Band_table_init(st);
   EXPECT_EQ(st.Freq_vhf_low, 130);
@@ -32,7 +33,7 @@ TEST(BandTable, InitAloneLeavesTheSecondBand) {
 }
 
 TEST(BandTable, PanelsShowTheCurrentLimits) {
-  SharedState st;
+  SessionAndImage st;
   Band_startup(st);
   st.Freq_vhf_low = 136, st.Freq_vhf_high = 174, st.Freq_uhf_low = 400, st.Freq_uhf_high = 1000;
   EXPECT_EQ(Band_panel7_text(st).toStdString(), "VHF0: 136 -   174MHZ");
@@ -42,7 +43,7 @@ TEST(BandTable, PanelsShowTheCurrentLimits) {
 }
 
 TEST(BandTable, DialogTextsOfAnEntry) {
-  SharedState st;
+  SessionAndImage st;
   Band_startup(st);
   EXPECT_EQ(Band_name(st, 0, 0).toStdString(), "VHF0");
   EXPECT_EQ(Band_name(st, 0, 1).toStdString(), "UHF0");
@@ -55,7 +56,7 @@ TEST(BandTable, DialogTextsOfAnEntry) {
 }
 
 TEST(BandTable, LimitsFromAnEntry) {
-  SharedState st;
+  SessionAndImage st;
   Band_startup(st);
   st.Band_table[3] = {136, 174, 400, 480};
   Band_limits_from_entry(st, 3);

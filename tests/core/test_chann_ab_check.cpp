@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/chann_ab_check.h"
 #include "image/factory_startup.h"
 #include "support/image_diff.h"
@@ -29,8 +29,8 @@ struct Case {
 class ChannAbCheck : public ::testing::TestWithParam<Case> {};
 
 // Channels empty, row 231 and the option byte hold markers.
-SharedState Prepared(const Case& c) {
-  SharedState s;
+SessionAndImage Prepared(const Case& c) {
+  SessionAndImage s;
   s.Image.clear(kMarker);
   s.Image.fillRows(0, 199, img::kEmpty);
   for (int n : c.programmed) PutBytes(s.Image, n, 0, kRx);
@@ -42,13 +42,13 @@ SharedState Prepared(const Case& c) {
 
 TEST_P(ChannAbCheck, CorrectsBothSidesAndTouchesNothingElse) {
   const Case& c = GetParam();
-  SharedState s = Prepared(c);
+  SessionAndImage s = Prepared(c);
   img::Image want = s.Image;
   want(kRow, 1) = 0;
   want(kRow, 6) = static_cast<std::int16_t>(c.wantA);
   want(kRow, 7) = static_cast<std::int16_t>(c.wantB);
   if (c.opt44Cleared) want(228, 12) = 0;
-  Chann_ab_check(s);
+  Chann_ab_check(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 
@@ -84,31 +84,31 @@ TEST(ChannAbCheckRecord, ReceiveFrequencyMustBeWholeAndTheRestPlaysNoPart) {
       {{0xFE, 0xFE, 0xFE, 0xFE}, true},
   };
   for (const Rec& r : recs) {
-    SharedState s;
+    SessionAndImage s;
     s.Image.fillRows(0, 199, img::kEmpty);
     PutBytes(s.Image, 12, 0, r.bytes);
     PutBytes(s.Image, 30, 0, kRx);
     s.Image(kRow, 6) = 12;
     s.Image(kRow, 7) = 30;
-    Chann_ab_check(s);
-    EXPECT_EQ(Chann_programmed(s, 12), r.programmed);
+    Chann_ab_check(s.Image);
+    EXPECT_EQ(Chann_programmed(s.Image, 12), r.programmed);
     EXPECT_EQ(s.Image(kRow, 6), r.programmed ? 12 : 30) << "record " << ::testing::PrintToString(r.bytes);
   }
 }
 
 TEST(ChannAbCheckStartup, FreshStartSelectsTheFirstFactoryChannelOnBothSides) {
-  SharedState s;
-  Factory_startup(s, [] { return DateTime{2026, 12, 10, 9, 30, 0}; });
+  SessionAndImage s;
+  Factory_startup(s, s.Image, [] { return DateTime{2026, 12, 10, 9, 30, 0}; });
   ASSERT_EQ(s.Image(kRow, 6), 0xFF);
   ASSERT_EQ(s.Image(0, 0), 0xFF);
   img::Image want = s.Image;
   want(kRow, 1) = 0;
   want(kRow, 6) = 1;
   want(kRow, 7) = 1;
-  Chann_ab_check(s);
+  Chann_ab_check(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
   // A second run changes nothing more.
-  Chann_ab_check(s);
+  Chann_ab_check(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 

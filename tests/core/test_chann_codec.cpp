@@ -1,6 +1,6 @@
 // The channel record as grid texts, and the routines that create and empty a
 // channel, against a table of cell texts that needs no display.
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "channels/chann_codec.h"
 #include "image/tone_table.h"
 #include "support/image_diff.h"
@@ -52,7 +52,7 @@ class ChannCodec : public ::testing::Test {
     for (int c = 0; c < 16; ++c) out.push_back(st.Image(row, c));
     return out;
   }
-  SharedState st;
+  SessionAndImage st;
   TableCells grid;
 };
 
@@ -95,7 +95,7 @@ TEST_F(ChannCodec, RecordsToRowTexts) {
     SetUp();
     put(7, c.record, c.name);
     const img::Image before = st.Image;
-    Chann_show(st, grid, 8);
+    Chann_show(st, st.Image, grid, 8);
     std::vector<std::string> want(c.texts.begin(), c.texts.end());
     EXPECT_EQ(grid.row(8), want) << c.what;
     EXPECT_EQ(grid.TextMatrix(8, 0), QStringLiteral("<untouched>")) << c.what;
@@ -107,7 +107,7 @@ TEST_F(ChannCodec, RecordsToRowTexts) {
 // a list and never fail.
 TEST_F(ChannCodec, CellsOutsideAByteShowEmptyTones) {
   put(3, Record(300, 0, 5, -1, 0x00, 0x00, 0x44), {'A', 400, 'B'});
-  Chann_show(st, grid, 4);
+  Chann_show(st, st.Image, grid, 4);
   EXPECT_EQ(grid.TextMatrix(4, kColRxTone), QString());
   EXPECT_EQ(grid.TextMatrix(4, kColTxTone), QString());
   EXPECT_EQ(grid.TextMatrix(4, kColName), QStringLiteral("A?B"));
@@ -138,7 +138,7 @@ TEST_F(ChannCodec, EmptyRecordIsNormalised) {
   put(20, junk, {'N', 'A', 'M', 'E'});
   put(21, Record(0, 0, 0, 0, 0, 0, 0x44), {'K'});
   for (int c = 1; c <= 12; ++c) grid.setTextMatrix(21, c, QStringLiteral("old"));
-  Chann_show(st, grid, 21);
+  Chann_show(st, st.Image, grid, 21);
   EXPECT_EQ(grid.row(21), std::vector<std::string>(12, ""));
   EXPECT_EQ(record(20), kAllFF);
   EXPECT_EQ(name(20), kAllFF);
@@ -154,14 +154,14 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
   // Chann_new: bytes 0..7 and columns 1..3 are the caller's.
   put(4, programmed, named);
   for (int c = 1; c <= 12; ++c) grid.setTextMatrix(5, c, QStringLiteral("x"));
-  Chann_new(st, grid, 5);
+  Chann_new(st.Image, grid, 5);
   EXPECT_EQ(record(4), (Bytes{0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0, 0, 0, 0, 0, 0, 0, 0x44}));
   EXPECT_EQ(name(4), kAllFF);
   EXPECT_EQ(grid.row(5), (std::vector<std::string>{"x", "x", "x", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
 
   // Chann_clear_para keeps columns 2 and 3; Chann_clear keeps column 1.
   struct Case {
-    void (*routine)(SharedState&, GridCells&, int);
+    void (*routine)(img::Image&, GridCells&, int);
     std::vector<std::string> row;
   };
   const Case cases[] = {
@@ -171,7 +171,7 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
   for (const Case& c : cases) {
     put(4, programmed, named);
     for (int col = 1; col <= 12; ++col) grid.setTextMatrix(5, col, QStringLiteral("x"));
-    c.routine(st, grid, 5);
+    c.routine(st.Image, grid, 5);
     EXPECT_EQ(grid.row(5), c.row);
     EXPECT_EQ(record(4), kAllFF);
     EXPECT_EQ(name(4), kAllFF);
@@ -181,10 +181,10 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
 TEST_F(ChannCodec, RowsOutsideTheChannelsAreIgnored) {
   const img::Image before = st.Image;
   for (int r : {0, 201, -1, 600}) {
-    Chann_show(st, grid, r);
-    Chann_new(st, grid, r);
-    Chann_clear_para(st, grid, r);
-    Chann_clear(st, grid, r);
+    Chann_show(st, st.Image, grid, r);
+    Chann_new(st.Image, grid, r);
+    Chann_clear_para(st.Image, grid, r);
+    Chann_clear(st.Image, grid, r);
   }
   EXPECT_TRUE(st.Image == before);
   EXPECT_TRUE(grid.cells.empty());

@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/chann_defaults.h"
 #include "support/image_diff.h"
 
@@ -71,17 +71,17 @@ Row RowBytes(const img::Image& im, int row) {
 class ChannDefaults : public ::testing::Test {
  protected:
   void SetUp() override { s.Image.clear(kMarker); }
-  SharedState s;
+  SessionAndImage s;
 };
 
 TEST_F(ChannDefaults, ServiceTableWritesChannelRowsAndSevenNameBytesOnly) {
   const img::Image want = ExpectedServiceTable(s.Image);
-  Chann_defaults_init(s);
+  Chann_defaults_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 
 TEST_F(ChannDefaults, ServiceChannelRecordsAsTheRadioStoresThem) {
-  Chann_defaults_init(s);
+  Chann_defaults_init(s.Image);
   EXPECT_EQ(RowBytes(s.Image, 1),
             (Row{0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0x00, 0x00, 0x00, 0x04}));
   EXPECT_EQ(RowBytes(s.Image, 8),
@@ -100,13 +100,13 @@ TEST_F(ChannDefaults, ServiceChannelRecordsAsTheRadioStoresThem) {
 
 TEST_F(ChannDefaults, WeatherChannelsWriteTheirRowsAndSixNameBytesOnly) {
   const img::Image want = ExpectedWeather(s.Image);
-  Wx_chann_init(s);
+  Wx_chann_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 
 TEST_F(ChannDefaults, WeatherNameKeepsAnOldSeventhCharacter) {
   PutBytes(s.Image, 449, 0, Ascii("ABCDEFG"));
-  Wx_chann_init(s);
+  Wx_chann_init(s.Image);
   EXPECT_EQ(RowBytes(s.Image, 449), (Row{'N', 'O', 'A', 'A', '0', '1', 'G', kMarker, kMarker, kMarker, kMarker,
                                          kMarker, kMarker, kMarker, kMarker, kMarker}));
 }
@@ -116,8 +116,8 @@ TEST_F(ChannDefaults, BothInOrderGiveTheFactoryChannelTable) {
   for (int r = 0; r <= 199; ++r) PutBytes(s.Image, r, 0, Row(16, 0x11));
   const img::Image before = s.Image;
   const img::Image want = ExpectedWeather(ExpectedServiceTable(before));
-  Chann_defaults_init(s);
-  Wx_chann_init(s);
+  Chann_defaults_init(s.Image);
+  Wx_chann_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
   for (int n : {0, 16, 100, 192}) EXPECT_EQ(RowBytes(s.Image, n), Row(16, 0xFF)) << "channel " << n;
 }

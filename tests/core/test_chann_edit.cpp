@@ -1,6 +1,6 @@
 // The channel editor's rules that need no window: frequency limits and texts,
 // list items, and how choices, tones and names land in the records.
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "channels/chann_codec.h"
 #include "channels/chann_edit.h"
 #include "image/tone_table.h"
@@ -21,7 +21,7 @@ class ChannEdit : public ::testing::Test {
   void limits(double vl, double vh, double ul, double uh) {
     st.Freq_vhf_low = vl, st.Freq_vhf_high = vh, st.Freq_uhf_low = ul, st.Freq_uhf_high = uh;
   }
-  SharedState st;
+  SessionAndImage st;
 };
 
 }  // namespace
@@ -108,10 +108,10 @@ TEST_F(ChannEdit, ToneCodes) {
 TEST_F(ChannEdit, ToneStore) {
   const int r = 11, row = 10;
   for (int c = 0; c < 16; ++c) st.Image(row, c) = 0x10 + c;
-  Chann_tone_store(st, r, kColRxTone, 0x0258);
+  Chann_tone_store(st.Image, r, kColRxTone, 0x0258);
   EXPECT_EQ((std::vector<int>{st.Image(row, 8), st.Image(row, 9), st.Image(row, 10), st.Image(row, 11)}),
             (std::vector<int>{0x58, 0x02, 0x58, 0x02}));
-  Chann_tone_store(st, r, kColTxTone, 0x0375);
+  Chann_tone_store(st.Image, r, kColTxTone, 0x0375);
   EXPECT_EQ((std::vector<int>{st.Image(row, 8), st.Image(row, 9), st.Image(row, 10), st.Image(row, 11)}),
             (std::vector<int>{0x58, 0x02, 0x75, 0x03}));
   EXPECT_EQ(st.Image(row, 12), 0x1C);
@@ -133,7 +133,7 @@ TEST_F(ChannEdit, SettingChoices) {
   for (const Case& c : cases) {
     for (int b = 0; b < 16; ++b) st.Image(row, b) = 0x33;
     st.Image(row, c.byte) = static_cast<std::int16_t>(c.before);
-    Chann_setting_store(st, r, c.col, c.item);
+    Chann_setting_store(st.Image, r, c.col, c.item);
     EXPECT_EQ(st.Image(row, c.byte), c.after) << "column " << c.col << " item " << c.item;
     for (int b = 0; b < 16; ++b) {
       if (b != c.byte) {
@@ -143,11 +143,11 @@ TEST_F(ChannEdit, SettingChoices) {
   }
   // A position past the column's list, or a cell outside a byte, never leaves a non-byte.
   st.Image(row, 15) = 0x44;
-  Chann_setting_store(st, r, kColPttId, 4);
-  Chann_setting_store(st, r, kColSigCode, 15);
+  Chann_setting_store(st.Image, r, kColPttId, 4);
+  Chann_setting_store(st.Image, r, kColSigCode, 15);
   EXPECT_EQ(st.Image(row, 15), 0x44);
   st.Image(row, 15) = 300;
-  Chann_setting_store(st, r, kColWidth, 0);
+  Chann_setting_store(st.Image, r, kColWidth, 0);
   EXPECT_EQ(st.Image(row, 15), (300 & 0xFF) | 0x40);
 }
 
@@ -167,7 +167,7 @@ TEST_F(ChannEdit, NameStore) {
   const int r = 6, row = 256 + 5;
   for (const Case& c : cases) {
     for (int b = 0; b < 16; ++b) st.Image(row, b) = 0x20 + b;
-    Chann_name_store(st, r, c.name);
+    Chann_name_store(st.Image, r, c.name);
     std::vector<int> got;
     for (int b = 0; b < 7; ++b) got.push_back(st.Image(row, b));
     EXPECT_EQ(got, c.bytes) << c.name.toStdString();

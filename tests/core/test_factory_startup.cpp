@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/adj_defaults.h"
 #include "image/chann_defaults.h"
 #include "image/factory_startup.h"
@@ -18,18 +18,18 @@ class FactoryStartup : public ::testing::Test {
     s.Image.clear(kMarker);
     for (auto& row : s.AdjTable) row.fill(kMarker);
     s.Band220Selected = 1;
-    Factory_startup(s, [] { return kNow; });
+    Factory_startup(s, s.Image, [] { return kNow; });
   }
-  SharedState s;
+  SessionAndImage s;
 };
 
 TEST_F(FactoryStartup, ImageIsTheFillFollowedByTheFourWritersInOrder) {
-  SharedState ref;
+  SessionAndImage ref;
   ref.Image.fillRows(0, 495, 0xFF);
-  Opt_defaults_init(ref);
-  Dtmf_defaults_init(ref);
-  Chann_defaults_init(ref);
-  Wx_chann_init(ref);
+  Opt_defaults_init(ref, ref.Image);
+  Dtmf_defaults_init(ref.Image);
+  Chann_defaults_init(ref.Image);
+  Wx_chann_init(ref.Image);
   EXPECT_EQ(ImageDiff(s.Image, ref.Image), "");
 }
 

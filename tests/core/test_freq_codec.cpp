@@ -1,3 +1,4 @@
+#include "support/session_and_image.h"
 #include "image/freq_codec.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@ namespace {
 
 using Bytes = std::array<int, 4>;  // image bytes k..k+3, least significant first
 
-Bytes Stored(const SharedState& st, int row, int byte) {
+Bytes Stored(const SessionAndImage& st, int row, int byte) {
   return {st.Image(row, byte), st.Image(row, byte + 1), st.Image(row, byte + 2), st.Image(row, byte + 3)};
 }
 
@@ -48,9 +49,9 @@ TEST(FreqCodec, EncodesSnapsAndNormalises) {
       {"0.0025", "0.0025000", {0x50, 0x02, 0x00, 0x00}},
   };
   for (const auto& c : cases) {
-    SharedState st;
+    SessionAndImage st;
     QString text = QString::fromUtf8(c.text);
-    Freq_to_image(st, text, 7, 4);
+    text = Freq_to_image(st.Image, text, 7, 4);
     EXPECT_EQ(text.toStdString(), c.normalised) << c.text;
     EXPECT_EQ(Stored(st, 7, 4), c.bytes) << c.text;
     // Neighbouring cells stay untouched.
@@ -69,21 +70,21 @@ TEST(FreqCodec, FrequencyOutsideTheFormStoresNothing) {
       {"1600.5", "1600.5000"},   {"1e12", "1000000000000."},
   };
   for (const auto& c : cases) {
-    SharedState st;
+    SessionAndImage st;
     st.Image.fillRows(0, img::kFillLastRow, img::kEmpty);
     QString text = QString::fromUtf8(c.text);
-    Freq_to_image(st, text, 3, 0);
+    text = Freq_to_image(st.Image, text, 3, 0);
     EXPECT_EQ(text.toStdString(), c.normalised) << c.text;
     EXPECT_EQ(Stored(st, 3, 0), (Bytes{0xFF, 0xFF, 0xFF, 0xFF})) << c.text;
   }
 }
 
 TEST(FreqCodec, PlaceOutsideTheImageStoresNothing) {
-  SharedState st;
+  SessionAndImage st;
   const img::Image before = st.Image;
   for (const auto& [row, byte] : {std::pair{-1, 0}, {img::kRows, 0}, {0, 13}, {0, -1}}) {
     QString text = "151.82";
-    Freq_to_image(st, text, row, byte);
+    text = Freq_to_image(st.Image, text, row, byte);
     EXPECT_EQ(text, "151.82000");
   }
   EXPECT_EQ(st.Image, before);
@@ -128,7 +129,7 @@ TEST(FreqCodec, DecodesStoredBytes) {
 TEST(FreqCodec, EveryRasterPointComesBackAsEntered) {
   // All 2.5 kHz and 6.25 kHz points of both bands: a point snaps onto itself
   // and decodes to the text it was entered as.
-  SharedState st;
+  SessionAndImage st;
   const auto stored = [&](int i) { return static_cast<std::uint8_t>(st.Image(0, i)); };
   for (const auto& [first, last] : {std::pair{13000000LL, 18000000LL}, {40000000LL, 52000000LL}}) {
     for (long long hz10 = first; hz10 <= last; hz10 += 25) {  // 10 Hz units, 250 Hz apart
@@ -136,7 +137,7 @@ TEST(FreqCodec, EveryRasterPointComesBackAsEntered) {
       const QString entered = QString::number(hz10 / 100000) + u'.' +
                               QString::number(hz10 % 100000).rightJustified(5, u'0');
       QString text = entered;
-      Freq_to_image(st, text, 0, 0);
+      text = Freq_to_image(st.Image, text, 0, 0);
       ASSERT_EQ(text, entered);
       ASSERT_EQ(Bcd_to_freq(stored(0), stored(1), stored(2), stored(3)), entered);
     }

@@ -1,4 +1,4 @@
-#include "image/image.h"
+#include "state/image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The exchange engine on the virtual clock: sending, byte counts per state,
 // the handshake, the watchdog and failure timer, the identification.
+#include "support/session_and_image.h"
 #include "link/ident_check.h"
 #include "link/link_engine.h"
 #include "support/link_bench.h"
@@ -194,7 +195,7 @@ TEST(LinkEngine, IdentificationDecodesTheFrame) {
   m.b.port.feed(kIdentFrame);
   EXPECT_EQ(m.b.panels[7].toStdString(), "VHF: 136-- 174 MHZ");
   EXPECT_EQ(m.b.panels[8].toStdString(), "UHF: 400-- 520 MHZ");
-  const SharedState& st = m.b.st;
+  const Session& st = m.b.st;
   EXPECT_EQ((std::array<double, 4>{st.Freq_a_low, st.Freq_a_high, st.Freq_b_low, st.Freq_b_high}),
             (std::array<double, 4>{136, 174, 400, 520}));
   EXPECT_EQ((std::array<double, 4>{st.Freq_vhf_low, st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),

@@ -1,4 +1,5 @@
 // Frames, address arithmetic, the identification frame and the entry sequence.
+#include "support/session_and_image.h"
 #include "link/hand_code.h"
 #include "link/link_protocol.h"
 
@@ -75,7 +76,7 @@ TEST(LinkProtocol, IdentificationFrame) {
     EXPECT_EQ(proto::Ident_edges(c.frame), c.edges) << c.name;
     EXPECT_EQ(proto::Ident_panel7_text(c.edges).toStdString(), c.panel7);
     EXPECT_EQ(proto::Ident_panel8_text(c.edges).toStdString(), c.panel8);
-    SharedState st;
+    SessionAndImage st;
     proto::Ident_decode(st, c.frame);
     EXPECT_EQ((std::array<double, 8>{st.Freq_a_low, st.Freq_a_high, st.Freq_b_low, st.Freq_b_high, st.Freq_vhf_low,
                                      st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),
@@ -90,7 +91,7 @@ TEST(LinkProtocol, EntrySequenceHoldsNoProtocolByte) {
     for (std::uint8_t p : {proto::Cmd_ack, proto::Cmd_ident, proto::Cmd_read, proto::Cmd_data, proto::Ident_head,
                            proto::Ident_tail})
       EXPECT_NE(b, p);
-  SharedState st;
+  SessionAndImage st;
   Hand_code_init(st);
   EXPECT_EQ(st.Hand_code, kHandCode);
 }

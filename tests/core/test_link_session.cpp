@@ -1,7 +1,7 @@
 // The link session of a window: its port and timers made from the window's
 // factories and wired to the engine, and the window's rules from its profile
 // for a start or a close while the exchange runs.
-#include "app/shared_state.h"
+#include "state/session.h"
 #include "link/hand_code.h"
 #include "link/ident_check.h"
 #include "link/link_session.h"
@@ -31,7 +31,7 @@ struct SessionBench {
 
   VirtualClock clock;
   FakePortFactory ports;
-  SharedState st;
+  Session st;
   RecordingPrompt prompt;
   std::map<StatusPanel, QString> panels;
   RadioSim sim;

@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -123,6 +125,11 @@ TEST(ParaFile, OtherLayoutsLoadTheSame) {
       {"blank lines and trailing blanks", "\r\n\r\n  " + Layout(src, "  ", " \r\n\r\n", 16) + "\t \n\n"},
       {"ragged lines", ragged},
       {"leading zeros", leadingZeros},
+      {"UTF-8 byte-order mark", "\xEF\xBB\xBF" + Para_file_text(src)},
+      {"DOS end-of-file mark", Para_file_text(src) + "\x1A"},
+      {"end-of-file mark right after the last value", Layout(src, " ", "\r\n", 16).chopped(2) + "\x1A"},
+      {"end-of-file mark padded", Para_file_text(src) + "\x1A\x1A\x1A\r\n \x1A"},
+      {"byte-order mark and end-of-file mark", "\xEF\xBB\xBF" + Layout(src, ",", "\n", 16) + "\x1A"},
   };
   for (const Case& c : cases) {
     img::Image im = RandomImage(5);
@@ -172,6 +179,11 @@ TEST(ParaFile, BadTextsChangeNothing) {
       {"comma on a line of its own", good + ",", ParaFileError::EmptyField, 482, ""},
       {"one value more", good + " 7 \r\n", ParaFileError::TooManyValues, 482, "7"},
       {"text after the values", good + "end", ParaFileError::TooManyValues, 482, "end"},
+      {"text after an end-of-file mark", good + "\x1A" "end", ParaFileError::TooManyValues, 482, "\x1A" "end"},
+      {"end-of-file mark before a value", withLine(480, " \x1A 7 \r"), ParaFileError::NotANumber, 481, "\x1A"},
+      {"byte-order mark not at the start", " \xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
+      {"byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
+      {"end-of-file mark too early", firstLines(480) + "\x1A", ParaFileError::TooFewValues, 0, ""},
   };
   for (const Case& c : cases) {
     img::Image im = RandomImage(7);
@@ -205,6 +217,16 @@ TEST(ParaFile, MessageNamesTheLineAndShowsTheFieldSafely) {
   EXPECT_EQ(longField.field, QByteArray(24, '9'));
 }
 
+TEST(ParaFile, TextAfterTheLastValueIsNamedWithItsLine) {
+  img::Image im;
+  const QByteArray good = Para_file_text(im);
+  const ParaFileResult r = Para_file_read(good + "\r\n  ; saved 2024\r\n", im);
+  EXPECT_EQ(r.error, ParaFileError::TooManyValues);
+  EXPECT_EQ(Para_file_error_text(r, false),
+            QStringLiteral("The parameter file could not be read.\nLine 483: \";\" follows the last of the 7696 values."));
+  EXPECT_EQ(Para_file_error_text(r, true), QStringLiteral("参数文件读取失败 ！\n第 483 行：第 7696 个数值之后还有“;”。"));
+}
+
 TEST(ParaFile, LoadOfAMissingOrUnreadablePathChangesNothing) {
   QTemporaryDir dir;
   img::Image im = RandomImage(8);
@@ -235,4 +257,80 @@ TEST(ParaFile, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   // A folder that does not exist.
   EXPECT_FALSE(Para_file_save(dir.filePath(QStringLiteral("no/such/folder/x.dat")), RandomImage(9)));
+}
+
+namespace {
+
+// Takes away the superuser's rights while it lives: root may write into any
+// folder, so a test of a write-protected folder must run as somebody else.
+// The saved user stays root, so the rights come back at the end.
+class WithoutRootRights {
+ public:
+  WithoutRootRights() {
+    if (geteuid() != 0) return;
+    dropped_ = setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
+  }
+  ~WithoutRootRights() {
+    if (!dropped_) return;
+    [[maybe_unused]] const int u = setresuid(0, 0, 0);
+    [[maybe_unused]] const int g = setresgid(0, 0, 0);
+  }
+  // False when root's rights could not be dropped.
+  bool ok() const { return geteuid() != 0; }
+
+ private:
+  static constexpr uid_t kNobody = 65534;
+  bool dropped_ = false;
+};
+
+}  // namespace
+
+// A writable file in a folder that the user may not write: the temporary file
+// cannot be made, the message names the folder, and the old file stays.
+TEST(ParaFile, SaveIntoAWriteProtectedFolderSaysSoAndKeepsTheFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup |
+                   QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+  const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), all));
+  const QString folder = dir.filePath(QStringLiteral("locked"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+  const QString path = folder + QStringLiteral("/radio.dat");
+  WriteFile(path, "old contents");
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                                              QFile::ReadOther | QFile::WriteOther));
+  ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
+
+  ParaSaveFailure failure;
+  bool saved = true;
+  {
+    WithoutRootRights user;
+    if (!user.ok()) GTEST_SKIP() << "cannot drop root's rights here";
+    ASSERT_TRUE(QFileInfo(path).isWritable());
+    saved = Para_file_save(path, RandomImage(10), &failure);
+  }
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(failure.folderNotWritable);
+  EXPECT_EQ(Para_file_save_error_text(failure, false),
+            QStringLiteral("The parameter file could not be saved.\nThe folder \"%1\" is not writable; nothing in it "
+                           "was changed.")
+                .arg(folder));
+  EXPECT_EQ(Para_file_save_error_text(failure, true),
+            QStringLiteral("参数文件保存失败 ！\n文件夹“%1”不可写入，其中的文件均未改动。").arg(folder));
+  EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("radio.dat")});
+  QFile::setPermissions(folder, all);
+}
+
+// Other failures keep the platform's reason.
+TEST(ParaFile, OtherSaveFailuresGiveThePlatformsReason) {
+  QTemporaryDir dir;
+  ParaSaveFailure failure;
+  EXPECT_FALSE(Para_file_save(dir.filePath(QStringLiteral("no/such/folder/x.dat")), RandomImage(11), &failure));
+  EXPECT_FALSE(failure.folderNotWritable);
+  EXPECT_FALSE(failure.reason.isEmpty());
+  EXPECT_EQ(Para_file_save_error_text(failure, false),
+            QStringLiteral("The parameter file could not be saved.\n") + failure.reason);
 }

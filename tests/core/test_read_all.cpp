@@ -1,7 +1,7 @@
 // Read-all on the virtual clock against the simulated radio: what reaches the
 // image and when, the progress it shows, and how a refused or missing reply
 // ends it.
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "link/read_all.h"
 #include "support/image_diff.h"
 #include "support/transfer_bench.h"
@@ -16,8 +16,9 @@ struct ReadBench : TransferBench<ReadAll> {
   ReadBench() : TransferBench(link_profiles::kReadAll) {
     for (std::size_t i = 0; i < b.sim.memory.size(); ++i)
       b.sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
-    b.st.Image.clear(0x3C);  // what the image held before: nothing of it may change on a failure
-    before = b.st.Image;
+    // What the image held before: nothing of it may change on a failure.
+    b.image.change(0, img::kRows - 1, nullptr, [](img::Image& im) { im.clear(0x3C); });
+    before = b.image.image();
   }
   img::Image radioImage() const {
     img::Image want = before;
@@ -32,8 +33,8 @@ struct ReadBench : TransferBench<ReadAll> {
 TEST(ReadAll, FillsRows0To479AndShowsItsProgress) {
   ReadBench r;
   ASSERT_TRUE(r.run());
-  EXPECT_EQ(ImageDiff(r.b.st.Image, r.radioImage()), "");
-  EXPECT_EQ(r.b.st.Image(480, 0), 0x3C);
+  EXPECT_EQ(ImageDiff(r.b.image.image(), r.radioImage()), "");
+  EXPECT_EQ(r.b.image.image()(480, 0), 0x3C);
 
   // 120 requests, one per block, in address order.
   ASSERT_EQ(r.b.sim.readRequests.size(), 120u);
@@ -90,7 +91,7 @@ TEST(ReadAll, SplitRepliesAndSurplusBytes) {
     ReadBench r;
     r.b.sim.faults = faults;
     ASSERT_TRUE(r.run());
-    EXPECT_EQ(ImageDiff(r.b.st.Image, r.radioImage()), "");
+    EXPECT_EQ(ImageDiff(r.b.image.image(), r.radioImage()), "");
     EXPECT_EQ(r.b.prompt.calls.size(), 1u);
   }
 }
@@ -125,7 +126,7 @@ TEST(ReadAll, RefusedOrMissingRepliesLeaveTheImageAlone) {
     ReadBench r;
     r.b.sim.faults = c.faults;
     ASSERT_TRUE(r.run()) << c.name;
-    EXPECT_EQ(ImageDiff(r.b.st.Image, r.before), "") << c.name;
+    EXPECT_EQ(ImageDiff(r.b.image.image(), r.before), "") << c.name;
     // The failing request was the last thing the PC sent: no acknowledgement
     // went out for the refused reply, and nothing was requested after it.
     EXPECT_EQ(r.b.sim.readRequests.size(), static_cast<std::size_t>(c.failedBlock + 1)) << c.name;
@@ -155,12 +156,12 @@ TEST(ReadAll, NewReadAfterAFailure) {
   r.b.sim.faults = {{SimReply::Block, 30, SimFault::Wrong, 3, 0x41, {}}};  // length byte: not checked
   r.b.sim.faults.push_back({SimReply::Block, 31, SimFault::Wrong, 2, 0x00, {}});
   ASSERT_TRUE(r.run());
-  EXPECT_EQ(ImageDiff(r.b.st.Image, r.before), "");
+  EXPECT_EQ(ImageDiff(r.b.image.image(), r.before), "");
   EXPECT_EQ(r.b.sim.readRequests.size(), 32u);  // block 30's length byte passed, block 31's address did not
   r.b.sim.faults.clear();
   ASSERT_TRUE(r.run());
   EXPECT_EQ(r.b.sim.entries, 2);
-  EXPECT_EQ(ImageDiff(r.b.st.Image, r.radioImage()), "");
+  EXPECT_EQ(ImageDiff(r.b.image.image(), r.radioImage()), "");
   EXPECT_EQ(r.b.prompt.calls.size(), 2u);
   EXPECT_EQ(r.view.label.toStdString(), "Read Signal parameters in gear. ");
 }

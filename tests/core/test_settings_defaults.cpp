@@ -1,4 +1,4 @@
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/opt_positions.h"
 #include "image/settings_defaults.h"
 #include "support/image_diff.h"
@@ -46,13 +46,13 @@ img::Image WithVfos(img::Image im) {
 class SettingsDefaults : public ::testing::Test {
  protected:
   void SetUp() override { s.Image.clear(kMarker); }
-  SharedState s;
+  SessionAndImage s;
 };
 
 TEST_F(SettingsDefaults, OptionDefaultsOnAFreshStartWriteBlockVfosAndLabelsOnly) {
   img::Image want = WithLabels(WithVfos(s.Image));
   for (int i = 0; i < 4; ++i) PutBytes(want, 226 + i, 0, kOptRows[i]);
-  Opt_defaults_init(s);
+  Opt_defaults_init(s, s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
   // Untouched VFO bytes +0..+7 and +27, label bytes 14 and 15.
   EXPECT_EQ(s.Image(240, 0), kMarker);
@@ -65,7 +65,7 @@ TEST_F(SettingsDefaults, OptionDefaultsCarryUnnamedEntriesAsTheyStand) {
   // The options window loaded a radio's block: every entry non-default.
   for (int k = 0; k < 64; ++k) s.Opt_para[k] = static_cast<Int16>(0x80 + k);
   for (int k = 64; k <= 256; ++k) s.Opt_para[k] = 0x7777;
-  Opt_defaults_init(s);
+  Opt_defaults_init(s, s.Image);
   for (int k = 0; k < 64; ++k) {
     const bool unnamed = std::find(kUnnamed.begin(), kUnnamed.end(), k) != kUnnamed.end();
     const int want = unnamed ? 0x80 + k : kOptRows[k / 16][k % 16];
@@ -84,7 +84,7 @@ TEST_F(SettingsDefaults, NamedPositionsAreTheBlockOffsets) {
   EXPECT_EQ(Pos_spare55, 55);
   EXPECT_EQ(Pos_work_mode, 56);
   EXPECT_EQ(Pos_lock, 57);
-  Opt_defaults_init(s);
+  Opt_defaults_init(s, s.Image);
   EXPECT_EQ(s.Opt_para[Pos_flags], 0x1F);
   EXPECT_EQ(s.Opt_para[Pos_work_mode], 1);
   EXPECT_EQ(s.Opt_para[Pos_spare40], 2);
@@ -92,9 +92,9 @@ TEST_F(SettingsDefaults, NamedPositionsAreTheBlockOffsets) {
 
 TEST_F(SettingsDefaults, FmLabelsWriteTwentyEightBytesAndRepeatTheSame) {
   const img::Image want = WithLabels(s.Image);
-  Fm_band_labels_init(s);
+  Fm_band_labels_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
-  Fm_band_labels_init(s);
+  Fm_band_labels_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 
@@ -106,7 +106,7 @@ TEST_F(SettingsDefaults, DtmfDefaultsClearEveryGroupAndWriteTheFactoryBlock) {
   PutBytes(want, 222, 0, Row{0x03, 0x00, 0x03, 0x00, 0x03});
   PutBytes(want, 223, 0,
            Row{0x05, 0x05, 0x02, 0x01, 0x01, 0x09, 0xFF, 0xFF, 0x08, 0x00, 0x08, 0x00, 0x08, 0x0B, 0xFF, 0xFF});
-  Dtmf_defaults_init(s);
+  Dtmf_defaults_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
   EXPECT_EQ(s.Image(207, 0), kMarker);
   EXPECT_EQ(s.Image(224, 0), kMarker);

@@ -1,3 +1,4 @@
+#include "support/session_and_image.h"
 #include "image/tone_table.h"
 
 #include "platform/core/numbers.h"
@@ -11,8 +12,8 @@ struct Entry {
   const char* text;
 };
 
-SharedState WithTables() {
-  SharedState st;
+SessionAndImage WithTables() {
+  SessionAndImage st;
   Tone_table_init(st);
   return st;
 }
@@ -20,7 +21,7 @@ SharedState WithTables() {
 }  // namespace
 
 TEST(ToneTable, ToneListEntriesKeepTheirPadding) {
-  const SharedState st = WithTables();
+  const SessionAndImage st = WithTables();
   ASSERT_EQ(st.Tone_list.size(), 2301);
   const Entry cases[] = {
       {0, "   OFF      "},  {1, "   67.0    "},  {9, "   88.5    "},  {10, "  91.5    "},
@@ -32,7 +33,7 @@ TEST(ToneTable, ToneListEntriesKeepTheirPadding) {
 }
 
 TEST(ToneTable, FineListEntriesAreUnpadded) {
-  const SharedState st = WithTables();
+  const SessionAndImage st = WithTables();
   ASSERT_EQ(st.Tone_list_fine.size(), 2301);
   const Entry cases[] = {
       {0, "OFF"},     {1, "60.0"},     {2, "60.1"},      {10, "60.9"},     {11, "61.0"},
@@ -43,7 +44,7 @@ TEST(ToneTable, FineListEntriesAreUnpadded) {
 }
 
 TEST(ToneTable, CodesMatchBetweenTheLists) {
-  const SharedState st = WithTables();
+  const SessionAndImage st = WithTables();
   // CTCSS entry i of the grid list is code tone x 10, which is fine entry code - 599.
   for (int i = tone::kCtcssFirst; i < tone::kDcsFirst; ++i) {
     const int code = tone::kCtcssTenths[static_cast<std::size_t>(i - 1)];
@@ -75,10 +76,10 @@ TEST(ToneTable, CtcssTextToToneCode) {
       {"abc", -1, -1},        {"", -1, -1},           {"FF ", -1, -1},
   };
   for (const auto& c : cases) {
-    SharedState st;
+    SessionAndImage st;
     st.Image(20, 8) = 0x55;
     st.Image(20, 9) = 0x66;
-    Ctcss_to_image(st, QString::fromUtf8(c.text), 20, 8);
+    Ctcss_to_image(st.Image, QString::fromUtf8(c.text), 20, 8);
     const int low = c.low < 0 ? 0x55 : c.low, high = c.high < 0 ? 0x66 : c.high;
     EXPECT_EQ(st.Image(20, 8), low) << c.text;
     EXPECT_EQ(st.Image(20, 9), high) << c.text;
@@ -88,10 +89,10 @@ TEST(ToneTable, CtcssTextToToneCode) {
 }
 
 TEST(ToneTable, CtcssPlaceOutsideTheImageWritesNothing) {
-  SharedState st;
+  SessionAndImage st;
   const img::Image before = st.Image;
-  Ctcss_to_image(st, "67.0", img::kRows, 0);
-  Ctcss_to_image(st, "67.0", 0, 15);
-  Ctcss_to_image(st, "FF", -1, 0);
+  Ctcss_to_image(st.Image, "67.0", img::kRows, 0);
+  Ctcss_to_image(st.Image, "67.0", 0, 15);
+  Ctcss_to_image(st.Image, "FF", -1, 0);
   EXPECT_EQ(st.Image, before);
 }

@@ -1,7 +1,7 @@
 // Write-all on the virtual clock against the simulated radio: the frames it
 // sends, when an acknowledgement counts, the progress it shows and how a
 // missing acknowledgement ends it.
-#include "app/shared_state.h"
+#include "support/session_and_image.h"
 #include "image/factory_startup.h"
 #include "link/write_all.h"
 #include "support/image_diff.h"
@@ -17,14 +17,16 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct WriteBench : TransferBench<WriteAll> {
   WriteBench() : TransferBench(link_profiles::kWriteAll) {
-    // Rows of varied bytes; channels 1..199 empty or not by their first byte.
-    for (int r = 0; r < img::kRows; ++r)
-      for (int c = 0; c < img::kCols; ++c) b.st.Image(r, c) = static_cast<std::int16_t>((r * 31 + c * 5) & 0xFF);
-    for (int r : {0, 1, 2, 77, 198, 199, 200, 300}) b.st.Image.fillRows(r, r, img::kEmpty);
-    // An empty channel record is 0xFF throughout.
-    for (int r = 1; r <= 199; ++r)
-      if (b.st.Image(r, 0) == img::kEmpty) b.st.Image.fillRows(r, r, img::kEmpty);
-    before = b.st.Image;
+    b.image.change(0, img::kRows - 1, nullptr, [](img::Image& im) {
+      // Rows of varied bytes; channels 1..199 empty or not by their first byte.
+      for (int r = 0; r < img::kRows; ++r)
+        for (int c = 0; c < img::kCols; ++c) im(r, c) = static_cast<std::int16_t>((r * 31 + c * 5) & 0xFF);
+      for (int r : {0, 1, 2, 77, 198, 199, 200, 300}) im.fillRows(r, r, img::kEmpty);
+      // An empty channel record is 0xFF throughout.
+      for (int r = 1; r <= 199; ++r)
+        if (im(r, 0) == img::kEmpty) im.fillRows(r, r, img::kEmpty);
+    });
+    before = b.image.image();
   }
   Bytes expectedFrames(int lastRow = 448) const { return Write_frames_expected(before, lastRow); }
   // What the radio got after the handshake: entry (7), 0x02, 0x06.
@@ -43,7 +45,7 @@ TEST(WriteAll, SendsRows0To448AndTheRadioStoresThem) {
     for (int c = 0; c < 16; ++c)
       ASSERT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r << "," << c;
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(w.b.sim.memory[static_cast<std::size_t>(a)], 0xFF) << a;
-  EXPECT_EQ(ImageDiff(w.b.st.Image, w.before), "");  // the exchange itself changes nothing in the image
+  EXPECT_EQ(ImageDiff(w.b.image.image(), w.before), "");  // the exchange itself changes nothing in the image
 
   // Progress after each acknowledgement but the last: rows 0..447 named, bar r / 448.
   ASSERT_EQ(w.view.labels.size(), 448u + 1);
@@ -187,7 +189,7 @@ TEST(WriteAll, MissingAcknowledgementEndsTheWrite) {
     if (c.lastRowSent >= 0) {
       EXPECT_EQ(w.afterHandshake(), w.expectedFrames(c.lastRowSent)) << c.name;
     }
-    EXPECT_EQ(ImageDiff(w.b.st.Image, w.before), "") << c.name;
+    EXPECT_EQ(ImageDiff(w.b.image.image(), w.before), "") << c.name;
     ASSERT_EQ(w.b.prompt.calls.size(), 1u) << c.name;
     EXPECT_EQ(w.b.prompt.calls[0].text.toStdString(), "Fail connect with transceiver.") << c.name;
     EXPECT_EQ(w.b.prompt.calls[0].title.toStdString(), "Operate prompt") << c.name;
@@ -201,8 +203,8 @@ TEST(WriteAll, MissingAcknowledgementEndsTheWrite) {
 // The preparation corrects the selected channels and rewrites the FM band
 // labels, and touches nothing else.
 TEST(WriteAll, PreparationRewritesTheSelectedChannelsAndTheLabels) {
-  SharedState s;
-  Factory_startup(s, [] { return DateTime{2026, 12, 10, 9, 30, 0}; });
+  SessionAndImage s;
+  Factory_startup(s, s.Image, [] { return DateTime{2026, 12, 10, 9, 30, 0}; });
   img::Image want = s.Image;  // factory labels; channel 0 empty, channel 1 the first factory channel
   s.Image.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 0x20);
   s.Image(img::kChannAbRow, 1) = 0x77;
@@ -211,7 +213,7 @@ TEST(WriteAll, PreparationRewritesTheSelectedChannelsAndTheLabels) {
   want(img::kChannAbRow, 1) = 0;
   want(img::kChannAbRow, 6) = 1;
   want(img::kChannAbRow, 7) = 1;
-  Write_prepare(s);
+  Write_prepare(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
 }
 
@@ -222,12 +224,14 @@ TEST(WriteAll, SendsTheRowsAsTheyWereWhenItStarted) {
   WriteBench w;
   ASSERT_EQ(w.start(), LinkStart::Started);
   ASSERT_TRUE(w.b.clock.runUntil([&] { return w.b.sim.writes.size() == 10; }, 20000));
-  for (int r : {5, 300, 448}) w.b.st.Image.fillRows(r, r, 0x42);  // one row already sent, two still to come
+  w.b.image.change(0, img::kRows - 1, nullptr, [](img::Image& im) {
+    for (int r : {5, 300, 448}) im.fillRows(r, r, 0x42);  // one row already sent, two still to come
+  });
   ASSERT_TRUE(w.b.clock.runUntil([&] { return !w.b.engine->Busy(); }, 60000));
   ASSERT_EQ(w.b.prompt.calls.size(), 1u);
   EXPECT_EQ(w.b.prompt.calls[0].text.toStdString(), "Complete writing parameters to the transceiver.");
   EXPECT_EQ(w.afterHandshake(), w.expectedFrames());
   for (int r : {300, 448})
     for (int c = 0; c < 16; ++c) EXPECT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r;
-  EXPECT_EQ(w.b.st.Image(300, 0), 0x42);  // the edit itself stays in the image
+  EXPECT_EQ(w.b.image.image()(300, 0), 0x42);  // the edit itself stays in the image
 }

@@ -1,7 +1,8 @@
 // Fuzz target for the .dat reader: whatever the bytes, the reader must not
 // crash or hang, must leave the image untouched when it refuses the text, and
 // may accept only a text of exactly 7696 whole numbers 0..255 separated by
-// blanks, line ends and single commas.
+// blanks, line ends and single commas (between an optional byte-order mark and
+// an optional end-of-file mark).
 #include "image/para_file.h"
 
 #include <cstddef>
@@ -50,6 +51,22 @@ bool Fields(const char* p, std::size_t n, std::vector<int>& out) {
   return !needValue;
 }
 
+// The text between a leading UTF-8 byte-order mark and a trailing DOS
+// end-of-file mark (0x1A followed only by more marks, blanks and line ends).
+void WithoutMarks(const char*& p, std::size_t& n) {
+  if (n >= 3 && p[0] == '\xEF' && p[1] == '\xBB' && p[2] == '\xBF') {
+    p += 3;
+    n -= 3;
+  }
+  std::size_t tail = n;
+  while (tail > 0 && (IsSeparator(p[tail - 1]) || p[tail - 1] == '\x1A') && p[tail - 1] != ',') --tail;
+  for (std::size_t i = tail; i < n; ++i)
+    if (p[i] == '\x1A') {
+      n = i;
+      return;
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,7 +85,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   std::vector<int> fields;
-  if (!Fields(text, size, fields) || fields.size() != static_cast<std::size_t>(kParaFileValues)) Fail();
+  const char* body = text;
+  std::size_t bodySize = size;
+  WithoutMarks(body, bodySize);
+  if (!Fields(body, bodySize, fields) || fields.size() != static_cast<std::size_t>(kParaFileValues)) Fail();
   for (int k = 0; k < kParaFileValues; ++k)
     if (image(k / 16, k % 16) != fields[static_cast<std::size_t>(k)]) Fail();
   for (int r = img::kFileLastRow + 1; r < img::kRows; ++r)

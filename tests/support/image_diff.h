@@ -1,7 +1,7 @@
 #pragma once
 // Compares two parameter images cell by cell and describes the first cells
 // that differ, so a failed check shows where an image went wrong.
-#include "image/image.h"
+#include "state/image.h"
 
 #include <random>
 #include <string>

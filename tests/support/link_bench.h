@@ -6,7 +6,8 @@
 //   MyKind kind;
 //   b.engine->Start(kind);
 //   b.clock.runUntil([&] { return kind.done; }, 60000);
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "link/hand_code.h"
 #include "link/link_engine.h"
 #include "support/fake_port.h"
@@ -59,7 +60,8 @@ struct LinkBench {
   std::unique_ptr<Timer> Timer1 = clock.create();
   std::unique_ptr<Timer> Timer2 = clock.create();
   std::unique_ptr<Timer> Timer3 = clock.create();
-  SharedState st;
+  Session st;
+  ImageStore image;  // the image an exchange under test reads from or stores into
   RecordingPrompt prompt;
   std::map<int, QString> panels;
   std::vector<PanelWrite> panelLog;

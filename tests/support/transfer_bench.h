@@ -3,7 +3,7 @@
 // a LinkBench with the exchange kind and a record of what it shows on its
 // dialog's progress bar and label; and the frames a write must send, built
 // from the frame layout independently of the program.
-#include "image/image.h"
+#include "state/image.h"
 #include "link/read_all.h"
 #include "link/transfer.h"
 #include "link/write_all.h"
@@ -51,10 +51,12 @@ class TransferLog : public TransferView {
 template <class Kind>
 struct TransferBench {
   explicit TransferBench(LinkProfile profile) : b(profile) {
-    if constexpr (std::is_same_v<Kind, ReadAll>) kind.store = [this](const ReadAll& r) { r.Rx_unpack(b.st.Image); };
+    if constexpr (std::is_same_v<Kind, ReadAll>) kind.store = [this](const ReadAll& r) {
+      b.image.change(0, img::kReadLastRow, nullptr, [&r](img::Image& im) { r.Rx_unpack(im); });
+    };
   }
   LinkStart start() {
-    if constexpr (std::is_same_v<Kind, WriteAll>) kind.Take_rows(b.st.Image);
+    if constexpr (std::is_same_v<Kind, WriteAll>) kind.Take_rows(b.image.image());
     return b.engine->Start(kind);
   }
   // Starts the exchange and runs until it has ended, its report included.

@@ -2,7 +2,8 @@
 // A fresh program for each test: its own shared state, recorded prompts,
 // fake ports and hand-fired timers, and a 1024 x 768 screen unless a test
 // says otherwise.
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "support/fake_port.h"
 #include "support/manual_timer.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 class AppFixture : public ::testing::Test {
  protected:
@@ -28,14 +30,20 @@ class AppFixture : public ::testing::Test {
   }
   // Builds the main window and runs its start-up.
   MDImain& start() {
-    main = std::make_unique<MDImain>(st, svc);
+    main = std::make_unique<MDImain>(st, image, svc);
     main->MDImain_MDIForm_Load();
     return *main;
   }
+  // Changes the image through its owner, as something outside the windows
+  // would (a read, a file load).
+  template <class Edit>
+  void edit(Edit&& e) { image.change(0, img::kRows - 1, nullptr, std::forward<Edit>(e)); }
+  void setImage(const img::Image& im) { image.replaceRows(im, 0, img::kRows - 1, nullptr); }
   // Lets deferred deletions of unloaded windows happen.
   static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-  SharedState st;
+  Session st;
+  ImageStore image;
   RecordingPrompt prompt;
   FakePortFactory ports;
   ManualTimerFactory timers;

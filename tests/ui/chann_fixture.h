@@ -90,12 +90,12 @@ class ChannFixture : public AppFixture {
   Bytes name(int n) { return rowBytes(256 + n); }
   Bytes rowBytes(int row) {
     Bytes out;
-    for (int c = 0; c < 16; ++c) out.push_back(st.Image(row, c));
+    for (int c = 0; c < 16; ++c) out.push_back(image.image()(row, c));
     return out;
   }
   void put(int n, const Bytes& rec, const Bytes& nameBytes = {}) {
-    PutBytes(st.Image, n, 0, rec);
-    PutBytes(st.Image, 256 + n, 0, nameBytes);
+    edit([&](img::Image& im) { PutBytes(im, n, 0, rec); });
+    edit([&](img::Image& im) { PutBytes(im, 256 + n, 0, nameBytes); });
   }
   // The window shows the image again, as when it is activated.
   void redraw() { w->Form_Activate(); }

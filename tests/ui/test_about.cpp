@@ -1,3 +1,4 @@
+#include "app/about_texts.h"
 #include "app/ui/frmAbout.h"
 #include "app_fixture.h"
 #include "support/fake_system_info.h"
@@ -20,14 +21,13 @@ class AboutBox : public AppFixture {
 TEST_F(AboutBox, ShowsTheTextsOfTheCurrentLanguage) {
   start();
   for (Int16 lang : {Int16{0}, Int16{-1}}) {
-    st.Lang_chn = lang;  // the box builds its texts itself when it loads
-    st.About_ok.clear();
+    st.Lang_chn = lang;  // the box takes its texts from its table when it loads
     frmAbout* a = open();
     ASSERT_TRUE(a);
-    EXPECT_EQ(a->lblTitle->text(), st.About_title);
-    EXPECT_EQ(a->lblVersion->text(), st.About_version);
-    EXPECT_EQ(a->lblDescription->text(), st.About_desc);
-    EXPECT_EQ(a->lblDisclaimer->text(), st.About_warning);
+    EXPECT_EQ(a->lblTitle->text(), kAboutTexts.title.in(lang));
+    EXPECT_EQ(a->lblVersion->text(), kAboutTexts.version.in(lang));
+    EXPECT_EQ(a->lblDescription->text(), kAboutTexts.desc.in(lang));
+    EXPECT_EQ(a->lblDisclaimer->text(), kAboutTexts.warning.in(lang));
     EXPECT_FALSE(a->lblTitle->text().isEmpty());
     EXPECT_EQ(a->cmdOk->text(), lang ? QStringLiteral("确定") : QStringLiteral("Confirm"));
     EXPECT_EQ(a->cmdSysInfo->text(),

@@ -111,17 +111,17 @@ TEST_F(ChannWindow, CaptionsAndHeadersByLanguage) {
 // whatever they held; the image row after the channels is never shown.
 TEST_F(ChannWindow, DrawingNormalisesEmptyChannels) {
   put(30, {0xFF, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44}, {'J', 'U', 'N', 'K'});
-  PutBytes(st.Image, 200, 0, Bytes{0x00, 0x20, 0x18, 0x15});
+  edit([&](img::Image& im) { PutBytes(im, 200, 0, Bytes{0x00, 0x20, 0x18, 0x15}); });
   w = main->host().reopen<frm_chann>();
   EXPECT_EQ(record(30), kAllFF);
   EXPECT_EQ(name(30), kAllFF);
   EXPECT_EQ(row(31), kEmptyRow);
   EXPECT_EQ(grid().Rows(), 201);
-  EXPECT_EQ(st.Image(200, 0), 0x00);
+  EXPECT_EQ(image.image()(200, 0), 0x00);
 }
 
 TEST_F(ChannWindow, ClearEmptiesEveryChannelAndDefaultRestoresTheFactoryTable) {
-  const img::Image factory = st.Image;
+  const img::Image factory = image.image();
   // Something in the way: a name on channel 20, a seventh name byte on 193.
   put(20, {0x00, 0x00, 0x45, 0x14, 0x00, 0x00, 0x45, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44}, {'N', '2', '0'});
   put(193, {}, {'A', 'B', 'C', 'D', 'E', 'F', 'G'});
@@ -140,7 +140,7 @@ TEST_F(ChannWindow, ClearEmptiesEveryChannelAndDefaultRestoresTheFactoryTable) {
 
   // Default after Clear: the factory channels again, byte for byte.
   QTest::mouseClick(w->Command_def, Qt::LeftButton);
-  EXPECT_TRUE(st.Image == factory) << ImageDiff(st.Image, factory);
+  EXPECT_TRUE(image.image() == factory) << ImageDiff(image.image(), factory);
   EXPECT_EQ(row(2), kChannel1);
 
   // Default over a named channel 20 and a seven-character name on 193.
@@ -150,9 +150,9 @@ TEST_F(ChannWindow, ClearEmptiesEveryChannelAndDefaultRestoresTheFactoryTable) {
   EXPECT_EQ(record(20), kAllFF);
   EXPECT_EQ(name(20), kAllFF);
   EXPECT_EQ(cell(194, 12), QStringLiteral("NOAA01G"));
-  const img::Image once = st.Image;
+  const img::Image once = image.image();
   QTest::mouseClick(w->Command_def, Qt::LeftButton);
-  EXPECT_TRUE(st.Image == once) << ImageDiff(st.Image, once);
+  EXPECT_TRUE(image.image() == once) << ImageDiff(image.image(), once);
   EXPECT_TRUE(prompt.calls.empty());
 }
 
@@ -205,7 +205,7 @@ TEST_F(ChannWindow, LanguageSwitchReloadsWithTheSameCells) {
   redraw();
   std::vector<std::vector<std::string>> before;
   for (int r = 1; r <= 200; ++r) before.push_back(row(r));
-  const img::Image image = st.Image;
+  const img::Image held = image.image();
   main->MDImain_Language_chn_Click();
   settle();
   w = main->host().find<frm_chann>();
@@ -213,7 +213,7 @@ TEST_F(ChannWindow, LanguageSwitchReloadsWithTheSameCells) {
   EXPECT_EQ(cell(0, 2), QStringLiteral("接收频率(MHZ)"));
   EXPECT_EQ(w->windowTitle(), QStringLiteral("信道参数编辑"));
   for (int r = 1; r <= 200; ++r) ASSERT_EQ(row(r), before[static_cast<size_t>(r - 1)]) << r;
-  EXPECT_TRUE(st.Image == image);
+  EXPECT_TRUE(image.image() == held);
   // A closed window stays closed.
   main->host().unload<frm_chann>();
   main->MDImain_Language_eng_Click();
@@ -224,14 +224,33 @@ TEST_F(ChannWindow, LanguageSwitchReloadsWithTheSameCells) {
 TEST_F(ChannWindow, ActivationRedrawsWhenTheActiveChildChanges) {
   OtherEditor* other = main->host().load<OtherEditor>();
   ASSERT_TRUE(other);
-  // Meanwhile the image changes (as a read or a file load would change it).
+  // Meanwhile the image changes (as a read or a file load would change it):
+  // the inactive window shows it at once.
   put(50, {0x00, 0x00, 0x45, 0x14, 0x00, 0x00, 0x45, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44}, {'R', 'D'});
-  EXPECT_EQ(row(51), kEmptyRow);
-  main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->frame()));
   EXPECT_EQ(cell(51, 2), QStringLiteral("144.50000"));
   EXPECT_EQ(cell(51, 12), QStringLiteral("RD"));
-  // The same child activated again draws nothing.
-  put(51, {0x00, 0x00, 0x46, 0x14, 0x00, 0x00, 0x46, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44});
+  // Activation draws every row again from the image.
+  grid().setTextMatrix(51, 12, QStringLiteral("stale"));
   main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->frame()));
-  EXPECT_EQ(row(52), kEmptyRow);
+  EXPECT_EQ(cell(51, 12), QStringLiteral("RD"));
+  // The same child activated again draws nothing.
+  grid().setTextMatrix(52, 2, QStringLiteral("stale"));
+  main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->frame()));
+  EXPECT_EQ(cell(52, 2), QStringLiteral("stale"));
+}
+
+// A click into the inactive window: its activation, and the redraw with it,
+// come before the click is handled, so the editor opens on the redrawn text.
+TEST_F(ChannWindow, ActivationComesBeforeTheClickThatActivates) {
+  ASSERT_TRUE(main->host().load<OtherEditor>());
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), w->frame());
+  const img::Image held = image.image();
+  grid().setTextMatrix(2, 2, QStringLiteral("stale"));
+  click(2, 2);
+  EXPECT_EQ(main->mdiArea()->activeSubWindow(), w->frame());
+  ASSERT_TRUE(w->Text_Edit->isVisible());
+  EXPECT_EQ(w->Text_Edit->text(), QStringLiteral("151.82000"));
+  click(2, 0);
+  EXPECT_EQ(cell(2, 2), QStringLiteral("151.82000"));
+  EXPECT_TRUE(image.image() == held) << ImageDiff(image.image(), held);
 }

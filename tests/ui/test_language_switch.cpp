@@ -86,10 +86,13 @@ TEST_F(LanguageSwitch, ToChineseAndBack) {
   expectLanguage(false);
   m.MDImain_Language_chn_Click();
   expectLanguage(true);
-  EXPECT_EQ(st.About_ok, QStringLiteral("确定"));
+  EXPECT_EQ(m.host().openAndShow<frmAbout>()->cmdOk->text(), QStringLiteral("确定"));
+  m.host().unload<frmAbout>();
   m.MDImain_Language_eng_Click();
   expectLanguage(false);
-  EXPECT_EQ(st.About_ok, QStringLiteral("Confirm"));
+  EXPECT_EQ(m.host().openAndShow<frmAbout>()->cmdOk->text(), QStringLiteral("Confirm"));
+  m.host().unload<frmAbout>();
+  settle();
 }
 
 TEST_F(LanguageSwitch, LeavesLinkPanelsAndTheFixedCaptionsAlone) {
@@ -115,13 +118,17 @@ TEST_F(LanguageSwitch, SameLanguageRecaptionsButKeepsTheTexts) {
   MDImain& m = start();
   for (bool chinese : {false, true}) {
     if (chinese) m.MDImain_Language_chn_Click();
-    st.About_title = QStringLiteral("untouched");
+    // An open About box is not rebuilt: it keeps its texts.
+    frmAbout* about = m.host().openAndShow<frmAbout>();
+    about->lblTitle->setText(QStringLiteral("untouched"));
     m.menu("File")->setText(QStringLiteral("stale"));
     m.SetPanelText(9, QStringLiteral("stale"));
     m.setWindowTitle(QStringLiteral("stale"));
     if (chinese) m.MDImain_Language_chn_Click();
     else m.MDImain_Language_eng_Click();
-    EXPECT_EQ(st.About_title, QStringLiteral("untouched"));
+    EXPECT_EQ(about->lblTitle->text(), QStringLiteral("untouched"));
+    m.host().unload<frmAbout>();
+    settle();
     expectLanguage(chinese);
   }
 }
@@ -179,15 +186,15 @@ TEST_F(LanguageSwitch, OpenWindowsAreRebuiltInTheirOrder) {
   struct Expected {
     const char* name;
     QString chineseTitle;
-    Int16 SharedState::*flag;
+    Int16 Session::*flag;
   };
   const std::vector<Expected> all = {
-      {"frm_chann", QStringLiteral("信道参数编辑"), &SharedState::Flag_frm_chann},
-      {"Form_setup", QStringLiteral("通讯端口设置"), &SharedState::Flag_setup},
-      {"Form_save_chann", QStringLiteral("保存文件"), &SharedState::Flag_save_chann},
-      {"Form_open_chann", QStringLiteral("打开文件"), &SharedState::Flag_open_chann},
-      {"Form_Comm_Read", QStringLiteral("从对讲机读取数据"), &SharedState::Flag_comm_read},
-      {"Form_Comm_Write", QStringLiteral("写数据到对讲机"), &SharedState::Flag_comm_write},
+      {"frm_chann", QStringLiteral("信道参数编辑"), &Session::Flag_frm_chann},
+      {"Form_setup", QStringLiteral("通讯端口设置"), &Session::Flag_setup},
+      {"Form_save_chann", QStringLiteral("保存文件"), &Session::Flag_save_chann},
+      {"Form_open_chann", QStringLiteral("打开文件"), &Session::Flag_open_chann},
+      {"Form_Comm_Read", QStringLiteral("从对讲机读取数据"), &Session::Flag_comm_read},
+      {"Form_Comm_Write", QStringLiteral("写数据到对讲机"), &Session::Flag_comm_write},
   };
   auto loaded = [&] {
     std::vector<std::pair<std::string, RadioWindow*>> out;

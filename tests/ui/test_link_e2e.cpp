@@ -3,7 +3,8 @@
 // start-up identification, a port that fails to reopen and a hang-up also run
 // through the production serial adapter and timers to the radio behind a
 // pseudo-terminal (waits bounded).
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/hand_code.h"
 #include "link/ui/Form_setup.h"
@@ -58,7 +59,7 @@ class LinkEndToEnd : public ::testing::Test {
     return plugged && n == radioPort ? pty.slavePath() : QStringLiteral("/nonexistent/tty");
   }
   MDImain& start() {
-    main = std::make_unique<MDImain>(st, svc);
+    main = std::make_unique<MDImain>(st, image, svc);
     main->MDImain_MDIForm_Load();
     return *main;
   }
@@ -81,7 +82,8 @@ class LinkEndToEnd : public ::testing::Test {
   bool plugged = true;
   int resolves = 0;
   int failAfter = -1;  // >= 0: resolutions after this many fail
-  SharedState st;
+  Session st;
+  ImageStore image;
   RecordingPrompt prompt;
   QtSerialPortFactory ports;
   QtTimerFactory timers;
@@ -110,7 +112,7 @@ class IdentOnVirtualLine : public ::testing::Test {
   void plug(int port) { ports.present = {port}; }
   void unplug() { ports.present.clear(); }
   MDImain& start() {
-    main = std::make_unique<MDImain>(st, svc);
+    main = std::make_unique<MDImain>(st, image, svc);
     main->MDImain_MDIForm_Load();
     return *main;
   }
@@ -130,7 +132,8 @@ class IdentOnVirtualLine : public ::testing::Test {
   FakePortFactory ports;
   RadioSim sim;
   SimLine line{sim, clock};
-  SharedState st;
+  Session st;
+  ImageStore image;
   RecordingPrompt prompt;
   Services svc;
   std::unique_ptr<MDImain> main;

@@ -2,6 +2,7 @@
 #include "image/factory_startup.h"
 #include "app_fixture.h"
 #include "link/link_session.h"
+#include "support/session_and_image.h"
 
 #include <QAction>
 #include <QLabel>
@@ -96,13 +97,14 @@ TEST_F(MainWindow, SmallScreenWarning) {
       {1020, 766, 96, true},  {1019, 768, 96, true},
   };
   for (const auto& c : cases) {
-    SharedState fresh;
+    Session fresh;
+    ImageStore freshImage;
     RecordingPrompt p;
     Services s = svc;
     s.prompt = &p;
     s.screen = [c] { return ScreenInfo{c.w, c.h, c.dpi}; };
     {
-      MDImain m(fresh, s);
+      MDImain m(fresh, freshImage, s);
       m.MDImain_MDIForm_Load();
     }
     settle();
@@ -167,11 +169,11 @@ TEST_F(MainWindow, ToolbarKeysAreExactAndCaseSensitive) {
 
 TEST_F(MainWindow, StartUpWritesTheFactoryImage) {
   start();
-  SharedState expected;
-  Factory_startup(expected, svc.clock);
-  EXPECT_TRUE(st.Image == expected.Image);
+  SessionAndImage expected;
+  Factory_startup(expected, expected.Image, svc.clock);
+  EXPECT_TRUE(image.image() == expected.Image);
   for (int r = 0; r < 16; ++r)
     for (int c = 0; c < 16; ++c) EXPECT_EQ(st.AdjTable[r][c], st.AdjDefaults[r][c]);
-  EXPECT_EQ(st.Image(480, 0), 0xFF);
-  EXPECT_EQ(st.Image(495, 15), 0xFF);
+  EXPECT_EQ(image.image()(480, 0), 0xFF);
+  EXPECT_EQ(image.image()(495, 15), 0xFF);
 }

@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "support/session_and_image.h"
 #include "channels/ui/frm_chann.h"
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
@@ -203,10 +204,10 @@ TEST_F(ParaFileDialogs, DirectoryListMovesTheFileListOnly) {
   EXPECT_EQ(d->Text1->text(), QStringLiteral("home.dat"));
 
   // Saving goes to the directory the list shows.
-  st.Image = RandomImage(2);
+  edit([&](img::Image& im) { im = RandomImage(2); });
   confirm(d, QStringLiteral("new.dat"));
   EXPECT_EQ(st.File_path, radios + "/new.dat");
-  EXPECT_EQ(ReadFile(radios + "/new.dat"), Para_file_text(st.Image));
+  EXPECT_EQ(ReadFile(radios + "/new.dat"), Para_file_text(image.image()));
   EXPECT_FALSE(QFile::exists(inCwd("new.dat")));
   EXPECT_EQ(QDir::currentPath(), cwd);
 
@@ -318,8 +319,8 @@ TEST_F(ParaFileDialogs, NameChecks) {
 TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
   const img::Image file = RandomImage(4);
   WriteFile(inCwd("radio.dat"), Para_file_text(file));
-  st.Image = RandomImage(5);
-  const img::Image before = st.Image;
+  edit([&](img::Image& im) { im = RandomImage(5); });
+  const img::Image before = image.image();
   ParaFileDialog* d = open(Kind::Open);
   ASSERT_TRUE(d);
   bool openDuringMessage = false;
@@ -329,7 +330,7 @@ TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
   img::Image want = before;
   for (int r = 0; r <= img::kFileLastRow; ++r)
     for (int c = 0; c < img::kCols; ++c) want(r, c) = file(r, c);
-  EXPECT_EQ(ImageDiff(st.Image, want), "");
+  EXPECT_EQ(ImageDiff(image.image(), want), "");
   EXPECT_FALSE(main->host().isLoaded<Form_open_chann>());
   EXPECT_EQ(st.Flag_open_chann, 0);
 }
@@ -337,8 +338,8 @@ TEST_F(ParaFileDialogs, LoadTakesRows0To480) {
 // After a load the channel window is built afresh from the loaded image,
 // and opened when it was closed.
 TEST_F(ParaFileDialogs, LoadRebuildsTheChannelWindow) {
-  SharedState other;
-  other.Image = st.Image;
+  SessionAndImage other;
+  other.Image = image.image();
   // Channel 0 programmed at 146.52 MHz in the file.
   const std::array<int, 16> rec{0x00, 0x20, 0x65, 0x14, 0x00, 0x20, 0x65, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44};
   for (int c = 0; c < 16; ++c) other.Image(0, c) = static_cast<Int16>(rec[static_cast<size_t>(c)]);
@@ -399,13 +400,13 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
       {"letter.dat", withLine(9, " 1  2  x3 \r"), "Line 10: \"x3\" is not a whole number from 0 to 255."},
       {"range.dat", withLine(480, " 256 \r"), "Line 481: \"256\" is not a whole number from 0 to 255."},
       {"commas.dat", withLine(2, " 1 ,, 2 \r"), "Line 3: a value is missing next to a comma."},
-      {"more.dat", good + " 1 \r\n", "Line 482: the file holds more than 7696 values."},
+      {"more.dat", good + " 1 \r\n", "Line 482: \"1\" follows the last of the 7696 values."},
   };
   ParaFileDialog* d = open(Kind::Open);
   ASSERT_TRUE(d);
   const std::vector<RadioWindow*> windows = main->host().loadedWindows();
-  st.Image = RandomImage(7);
-  const img::Image before = st.Image;
+  edit([&](img::Image& im) { im = RandomImage(7); });
+  const img::Image before = image.image();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     if (!c.contents.isEmpty()) WriteFile(inCwd(QString::fromLatin1(c.name)), c.contents);
@@ -416,7 +417,7 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
     EXPECT_EQ(prompt.calls[0].text, "The parameter file could not be read.\n" + QString::fromLatin1(c.detail));
     EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate prompt"));
     EXPECT_EQ(prompt.calls[0].icon, PromptIcon::Exclamation);
-    EXPECT_EQ(ImageDiff(st.Image, before), "");
+    EXPECT_EQ(ImageDiff(image.image(), before), "");
     EXPECT_EQ(main->host().loadedWindows(), windows);
     EXPECT_EQ(loaded(Kind::Open), d);
     EXPECT_EQ(st.Flag_open_chann, -1);
@@ -435,15 +436,15 @@ TEST_F(ParaFileDialogs, BadFilesChangeNothing) {
 // Saving replaces an existing file without asking and writes rows 0..480.
 TEST_F(ParaFileDialogs, SaveReplacesWithoutAsking) {
   WriteFile(inCwd("radio.dat"), "old contents");
-  st.Image = RandomImage(8);
-  const img::Image image = st.Image;
+  edit([&](img::Image& im) { im = RandomImage(8); });
+  const img::Image held = image.image();
   ParaFileDialog* d = open(Kind::Save);
   ASSERT_TRUE(d);
   confirm(d, QStringLiteral("radio.dat"));
   ASSERT_EQ(prompt.calls.size(), 1u);
   EXPECT_EQ(prompt.calls[0].text, QStringLiteral("Complete storing  parameter."));
-  EXPECT_EQ(ReadFile(inCwd("radio.dat")), Para_file_text(image));
-  EXPECT_TRUE(st.Image == image);
+  EXPECT_EQ(ReadFile(inCwd("radio.dat")), Para_file_text(held));
+  EXPECT_TRUE(image.image() == held);
   EXPECT_EQ(QDir(cwd).entryList(QDir::Files | QDir::Hidden), QStringList{"radio.dat"});
   EXPECT_FALSE(loaded(Kind::Save));
 }

@@ -1,7 +1,8 @@
 // The password change end to end on a real serial line: the main window and
 // the password dialog with the production serial adapter and timers, the
 // simulated radio behind a pseudo-terminal at 9600 baud. Waits are bounded.
-#include "app/shared_state.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/ui/Form_Write_PassWord.h"
 #include "platform/qt_services.h"
@@ -37,7 +38,8 @@ struct Rig {
   }
   RadioSim sim;
   SimPty pty;
-  SharedState st;
+  Session st;
+  ImageStore image;
   RecordingPrompt prompt;
   QtSerialPortFactory ports;
   QtTimerFactory timers;
@@ -60,7 +62,7 @@ TEST(PassWordEndToEnd, ChangesThePasswordOnARealLine) {
     r.sim.memory[0x1FFC] = 0x81;
     r.sim.memory[0x1FFF] = 0x5A;
     r.sim.answerEveryAck = c.echoing;
-    r.main = std::make_unique<MDImain>(r.st, r.svc);
+    r.main = std::make_unique<MDImain>(r.st, r.image, r.svc);
     r.main->MDImain_MDIForm_Load();
     ASSERT_TRUE(QTest::qWaitFor([&] { return r.main->PanelText(2) == QStringLiteral("Connect well with radio."); }, 3000));
 

@@ -170,8 +170,8 @@ template <class Line>
 void ReadWriteOn<Line>::fullRead() {
   this->startWithRadio();
   fillRadio();
-  for (int c = 0; c < 16; ++c) this->st.Image(480, c) = 0x42;
-  img::Image want = this->st.Image;
+  this->edit([&](img::Image& im) { im.fillRows(480, 480, 0x42); });
+  img::Image want = this->image.image();
   for (int r = 0; r <= 479; ++r)
     for (int c = 0; c < 16; ++c) want(r, c) = this->sim.memory[static_cast<std::size_t>(r * 16 + c)];
 
@@ -194,7 +194,7 @@ void ReadWriteOn<Line>::fullRead() {
   EXPECT_EQ(this->st.Flag_comm_read, -1);
 
   ASSERT_TRUE(this->waitFor([&] { return this->shown(kReadDone); }, 30000));
-  EXPECT_EQ(ImageDiff(this->st.Image, want), "");
+  EXPECT_EQ(ImageDiff(this->image.image(), want), "");
   EXPECT_EQ(this->prompt.calls.size(), 3u);
   EXPECT_EQ(this->prompt.calls.back().title, QStringLiteral("Operate Prompt"));
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Read Signal parameters in gear. "));
@@ -217,10 +217,12 @@ template <class Line>
 void ReadWriteOn<Line>::fullWrite() {
   this->startWithRadio();
   // Varied rows, and channels 1..199 empty or programmed.
-  for (int r = 200; r <= 479; ++r)
-    for (int c = 0; c < 16; ++c) this->st.Image(r, c) = static_cast<std::int16_t>((r * 13 + c) & 0xFF);
-  for (int c = 0; c < 16; ++c) this->st.Image(150, c) = static_cast<std::int16_t>(0x20 + c);
-  this->st.Image(img::kChannAbRow, 6) = 0xFF;
+  this->edit([&](img::Image& im) {
+    for (int r = 200; r <= 479; ++r)
+      for (int c = 0; c < 16; ++c) im(r, c) = static_cast<std::int16_t>((r * 13 + c) & 0xFF);
+    for (int c = 0; c < 16; ++c) im(150, c) = static_cast<std::int16_t>(0x20 + c);
+    im(img::kChannAbRow, 6) = 0xFF;
+  });
   std::fill(this->sim.memory.begin() + 0x1C10, this->sim.memory.begin() + 0x1E00, 0x5A);
 
   window().MDImain_Prog_write_Click();
@@ -228,18 +230,18 @@ void ReadWriteOn<Line>::fullWrite() {
   ASSERT_TRUE(d);
   d->Command_Write->click();
   EXPECT_EQ(d->Label_tr_count->text(), kConnecting);
-  EXPECT_EQ(this->st.Image(img::kChannAbRow, 6), 1);  // the preparation has run
+  EXPECT_EQ(this->image.image()(img::kChannAbRow, 6), 1);  // the preparation has run
   // What the write sends: the image as the preparation left it. An edit
   // while it runs stays in the image but is not sent.
-  const img::Image sent = this->st.Image;
-  this->st.Image(img::kChannAbRow, 1) = 0x42;
+  const img::Image sent = this->image.image();
+  this->edit([&](img::Image& im) { im(img::kChannAbRow, 1) = 0x42; });
   d->Command_Write->click();
-  EXPECT_EQ(this->st.Image(img::kChannAbRow, 1), 0x42);  // refused: no preparation
+  EXPECT_EQ(this->image.image()(img::kChannAbRow, 1), 0x42);  // refused: no preparation
   d->Command_Cancel->click();
   ASSERT_EQ(this->prompt.calls.size(), 2u);
   EXPECT_EQ(this->prompt.calls[0].text, kBusy);
   EXPECT_EQ(this->prompt.calls[1].text, kBusyClose);
-  const img::Image edited = this->st.Image;
+  const img::Image edited = this->image.image();
 
   ASSERT_TRUE(this->waitFor([&] { return this->shown(kWriteDone); }, 30000));
   EXPECT_EQ(this->prompt.calls.back().title, QStringLiteral("Operate Prompt"));
@@ -250,7 +252,7 @@ void ReadWriteOn<Line>::fullWrite() {
       ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c)) << r << "," << c;
   }
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;
-  EXPECT_EQ(ImageDiff(this->st.Image, edited), "");
+  EXPECT_EQ(ImageDiff(this->image.image(), edited), "");
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Complete writing parameters "));
   EXPECT_EQ(d->ProgressBar1->value(), 100);
   EXPECT_EQ(window().PanelText(2), QStringLiteral("Connect well with radio."));
@@ -278,14 +280,16 @@ TEST_F(ReadWriteDialogs, PreparationAlsoWhenThePortFails) {
   start();  // no radio: every port fails
   for (const Case& c : cases) {
     prompt.calls.clear();
-    st.Image.fillRows(0, 199, 0xFF);
-    for (int n : c.programmed)
-      for (int k = 0; k < 4; ++k) st.Image(n, k) = 0x10;
-    st.Image(img::kChannAbRow, 6) = static_cast<std::int16_t>(c.a);
-    st.Image(img::kChannAbRow, 7) = static_cast<std::int16_t>(c.b);
-    st.Image(img::kChannAbRow, 1) = 0x33;
-    st.Image.at(img::OptionCell(Pos_spare44)) = 0x44;
-    st.Image.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 0x00);
+    edit([&](img::Image& im) {
+      im.fillRows(0, 199, 0xFF);
+      for (int n : c.programmed)
+        for (int k = 0; k < 4; ++k) im(n, k) = 0x10;
+      im(img::kChannAbRow, 6) = static_cast<std::int16_t>(c.a);
+      im(img::kChannAbRow, 7) = static_cast<std::int16_t>(c.b);
+      im(img::kChannAbRow, 1) = 0x33;
+      im.at(img::OptionCell(Pos_spare44)) = 0x44;
+      im.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 0x00);
+    });
 
     main->MDImain_Prog_write_Click();
     auto* d = main->host().find<Form_Comm_Write>();
@@ -294,11 +298,11 @@ TEST_F(ReadWriteDialogs, PreparationAlsoWhenThePortFails) {
     ASSERT_EQ(prompt.calls.size(), 1u) << c.name;
     EXPECT_EQ(prompt.calls[0].text, QStringLiteral("Communication port is error, please setting right communication port . ！"));
     EXPECT_EQ(st.Port_err, -1);
-    EXPECT_EQ(st.Image(img::kChannAbRow, 6), c.wantA) << c.name;
-    EXPECT_EQ(st.Image(img::kChannAbRow, 7), c.wantB) << c.name;
-    EXPECT_EQ(st.Image(img::kChannAbRow, 1), 0) << c.name;
-    EXPECT_EQ(st.Image.at(img::OptionCell(Pos_spare44)), c.opt44Cleared ? 0 : 0x44) << c.name;
-    EXPECT_NE(st.Image(img::kFmLabelsFirst, 0), 0) << c.name;  // labels written again
+    EXPECT_EQ(image.image()(img::kChannAbRow, 6), c.wantA) << c.name;
+    EXPECT_EQ(image.image()(img::kChannAbRow, 7), c.wantB) << c.name;
+    EXPECT_EQ(image.image()(img::kChannAbRow, 1), 0) << c.name;
+    EXPECT_EQ(image.image().at(img::OptionCell(Pos_spare44)), c.opt44Cleared ? 0 : 0x44) << c.name;
+    EXPECT_NE(image.image()(img::kFmLabelsFirst, 0), 0) << c.name;  // labels written again
     // Label and bar keep what they showed; nothing was sent.
     EXPECT_EQ(d->Label_tr_count->text(), QString()) << c.name;
     EXPECT_TRUE(idle(d)) << c.name;
@@ -326,13 +330,13 @@ TEST_P(ReadWriteFailures, ImageUnchangedAndReportedOnce) {
   TransferDialog* d = open(c.which);
   ASSERT_TRUE(d);
   startButton(d, c.which)->click();
-  const img::Image before = st.Image;  // after the preparation of a write
+  const img::Image before = image.image();  // after the preparation of a write
 
   ASSERT_TRUE(waitFor([&] { return !prompt.calls.empty(); }, 15000));
   ASSERT_EQ(prompt.calls.size(), 1u);
   EXPECT_EQ(prompt.calls[0].text, kFail);
   EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate prompt"));
-  EXPECT_EQ(ImageDiff(st.Image, before), "");
+  EXPECT_EQ(ImageDiff(image.image(), before), "");
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Communication fault."));
   EXPECT_FALSE(d->ProgressBar1->isVisibleTo(d));
   EXPECT_EQ(d->ProgressBar1->value(), 0);
@@ -369,7 +373,7 @@ TEST_F(ReadWriteDialogs, ReloadEndsTheExchange) {
     TransferDialog* d = open(c.which);
     ASSERT_TRUE(d) << c.name;
     startButton(d, c.which)->click();
-    const img::Image before = st.Image;
+    const img::Image before = image.image();
     ASSERT_TRUE(waitFor([&] { return d->ProgressBar1->value() >= 5; }, 10000)) << c.name;
     QPointer<TransferDialog> guard(d);
     (main.get()->*c.action)();
@@ -379,7 +383,7 @@ TEST_F(ReadWriteDialogs, ReloadEndsTheExchange) {
     ASSERT_TRUE(next) << c.name;
     EXPECT_TRUE(idle(next)) << c.name;
     EXPECT_EQ(c.which == Which::Read ? st.Flag_comm_read : st.Flag_comm_write, -1) << c.name;
-    EXPECT_EQ(ImageDiff(st.Image, before), "") << c.name;
+    EXPECT_EQ(ImageDiff(image.image(), before), "") << c.name;
 
     // The new dialog starts: the old port is closed. (The radio's answers to
     // what the old exchange sent last are let in first; the new port's open
@@ -406,7 +410,7 @@ TEST_F(ReadWriteDialogs, ExitDuringAnExchange) {
   auto* d = static_cast<Form_Comm_Read*>(open(Which::Read));
   d->Command_read->click();
   ASSERT_TRUE(waitFor([&] { return d->ProgressBar1->value() >= 3; }, 5000));
-  const img::Image before = st.Image;
+  const img::Image before = image.image();
   main->MDImain_Menu_Exit_Click();
   EXPECT_FALSE(main->isVisible());
   EXPECT_EQ(st.Flag_comm_read, 0);
@@ -416,7 +420,7 @@ TEST_F(ReadWriteDialogs, ExitDuringAnExchange) {
   pause(300);
   EXPECT_EQ(static_cast<int>(sim.readRequests.size()), requests);
   EXPECT_TRUE(prompt.calls.empty());
-  EXPECT_EQ(ImageDiff(st.Image, before), "");
+  EXPECT_EQ(ImageDiff(image.image(), before), "");
 }
 
 // Hand-fired timers, no radio: after the watchdog has expired the failure

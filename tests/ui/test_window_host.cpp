@@ -2,6 +2,10 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -27,6 +31,28 @@ Counts TestEditor::counts;
 class TestEditor2 : public TestEditor {
  public:
   using TestEditor::TestEditor;
+};
+
+// An editor that notes its activation and the presses its control gets, in order.
+class PressEditor : public TestEditor {
+ public:
+  class Control : public QWidget {
+   public:
+    Control(QWidget* parent, std::vector<std::string>& log) : QWidget(parent), log_(log) {}
+
+   protected:
+    void mousePressEvent(QMouseEvent* e) override {
+      log_.push_back("press");
+      QWidget::mousePressEvent(e);
+    }
+
+   private:
+    std::vector<std::string>& log_;
+  };
+  explicit PressEditor(AppContext& c) : TestEditor(c) { control->setGeometry(0, 0, 50, 50); }
+  void Form_Activate() override { log.push_back("activate"); }
+  std::vector<std::string> log;
+  Control* control = new Control(this, log);
 };
 
 class TestDialog : public RadioWindow {
@@ -114,4 +140,23 @@ TEST_F(WindowHostTest, GeometryInTwips) {
   auto* d = host().load<TestDialog>();
   EXPECT_NEAR(d->TwipsWidth(), 4000, 15);
   EXPECT_NEAR(d->TwipsHeight(), 3000, 15);
+}
+
+// A press into an inactive child: the child is activated (and its activation
+// handling runs) before the press reaches the widget under the mouse.
+TEST_F(WindowHostTest, PressIntoAnInactiveChildActivatesItFirst) {
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+  PressEditor* e = host().load<PressEditor>();
+  ASSERT_TRUE(e);
+  host().load<TestEditor2>();
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), e->frame());
+  e->log.clear();
+  QTest::mousePress(e->control, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(e->control, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(main->mdiArea()->activeSubWindow(), e->frame());
+  EXPECT_EQ(e->log, (std::vector<std::string>{"activate", "press"}));
+  // A press into the active child activates nothing.
+  QTest::mousePress(e->control, Qt::LeftButton, {}, QPoint(6, 6));
+  EXPECT_EQ(e->log, (std::vector<std::string>{"activate", "press", "press"}));
 }

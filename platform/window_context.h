@@ -1,7 +1,7 @@
 #pragma once
-// What every window is built with: the shared state, the platform services,
-// the window host and the main frame it places itself in.
-#include "app/shared_state.h"
+// What the platform layer needs of the program to build and place a window:
+// the platform services, the window host and the main frame. The program's
+// own context (state/app_context.h) extends it with the session and the image.
 #include "platform/core/services.h"
 
 #include <QString>
@@ -25,8 +25,7 @@ class MainFrame {
   virtual QWidget* frameWidget() = 0;
 };
 
-struct AppContext {
-  SharedState& st;
+struct WindowContext {
   Services& svc;
   WindowHost& host;
   MainFrame* main = nullptr;
@@ -37,3 +36,6 @@ struct AppContext {
     svc.prompt->MsgBox(text, title, icon);
   }
 };
+
+// The program's context, defined above the platform layer (state/app_context.h).
+struct AppContext;

@@ -1,29 +1,24 @@
 #pragma once
-// Everything the program shares between its windows and modules. The
-// application owns one SharedState; every window gets it by reference and
-// tests make a fresh one. The names are the ones the program has always used.
-#include "image/image.h"
-
+// What the program's windows and modules share besides the parameter image:
+// the language, the serial port, the band limits, the tone lists, the
+// alignment table, the file requests and the window-loaded flags. The
+// application owns one Session; every window reaches it as ctx.st and tests
+// make a fresh one. The names are the ones the program has always used.
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 using Int16 = std::int16_t;
 
-struct SharedState {
-  // The parameter image.
-  img::Image Image;
-
+struct Session {
   // Language flag: -1 Chinese, 0 English.
   Int16 Lang_chn = 0;
 
-  // Texts set at start-up.
+  // Texts set at start-up: the version (status panel 5), the main window's
+  // titles and the text of status panel 11.
   QString Soft_version, Title_eng, Title_chn, Status_text_eng, Status_text_chn;
-  // About texts, rebuilt by the language texts for the current language.
-  QString About_title, About_version, About_desc, About_warning, About_ok, About_sysinfo;
 
   // Serial port shared by every window that talks to the radio.
   Int16 Comm_port = 1;  // 1..16

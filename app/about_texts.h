@@ -1,0 +1,9 @@
+#pragma once
+// The About box's texts, {English, Chinese}.
+#include "state/text.h"
+
+struct AboutTexts {
+  Text title, version, desc, warning, ok, sysinfo;
+};
+
+extern const AboutTexts kAboutTexts;

@@ -1,0 +1,9 @@
+#include "settings/opt_default.h"
+
+#include "image/settings_defaults.h"
+
+void Opt_default(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para, std::int16_t& Chann_total) {
+  Chann_total = kOptChannTotal;
+  for (int k = 0; k < kOptBlockSize; ++k) Opt_para[static_cast<std::size_t>(k)] = image.at(img::OptionCell(k));
+  Opt_defaults_init(image, Opt_para);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The one owner of the parameter image. Everything that changes the image
+// goes through change(), which runs the edit and then announces the rows that
+// really changed, with the changer (`origin`: the window or exchange that made
+// the change, or null), so every open editor can show what the image holds.
+// An edit that changes nothing announces nothing.
+#include "state/image.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <utility>
+
+class ImageStore : public QObject {
+  Q_OBJECT
+ public:
+  ImageStore() = default;
+
+  const img::Image& image() const { return image_; }
+
+  // Runs edit(img::Image&) on the image; the edit should change only rows
+  // firstRow..lastRow. Afterwards rowsChanged names the first and the last row
+  // that differ from before (any row, should the edit stray).
+  template <class Edit>
+  void change(int firstRow, int lastRow, const void* origin, Edit&& edit) {
+    const img::Image before = image_;
+    std::forward<Edit>(edit)(image_);
+    announce(before, firstRow, lastRow, origin);
+  }
+  // One cell.
+  void set(int row, int col, std::int16_t value, const void* origin) {
+    change(row, row, origin, [&](img::Image& im) { im(row, col) = value; });
+  }
+  // Rows first..last of `from` replace the image's.
+  void replaceRows(const img::Image& from, int firstRow, int lastRow, const void* origin) {
+    change(firstRow, lastRow, origin, [&](img::Image& im) {
+      for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 0; c < img::kCols; ++c) im(r, c) = from(r, c);
+    });
+  }
+
+ signals:
+  // Rows firstRow..lastRow (inclusive) hold new values; `origin` made the change.
+  void rowsChanged(int firstRow, int lastRow, const void* origin);
+
+ private:
+  void announce(const img::Image& before, int firstRow, int lastRow, const void* origin);
+
+  img::Image image_;
+};

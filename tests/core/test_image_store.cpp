@@ -1,0 +1,56 @@
+#include "state/image_store.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+struct Announcement {
+  int first, last;
+  const void* origin;
+  bool operator==(const Announcement&) const = default;
+};
+
+struct Listener {
+  explicit Listener(ImageStore& s) {
+    QObject::connect(&s, &ImageStore::rowsChanged,
+                     [this](int f, int l, const void* o) { heard.push_back({f, l, o}); });
+  }
+  std::vector<Announcement> heard;
+};
+
+}  // namespace
+
+// Each change announces afterwards the first and last row that differ, with
+// its origin; the listener already sees the new values.
+TEST(ImageStore, AnnouncesTheRowsThatChangedAndWhoChangedThem) {
+  ImageStore store;
+  Listener l(store);
+  const int me = 0;
+  int seen = -1;
+  QObject::connect(&store, &ImageStore::rowsChanged, [&](int, int, const void*) { if (seen < 0) seen = store.image()(7, 3); });
+  store.change(0, img::kRows - 1, &me, [](img::Image& im) {
+    im(7, 3) = 0x12;
+    im(300, 0) = 0x34;
+  });
+  store.set(480, 15, 0x56, nullptr);
+  img::Image from;
+  from.fillRows(10, 11, 0xFF);
+  store.replaceRows(from, 0, 20, &me);
+  EXPECT_EQ(seen, 0x12);
+  EXPECT_EQ(l.heard, (std::vector<Announcement>{{7, 300, &me}, {480, 480, nullptr}, {7, 11, &me}}));
+  EXPECT_EQ(store.image()(7, 3), 0);  // row 7 came from `from` again
+  EXPECT_EQ(store.image()(11, 15), 0xFF);
+}
+
+// An edit that leaves every byte as it was announces nothing.
+TEST(ImageStore, NoChangeNoAnnouncement) {
+  ImageStore store;
+  store.set(5, 5, 0x20, nullptr);
+  Listener l(store);
+  store.set(5, 5, 0x20, nullptr);
+  store.change(0, img::kRows - 1, nullptr, [](img::Image& im) { im(9, 9) = im(9, 9); });
+  EXPECT_TRUE(l.heard.empty());
+}
