@@ -1,5 +1,7 @@
 #include "alignment/adj_file.h"
 
+#include "platform/core/text_scanner.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,48 +15,6 @@ namespace {
 
 constexpr qsizetype kFieldShown = 24;
 constexpr int kSaturated = 1'000'000;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// Walks a file text, counting lines (CR LF, LF and a lone CR each end one).
-class Scanner {
- public:
-  explicit Scanner(QByteArrayView text) : t_(text) {}
-  bool atEnd() const { return i_ >= t_.size(); }
-  char peek() const { return t_[i_]; }
-  int line() const { return line_; }
-  void skip() { ++i_; }
-  // Blanks and line ends.
-  void skipSpace() {
-    while (!atEnd()) {
-      const char c = peek();
-      if (IsBlank(c)) {
-        ++i_;
-      } else if (c == '\r') {
-        ++i_;
-        if (!atEnd() && peek() == '\n') ++i_;
-        ++line_;
-      } else if (c == '\n') {
-        ++i_;
-        ++line_;
-      } else {
-        break;
-      }
-    }
-  }
-  // The field that starts here: up to a blank, a comma, a line end or the end.
-  QByteArrayView field() {
-    const qsizetype start = i_;
-    while (!atEnd() && !IsBlank(peek()) && peek() != ',' && !IsLineEnd(peek())) ++i_;
-    return t_.sliced(start, i_ - start);
-  }
-
- private:
-  QByteArrayView t_;
-  qsizetype i_ = 0;
-  int line_ = 1;
-};
 
 AdjFileResult Fault(AdjFileError e, int line, int numbers, QByteArrayView field = {}) {
   AdjFileResult r;
@@ -112,13 +72,13 @@ QByteArray Adj_file_text(const Table& table, bool bandChecked) {
 
 AdjFileResult Adj_file_read(QByteArrayView text, AdjFileData& out) {
   AdjFileData data;
-  Scanner s(text);
+  TextScanner s(text);
   for (int k = 0; k < kAdjFileNumbers; ++k) {
-    s.skipSpace();
+    s.skipBlanksAndLineEnds();
     // One comma may stand between two numbers, with blanks and line ends around it.
     if (k > 0 && !s.atEnd() && s.peek() == ',') {
       s.skip();
-      s.skipSpace();
+      s.skipBlanksAndLineEnds();
     }
     if (s.atEnd()) return Fault(AdjFileError::TooFewNumbers, 0, k);
     const int line = s.line();

@@ -1,5 +1,7 @@
 #include "image/para_file.h"
 
+#include "platform/core/text_scanner.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +16,6 @@ namespace {
 
 constexpr qsizetype kFieldShown = 24;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 constexpr char kDosEof = 0x1A;
 
@@ -31,48 +31,6 @@ QByteArrayView WithoutMarks(QByteArrayView text) {
     if (text[i] == kDosEof) return text.first(i);
   return text;
 }
-
-// Walks a file text value by value, counting lines (CR LF, LF and a lone CR
-// each end one line).
-class Scanner {
- public:
-  explicit Scanner(QByteArrayView text) : t_(text) {}
-  bool atEnd() const { return i_ >= t_.size(); }
-  char peek() const { return t_[i_]; }
-  int line() const { return line_; }
-  void skipBlanks() {
-    while (!atEnd() && IsBlank(peek())) ++i_;
-  }
-  void skipBlanksAndLineEnds() {
-    while (!atEnd()) {
-      const char c = peek();
-      if (IsBlank(c)) {
-        ++i_;
-      } else if (c == '\r') {
-        ++i_;
-        if (!atEnd() && peek() == '\n') ++i_;
-        ++line_;
-      } else if (c == '\n') {
-        ++i_;
-        ++line_;
-      } else {
-        break;
-      }
-    }
-  }
-  void skip() { ++i_; }
-  // The field that starts here: up to a blank, a comma, a line end or the end.
-  QByteArrayView field() {
-    const qsizetype start = i_;
-    while (!atEnd() && !IsBlank(peek()) && peek() != ',' && !IsLineEnd(peek())) ++i_;
-    return t_.sliced(start, i_ - start);
-  }
-
- private:
-  QByteArrayView t_;
-  qsizetype i_ = 0;
-  int line_ = 1;
-};
 
 ParaFileResult Fault(ParaFileError e, int line, int values, QByteArrayView field = {}) {
   ParaFileResult r;
@@ -123,7 +81,7 @@ QByteArray Para_file_text(const img::Image& image) {
 
 ParaFileResult Para_file_read(QByteArrayView text, img::Image& image) {
   std::array<std::int16_t, kParaFileValues> values{};
-  Scanner s(WithoutMarks(text));
+  TextScanner s(WithoutMarks(text));
   for (int k = 0; k < kParaFileValues; ++k) {
     s.skipBlanksAndLineEnds();
     if (s.atEnd()) return Fault(ParaFileError::TooFewValues, 0, k);
