@@ -15,7 +15,7 @@
 
 namespace {
 
-struct Caption {
+struct ExpectedCaption {
   const char* element;  // menu name, or "tip1".."tip6"
   const char* english;
   const char* chinese;
@@ -23,7 +23,7 @@ struct Caption {
 
 // The main window's captions in both languages, written out independently of
 // the program's own table.
-const Caption kExpected[] = {
+const ExpectedCaption kExpected[] = {
     {"tip1", "Open Parameter file", "打开参数文件"},
     {"tip2", "Save Parameter", "保存参数"},
     {"tip3", "Channel Information", "信道参数编辑"},
@@ -58,7 +58,7 @@ class LanguageSwitch : public AppFixture {
  protected:
   void expectLanguage(bool chinese) {
     MDImain& m = *main;
-    for (const Caption& c : kExpected) {
+    for (const ExpectedCaption& c : kExpected) {
       const QString want = QString::fromUtf8(chinese ? c.chinese : c.english);
       const QString element = QString::fromLatin1(c.element);
       QString got;
