@@ -2,16 +2,8 @@
 
 #include "link/link_texts.h"
 
-void IdentCheck::prepare(LinkEngine& e) {
-  e.Link_write_mode = 0;
-  e.Link_block = 0;
-  e.Link_blocks = 1;
-  e.Addr_base_hi = 0;
-  e.Addr_base_lo = 0;
-}
-
 void IdentCheck::identAccepted(LinkEngine& e) {
-  e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese()));
+  e.Panel(StatusPanel::LinkState, link_panel::Connected);
   e.Close_port();
   if (where_ == Where::MainWindow) {
     e.Stop_timers();
@@ -23,12 +15,12 @@ void IdentCheck::identAccepted(LinkEngine& e) {
 }
 
 void IdentCheck::watchdog(LinkEngine& e) {
-  if (where_ == Where::PortDialog) e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+  if (where_ == Where::PortDialog) e.Panel(StatusPanel::LinkState, link_panel::Fault);
 }
 
 void IdentCheck::failureTick(LinkEngine& e) {
   if (where_ == Where::MainWindow) {
-    e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+    e.Panel(StatusPanel::LinkState, link_panel::Fault);
     return;
   }
   if (closeDialog_) closeDialog_();

@@ -18,8 +18,6 @@ class IdentCheck : public LinkExchangeKind {
   explicit IdentCheck(Where where, std::function<void()> closeDialog = {})
       : where_(where), closeDialog_(std::move(closeDialog)) {}
 
-  // Link_write_mode 0, Link_block 0, Link_blocks 1, address bases 0 and 0.
-  void prepare(LinkEngine& e) override;
   // The frame is decoded; the port closes and the timers stop in the same
   // event, so the 0x06 the handshake queued is never sent.
   void identAccepted(LinkEngine& e) override;

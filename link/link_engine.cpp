@@ -23,7 +23,7 @@ void LinkEngine::ConnectHandlers() {
 // ---- starting and ending --------------------------------------------------------
 
 bool LinkEngine::Busy() const {
-  return Busy_read != 0 || Busy_write != 0 || T1_.enabled() || T2_.enabled() || T3_.enabled();
+  return busyRead_ || busyWrite_ || T1_.enabled() || T2_.enabled() || T3_.enabled();
 }
 
 bool LinkEngine::Port_open() {
@@ -33,7 +33,7 @@ bool LinkEngine::Port_open() {
 
 LinkStart LinkEngine::Start(LinkExchangeKind& kind) {
   if (Busy()) return LinkStart::Busy;
-  Link_retries = static_cast<Int16>(profile_.retries);
+  retries_ = profile_.retries;
   return Begin(kind);
 }
 
@@ -41,12 +41,12 @@ LinkStart LinkEngine::Begin(LinkExchangeKind& kind) {
   if (!MSC_.isOpen() && !Port_open()) return LinkStart::PortError;
   kind_ = &kind;
   // The handshake starts again at Wait_ack with a fresh entry sequence.
-  Link_connected = 0;
+  connected_ = false;
   MSC_.discardInput();
-  Link_state = Wait_ack;
+  state_ = Wait_ack;
   MSC_.discardInput();
-  std::copy(env_.st.Hand_code.begin(), env_.st.Hand_code.end(), Link_txbuf.begin());
-  Link_txlen = static_cast<Int16>(std::clamp(profile_.entryBytes, 0, static_cast<int>(env_.st.Hand_code.size())));
+  std::copy(env_.st.Hand_code.begin(), env_.st.Hand_code.end(), txbuf_.begin());
+  txlen_ = std::clamp(profile_.entryBytes, 0, static_cast<int>(env_.st.Hand_code.size()));
   kind.prepare(*this);
   Send_start();
   return LinkStart::Started;
@@ -55,37 +55,48 @@ LinkStart LinkEngine::Begin(LinkExchangeKind& kind) {
 void LinkEngine::End() {
   Stop_timers();
   Close_port();
-  Busy_read = Busy_write = 0;
+  busyRead_ = busyWrite_ = false;
   kind_ = nullptr;
 }
 
 // ---- sending ------------------------------------------------------------------------
 
 void LinkEngine::Send_start() {
-  Link_sent = 0;
-  Link_txpos = 0;
+  sent_ = false;
+  txpos_ = 0;
   T1_.arm(kSendDelayMs);
 }
 
 void LinkEngine::Send_frame(const proto::Frame& frame) {
-  std::copy(frame.bytes.begin(), frame.bytes.begin() + frame.len, Link_txbuf.begin());
-  Link_txlen = static_cast<Int16>(frame.len);
+  std::copy(frame.bytes.begin(), frame.bytes.begin() + frame.len, txbuf_.begin());
+  txlen_ = frame.len;
   Send_start();
+}
+
+void LinkEngine::Send_byte(std::uint8_t b) {
+  txbuf_[0] = b;
+  txlen_ = 1;
+  Send_start();
+}
+
+void LinkEngine::Enter_kind_phase(Int16 state) {
+  connected_ = true;
+  state_ = state;
 }
 
 void LinkEngine::Timer1_Timer() {
   // The whole frame in this one tick: one output call per byte, each handed
   // to the line at once. Nothing here runs the event loop, so no receive
   // event falls between the bytes, and the watchdog counts from the end.
-  const int len = std::clamp(static_cast<int>(Link_txlen), 0, proto::kTxMax);
-  while (Link_txpos < len) {
-    MSC_.writeByte(Link_txbuf[static_cast<std::size_t>(Link_txpos)]);
+  const int len = std::clamp(txlen_, 0, proto::kTxMax);
+  while (txpos_ < len) {
+    MSC_.writeByte(txbuf_[static_cast<std::size_t>(txpos_)]);
     T2_.arm(profile_.watchdogPerByteMs);
-    ++Link_txpos;
+    ++txpos_;
   }
   T2_.arm(profile_.watchdogAfterLastMs);
   T1_.stop();
-  Link_sent = -1;
+  sent_ = true;
 }
 
 void LinkEngine::Output_byte(std::uint8_t b) { MSC_.writeByte(b); }
@@ -100,15 +111,15 @@ void LinkEngine::Timer2_Timer() {
   T1_.stop();
   if (!T3_.enabled()) T3_.arm(profile_.failureMs);
   Close_port();
-  Busy_read = Busy_write = 0;
+  busyRead_ = busyWrite_ = false;
   if (kind_) kind_->watchdog(*this);
 }
 
 void LinkEngine::Timer3_Timer() {
   Stop_timers();
   if (!kind_) return;
-  if (Link_retries >= 1) {
-    --Link_retries;
+  if (retries_ >= 1) {
+    --retries_;
     Begin(*kind_);  // from the entry sequence again; a failed open ends the retries
     return;
   }
@@ -133,26 +144,30 @@ void LinkEngine::Close_port() {
 
 void LinkEngine::Complete(bool closePort) {
   Stop_timers();
-  Busy_read = Busy_write = 0;
+  busyRead_ = busyWrite_ = false;
   if (closePort) Close_port();
 }
 
 void LinkEngine::Discard_input() { MSC_.discardInput(); }
 
-void LinkEngine::Panel(int panel, const QString& text) {
+void LinkEngine::Panel(StatusPanel panel, const QString& text) {
   if (env_.panel) env_.panel(panel, text);
+}
+
+void LinkEngine::Show(const Message& m) {
+  if (env_.prompt) env_.prompt->MsgBox(m.text.in(chinese()), m.title.in(chinese()), PromptIcon::Exclamation);
 }
 
 // ---- receiving ------------------------------------------------------------------------
 
 int LinkEngine::Read_input(int count) {
-  // One input call per byte, into Link_rxbuf from position 0; never past its end.
+  // One input call per byte, into the reply buffer from position 0; never past its end.
   const int n = std::clamp(count, 0, proto::kRxMax);
   int got = 0;
   while (got < n) {
     const int b = MSC_.readByte();
     if (b < 0) break;
-    Link_rxbuf[static_cast<std::size_t>(got++)] = static_cast<std::uint8_t>(b);
+    rxbuf_[static_cast<std::size_t>(got++)] = static_cast<std::uint8_t>(b);
   }
   return got;
 }
@@ -161,10 +176,10 @@ void LinkEngine::MSC_OnComm(CommEvent event) {
   // Only received data counts; line errors, modem lines and transmit events
   // change nothing.
   if (event != CommEvent::DataReceived || !kind_ || !MSC_.isOpen()) return;
-  const bool kindPhase = Link_connected == -1 || Link_state >= Link_first_kind_state;
+  const bool kindPhase = connected_ || state_ >= Link_first_kind_state;
   int threshold = 0;
   if (kindPhase) threshold = std::clamp(kind_->phaseThreshold(*this), 0, proto::kRxMax - 1);
-  else if (Link_state == Wait_ident) threshold = proto::kIdentLen - 1;
+  else if (state_ == Wait_ident) threshold = proto::kIdentLen - 1;
   // Too few bytes: they stay in the input and a later event finds them
   // together with the ones still to come.
   if (MSC_.bytesWaiting() <= threshold) return;
@@ -175,38 +190,34 @@ void LinkEngine::MSC_OnComm(CommEvent event) {
 }
 
 void LinkEngine::Handshake(int count) {
-  auto clearReply = [this] { std::fill(Link_rxbuf.begin(), Link_rxbuf.begin() + 21, 0); };
+  auto clearReply = [this] { std::fill(rxbuf_.begin(), rxbuf_.begin() + 21, 0); };
   // The radio cannot answer a frame that has not gone out yet: whatever
   // arrives before it (a late answer to an earlier exchange, say) is dropped,
   // so it can neither replace the queued frame nor advance the handshake.
-  if (Link_sent != -1) {
+  if (!sent_) {
     MSC_.discardInput();
     return;
   }
-  switch (Link_state) {
+  switch (state_) {
     case Wait_ack:
       MSC_.discardInput();
-      if (Link_rxbuf[0] != proto::Cmd_ack) return;  // dropped with whatever else waited
-      Link_state = Wait_ident;
-      Link_txbuf[0] = proto::Cmd_ident;
-      Link_txlen = 1;
-      Send_start();
+      if (rxbuf_[0] != proto::Cmd_ack) return;  // dropped with whatever else waited
+      state_ = Wait_ident;
+      Send_byte(proto::Cmd_ident);
       clearReply();
       return;
 
     case Wait_ident: {
       // The 8 bytes of one event must be the frame itself, 0xAA first.
-      const bool accepted = proto::Ident_accepted({Link_rxbuf.data(), static_cast<std::size_t>(count)});
+      const bool accepted = proto::Ident_accepted({rxbuf_.data(), static_cast<std::size_t>(count)});
       MSC_.discardInput();
       if (!accepted) return;  // the watchdog runs on
-      Link_state = Wait_confirm;
-      Link_txbuf[0] = proto::Cmd_ack;
-      Link_txlen = 1;
-      Send_start();
+      state_ = Wait_confirm;
+      Send_byte(proto::Cmd_ack);
       if (kind_->decodesIdent()) {
-        const proto::IdentEdges e = proto::Ident_decode(env_.st, {Link_rxbuf.data(), proto::kIdentLen});
-        Panel(7, proto::Ident_panel7_text(e));
-        Panel(8, proto::Ident_panel8_text(e));
+        const proto::IdentEdges e = proto::Ident_decode(env_.st, {rxbuf_.data(), proto::kIdentLen});
+        Panel(StatusPanel::BandA, proto::Ident_panel7_text(e));
+        Panel(StatusPanel::BandB, proto::Ident_panel8_text(e));
       }
       clearReply();
       kind_->identAccepted(*this);
@@ -215,7 +226,7 @@ void LinkEngine::Handshake(int count) {
 
     case Wait_confirm:
       MSC_.discardInput();
-      if (Link_rxbuf[0] == proto::Cmd_ack) kind_->connected(*this);
+      if (rxbuf_[0] == proto::Cmd_ack) kind_->connected(*this);
       return;
 
     default:

@@ -1,8 +1,8 @@
 #pragma once
-// The exchange engine. Every window that talks to the radio owns one engine
-// together with its own serial port `MSC` and its timers `Timer1` (sender),
-// `Timer2` (reply watchdog) and `Timer3` (failure timer); nothing of one
-// exchange is shared with another window.
+// The exchange engine. Every window that talks to the radio runs one engine
+// on its own serial port and its sender, watchdog and failure timers, all
+// owned by the window's LinkSession (link_session.h); nothing of one exchange
+// is shared with another window.
 //
 // The engine opens the port, sends one frame at a time (the whole frame in one
 // sender tick, one byte per output call, each flushed at once), watches for
@@ -16,6 +16,8 @@
 #include "state/session.h"
 #include "link/link_protocol.h"
 #include "link/port_open.h"
+#include "link/status_panel.h"
+#include "state/text.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
 #include "platform/core/timer.h"
@@ -25,10 +27,17 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
-class ImageStore;
+// What a window does with a request while its exchange runs (or its failure
+// report is pending).
+enum class BusyRule {
+  RefuseSilently,     // nothing happens
+  RefuseWithMessage,  // refused with the busy message of the request
+  Allow,              // done anyway (a close ends the exchange)
+};
 
-// Engine constants of one exchange.
+// Engine constants of one exchange, and the window's rules around it.
 struct LinkProfile {
   int entryBytes = 7;           // bytes of Hand_code the entry frame sends (7, or 8 in the password change)
   // The historic busy pauses after each byte, as loop counts (0: none). They
@@ -40,21 +49,28 @@ struct LinkProfile {
   int failureMs = 1000;            // from the watchdog's expiry to the failure action
   int retries = 0;                 // restarts from the entry sequence before the failure is reported
   PortOpenMessage portMessage = PortOpenMessage::Dialog;  // what a failed open shows
+  BusyRule startWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating with transceiver ."
+  BusyRule closeWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating，don't close the window. ,"
 };
 
 namespace link_profiles {
 // Identification at start-up (main window; its open is silent).
-inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None};
-// Identification from the port dialog.
-inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
+inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None,
+                                           BusyRule::RefuseSilently, BusyRule::Allow};
+// Identification from the port dialog: Cancel closes it also while it runs.
+inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog,
+                                         BusyRule::RefuseWithMessage, BusyRule::Allow};
 // Read-all (read dialog).
 inline constexpr LinkProfile kReadAll{7, 60000, 10000, 2000, 2000, 1000, 0, PortOpenMessage::Dialog};
 // Write-all (write dialog).
 inline constexpr LinkProfile kWriteAll{7, 20000, 10000, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
-// Password change: all 8 entry bytes, no pause, 2000 ms after each byte and 1000 ms after the last.
-inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog};
+// Password change: all 8 entry bytes, no pause, 2000 ms after each byte and
+// 1000 ms after the last; Modify while it runs does nothing.
+inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog,
+                                       BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
 // Alignment read and write: failure timer 2000 ms and 3 retries.
-inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment};
+inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment,
+                                        BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
 }  // namespace link_profiles
 
 // Receive states of the handshake; an exchange kind numbers its own from 3 on.
@@ -70,10 +86,9 @@ class LinkExchangeKind {
   virtual ~LinkExchangeKind() = default;
 
   // Start, after the engine has opened the port and prepared the handshake
-  // (Link_connected 0, Link_state Wait_ack, input emptied, the entry frame in
-  // Link_txbuf) and before the entry frame is queued: set Link_write_mode,
-  // Link_block, Link_blocks, Addr_base_hi/lo, the busy flags, texts. Also runs
-  // for every retry.
+  // (state Wait_ack, input emptied, the entry frame ready) and before the
+  // entry frame is queued: the kind's own counters, the busy flag of its
+  // direction, texts. Also runs for every retry.
   virtual void prepare(LinkEngine&) {}
 
   // Whether an accepted identification frame is decoded into the band edges,
@@ -86,15 +101,15 @@ class LinkExchangeKind {
   virtual void identAccepted(LinkEngine&) {}
 
   // Wait_confirm received 0x06 (the input is already emptied). Read-all and
-  // write-all set Link_connected to -1 and a state from 3 on, stop the
-  // watchdog and the failure timer and send their first frame.
+  // write-all enter their phase, stop the watchdog and the failure timer and
+  // send their first frame.
   virtual void connected(LinkEngine&) {}
 
-  // The kind's own phase: it receives every data event while Link_connected
-  // is -1 or Link_state is 3 or more. The event reads threshold + 1 bytes into
-  // Link_rxbuf[0..threshold] once more than `threshold` bytes wait, and then
-  // calls phaseReceive with that count; with fewer it does nothing and the
-  // bytes wait for the next arrival.
+  // The kind's own phase: it receives every data event once it has entered
+  // its phase or the state is Link_first_kind_state or more. The event reads
+  // threshold + 1 bytes into Reply() once more than `threshold` bytes wait,
+  // and then calls phaseReceive with that count; with fewer it does nothing
+  // and the bytes wait for the next arrival.
   virtual int phaseThreshold(const LinkEngine&) const { return 0; }
   virtual void phaseReceive(LinkEngine&, int /*count*/) {}
 
@@ -117,13 +132,13 @@ enum class LinkStart {
 class LinkEngine {
  public:
   // The surroundings: the session, the prompt for the port error message
-  // (null: none), the writer of the main window's status panels and the
-  // parameter image's owner (the exchanges that move the image need it).
+  // (null: none) and the writer of the main window's status panels. The
+  // engine and its kinds never reach the image: the window that runs an
+  // exchange hands it its rows and stores what it read.
   struct Env {
     Session& st;
     Prompt* prompt = nullptr;
-    std::function<void(int panel, const QString& text)> panel;
-    ImageStore* image = nullptr;
+    std::function<void(StatusPanel panel, const QString& text)> panel;
   };
 
   LinkEngine(SerialPort& MSC, Timer& Timer1, Timer& Timer2, Timer& Timer3, Env env, LinkProfile profile);
@@ -133,7 +148,7 @@ class LinkEngine {
 
   // ---- starting and ending ------------------------------------------------
   // Starts an exchange of `kind`: refuses while Busy(); opens the port when it
-  // is closed; prepares the handshake; Link_retries := the profile's retries;
+  // is closed; prepares the handshake; the retries := the profile's retries;
   // kind.prepare; queues the first entryBytes bytes of Hand_code.
   LinkStart Start(LinkExchangeKind& kind);
   // True while a busy flag is set or any of the three timers runs, that is
@@ -156,9 +171,7 @@ class LinkEngine {
   void ConnectHandlers();
 
   // ---- for the exchange kinds ---------------------------------------------
-  // Starts sending Link_txbuf[0 .. Link_txlen-1]: the sender fires 15 ms later.
-  void Send_start();
-  // Copies the frame into Link_txbuf, sets Link_txlen and calls Send_start.
+  // Queues the frame: the sender sends it whole 15 ms later.
   void Send_frame(const proto::Frame& frame);
   // Outputs one byte at once, bypassing the sender; arms nothing.
   void Output_byte(std::uint8_t b);
@@ -174,10 +187,13 @@ class LinkEngine {
   // busy flags and closes the port unless told not to.
   void Complete(bool closePort = true);
   // Writes a status panel of the main window (when there is one).
-  void Panel(int panel, const QString& text);
+  void Panel(StatusPanel panel, const QString& text);
+  void Panel(StatusPanel panel, const Text& text) { Panel(panel, text.in(chinese())); }
+  // Shows a message box in the current language, with the exclamation icon
+  // (when there is a prompt).
+  void Show(const Message& m);
 
   Session& st() { return env_.st; }
-  ImageStore& image() { return *env_.image; }
   Prompt* prompt() { return env_.prompt; }
   bool chinese() const { return env_.st.Lang_chn != 0; }
   const LinkProfile& profile() const { return profile_; }
@@ -187,26 +203,49 @@ class LinkEngine {
   Timer& failureTimer() { return T3_; }
   LinkExchangeKind* kind() const { return kind_; }
 
-  // ---- the exchange record, per window ----------------------------------------
-  std::array<std::uint8_t, proto::kTxMax> Link_txbuf{};  // the frame being sent
-  Int16 Link_txlen = 0;       // bytes in the frame (at most kTxMax)
-  Int16 Link_txpos = 0;       // next byte to send
-  Int16 Link_sent = 0;        // -1 once the last byte of the frame went out
-  std::array<std::uint8_t, proto::kRxMax> Link_rxbuf{};  // bytes read by the last receive event
-  Int16 Link_state = Wait_ack;
-  Int16 Link_connected = 0;   // -1 once the kind's phase has taken over
-  Int16 Link_write_mode = 0;  // -1 for a row-writing exchange
-  Int16 Link_block = 0, Link_blocks = 0;  // the kind's counter and limit
-  Int16 Busy_read = 0, Busy_write = 0;    // the window's busy flags
-  Int16 Link_retries = 0;     // restarts left
-  std::uint8_t Addr_base_hi = 0, Addr_base_lo = 0;  // block/row address bases of this exchange
+  // ---- the exchange as the kinds see it -----------------------------------------
+  // The receive state: the handshake's (Wait_ack .. Wait_confirm), then the kind's own.
+  Int16 State() const { return state_; }
+  void Enter_state(Int16 state) { state_ = state; }
+  // The kind's phase takes over from the handshake, in `state`: every data
+  // event goes to the kind from now on.
+  void Enter_kind_phase(Int16 state);
+  // Whether the last queued frame has wholly gone out. The radio cannot
+  // answer a frame before that: a kind counts an answer only after it.
+  bool Frame_gone_out() const { return sent_; }
+  // The bytes the last receive event read (the count is given to the kind).
+  std::span<const std::uint8_t> Reply() const { return {rxbuf_.data(), rxbuf_.size()}; }
+  std::uint8_t Reply_byte(int i) const { return rxbuf_[static_cast<std::size_t>(i)]; }
+  // The window's busy flags: the direction of the exchange that runs.
+  enum class Direction { Read, Write };
+  void Mark_busy(Direction d) {
+    busyRead_ = d == Direction::Read;
+    busyWrite_ = d == Direction::Write;
+  }
+  bool Busy_reading() const { return busyRead_; }
+  bool Busy_writing() const { return busyWrite_; }
+  // Restarts left before a failure is reported.
+  int Retries_left() const { return retries_; }
 
   static constexpr int kSendDelayMs = 15;
 
  private:
   LinkStart Begin(LinkExchangeKind& kind);
+  void Send_start();
+  void Send_byte(std::uint8_t b);
   int Read_input(int count);
   void Handshake(int count);
+
+  // The exchange record.
+  std::array<std::uint8_t, proto::kTxMax> txbuf_{};  // the frame being sent
+  int txlen_ = 0;          // bytes in the frame (at most kTxMax)
+  int txpos_ = 0;          // next byte to send
+  bool sent_ = false;      // the last byte of the frame went out
+  std::array<std::uint8_t, proto::kRxMax> rxbuf_{};  // bytes read by the last receive event
+  Int16 state_ = Wait_ack;
+  bool connected_ = false;  // the kind's phase has taken over
+  bool busyRead_ = false, busyWrite_ = false;
+  int retries_ = 0;
 
   SerialPort& MSC_;
   Timer& T1_;

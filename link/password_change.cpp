@@ -65,26 +65,6 @@ proto::Frame Write_frame(const Record& record, const Field& newUser, bool leadin
   return f;
 }
 
-namespace {
-QString Title(bool chinese, bool capitalP) {
-  if (chinese) return QStringLiteral("操作提示");
-  return capitalP ? QStringLiteral("Operate Prompt") : QStringLiteral("Operate prompt");
-}
-}  // namespace
-
-Message Msg_inconsistent(bool chinese) {
-  return {chinese ? QStringLiteral("密码不一致") : QStringLiteral("Password is not consistent ."), Title(chinese, false)};
-}
-
-Message Msg_refused(bool chinese) {
-  return {chinese ? QStringLiteral("原密码错误，禁止写入") : QStringLiteral("Old PassWord Error, Writeing Stop"),
-          Title(chinese, true)};
-}
-
-Message Msg_success(bool chinese) {
-  return {chinese ? QStringLiteral("密码修改成功 ") : QStringLiteral("PassWord Modify Success ! "), Title(chinese, true)};
-}
-
 }  // namespace pw
 
 // ---- the exchange ---------------------------------------------------------------------
@@ -94,13 +74,12 @@ void PassWordChange::prepare(LinkEngine& e) {
   new_ = pw::Cells_field(e.st().PassWord_new);
   record_ = {};
   echoes_ = leadingAck_ = false;
-  e.Link_write_mode = 0;
-  e.Busy_write = -1;
-  e.Busy_read = 0;
-  e.Panel(2, Link_panel_text(LinkPanel::Connecting, e.chinese()));
+  owed_ = 0;
+  e.Mark_busy(LinkEngine::Direction::Write);
+  e.Panel(StatusPanel::LinkState, link_panel::Connecting);
 }
 
-void PassWordChange::identAccepted(LinkEngine& e) { e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese())); }
+void PassWordChange::identAccepted(LinkEngine& e) { e.Panel(StatusPanel::LinkState, link_panel::Connected); }
 
 void PassWordChange::connected(LinkEngine& e) {
   // An acknowledgement, then the read request for the 16-byte record.
@@ -108,15 +87,18 @@ void PassWordChange::connected(LinkEngine& e) {
   f.push(proto::Cmd_ack);
   const proto::Frame request = proto::Read_cmd(pw::kRecordAddress, pw::kRecordLen);
   for (std::uint8_t b : request.view()) f.push(b);
-  e.Link_state = Wait_record;
+  e.Enter_state(Wait_record);
   e.Send_frame(f);
   e.Discard_input();
 }
 
 int PassWordChange::phaseThreshold(const LinkEngine& e) const {
-  switch (e.Link_state) {
+  switch (e.State()) {
     case Wait_record:
       return pw::kReplyLen - 1;
+    case Wait_echo:
+      // The reply's bytes still owed come first, then the answer.
+      return owed_;
     case Wait_done:
       // A radio that answered the 0x06 ahead of the read request answers the
       // 0x06 ahead of the write too: its echo comes before the acknowledgement.
@@ -127,7 +109,7 @@ int PassWordChange::phaseThreshold(const LinkEngine& e) const {
 }
 
 void PassWordChange::phaseReceive(LinkEngine& e, int count) {
-  switch (e.Link_state) {
+  switch (e.State()) {
     case Wait_record:
       Record_received(e, count);
       return;
@@ -145,32 +127,37 @@ void PassWordChange::phaseReceive(LinkEngine& e, int count) {
 }
 
 void PassWordChange::Record_received(LinkEngine& e, int count) {
-  const std::optional<int> at = pw::Record_offset({e.Link_rxbuf.data(), static_cast<std::size_t>(count)});
-  e.Discard_input();
+  const std::optional<int> at = pw::Record_offset(e.Reply().first(static_cast<std::size_t>(count)));
   // A reply in neither form is treated as no reply: nothing is acknowledged
   // and the watchdog ends the exchange.
-  if (!at) return;
-  std::copy_n(e.Link_rxbuf.begin() + *at, pw::kRecordLen, record_.begin());
+  if (!at) {
+    e.Discard_input();
+    return;
+  }
+  std::copy_n(e.Reply().begin() + *at, pw::kRecordLen, record_.begin());
   echoes_ = *at == 5;
+  // Behind an echo the reply runs one byte past what was read. On a paced line
+  // that byte may still be on its way: it is owed, and the answer to the PC's
+  // acknowledgement is the byte after it.
+  owed_ = *at - 4;
+  for (; owed_ > 0 && e.port().bytesWaiting() > 0; --owed_) e.port().readByte();
+  e.Discard_input();
   e.Output_byte(proto::Cmd_ack);
-  e.Link_state = Wait_echo;
+  e.Enter_state(Wait_echo);
 }
 
 void PassWordChange::Record_check_and_write(LinkEngine& e) {
   const pw::Verdict verdict = pw::Check(record_, old_);
   if (verdict == pw::Verdict::Refused) {
-    e.Link_state = Wait_nothing;
+    e.Enter_state(Wait_nothing);
     e.Complete();  // timers stopped, busy flags clear, port closed
-    if (Prompt* p = e.prompt()) {
-      const pw::Message m = pw::Msg_refused(e.chinese());
-      p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-    }
+    e.Show(pw::Msg_refused);
     return;
   }
   leadingAck_ = verdict == pw::Verdict::Accepted;
   e.Stop_watchdog();
   e.Stop_failure();
-  e.Link_state = Wait_done;
+  e.Enter_state(Wait_done);
   e.Discard_input();
   e.Send_frame(pw::Write_frame(record_, new_, leadingAck_));
   e.Discard_input();
@@ -178,11 +165,14 @@ void PassWordChange::Record_check_and_write(LinkEngine& e) {
 
 void PassWordChange::Write_answered(LinkEngine& e, int count) {
   e.Discard_input();
+  // The radio cannot answer a write that has not wholly gone out: whatever
+  // arrives before (a late echo, a stray byte) is dropped.
+  if (!e.Frame_gone_out()) return;
   // Success only on the acknowledgement of the write itself (behind the echo
   // of an echoing radio); any other answer is a failure.
   const bool acknowledged =
-      std::all_of(e.Link_rxbuf.begin(), e.Link_rxbuf.begin() + count, [](std::uint8_t b) { return b == proto::Cmd_ack; });
-  e.Link_state = Wait_nothing;
+      std::all_of(e.Reply().begin(), e.Reply().begin() + count, [](std::uint8_t b) { return b == proto::Cmd_ack; });
+  e.Enter_state(Wait_nothing);
   if (!acknowledged) {
     e.Complete();
     Report_failure(e);
@@ -191,10 +181,7 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
   // The port stays open until the dialog closes; Wait_nothing drops whatever
   // still arrives.
   e.Complete(false);
-  if (Prompt* p = e.prompt()) {
-    const pw::Message m = pw::Msg_success(e.chinese());
-    p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-  }
+  e.Show(pw::Msg_success);
   std::fill(e.st().PassWord_old.begin(), e.st().PassWord_old.begin() + pw::kFieldLen, Int16{0x20});
   std::fill(e.st().PassWord_new.begin(), e.st().PassWord_new.begin() + pw::kFieldLen, Int16{0x20});
   if (succeeded_) succeeded_();
@@ -203,9 +190,6 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
 void PassWordChange::failureTick(LinkEngine& e) { Report_failure(e); }
 
 void PassWordChange::Report_failure(LinkEngine& e) {
-  if (Prompt* p = e.prompt()) {
-    const LinkMessage m = Msg_fail_connect(e.chinese());
-    p->MsgBox(m.text, m.title, PromptIcon::Exclamation);
-  }
-  e.Panel(2, Link_panel_text(LinkPanel::Fault, e.chinese()));
+  e.Show(Msg_fail_connect);
+  e.Panel(StatusPanel::LinkState, link_panel::Fault);
 }

@@ -25,6 +25,7 @@
 //   record is then written with a leading 0x06;
 // - anything else refuses the change.
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 
 #include <QString>
 
@@ -70,13 +71,20 @@ Verdict Check(const Record& record, const Field& typedOld);
 // The write: [0x06] 'X' 1F F0 10, the new user password, record bytes 6..15.
 proto::Frame Write_frame(const Record& record, const Field& newUser, bool leadingAck);
 
-// Message boxes of the password dialog: text and title.
-struct Message {
-  QString text, title;
+// Message boxes of the password dialog.
+inline constexpr Message Msg_inconsistent{{"Password is not consistent .", "密码不一致"}, kPromptTitle};
+inline constexpr Message Msg_refused{{"Old PassWord Error, Writeing Stop", "原密码错误，禁止写入"}, kPromptTitleCapital};
+inline constexpr Message Msg_success{{"PassWord Modify Success ! ", "密码修改成功 "}, kPromptTitleCapital};
+
+// The dialog's captions.
+inline constexpr Text kDialogTitle{"Modify PassWord", "修改密码"};
+inline constexpr Caption kCaptions[] = {
+    {"Label_old_PassWord", {"Old PassWord", "原密码"}},
+    {"Label_New_Password_1", {"New PassWord", "新密码"}},
+    {"Label_New_PassWord_2", {"Confirm PassWord", "确认新密码"}},
+    {"Command_Write", {"Modify", "修改"}},
+    {"Command_Cancel", {"Close", "关闭"}},
 };
-Message Msg_inconsistent(bool chinese);  // "Password is not consistent ."
-Message Msg_refused(bool chinese);       // "Old PassWord Error, Writeing Stop"
-Message Msg_success(bool chinese);       // "PassWord Modify Success ! "
 
 }  // namespace pw
 
@@ -97,7 +105,7 @@ class PassWordChange : public LinkExchangeKind {
   // empties its boxes and starts its close timer).
   explicit PassWordChange(std::function<void()> succeeded = {}) : succeeded_(std::move(succeeded)) {}
 
-  // Busy_write set, Busy_read clear; status panel 2 "Connecting ..."; the
+  // Busy writing; status panel 2 "Connecting ..."; the
   // passwords are taken now.
   void prepare(LinkEngine& e) override;
   bool decodesIdent() const override { return false; }
@@ -126,4 +134,5 @@ class PassWordChange : public LinkExchangeKind {
   pw::Record record_{};
   bool echoes_ = false;      // the radio answered the leading 0x06 of the read request
   bool leadingAck_ = false;  // the write went out with a leading 0x06
+  int owed_ = 0;             // bytes of the record reply still to come
 };

@@ -9,9 +9,8 @@ void Port_open(SerialPort& MSC, Session& st, Prompt* prompt, PortOpenMessage mes
   if (MSC.open(st.Comm_port)) return;
   const bool chinese = st.Lang_chn != 0;
   if (prompt && message != PortOpenMessage::None) {
-    const LinkMessage m = message == PortOpenMessage::Alignment ? Msg_port_error_alignment(chinese)
-                                                                : Msg_port_error(chinese);
-    prompt->MsgBox(m.text, m.title, PromptIcon::Exclamation);
+    const Message& m = message == PortOpenMessage::Alignment ? Msg_port_error_alignment : Msg_port_error;
+    prompt->MsgBox(m.text.in(chinese), m.title.in(chinese), PromptIcon::Exclamation);
   }
   st.Port_err = -1;
 }

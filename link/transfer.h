@@ -26,14 +26,12 @@ class TransferKind : public LinkExchangeKind {
   void failureTick(LinkEngine& e) override;
 
  protected:
-  // Link_write_mode, Link_block 0, Link_blocks, address bases 0 and 0, and the
-  // busy flag of this direction set, the other cleared.
-  static void Prepare_fields(LinkEngine& e, bool write, Int16 blocks);
-  // The radio confirmed: the block phase takes over (Link_connected -1,
-  // Link_state 3), watchdog and failure timer stop, status panel 2 reads
-  // "Connect well with radio.".
+  // The busy flag of this direction set, the other cleared.
+  static void Prepare_fields(LinkEngine& e, bool write);
+  // The radio confirmed: the block phase takes over (state 3), watchdog and
+  // failure timer stop, status panel 2 reads "Connect well with radio.".
   static void Enter_block_phase(LinkEngine& e);
-  static void Message(LinkEngine& e, const LinkMessage& m);
+  static void Message(LinkEngine& e, const ::Message& m);
 
   TransferView& view_;
 };

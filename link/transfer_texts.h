@@ -9,22 +9,25 @@
 
 // Captions of a dialog: the window and its three buttons.
 struct TransferCaptions {
-  QString window, start, cancel, help;
+  Text window, start, cancel, help;
 };
 // "Read Data From Radio": Read, Cancel, Help.
-TransferCaptions Read_captions(bool chinese);
+inline constexpr TransferCaptions Read_captions{
+    {"Read Data From Radio", "从对讲机读取数据"}, {"Read", "读取"}, {"Cancel", "取消"}, {"Help", "帮助"}};
 // "Write Data to Radio": Write, Cancel, Help.
-TransferCaptions Write_captions(bool chinese);
+inline constexpr TransferCaptions Write_captions{
+    {"Write Data to Radio", "写数据到对讲机"}, {"Write", "写入"}, {"Cancel", "取消"}, {"Help", "帮助"}};
 
 // The progress label.
-QString Text_connecting(bool chinese);                // "Connecting with transceiver. "
-QString Text_reading_block(int n, bool chinese);      // "Reading 3 Data Block"
-QString Text_read_done(bool chinese);                 // "Read Signal parameters in gear. "
-QString Text_writing_block(int n, bool chinese);      // "Writing  0  Data Block"
-QString Text_write_done(bool chinese);                // "Complete writing parameters "
-QString Text_comm_fault(bool chinese);                // "Communication fault."
+inline constexpr Text Text_connecting{"Connecting with transceiver. ", "正在与对讲机联络 ！"};
+inline constexpr Text Text_read_done{"Read Signal parameters in gear. ", "对讲机数据读出正常 ！"};
+inline constexpr Text Text_write_done{"Complete writing parameters ", "参数写入完毕 ！"};
+inline constexpr Text Text_comm_fault{"Communication fault.", "与对讲机通讯故障 ！"};
+QString Text_reading_block(int n, bool chinese);  // "Reading 3 Data Block"
+QString Text_writing_block(int n, bool chinese);  // "Writing  0  Data Block"
 
-// "Complete reading the data from transceiver." (title "Operate Prompt")
-LinkMessage Msg_read_complete(bool chinese);
-// "Complete writing parameters to the transceiver." (title "Operate Prompt")
-LinkMessage Msg_write_complete(bool chinese);
+// The completion messages spell their English title with a capital P.
+inline constexpr Message Msg_read_complete{
+    {"Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"}, kPromptTitleCapital};
+inline constexpr Message Msg_write_complete{
+    {"Complete writing parameters to the transceiver.", "向对讲机写入参数完毕 ！"}, kPromptTitleCapital};

@@ -1,6 +1,5 @@
 #include "link/write_all.h"
 
-#include "state/image_store.h"
 #include "image/chann_ab_check.h"
 #include "image/settings_defaults.h"
 #include "link/transfer_texts.h"
@@ -20,41 +19,19 @@ proto::Frame Row_frame(const img::Image& image, int r, std::uint8_t baseHi, std:
   return proto::Data_frame(a, data);
 }
 
-void WriteAll::prepare(LinkEngine& e) { Prepare_fields(e, true, kLastRow); }
-
-void WriteAll::connected(LinkEngine& e) {
-  Enter_block_phase(e);
-  e.Discard_input();
-  e.Link_block = 1;
-  e.Send_frame(Row_frame(e.image().image(), 0, e.Addr_base_hi, e.Addr_base_lo));
+void WriteAll::Take_rows(const img::Image& image) {
+  std::vector<proto::Frame> frames;
+  frames.reserve(kLastRow + 1);
+  for (int r = 0; r <= kLastRow; ++r) frames.push_back(Row_frame(image, r, 0, 0));
+  Set_frames(std::move(frames));
 }
 
-void WriteAll::phaseReceive(LinkEngine& e, int count) {
-  // Read what is waiting: acknowledgements left unread would be taken for
-  // those of later frames.
-  bool ack = false;
-  for (int i = 0; i < count; ++i) ack = ack || e.Link_rxbuf[static_cast<std::size_t>(i)] == proto::Cmd_ack;
-  for (int n = e.port().bytesWaiting(); n > 0; --n) {
-    const int b = e.port().readByte();
-    if (b < 0) break;
-    ack = ack || b == proto::Cmd_ack;
-  }
-  // Only a 0x06 after the whole frame has gone out acknowledges it.
-  if (!ack || e.Link_sent != -1) return;
-  e.Stop_watchdog();
-  if (e.Link_block > e.Link_blocks) {
-    Completion(e);
-    return;
-  }
-  const int r = e.Link_block;
-  view_.Progress_show(r * 100 / e.Link_blocks);
-  view_.Label_set(Text_writing_block(r - 1, e.chinese()));
-  e.Link_block = static_cast<Int16>(r + 1);
-  e.Send_frame(Row_frame(e.image().image(), r, e.Addr_base_hi, e.Addr_base_lo));
+void WriteAll::Progress(LinkEngine& e, int k) {
+  view_.Progress_show(k * 100 / lastFrame());
+  view_.Label_set(Text_writing_block(k - 1, e.chinese()));
 }
 
 void WriteAll::Completion(LinkEngine& e) {
-  e.Complete();
-  Message(e, Msg_write_complete(e.chinese()));
-  view_.Label_set(Text_write_done(e.chinese()));
+  Message(e, Msg_write_complete);
+  view_.Label_set(Text_write_done.in(e.chinese()));
 }

@@ -13,13 +13,14 @@
 #include "image/opt_positions.h"
 #include "link/hand_code.h"
 #include "link/ident_check.h"
-#include "link/link_engine.h"
+#include "link/link_session.h"
 #include "link/link_texts.h"
 #include "link/port_open.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
+#include "link/ui/window_link.h"
 #include "platform/captions.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -55,19 +56,8 @@ MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
   buildMenus();
   buildToolbar();
   buildStatusBar();
-  MSC = svc_.ports->create();
-  Timer1 = svc_.timers->create();
-  Timer2 = svc_.timers->create();
-  Timer3 = svc_.timers->create();
   ident_ = std::make_unique<IdentCheck>(IdentCheck::Where::MainWindow);
-  link_ = std::make_unique<LinkEngine>(
-      *MSC, *Timer1, *Timer2, *Timer3,
-      LinkEngine::Env{st_, svc_.prompt, [this](int panel, const QString& text) { SetPanelText(panel, text); }},
-      link_profiles::kIdentStartup);
-  MSC->onComm = [this](CommEvent e) { MDImain_MSC_OnComm(e); };
-  Timer1->onTick = [this] { MDImain_Timer1_Timer(); };
-  Timer2->onTick = [this] { MDImain_Timer2_Timer(); };
-  Timer3->onTick = [this] { MDImain_Timer3_Timer(); };
+  link = Window_link(ctx_, link_profiles::kIdentStartup);
 }
 
 MDImain::~MDImain() {
@@ -246,9 +236,9 @@ void MDImain::MDImain_MDIForm_Load() {
   Opt_offsets_init();
 
   // 13. Identification of an attached radio.
-  if (MSC->isOpen()) {
-    MSC->close();
-    SetPanelText(2, Link_panel_text(LinkPanel::Connecting, IsChinese(st_.Lang_chn)));
+  if (link->port().isOpen()) {
+    link->Close_port();
+    link->Panel(StatusPanel::LinkState, link_panel::Connecting.in(IsChinese(st_.Lang_chn)));
     Ident_start();
   }
 
@@ -269,25 +259,20 @@ void MDImain::MDImain_MDIForm_Load() {
 void MDImain::Port_scan() {
   for (int n = 15; n >= 1; --n) {
     st_.Comm_port = static_cast<Int16>(n);
-    Port_open(*MSC, st_);
+    Port_open(link->port(), st_);
     if (st_.Port_err == 0) break;
   }
   if (st_.Port_err != 0) st_.Comm_port = 1;
-  SetPanelText(3, QStringLiteral("COM") + QString::number(st_.Comm_port));
+  link->Panel(StatusPanel::Port, QStringLiteral("COM") + QString::number(st_.Comm_port));
 }
 
 // The identification runs on in later timer and receive events. When the
 // port found by the scan no longer opens, nothing is sent: the main window
 // stays and status panel 2 shows the failure.
 void MDImain::Ident_start() {
-  if (link_->Start(*ident_) != LinkStart::Started)
-    SetPanelText(2, Link_panel_text(LinkPanel::Fault, IsChinese(st_.Lang_chn)));
+  if (link->Start(*ident_) != LinkStart::Started)
+    link->Panel(StatusPanel::LinkState, link_panel::Fault.in(IsChinese(st_.Lang_chn)));
 }
-
-void MDImain::MDImain_MSC_OnComm(CommEvent event) { link_->MSC_OnComm(event); }
-void MDImain::MDImain_Timer1_Timer() { link_->Timer1_Timer(); }
-void MDImain::MDImain_Timer2_Timer() { link_->Timer2_Timer(); }
-void MDImain::MDImain_Timer3_Timer() { link_->Timer3_Timer(); }
 
 // ---- commands ----------------------------------------------------------------
 
@@ -339,7 +324,7 @@ void MDImain::Exit_program() {
   // program ends with the main window.
   host_.Unload_each(&WindowPlaces::exit);
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
-  link_->End();
+  link->End();
   close();
 }
 

@@ -15,7 +15,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class IdentCheck;
-class LinkEngine;
+class LinkSession;
 
 class MDImain : public QMainWindow, public MainFrame {
   Q_OBJECT
@@ -45,12 +45,8 @@ class MDImain : public QMainWindow, public MainFrame {
   void MDImain_about_Click();
   void MDImain_Toolbar1_ButtonClick(const QString& key);
 
-  // The start-up identification of an attached radio and its engine's events.
+  // The start-up identification of an attached radio.
   void Ident_start();
-  void MDImain_MSC_OnComm(CommEvent event);
-  void MDImain_Timer1_Timer();
-  void MDImain_Timer2_Timer();
-  void MDImain_Timer3_Timer();
 
   // MainFrame
   double Width() const override;
@@ -67,8 +63,8 @@ class MDImain : public QMainWindow, public MainFrame {
   QAction* toolButton(const QString& key) const;
   QToolBar* Toolbar1 = nullptr;
   QStatusBar* StatusBar1 = nullptr;
-  std::unique_ptr<SerialPort> MSC;
-  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
+  // The identification's link session: its port, sender, watchdog and failure timer.
+  std::unique_ptr<LinkSession> link;
 
   AppContext& context() { return ctx_; }
   WindowHost& host() { return host_; }
@@ -100,7 +96,5 @@ class MDImain : public QMainWindow, public MainFrame {
   bool exiting_ = false;
   QSize outerSize_;          // the screen: the window's size with its frame
   bool outerFitted_ = false;
-  // The identification's exchange (after MSC and the timers, so it goes first).
   std::unique_ptr<IdentCheck> ident_;
-  std::unique_ptr<LinkEngine> link_;
 };

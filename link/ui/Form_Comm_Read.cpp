@@ -1,16 +1,19 @@
 #include "link/ui/Form_Comm_Read.h"
 
+#include "state/image_store.h"
+
 #include <QPushButton>
 
 Form_Comm_Read::Form_Comm_Read(AppContext& c)
     : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll, &Session::Flag_comm_read,
-                         Read_captions}),
+                         &Read_captions}),
       Command_read(startButton()),
-      kind(*this) {
-  MSC->onComm = [this](CommEvent e) { Form_Comm_Read_MSC_OnComm(e); };
-  Timer1->onTick = [this] { Form_Comm_Read_Timer1_Timer(); };
-  Timer2->onTick = [this] { Form_Comm_Read_Timer2_Timer(); };
-  Timer3->onTick = [this] { Form_Comm_Read_Timer3_Timer(); };
+      kind(*this, [this](const ReadAll& read) {
+        // The one place where a read changes the image: rows 0..479, once
+        // every block has arrived. The image announces the new rows, so open
+        // editors show them at once.
+        ctx.image.change(0, img::kReadLastRow, this, [&read](img::Image& im) { read.Rx_unpack(im); });
+      }) {
   connect(Command_read, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_read_Click(); });
   connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_Cancel_Click(); });
 }
@@ -19,8 +22,4 @@ void Form_Comm_Read::Form_Comm_Read_Form_Load() { Load(); }
 void Form_Comm_Read::Form_Comm_Read_Form_Unload() { Unload(); }
 void Form_Comm_Read::Form_Comm_Read_Command_read_Click() { Start_click([this] { return Read_start(); }); }
 void Form_Comm_Read::Form_Comm_Read_Command_Cancel_Click() { Cancel_click(); }
-void Form_Comm_Read::Form_Comm_Read_MSC_OnComm(CommEvent event) { engine->MSC_OnComm(event); }
-void Form_Comm_Read::Form_Comm_Read_Timer1_Timer() { engine->Timer1_Timer(); }
-void Form_Comm_Read::Form_Comm_Read_Timer2_Timer() { engine->Timer2_Timer(); }
-void Form_Comm_Read::Form_Comm_Read_Timer3_Timer() { engine->Timer3_Timer(); }
-LinkStart Form_Comm_Read::Read_start() { return engine->Start(kind); }
+LinkStart Form_Comm_Read::Read_start() { return link->Start(kind); }

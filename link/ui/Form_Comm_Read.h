@@ -16,10 +16,6 @@ class Form_Comm_Read : public TransferDialog {
   void Form_Comm_Read_Form_Unload();
   void Form_Comm_Read_Command_read_Click();
   void Form_Comm_Read_Command_Cancel_Click();
-  void Form_Comm_Read_MSC_OnComm(CommEvent event);
-  void Form_Comm_Read_Timer1_Timer();
-  void Form_Comm_Read_Timer2_Timer();
-  void Form_Comm_Read_Timer3_Timer();
   // Opens the port when it is closed and queues the entry sequence.
   LinkStart Read_start();
 

@@ -1,16 +1,14 @@
 #include "link/ui/Form_Comm_Write.h"
 
+#include "state/image_store.h"
+
 #include <QPushButton>
 
 Form_Comm_Write::Form_Comm_Write(AppContext& c)
     : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Session::Flag_comm_write,
-                         Write_captions}),
+                         &Write_captions}),
       Command_Write(startButton()),
       kind(*this) {
-  MSC->onComm = [this](CommEvent e) { Form_Comm_Write_MSC_OnComm(e); };
-  Timer1->onTick = [this] { Form_Comm_Write_Timer1_Timer(); };
-  Timer2->onTick = [this] { Form_Comm_Write_Timer2_Timer(); };
-  Timer3->onTick = [this] { Form_Comm_Write_Timer3_Timer(); };
   connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Comm_Write_Command_Write_Click(); });
   connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Comm_Write_Command_Cancel_Click(); });
 }
@@ -20,14 +18,12 @@ void Form_Comm_Write::Form_Comm_Write_Form_Unload() { Unload(); }
 void Form_Comm_Write::Form_Comm_Write_Command_Write_Click() {
   Start_click([this] {
     // The preparation runs before the port opens and stays in the image
-    // whether or not the write then succeeds.
+    // whether or not the write then succeeds. The write then sends the rows
+    // as they are now, whatever is edited or loaded while it runs.
     ctx.image.change(img::kOptFirst, img::kFmLabelsLast, this, [](img::Image& im) { Write_prepare(im); });
+    kind.Take_rows(ctx.image.image());
     return Write_start();
   });
 }
 void Form_Comm_Write::Form_Comm_Write_Command_Cancel_Click() { Cancel_click(); }
-void Form_Comm_Write::Form_Comm_Write_MSC_OnComm(CommEvent event) { engine->MSC_OnComm(event); }
-void Form_Comm_Write::Form_Comm_Write_Timer1_Timer() { engine->Timer1_Timer(); }
-void Form_Comm_Write::Form_Comm_Write_Timer2_Timer() { engine->Timer2_Timer(); }
-void Form_Comm_Write::Form_Comm_Write_Timer3_Timer() { engine->Timer3_Timer(); }
-LinkStart Form_Comm_Write::Write_start() { return engine->Start(kind); }
+LinkStart Form_Comm_Write::Write_start() { return link->Start(kind); }

@@ -18,10 +18,6 @@ class Form_Comm_Write : public TransferDialog {
   // Refused while busy; otherwise the write preparation, then Write_start.
   void Form_Comm_Write_Command_Write_Click();
   void Form_Comm_Write_Command_Cancel_Click();
-  void Form_Comm_Write_MSC_OnComm(CommEvent event);
-  void Form_Comm_Write_Timer1_Timer();
-  void Form_Comm_Write_Timer2_Timer();
-  void Form_Comm_Write_Timer3_Timer();
   // Opens the port when it is closed and queues the entry sequence.
   LinkStart Write_start();
 

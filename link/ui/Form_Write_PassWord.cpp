@@ -1,7 +1,7 @@
 #include "link/ui/Form_Write_PassWord.h"
 
 #include "link/link_texts.h"
-#include "link/ui/window_engine.h"
+#include "link/ui/window_link.h"
 #include "platform/window_host.h"
 
 #include <QKeyEvent>
@@ -60,13 +60,9 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Write_Click(); });
   connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Cancel_Click(); });
 
-  engine_ = Window_engine(ctx, link_profiles::kPassword, MSC, Timer1, Timer2, Timer3);
+  link = Window_link(ctx, link_profiles::kPassword);
   Timer4 = ctx.svc.timers->create();  // the close timer, created off
   kind_ = std::make_unique<PassWordChange>([this] { Succeeded(); });
-  MSC->onComm = [this](CommEvent e) { Form_Write_PassWord_MSC_OnComm(e); };
-  Timer1->onTick = [this] { Form_Write_PassWord_Timer1_Timer(); };
-  Timer2->onTick = [this] { Form_Write_PassWord_Timer2_Timer(); };
-  Timer3->onTick = [this] { Form_Write_PassWord_Timer3_Timer(); };
   Timer4->onTick = [this] { Form_Write_PassWord_Timer4_Timer(); };
 }
 
@@ -80,25 +76,13 @@ Form_Write_PassWord::~Form_Write_PassWord() {
 void Form_Write_PassWord::Form_Load() {
   Close_request = false;
 
-  const bool chinese = ctx.st.Lang_chn != 0;
-  struct LabelText {
-    QWidget* control;
-    const char* english;
-    const char* chinese;
-  };
-  const LabelText captions[] = {
-      {Label_old_PassWord, "Old PassWord", "原密码"},
-      {Label_New_Password_1, "New PassWord", "新密码"},
-      {Label_New_PassWord_2, "Confirm PassWord", "确认新密码"},
-      {Command_Write, "Modify", "修改"},
-      {Command_Cancel, "Close", "关闭"},
-  };
-  for (const LabelText& c : captions) {
-    const QString text = QString::fromUtf8(chinese ? c.chinese : c.english);
-    if (auto* l = qobject_cast<QLabel*>(c.control)) l->setText(text);
-    else if (auto* b = qobject_cast<QPushButton*>(c.control)) b->setText(text);
+  const bool chinese = IsChinese(ctx.st.Lang_chn);
+  for (const Caption& c : pw::kCaptions) {
+    auto* w = findChild<QWidget*>(QString::fromLatin1(c.control));
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(c.text.in(chinese));
+    else if (auto* b = qobject_cast<QPushButton*>(w)) b->setText(c.text.in(chinese));
   }
-  setWindowTitle(chinese ? QStringLiteral("修改密码") : QStringLiteral("Modify PassWord"));
+  setWindowTitle(pw::kDialogTitle.in(chinese));
 
   // A third of the main window's client width, its height / 2.5, centred and
   // 500 twips above the centre.
@@ -124,7 +108,7 @@ void Form_Write_PassWord::Form_Load() {
 void Form_Write_PassWord::Form_Unload() {
   // The exchange ends with the dialog; closing it is never refused.
   Timer4->stop();
-  engine_->End();
+  link->End();
 }
 
 // ---- the boxes ------------------------------------------------------------------------
@@ -172,8 +156,8 @@ void Form_Write_PassWord::Form_Write_PassWord_Command_Write_Click() {
   const QString newText = pw::Trim_spaces(Text_New_Password_1->text());
   const QString confirm = pw::Trim_spaces(Text_New_PassWord_2->text());
   if (confirm != newText) {
-    const pw::Message m = pw::Msg_inconsistent(ctx.st.Lang_chn != 0);
-    ctx.MsgBox(m.text, m.title);
+    const bool chinese = IsChinese(ctx.st.Lang_chn);
+    ctx.MsgBox(pw::Msg_inconsistent.text.in(chinese), pw::Msg_inconsistent.title.in(chinese));
     return;
   }
   // The passwords the exchange will use are the ones in the boxes now; the
@@ -186,25 +170,15 @@ void Form_Write_PassWord::Form_Write_PassWord_Command_Write_Click() {
 
 void Form_Write_PassWord::PassWord_start() {
   // While an exchange runs (or its failure report is pending) nothing happens.
-  engine_->Start(*kind_);
+  link->Start(*kind_);
 }
 
 void Form_Write_PassWord::Form_Write_PassWord_Command_Cancel_Click() {
-  if (engine_->Busy_read != 0 || engine_->Busy_write != 0) {
-    const LinkMessage m = Msg_busy_close(ctx.st.Lang_chn != 0);
-    ctx.MsgBox(m.text, m.title);
-    return;
-  }
-  engine_->Close_port();
-  ctx.host.unloadWindow(this);
+  if (link->Close_request()) ctx.host.unloadWindow(this);
 }
 
 // ---- the exchange -----------------------------------------------------------------------
 
-void Form_Write_PassWord::Form_Write_PassWord_MSC_OnComm(CommEvent event) { engine_->MSC_OnComm(event); }
-void Form_Write_PassWord::Form_Write_PassWord_Timer1_Timer() { engine_->Timer1_Timer(); }
-void Form_Write_PassWord::Form_Write_PassWord_Timer2_Timer() { engine_->Timer2_Timer(); }
-void Form_Write_PassWord::Form_Write_PassWord_Timer3_Timer() { engine_->Timer3_Timer(); }
 
 void Form_Write_PassWord::Succeeded() {
   // Runs once the success message has been closed: the boxes are emptied and

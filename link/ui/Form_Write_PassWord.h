@@ -4,7 +4,7 @@
 // dialog's own serial port and exchange engine. The boxes show "*" for every
 // character and take printable ASCII only. The dialog closes itself 500 ms
 // after the success message has been closed.
-#include "link/link_engine.h"
+#include "link/link_session.h"
 #include "link/password_change.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
@@ -37,11 +37,7 @@ class Form_Write_PassWord : public RadioWindow {
   // Modify and Close.
   void Form_Write_PassWord_Command_Write_Click();
   void Form_Write_PassWord_Command_Cancel_Click();
-  // The engine's events, and the close timer.
-  void Form_Write_PassWord_MSC_OnComm(CommEvent event);
-  void Form_Write_PassWord_Timer1_Timer();
-  void Form_Write_PassWord_Timer2_Timer();
-  void Form_Write_PassWord_Timer3_Timer();
+  // The close timer.
   void Form_Write_PassWord_Timer4_Timer();
   // Starts the exchange unless one runs; a failed open shows the port error.
   void PassWord_start();
@@ -57,10 +53,10 @@ class Form_Write_PassWord : public RadioWindow {
   QLineEdit* Text_New_PassWord_2 = nullptr;
   QPushButton* Command_Write = nullptr;
   QPushButton* Command_Cancel = nullptr;
-  std::unique_ptr<SerialPort> MSC;
-  std::unique_ptr<Timer> Timer1, Timer2, Timer3, Timer4;
+  std::unique_ptr<LinkSession> link;  // its port, sender, watchdog and failure timer
+  std::unique_ptr<Timer> Timer4;
 
-  LinkEngine& engine() { return *engine_; }
+  LinkEngine& engine() { return link->engine(); }
   const PassWordChange& exchange() const { return *kind_; }
   bool Close_request = false;
 
@@ -72,5 +68,4 @@ class Form_Write_PassWord : public RadioWindow {
   void Succeeded();
 
   std::unique_ptr<PassWordChange> kind_;
-  std::unique_ptr<LinkEngine> engine_;
 };

@@ -1,7 +1,7 @@
 #include "link/ui/Form_setup.h"
 
 #include "link/link_texts.h"
-#include "link/ui/window_engine.h"
+#include "link/ui/window_link.h"
 #include "platform/window_host.h"
 
 #include <QGridLayout>
@@ -10,6 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+constexpr Text kTitle{"Communication Port Setup", "通讯端口设置"};
+constexpr Text kFrame1{"Port Setup", "端口设置"};
+constexpr Text kCommand_ok{"Confirm", "确 定"};
+constexpr Text kCommand1{"Cancel", "取 消"};
+}  // namespace
 
 Form_setup::Form_setup(AppContext& c)
     : RadioWindow(c), ident_(IdentCheck::Where::PortDialog, [this] { ctx.host.unloadWindow(this); }) {
@@ -46,11 +53,7 @@ Form_setup::Form_setup(AppContext& c)
   connect(Command_ok, &QPushButton::clicked, this, [this] { Form_setup_Command_ok_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Form_setup_Command1_Click(); });
 
-  engine_ = Window_engine(ctx, link_profiles::kIdentSetup, MSC, Timer1, Timer2, Timer3);
-  MSC->onComm = [this](CommEvent e) { Form_setup_MSC_OnComm(e); };
-  Timer1->onTick = [this] { Form_setup_Timer1_Timer(); };
-  Timer2->onTick = [this] { Form_setup_Timer2_Timer(); };
-  Timer3->onTick = [this] { Form_setup_Timer3_Timer(); };
+  link = Window_link(ctx, link_profiles::kIdentSetup);
 }
 
 Form_setup::~Form_setup() = default;
@@ -58,10 +61,10 @@ Form_setup::~Form_setup() = default;
 void Form_setup::Form_Load() {
   // 1. Captions in the current language.
   const bool chinese = ctx.st.Lang_chn == -1;
-  setWindowTitle(chinese ? QStringLiteral("通讯端口设置") : QStringLiteral("Communication Port Setup"));
-  Frame1->setTitle(chinese ? QStringLiteral("端口设置") : QStringLiteral("Port Setup"));
-  Command_ok->setText(chinese ? QStringLiteral("确 定") : QStringLiteral("Confirm"));
-  Command1->setText(chinese ? QStringLiteral("取 消") : QStringLiteral("Cancel"));
+  setWindowTitle(kTitle.in(chinese));
+  Frame1->setTitle(kFrame1.in(chinese));
+  Command_ok->setText(kCommand_ok.in(chinese));
+  Command1->setText(kCommand1.in(chinese));
 
   // 2. Size and place from the main window's inner area, 500 twips above its centre.
   if (ctx.main) {
@@ -87,40 +90,31 @@ void Form_setup::Form_Load() {
 
 void Form_setup::Form_Unload() {
   // The dialog's port and timers end with it.
-  engine_->End();
+  link->End();
   ctx.st.Flag_setup = 0;
 }
 
 void Form_setup::Form_setup_Command_ok_Click() {
-  const bool chinese = ctx.st.Lang_chn != 0;
   // No second identification while one runs or the dialog is about to close.
-  if (engine_->Busy()) {
-    const LinkMessage m = Msg_busy(chinese);
-    ctx.MsgBox(m.text, m.title);
-    return;
-  }
+  if (link->Refused_while_busy()) return;
   for (int i = 0; i < 16; ++i) {
     if (Option_Port[static_cast<std::size_t>(i)]->isChecked()) {
       ctx.st.Comm_port = static_cast<Int16>(i + 1);
       break;
     }
   }
-  if (ctx.main) {
-    for (int panel : {2, 7, 8}) ctx.main->SetPanelText(panel, QString());
-    ctx.main->SetPanelText(3, QStringLiteral("COM") + QString::number(ctx.st.Comm_port));
-  }
-  if (!engine_->Port_open()) {
+  for (StatusPanel panel : {StatusPanel::LinkState, StatusPanel::BandA, StatusPanel::BandB}) link->Panel(panel, QString());
+  link->Panel(StatusPanel::Port, QStringLiteral("COM") + QString::number(ctx.st.Comm_port));
+  if (!link->Port_open()) {
     ctx.host.unloadWindow(this);
     return;
   }
   Ident_start();
 }
 
-void Form_setup::Form_setup_Command1_Click() { ctx.host.unloadWindow(this); }
+void Form_setup::Form_setup_Command1_Click() {
+  if (link->Close_request()) ctx.host.unloadWindow(this);
+}
 
-void Form_setup::Ident_start() { engine_->Start(ident_); }
+void Form_setup::Ident_start() { link->Start(ident_); }
 
-void Form_setup::Form_setup_MSC_OnComm(CommEvent event) { engine_->MSC_OnComm(event); }
-void Form_setup::Form_setup_Timer1_Timer() { engine_->Timer1_Timer(); }
-void Form_setup::Form_setup_Timer2_Timer() { engine_->Timer2_Timer(); }
-void Form_setup::Form_setup_Timer3_Timer() { engine_->Timer3_Timer(); }

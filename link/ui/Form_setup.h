@@ -3,7 +3,7 @@
 // dialog tests the port by identifying the radio on it; the result shows in
 // the main window's status bar and the dialog closes.
 #include "link/ident_check.h"
-#include "link/link_engine.h"
+#include "link/link_session.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
@@ -30,22 +30,15 @@ class Form_setup : public RadioWindow {
   // The dialog's identification (the port is already open).
   void Ident_start();
 
-  // The engine's events.
-  void Form_setup_MSC_OnComm(CommEvent event);
-  void Form_setup_Timer1_Timer();
-  void Form_setup_Timer2_Timer();
-  void Form_setup_Timer3_Timer();
 
   QGroupBox* Frame1 = nullptr;
   std::array<QRadioButton*, 16> Option_Port{};  // option i stands for port i + 1
   QPushButton* Command_ok = nullptr;
   QPushButton* Command1 = nullptr;
-  std::unique_ptr<SerialPort> MSC;
-  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
+  std::unique_ptr<LinkSession> link;  // its port, sender, watchdog and failure timer
 
-  LinkEngine& engine() { return *engine_; }
+  LinkEngine& engine() { return link->engine(); }
 
  private:
   IdentCheck ident_;
-  std::unique_ptr<LinkEngine> engine_;
 };

@@ -1,6 +1,6 @@
 #include "link/ui/transfer_dialog.h"
 
-#include "link/ui/window_engine.h"
+#include "link/ui/window_link.h"
 #include "platform/window_host.h"
 
 #include <QLabel>
@@ -42,13 +42,10 @@ TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(
   setTabOrder(Command_Help, ProgressBar1);
   setTabOrder(ProgressBar1, Label_tr_count);
 
-  engine = Window_engine(c, setup.profile, MSC, Timer1, Timer2, Timer3);
+  link = Window_link(c, setup.profile);
 }
 
-TransferDialog::~TransferDialog() {
-  // The engine goes before the port and timers it runs on.
-  engine.reset();
-}
+TransferDialog::~TransferDialog() = default;
 
 void TransferDialog::Load() {
   ctx.st.*setup_.flag = -1;
@@ -57,38 +54,28 @@ void TransferDialog::Load() {
     const double w = mw / 2.5, h = mh / 4;
     setTwipsGeometry((mw - w) / 2, (mh - h) / 1.45, w, h);
   }
-  const TransferCaptions t = setup_.captions(ctx.st.Lang_chn != 0);
-  setWindowTitle(t.window);
-  start_->setText(t.start);
-  Command_Cancel->setText(t.cancel);
-  Command_Help->setText(t.help);
+  const bool chinese = IsChinese(ctx.st.Lang_chn);
+  const TransferCaptions& t = *setup_.captions;
+  setWindowTitle(t.window.in(chinese));
+  start_->setText(t.start.in(chinese));
+  Command_Cancel->setText(t.cancel.in(chinese));
+  Command_Help->setText(t.help.in(chinese));
 }
 
 void TransferDialog::Unload() {
   ctx.st.*setup_.flag = 0;
-  engine->End();
+  link->End();
 }
 
 void TransferDialog::Start_click(const std::function<LinkStart()>& start) {
-  const bool chinese = ctx.st.Lang_chn != 0;
-  if (engine->Busy()) {
-    const LinkMessage m = Msg_busy(chinese);
-    ctx.MsgBox(m.text, m.title);
-    return;
-  }
+  if (link->Refused_while_busy()) return;
   if (start() != LinkStart::Started) return;
   ProgressBar1->setValue(0);
-  Label_tr_count->setText(Text_connecting(chinese));
+  Label_tr_count->setText(Text_connecting.in(IsChinese(ctx.st.Lang_chn)));
 }
 
 void TransferDialog::Cancel_click() {
-  if (engine->Busy()) {
-    const LinkMessage m = Msg_busy_close(ctx.st.Lang_chn != 0);
-    ctx.MsgBox(m.text, m.title);
-    return;
-  }
-  engine->Close_port();
-  ctx.host.unloadWindow(this);
+  if (link->Close_request()) ctx.host.unloadWindow(this);
 }
 
 void TransferDialog::Progress_show(int value) {

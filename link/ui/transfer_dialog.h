@@ -1,13 +1,13 @@
 #pragma once
 // What the read and write dialogs share: a child window of the main window
 // with a progress bar, a progress label and three buttons (start, Cancel,
-// Help), its own serial port MSC, the timers Timer1 (sender), Timer2 (reply
-// watchdog) and Timer3 (failure timer) and the engine that runs on them.
+// Help) and its link session (its own serial port, sender, watchdog and
+// failure timers and the engine that runs on them).
 //
 // The dialog owns its exchange: unloading it (Cancel, a reload from the main
 // window, the language switch, the exit) ends the exchange at once, its port
 // closed and its timers stopped, and the dialog that loads next is idle.
-#include "link/link_engine.h"
+#include "link/link_session.h"
 #include "link/transfer.h"
 #include "link/transfer_texts.h"
 #include "platform/radio_window.h"
@@ -31,9 +31,7 @@ class TransferDialog : public RadioWindow, public TransferView {
   QLabel* Label_tr_count = nullptr;
   QPushButton* Command_Cancel = nullptr;
   QPushButton* Command_Help = nullptr;  // it has no action
-  std::unique_ptr<SerialPort> MSC;
-  std::unique_ptr<Timer> Timer1, Timer2, Timer3;
-  std::unique_ptr<LinkEngine> engine;
+  std::unique_ptr<LinkSession> link;
 
   // TransferView: what the exchange shows.
   void Progress_show(int value) override;
@@ -46,7 +44,7 @@ class TransferDialog : public RadioWindow, public TransferView {
     const char* startName;   // the start button's name
     LinkProfile profile;
     Int16 Session::*flag;  // the window-loaded flag
-    TransferCaptions (*captions)(bool chinese);
+    const TransferCaptions* captions;
   };
   TransferDialog(AppContext& ctx, const Setup& setup);
 

@@ -142,7 +142,7 @@ class Bench {
     prompt_.onShow = nullptr;
 
     f.completed = prompt_.calls.size() > promptsBefore &&
-                  prompt_.calls.back().text.startsWith(QStringLiteral("Complete")) && !d->engine->Busy();
+                  prompt_.calls.back().text.startsWith(QStringLiteral("Complete")) && !d->link->engine().Busy();
     f.bytes = static_cast<long>(sim_.received.size()) - pcBefore + radioBytes_ - radioBefore;
     f.frames = kHandshakeFrames + static_cast<long>(sim_.readRequests.size() + sim_.writes.size()) - framesBefore;
     f.floorS = static_cast<double>(f.bytes) * 10.0 / 9600.0 + 0.015 * static_cast<double>(f.frames);

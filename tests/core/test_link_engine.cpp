@@ -75,7 +75,7 @@ TEST(LinkEngine, EntryFrameGoesOutInOneSenderTick) {
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started) << c.name;
     EXPECT_TRUE(b.port.isOpen());
     EXPECT_EQ(kind.prepared, 1);
-    EXPECT_EQ(b.engine->Link_sent, 0);
+    EXPECT_EQ(b.engine->Frame_gone_out(), false);
     b.clock.advance(14);
     EXPECT_TRUE(b.port.written.empty()) << c.name;
     b.clock.advance(1);
@@ -87,7 +87,7 @@ TEST(LinkEngine, EntryFrameGoesOutInOneSenderTick) {
     intervals.push_back(c.afterLastMs);
     EXPECT_EQ(b.watchdog().armIntervals, intervals) << c.name;
     EXPECT_EQ(b.watchdog().armTimes, std::vector<long>(intervals.size(), 15)) << c.name;
-    EXPECT_EQ(b.engine->Link_sent, -1);
+    EXPECT_EQ(b.engine->Frame_gone_out(), true);
   }
 }
 
@@ -111,12 +111,12 @@ TEST(LinkEngine, WaitIdentReadsEightBytesOnlyWhenMoreThanSevenWait) {
   for (const Case& c : cases) {
     Manual m;
     m.toWaitIdent();
-    ASSERT_EQ(m.b.engine->Link_state, Wait_ident) << c.name;
+    ASSERT_EQ(m.b.engine->State(), Wait_ident) << c.name;
     const std::size_t sent = m.b.port.written.size();
     for (const Bytes& a : c.arrivals) m.b.port.feed(a);
     EXPECT_EQ(m.kind.accepted, c.accepted ? 1 : 0) << c.name;
     EXPECT_EQ(m.b.port.bytesWaiting(), c.leftWaiting) << c.name;
-    EXPECT_EQ(m.b.engine->Link_state, c.accepted ? Wait_confirm : Wait_ident) << c.name;
+    EXPECT_EQ(m.b.engine->State(), c.accepted ? Wait_confirm : Wait_ident) << c.name;
     // Accepted: the confirmation 0x06 goes out 15 ms later; refused: nothing.
     m.b.clock.advance(LinkEngine::kSendDelayMs);
     EXPECT_EQ(Bytes(m.b.port.written.begin() + static_cast<long>(sent), m.b.port.written.end()),
@@ -140,7 +140,7 @@ TEST(LinkEngine, WaitAckTakesOneByte) {
   for (const Case& c : cases) {
     Manual m;
     for (const Bytes& a : c.arrivals) m.b.port.feed(a);
-    EXPECT_EQ(m.b.engine->Link_state, c.advanced ? Wait_ident : Wait_ack) << c.name;
+    EXPECT_EQ(m.b.engine->State(), c.advanced ? Wait_ident : Wait_ack) << c.name;
     EXPECT_EQ(m.b.port.bytesWaiting(), 0) << c.name;
     m.b.clock.advance(LinkEngine::kSendDelayMs);
     EXPECT_EQ(m.b.port.written, c.advanced ? Concat(Entry(7), {0x02}) : Entry(7)) << c.name;
@@ -156,12 +156,12 @@ TEST(LinkEngine, ReplyBeforeTheFrameWentOutIsDropped) {
   Probe kind(b.clock);
   ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
   b.port.feed({0x06});
-  EXPECT_EQ(b.engine->Link_state, Wait_ack);
+  EXPECT_EQ(b.engine->State(), Wait_ack);
   EXPECT_EQ(b.port.bytesWaiting(), 0);
   b.clock.advance(LinkEngine::kSendDelayMs);
   EXPECT_EQ(b.port.written, Entry(7));
   b.port.feed({0x06});
-  EXPECT_EQ(b.engine->Link_state, Wait_ident);
+  EXPECT_EQ(b.engine->State(), Wait_ident);
   b.clock.advance(LinkEngine::kSendDelayMs);
   EXPECT_EQ(b.port.written, Concat(Entry(7), {0x02}));
 }
@@ -200,7 +200,7 @@ TEST(LinkEngine, IdentificationDecodesTheFrame) {
             (std::array<double, 4>{136, 174, 400, 520}));
   EXPECT_EQ((std::array<double, 4>{st.Freq_vhf_low, st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),
             (std::array<double, 4>{136, 174, 400, 520}));
-  for (int i = 0; i <= 20; ++i) EXPECT_EQ(m.b.engine->Link_rxbuf[static_cast<std::size_t>(i)], 0) << i;
+  for (int i = 0; i <= 20; ++i) EXPECT_EQ(m.b.engine->Reply_byte(i), 0) << i;
 
   // A kind that does not decode (the password change) leaves all of it.
   Manual p(link_profiles::kPassword);
@@ -233,7 +233,7 @@ TEST(LinkEngine, SilentRadioIsReportedOnceAtTheRightTime) {
     b.sim.silent = true;
     Probe kind(b.clock);
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
-    b.engine->Busy_read = -1;
+    b.engine->Mark_busy(LinkEngine::Direction::Read);
     b.clock.advance(60000);
     EXPECT_EQ(kind.failures, 1) << c.name;
     EXPECT_EQ(kind.failureAt, c.reportAt) << c.name;
@@ -244,7 +244,7 @@ TEST(LinkEngine, SilentRadioIsReportedOnceAtTheRightTime) {
     EXPECT_EQ(static_cast<int>(b.watchdog().fireTimes.size()), c.attempts) << c.name;
     EXPECT_EQ(b.failure().arms, c.attempts) << c.name;
     EXPECT_FALSE(b.engine->Busy()) << c.name;
-    EXPECT_EQ(b.engine->Busy_read, 0);
+    EXPECT_FALSE(b.engine->Busy_reading());
     EXPECT_FALSE(b.port.isOpen()) << c.name;
   }
 }
@@ -270,7 +270,7 @@ TEST(LinkEngine, NoStartWhileTheFailureReportIsPending) {
   EXPECT_EQ(kind.failureAt, 2015 + 2015);
 
   // A busy flag of the window refuses too.
-  b.engine->Busy_write = -1;
+  b.engine->Mark_busy(LinkEngine::Direction::Write);
   EXPECT_EQ(b.engine->Start(kind), LinkStart::Busy);
 }
 
@@ -315,7 +315,7 @@ TEST(LinkEngine, EndStopsEverything) {
   b.sim.silent = true;
   Probe kind(b.clock);
   b.engine->Start(kind);
-  b.engine->Busy_read = -1;
+  b.engine->Mark_busy(LinkEngine::Direction::Read);
   b.engine->End();
   EXPECT_FALSE(b.engine->Busy());
   EXPECT_FALSE(b.port.isOpen());

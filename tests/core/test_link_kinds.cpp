@@ -1,8 +1,10 @@
-// Exchange kinds plug into the engine through its hooks alone: a block read,
-// a row write and a record change, each run against the simulated radio.
-// They are small models of the read, write, password and alignment exchanges,
-// enough to show that the engine and the radio serve them.
+// Exchange kinds plug into the engine through its hooks alone: the program's
+// block read and row write in configurations of their own (the alignment
+// area's address base, a few blocks or rows), and a small record change, each
+// run against the simulated radio.
+#include "link/block_read.h"
 #include "link/link_engine.h"
+#include "link/row_write.h"
 #include "link/link_protocol.h"
 #include "link/link_texts.h"
 #include "support/link_bench.h"
@@ -13,101 +15,45 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-enum : Int16 { Wait_first_block = 3, Wait_block = 4 };
+// A view that shows nothing.
+struct NoView : TransferView {
+  void Progress_show(int) override {}
+  void Progress_hide() override {}
+  void Label_set(const QString&) override {}
+};
 
-// Reads `blocks` blocks of 64 bytes into its own reply table: 68 bytes for
-// the first reply, 69 (the radio's 0x06 ahead) for the others; each reply is
-// acknowledged at once from the receive event.
-struct BlockRead : LinkExchangeKind {
-  BlockRead(int n, std::uint8_t hi) : blocks(n), baseHi(hi) {}
-  int blocks;
-  std::uint8_t baseHi;
-  std::array<std::array<std::uint8_t, 71>, 201> RxBuf{};
+std::vector<proto::Addr> Blocks(int n, std::uint8_t hi) {
+  std::vector<proto::Addr> out;
+  for (int k = 0; k < n; ++k) out.push_back(proto::Block_address(k, hi, 0));
+  return out;
+}
+
+// The block read of the program, over `n` blocks from an address base; the
+// failure is counted instead of reported.
+struct TestBlockRead : BlockRead {
+  TestBlockRead(int n, std::uint8_t hi) : BlockRead(view, Blocks(n, hi)) {}
+  NoView view;
   bool done = false;
   int failures = 0;
-
-  void prepare(LinkEngine& e) override {
-    e.Link_write_mode = 0;
-    e.Link_block = 0;
-    e.Link_blocks = static_cast<Int16>(blocks);
-    e.Addr_base_hi = baseHi;
-    e.Addr_base_lo = 0;
-    e.Busy_read = -1;
-  }
-  void connected(LinkEngine& e) override {
-    e.Link_connected = -1;
-    e.Link_state = Wait_first_block;
-    e.Stop_watchdog();
-    e.Stop_failure();
-    e.Panel(2, Link_panel_text(LinkPanel::ConnectedData, e.chinese()));
-    e.Link_block = 2;
-    e.Send_frame(proto::Read_cmd(proto::Block_address(0, e.Addr_base_hi, e.Addr_base_lo), 0x40));
-    e.Discard_input();
-  }
-  int phaseThreshold(const LinkEngine& e) const override { return e.Link_state == Wait_first_block ? 67 : 68; }
-  void phaseReceive(LinkEngine& e, int count) override {
-    e.Stop_watchdog();
-    const int first = e.Link_state == Wait_first_block ? 1 : 0;
-    e.Link_state = Wait_block;
-    auto& row = RxBuf[static_cast<std::size_t>(e.Link_block)];
-    std::copy(e.Link_rxbuf.begin(), e.Link_rxbuf.begin() + count, row.begin() + first);
-    e.Discard_input();
-    e.Output_byte(proto::Cmd_ack);
-    if (e.Link_block > e.Link_blocks) {
-      e.Complete();
-      done = true;
-      return;
-    }
-    const int b = e.Link_block - 1;
-    e.Send_frame(proto::Read_cmd(proto::Block_address(b, e.Addr_base_hi, e.Addr_base_lo), 0x40));
-    ++e.Link_block;
-  }
+  void Completion(LinkEngine&) override { done = true; }
   void failureTick(LinkEngine&) override { ++failures; }
-  // Data of block n as it arrived.
   Bytes data(int n) const {
-    const auto& row = RxBuf[static_cast<std::size_t>(n + 2)];
-    return Bytes(row.begin() + 5, row.begin() + 69);
+    const auto d = Block_data(n);
+    return Bytes(d.begin(), d.end());
   }
 };
 
-// Writes rows of 16 bytes; the radio acknowledges each with 0x06, taken only
-// once the frame has gone out.
-struct RowWrite : LinkExchangeKind {
-  RowWrite(std::vector<Bytes> data, std::uint8_t hi) : rows(std::move(data)), baseHi(hi) {}
-  std::vector<Bytes> rows;
-  std::uint8_t baseHi;
+// The row write of the program, over rows of 16 bytes from an address base.
+struct TestRowWrite : RowWrite {
+  TestRowWrite(const std::vector<Bytes>& rows, std::uint8_t hi) : RowWrite(view) {
+    std::vector<proto::Frame> frames;
+    for (std::size_t k = 0; k < rows.size(); ++k)
+      frames.push_back(proto::Data_frame(proto::Row_address(static_cast<int>(k), hi, 0), rows[k]));
+    Set_frames(std::move(frames));
+  }
+  NoView view;
   bool done = false;
-
-  void prepare(LinkEngine& e) override {
-    e.Link_write_mode = -1;
-    e.Link_block = 0;
-    e.Link_blocks = static_cast<Int16>(rows.size() - 1);
-    e.Addr_base_hi = baseHi;
-    e.Addr_base_lo = 0;
-    e.Busy_write = -1;
-  }
-  void connected(LinkEngine& e) override {
-    e.Link_connected = -1;
-    e.Link_state = 3;
-    e.Stop_watchdog();
-    e.Stop_failure();
-    e.Discard_input();
-    send(e, 0);
-  }
-  void phaseReceive(LinkEngine& e, int) override {
-    if (e.Link_rxbuf[0] != proto::Cmd_ack || e.Link_sent != -1) return;
-    e.Stop_watchdog();
-    if (e.Link_block > e.Link_blocks) {
-      e.Complete();
-      done = true;
-      return;
-    }
-    send(e, e.Link_block);
-  }
-  void send(LinkEngine& e, int k) {
-    e.Send_frame(proto::Data_frame(proto::Row_address(k, e.Addr_base_hi, e.Addr_base_lo), rows[static_cast<std::size_t>(k)]));
-    e.Link_block = static_cast<Int16>(k + 1);
-  }
+  void Completion(LinkEngine&) override { done = true; }
 };
 
 // Reads the 16-byte record at 0x1FF0 and writes it back with new first bytes:
@@ -121,25 +67,25 @@ struct RecordChange : LinkExchangeKind {
   bool done = false;
 
   bool decodesIdent() const override { return false; }
-  void prepare(LinkEngine& e) override { e.Busy_write = -1; }
-  void identAccepted(LinkEngine& e) override { e.Panel(2, Link_panel_text(LinkPanel::Connected, e.chinese())); }
+  void prepare(LinkEngine& e) override { e.Mark_busy(LinkEngine::Direction::Write); }
+  void identAccepted(LinkEngine& e) override { e.Panel(StatusPanel::LinkState, link_panel::Connected); }
   void connected(LinkEngine& e) override {
     proto::Frame f;
     f.push(proto::Cmd_ack);
     const proto::Frame request = proto::Read_cmd({0x1F, 0xF0}, 0x10);
     for (std::uint8_t b : request.view()) f.push(b);
-    e.Link_state = Wait_record;
+    e.Enter_state(Wait_record);
     e.Send_frame(f);
     e.Discard_input();
   }
-  int phaseThreshold(const LinkEngine& e) const override { return e.Link_state == Wait_record ? 67 : 0; }
+  int phaseThreshold(const LinkEngine& e) const override { return e.State() == Wait_record ? 67 : 0; }
   void phaseReceive(LinkEngine& e, int) override {
     e.Discard_input();
-    switch (e.Link_state) {
+    switch (e.State()) {
       case Wait_record:
-        record.assign(e.Link_rxbuf.begin() + 4, e.Link_rxbuf.begin() + 20);
+        record.assign(e.Reply().begin() + 4, e.Reply().begin() + 20);
         e.Output_byte(proto::Cmd_ack);
-        e.Link_state = Wait_echo;
+        e.Enter_state(Wait_echo);
         return;
       case Wait_echo: {
         e.Stop_watchdog();
@@ -147,12 +93,12 @@ struct RecordChange : LinkExchangeKind {
         Bytes data = user;
         data.insert(data.end(), record.begin() + 6, record.end());
         e.Send_frame(proto::Data_frame({0x1F, 0xF0}, data));
-        e.Link_state = Wait_done;
+        e.Enter_state(Wait_done);
         return;
       }
       default:
         e.Complete(false);
-        done = e.Link_rxbuf[0] == proto::Cmd_ack;
+        done = e.Reply_byte(0) == proto::Cmd_ack;
         return;
     }
   }
@@ -173,7 +119,7 @@ TEST(LinkKinds, BlockReadOfTheWholeMemoryMap) {
     LinkBench b(link_profiles::kReadAll);
     Fill(b.sim);
     b.line.paced = paced;
-    BlockRead kind(120, 0);
+    TestBlockRead kind(120, 0);
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
     ASSERT_TRUE(b.clock.runUntil([&] { return kind.done; }, 60000)) << paced;
     for (int n = 0; n < 120; ++n) ASSERT_EQ(kind.data(n), Slice(b.sim, 64 * n, 64)) << n;
@@ -197,7 +143,7 @@ TEST(LinkKinds, BlockReadOfTheWholeMemoryMap) {
 TEST(LinkKinds, BlockReadWithAddressBase) {
   LinkBench b(link_profiles::kAlignment);
   Fill(b.sim);
-  BlockRead kind(4, 0x1F);
+  TestBlockRead kind(4, 0x1F);
   ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
   ASSERT_TRUE(b.clock.runUntil([&] { return kind.done; }, 20000));
   EXPECT_EQ(b.sim.readRequests, (std::vector<int>{0x1F00, 0x1F40, 0x1F80, 0x1FC0}));
@@ -224,7 +170,7 @@ TEST(LinkKinds, BlockReadFaults) {
     LinkBench b(link_profiles::kReadAll);
     Fill(b.sim);
     b.sim.faults = c.faults;
-    BlockRead kind(10, 0);
+    TestBlockRead kind(10, 0);
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
     b.clock.advance(30000);
     EXPECT_EQ(kind.done, c.done) << c.name;
@@ -243,7 +189,7 @@ TEST(LinkKinds, RowWriteStoresEveryRow) {
     for (int c = 0; c < 16; ++c) r[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(k * 16 + c);
     rows.push_back(r);
   }
-  RowWrite kind(rows, 0x1F);
+  TestRowWrite kind(rows, 0x1F);
   ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
   ASSERT_TRUE(b.clock.runUntil([&] { return kind.done; }, 20000));
   for (int k = 0; k < 16; ++k) EXPECT_EQ(Slice(b.sim, 0x1F00 + 16 * k, 16), rows[static_cast<std::size_t>(k)]) << k;
@@ -277,17 +223,17 @@ TEST(LinkKinds, RetriesRestartFromTheEntrySequence) {
     LinkBench b(link_profiles::kAlignment);
     b.sim.faults = {{SimReply::EntryAck, 0, SimFault::Silence, 0, 0, {}},
                     {SimReply::EntryAck, 1, SimFault::Silence, 0, 0, {}}};
-    BlockRead kind(4, 0x1F);
+    TestBlockRead kind(4, 0x1F);
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
     ASSERT_TRUE(b.clock.runUntil([&] { return kind.done; }, 20000));
     EXPECT_EQ(b.sim.entries, 3);
-    EXPECT_EQ(b.engine->Link_retries, 1);
+    EXPECT_EQ(b.engine->Retries_left(), 1);
     EXPECT_EQ(kind.failures, 0);
   }
   {
     LinkBench b(link_profiles::kAlignment);
     b.sim.silent = true;
-    BlockRead kind(4, 0x1F);
+    TestBlockRead kind(4, 0x1F);
     ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
     b.clock.advance(2000);
     b.present.clear();

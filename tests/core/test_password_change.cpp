@@ -2,6 +2,7 @@
 // old password against its fields, the write frame, and the typed text as
 // password cells.
 #include "link/password_change.h"
+#include "support/link_bench.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ pw::Record R(std::string_view user, std::string_view super, Bytes tail = {0x81, 
   return r;
 }
 
-std::string Text(const pw::Field& f) { return std::string(f.begin(), f.end()); }
+std::string FieldText(const pw::Field& f) { return std::string(f.begin(), f.end()); }
 
 }  // namespace
 
@@ -49,7 +50,7 @@ TEST(PassWordRecord, TypedTextBecomesSixCells) {
     pw::Cells cells{};
     cells[6] = 77;
     pw::Text_to_cells(c.text, cells);
-    EXPECT_EQ(Text(pw::Cells_field(cells)), c.cells) << c.text.toStdString();
+    EXPECT_EQ(FieldText(pw::Cells_field(cells)), c.cells) << c.text.toStdString();
     EXPECT_EQ(cells[6], 77) << "cells beyond the sixth are not touched";
   }
 }
@@ -117,3 +118,77 @@ TEST(PassWordRecord, WriteFrameCarriesRecordBytes6To15) {
     EXPECT_EQ(Bytes(f.view().begin(), f.view().end()), want) << ack;
   }
 }
+
+// ---- the exchange on a line paced at 9600 baud --------------------------------------
+
+namespace {
+
+struct PacedCase {
+  const char* name;
+  const char* user;       // the radio's user password ("" : none)
+  bool echoing;           // the radio answers every 0x06
+  std::vector<SimFault> faults;
+  bool stored;            // the radio stores the write
+  bool success;
+};
+
+void PrintTo(const PacedCase& c, std::ostream* os) { *os << c.name; }
+std::string PacedName(const testing::TestParamInfo<PacedCase>& info) { return info.param.name; }
+
+class PassWordOnPacedLine : public testing::TestWithParam<PacedCase> {};
+
+}  // namespace
+
+// Success is reported only for the acknowledgement of the write itself: the
+// radio has stored the new password by then. An echoing radio's answers to the
+// PC's own 0x06 never pass for it, nor does the last byte of the record reply
+// arriving late, and a refusal or silence is a failure.
+TEST_P(PassWordOnPacedLine, SuccessOnlyForTheWritesAcknowledgement) {
+  const PacedCase& c = GetParam();
+  LinkBench b(link_profiles::kPassword);
+  b.line.paced = true;
+  b.sim.answerEveryAck = c.echoing;
+  b.sim.setPasswords(c.user, "SUPER1");
+  b.sim.faults = c.faults;
+  pw::Text_to_cells(QString::fromLatin1(c.user), b.st.PassWord_old);
+  pw::Text_to_cells(QStringLiteral("NEW"), b.st.PassWord_new);
+  std::size_t writesAtMessage = 99;
+  Bytes recordAtMessage;
+  b.prompt.onShow = [&](const PromptCall&) {
+    writesAtMessage = b.sim.writes.size();
+    recordAtMessage.assign(b.sim.memory.begin() + 0x1FF0, b.sim.memory.begin() + 0x1FF6);
+  };
+  PassWordChange kind;
+  ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
+  b.clock.advance(10000);
+  ASSERT_EQ(b.prompt.calls.size(), 1u);
+  EXPECT_EQ(b.sim.writes.size(), c.stored ? 1u : 0u);
+  if (c.success) {
+    EXPECT_EQ(b.prompt.calls[0].text.toStdString(), "PassWord Modify Success ! ");
+    EXPECT_EQ(writesAtMessage, 1u);
+    EXPECT_EQ(recordAtMessage, (Bytes{'N', 'E', 'W', ' ', ' ', ' '}));
+  } else {
+    EXPECT_EQ(b.prompt.calls[0].text.toStdString(), "Fail connect with transceiver.");
+    EXPECT_EQ(b.panels[2].toStdString(), "Communication fault.");
+  }
+  EXPECT_FALSE(b.engine->Busy());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PassWordOnPacedLine,
+    testing::Values(
+        PacedCase{"EchoingNoPassword", "", true, {}, true, true},
+        PacedCase{"EchoingWithPassword", "USER1", true, {}, true, true},
+        PacedCase{"QuietNoPassword", "", false, {}, true, true},
+        PacedCase{"QuietWithPassword", "USER1", false, {}, true, true},
+        PacedCase{"EchoingNoPasswordWriteRefused", "", true, {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}},
+                  true, false},
+        PacedCase{"EchoingWithPasswordWriteRefused", "USER1", true,
+                  {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}}, true, false},
+        PacedCase{"EchoingNoPasswordWriteUnanswered", "", true, {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}},
+                  true, false},
+        PacedCase{"EchoingWithPasswordWriteUnanswered", "USER1", true,
+                  {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}}, true, false},
+        PacedCase{"EchoingRadioSilentAfterTheRecord", "USER1", true,
+                  {{SimReply::BlockAck, -1, SimFault::Silence, 0, 0, {}}}, false, false}),
+    PacedName);

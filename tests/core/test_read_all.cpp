@@ -59,7 +59,7 @@ TEST(ReadAll, FillsRows0To479AndShowsItsProgress) {
   EXPECT_EQ(r.b.panels[2].toStdString(), "Connect well with radio.");
   EXPECT_EQ(r.b.panels[7].toStdString(), "VHF: 136-- 174 MHZ");
   EXPECT_FALSE(r.b.port.isOpen());
-  EXPECT_EQ(r.b.engine->Busy_read, 0);
+  EXPECT_FALSE(r.b.engine->Busy_reading());
   // Every reply was acknowledged at once, and the radio answered each
   // acknowledgement ahead of the next reply.
   EXPECT_EQ(r.b.sim.count(SimReply::BlockAck), 120);
@@ -174,7 +174,7 @@ TEST(ReadAll, BarShowsAgainWithTheFirstBlockOfTheNextRead) {
   ASSERT_TRUE(r.run());
   EXPECT_FALSE(r.view.progressVisible);
   r.b.sim.faults.clear();
-  ASSERT_EQ(r.b.engine->Start(r.kind), LinkStart::Started);
+  ASSERT_EQ(r.start(), LinkStart::Started);
   ASSERT_TRUE(r.b.clock.runUntil([&] { return r.view.progressVisible; }, 5000));
   EXPECT_EQ(r.view.progress, 2);
   EXPECT_EQ(r.view.label.toStdString(), "Reading 3 Data Block");

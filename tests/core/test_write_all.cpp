@@ -63,7 +63,7 @@ TEST(WriteAll, SendsRows0To448AndTheRadioStoresThem) {
   EXPECT_EQ(w.b.prompt.calls[0].title.toStdString(), "Operate Prompt");
   EXPECT_EQ(w.b.panels[2].toStdString(), "Connect well with radio.");
   EXPECT_FALSE(w.b.port.isOpen());
-  EXPECT_EQ(w.b.engine->Busy_write, 0);
+  EXPECT_FALSE(w.b.engine->Busy_writing());
 }
 
 TEST(WriteAll, ChineseTexts) {
@@ -140,7 +140,7 @@ TEST(WriteAll, TwoAcknowledgementsInOneArrivalCountOnce) {
 TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
   WriteBench w;
   w.b.unplugRadio();
-  ASSERT_EQ(w.b.engine->Start(w.kind), LinkStart::Started);
+  ASSERT_EQ(w.start(), LinkStart::Started);
   auto& port = w.b.port;
   const auto step = [&](std::vector<std::uint8_t> reply, long waitMs) {
     port.feed(reply);
@@ -153,14 +153,14 @@ TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
   const std::size_t queued = port.written.size();
   step({0x06, 0x06}, 10);  // before row 0 went out: dropped
   ASSERT_EQ(port.written.size(), queued + 20);  // row 0 out now (t + 15)
-  EXPECT_EQ(w.b.engine->Link_block, 1);
+  EXPECT_EQ(w.kind.framesSent(), 1);
   step({0x15, 0x06, 0x06, 0x06}, 14);  // one acknowledgement: row 1 queued, the rest dropped
   EXPECT_EQ(port.written.size(), queued + 20);
-  EXPECT_EQ(w.b.engine->Link_block, 2);
+  EXPECT_EQ(w.kind.framesSent(), 2);
   w.b.clock.advance(1);
   EXPECT_EQ(port.written.size(), queued + 20 + 5);  // row 1 (an empty record) 15 ms after the 0x06
   step({0x15}, 500);  // not an acknowledgement
-  EXPECT_EQ(w.b.engine->Link_block, 2);
+  EXPECT_EQ(w.kind.framesSent(), 2);
   EXPECT_EQ(port.written.size(), queued + 25);
 }
 
@@ -215,4 +215,23 @@ TEST(WriteAll, PreparationRewritesTheSelectedChannelsAndTheLabels) {
   want(img::kChannAbRow, 7) = 1;
   Write_prepare(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
+}
+
+// The write sends the rows as they were when it started: an edit or a file
+// load while it runs reaches the image but not this write, which still
+// reports its completion for exactly what it sent.
+TEST(WriteAll, SendsTheRowsAsTheyWereWhenItStarted) {
+  WriteBench w;
+  ASSERT_EQ(w.start(), LinkStart::Started);
+  ASSERT_TRUE(w.b.clock.runUntil([&] { return w.b.sim.writes.size() == 10; }, 20000));
+  w.b.image.change(0, img::kRows - 1, nullptr, [](img::Image& im) {
+    for (int r : {5, 300, 448}) im.fillRows(r, r, 0x42);  // one row already sent, two still to come
+  });
+  ASSERT_TRUE(w.b.clock.runUntil([&] { return !w.b.engine->Busy(); }, 60000));
+  ASSERT_EQ(w.b.prompt.calls.size(), 1u);
+  EXPECT_EQ(w.b.prompt.calls[0].text.toStdString(), "Complete writing parameters to the transceiver.");
+  EXPECT_EQ(w.afterHandshake(), w.expectedFrames());
+  for (int r : {300, 448})
+    for (int c = 0; c < 16; ++c) EXPECT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r;
+  EXPECT_EQ(w.b.image.image()(300, 0), 0x42);  // the edit itself stays in the image
 }

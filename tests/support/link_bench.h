@@ -33,11 +33,11 @@ struct LinkBench {
     line.attach(port);
     engine = std::make_unique<LinkEngine>(port, *Timer1, *Timer2, *Timer3,
                                           LinkEngine::Env{st, &prompt,
-                                                          [this](int p, const QString& t) {
+                                                          [this](StatusPanel sp, const QString& t) {
+                                                            const int p = static_cast<int>(sp);
                                                             panels[p] = t;
                                                             panelLog.push_back({clock.now(), p, t});
-                                                          },
-                                                          &image},
+                                                          }},
                                           profile);
     engine->ConnectHandlers();
   }
@@ -61,7 +61,7 @@ struct LinkBench {
   std::unique_ptr<Timer> Timer2 = clock.create();
   std::unique_ptr<Timer> Timer3 = clock.create();
   Session st;
-  ImageStore image;
+  ImageStore image;  // the image an exchange under test reads from or stores into
   RecordingPrompt prompt;
   std::map<int, QString> panels;
   std::vector<PanelWrite> panelLog;

@@ -4,13 +4,16 @@
 // dialog's progress bar and label; and the frames a write must send, built
 // from the frame layout independently of the program.
 #include "state/image.h"
+#include "link/read_all.h"
 #include "link/transfer.h"
+#include "link/write_all.h"
 #include "support/link_bench.h"
 #include "support/virtual_clock.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 class TransferLog : public TransferView {
@@ -43,12 +46,22 @@ class TransferLog : public TransferView {
   const VirtualClock& clock_;
 };
 
+// Read-all stores into the bench's image; write-all sends it as it is when the
+// write starts, as the dialogs do.
 template <class Kind>
 struct TransferBench {
-  explicit TransferBench(LinkProfile profile) : b(profile) {}
+  explicit TransferBench(LinkProfile profile) : b(profile) {
+    if constexpr (std::is_same_v<Kind, ReadAll>) kind.store = [this](const ReadAll& r) {
+      b.image.change(0, img::kReadLastRow, nullptr, [&r](img::Image& im) { r.Rx_unpack(im); });
+    };
+  }
+  LinkStart start() {
+    if constexpr (std::is_same_v<Kind, WriteAll>) kind.Take_rows(b.image.image());
+    return b.engine->Start(kind);
+  }
   // Starts the exchange and runs until it has ended, its report included.
   bool run(long limitMs = 60000) {
-    if (b.engine->Start(kind) != LinkStart::Started) return false;
+    if (start() != LinkStart::Started) return false;
     return b.clock.runUntil([&] { return !b.engine->Busy(); }, limitMs);
   }
 

@@ -1,6 +1,8 @@
-// The identification end to end: the real main window and port dialog, the
-// production serial adapter and timers, and the simulated radio behind a
-// pseudo-terminal. Waits are bounded; a silent radio costs two seconds.
+// The identification end to end: the real main window and port dialog and the
+// simulated radio. Most tests run on fake ports and the virtual clock; the
+// start-up identification, a port that fails to reopen and a hang-up also run
+// through the production serial adapter and timers to the radio behind a
+// pseudo-terminal (waits bounded).
 #include "state/image_store.h"
 #include "state/session.h"
 #include "app/ui/MDImain.h"
@@ -9,7 +11,10 @@
 #include "platform/qt_services.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"
+#include "support/sim_line.h"
 #include "support/sim_pty.h"
+#include "support/virtual_clock.h"
+#include "support/fake_port.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -86,6 +91,54 @@ class LinkEndToEnd : public ::testing::Test {
   std::unique_ptr<MDImain> main;
 };
 
+// The same program on fake ports and the virtual clock; the radio sits on
+// `radioPort` while it is plugged in.
+class IdentOnVirtualLine : public ::testing::Test {
+ protected:
+  IdentOnVirtualLine() {
+    svc.prompt = &prompt;
+    svc.ports = &ports;
+    svc.timers = &clock;
+    svc.screen = [] { return ScreenInfo{1024, 768, 96}; };
+    svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
+    sim.setBands(144, 148, 430, 440);
+    ports.onCreate = [this](FakePort& p) { line.attach(p); };
+    plug(15);
+  }
+  ~IdentOnVirtualLine() override {
+    main.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  void plug(int port) { ports.present = {port}; }
+  void unplug() { ports.present.clear(); }
+  MDImain& start() {
+    main = std::make_unique<MDImain>(st, image, svc);
+    main->MDImain_MDIForm_Load();
+    return *main;
+  }
+  bool waitFor(const std::function<bool()>& done, int ms) { return clock.runUntil(done, ms); }
+  QString panel(int n) const { return main->PanelText(n); }
+  Form_setup* dialog() { return main->host().find<Form_setup>(); }
+  Form_setup* confirm(int port) {
+    main->MDImain_proc_setup_Click();
+    Form_setup* d = dialog();
+    if (!d) return nullptr;
+    d->Option_Port[static_cast<std::size_t>(port - 1)]->setChecked(true);
+    QTest::mouseClick(d->Command_ok, Qt::LeftButton);
+    return d;
+  }
+
+  VirtualClock clock;
+  FakePortFactory ports;
+  RadioSim sim;
+  SimLine line{sim, clock};
+  Session st;
+  ImageStore image;
+  RecordingPrompt prompt;
+  Services svc;
+  std::unique_ptr<MDImain> main;
+};
+
 TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
   start();
   EXPECT_EQ(panel(3), QStringLiteral("COM15"));
@@ -95,7 +148,7 @@ TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
   EXPECT_EQ(panel(8).toStdString(), "UHF: 430-- 440 MHZ");
   EXPECT_EQ((std::array<double, 4>{st.Freq_vhf_low, st.Freq_vhf_high, st.Freq_uhf_low, st.Freq_uhf_high}),
             (std::array<double, 4>{144, 148, 430, 440}));
-  EXPECT_FALSE(main->MSC->isOpen());
+  EXPECT_FALSE(main->link->port().isOpen());
   // On the wire the exchange ends with the radio's frame: no 0x06 follows.
   QTest::qWait(100);
   EXPECT_EQ(sim.received, kEntryAndRequest);
@@ -104,26 +157,24 @@ TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
 
 // At 9600 baud, with the frame cut in two arrivals, the 8 bytes are still
 // taken only once all of them wait.
-TEST_F(LinkEndToEnd, PacedLineAndSplitFrame) {
-  pty.paced = true;
+TEST_F(IdentOnVirtualLine, PacedLineAndSplitFrame) {
+  line.paced = true;
   sim.faults = {{SimReply::Ident, -1, SimFault::Split, 0, 0, {3, 5}}};
   start();
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
   EXPECT_EQ(panel(7).toStdString(), "VHF: 144-- 148 MHZ");
 }
 
-TEST_F(LinkEndToEnd, SilentRadioGivesCommunicationFault) {
+TEST_F(IdentOnVirtualLine, SilentRadioGivesCommunicationFault) {
   sim.silent = true;
-  QElapsedTimer t;
-  t.start();
   start();
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 5000));
   // 15 ms to the entry, 1000 ms watchdog, 1000 ms failure timer.
-  EXPECT_GE(t.elapsed(), 2000);
+  EXPECT_EQ(clock.now(), 15 + 1000 + 1000);
   EXPECT_EQ(sim.received, Bytes(kHandCode.begin(), kHandCode.begin() + 7));
   EXPECT_EQ(st.Freq_vhf_low, 130);  // the band table's limits stay
   EXPECT_EQ(panel(7).toStdString(), "VHF0: 130 -   179MHZ");
-  EXPECT_FALSE(main->MSC->isOpen());
+  EXPECT_FALSE(main->link->port().isOpen());
 }
 
 // The port found by the scan no longer opens for the identification: the
@@ -145,17 +196,16 @@ TEST_F(LinkEndToEnd, HangUpClosesThePortAndIsReported) {
   sim.faults = {{SimReply::Ident, -1, SimFault::HangUp, 0, 0, {}}};
   start();
   // The adapter closes the port long before the watchdog would.
-  ASSERT_TRUE(waitFor([&] { return !sim.received.empty() && !main->MSC->isOpen(); }, 800));
+  ASSERT_TRUE(waitFor([&] { return !sim.received.empty() && !main->link->port().isOpen(); }, 800));
   EXPECT_EQ(panel(2), QStringLiteral("Connecting with transceiver... "));
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 5000));
 }
 
-TEST_F(LinkEndToEnd, PortDialogConfirmIdentifiesTheRadio) {
-  plugged = false;  // nothing at start-up
+TEST_F(IdentOnVirtualLine, PortDialogConfirmIdentifiesTheRadio) {
+  unplug();  // nothing at start-up
   start();
   EXPECT_EQ(st.Comm_port, 1);
-  plugged = true;
-  radioPort = 3;
+  plug(3);
   main->SetPanelText(2, QStringLiteral("old"));
   ASSERT_TRUE(confirm(3));
   EXPECT_EQ(st.Comm_port, 3);
@@ -174,25 +224,23 @@ TEST_F(LinkEndToEnd, PortDialogConfirmIdentifiesTheRadio) {
   EXPECT_TRUE(prompt.calls.empty());
 }
 
-TEST_F(LinkEndToEnd, PortDialogConfirmWithoutAnswer) {
-  plugged = false;
+TEST_F(IdentOnVirtualLine, PortDialogConfirmWithoutAnswer) {
+  unplug();
   start();
-  plugged = true;
-  radioPort = 3;
+  plug(3);
   sim.silent = true;
-  QElapsedTimer t;
-  t.start();
+  const long t0 = clock.now();
   ASSERT_TRUE(confirm(3));
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Communication fault."); }, 3000));
-  EXPECT_GE(t.elapsed(), 1000);
+  EXPECT_EQ(clock.now() - t0, 15 + 1000);
   EXPECT_TRUE(dialog());  // the failure text comes at the watchdog, the close a second later
   ASSERT_TRUE(waitFor([&] { return !dialog(); }, 3000));
-  EXPECT_GE(t.elapsed(), 2000);
+  EXPECT_EQ(clock.now() - t0, 15 + 1000 + 1000);
   EXPECT_EQ(st.Comm_port, 3);
   EXPECT_EQ(st.Freq_vhf_low, 130);
 }
 
-TEST_F(LinkEndToEnd, PortDialogConfirmOnAPortThatDoesNotOpen) {
+TEST_F(IdentOnVirtualLine, PortDialogConfirmOnAPortThatDoesNotOpen) {
   start();  // the radio on COM15 is identified at start-up
   ASSERT_TRUE(waitFor([&] { return panel(2) == QStringLiteral("Connect well with radio."); }, 3000));
   ASSERT_TRUE(confirm(4));
@@ -207,16 +255,15 @@ TEST_F(LinkEndToEnd, PortDialogConfirmOnAPortThatDoesNotOpen) {
   for (int n : {2, 7, 8}) EXPECT_EQ(panel(n), QString()) << n;
 }
 
-TEST_F(LinkEndToEnd, PortDialogCancelDuringTheIdentification) {
-  plugged = false;
+TEST_F(IdentOnVirtualLine, PortDialogCancelDuringTheIdentification) {
+  unplug();
   start();
-  plugged = true;
-  radioPort = 3;
+  plug(3);
   Form_setup* d = confirm(3);
   ASSERT_TRUE(d);
   QTest::mouseClick(d->Command1, Qt::LeftButton);
   EXPECT_FALSE(dialog());
-  QTest::qWait(300);
+  clock.advance(300);
   EXPECT_EQ(panel(2), QString());
   EXPECT_EQ(panel(7), QString());
   EXPECT_TRUE(sim.received.empty());  // its sender ended with it

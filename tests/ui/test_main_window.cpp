@@ -1,6 +1,7 @@
 #include "app/main_captions.h"
 #include "image/factory_startup.h"
 #include "app_fixture.h"
+#include "link/link_session.h"
 #include "support/session_and_image.h"
 
 #include <QAction>
@@ -141,7 +142,7 @@ TEST_F(MainWindow, PortScanWithNoPortFallsBackToPortOne) {
   EXPECT_EQ(st.Port_err, -1);
   EXPECT_EQ(m.PanelText(3), QStringLiteral("COM1"));
   EXPECT_EQ(m.PanelText(2), QString());
-  EXPECT_FALSE(m.MSC->isOpen());
+  EXPECT_FALSE(m.link->port().isOpen());
   const auto& tried = ports.created.at(0)->openedPorts;
   std::vector<int> expected;
   for (int n = 15; n >= 1; --n) expected.push_back(n);

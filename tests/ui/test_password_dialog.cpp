@@ -438,7 +438,7 @@ TEST_F(PassWordDialog, FailedExchanges) {
     EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate prompt"));
     EXPECT_EQ(panelDuringMessage, QStringLiteral("Connect well with radio."));
     EXPECT_EQ(main->PanelText(2), QStringLiteral("Communication fault."));
-    const VirtualTimer& watchdog = timer(d->Timer2);
+    const VirtualTimer& watchdog = static_cast<VirtualTimer&>(d->link->watchdog());
     if (c.byWatchdog) {
       EXPECT_EQ(shownAt, watchdog.armTimes.back() + 1000 + 1000);
     } else {
@@ -473,7 +473,7 @@ TEST_F(PassWordDialog, SilentRadioAndAFreshStart) {
   prompt.onShow = [&](const PromptCall&) { shownAt = clock.now(); };
   clock.advance(10000);
   EXPECT_EQ(sim.received, kEntry);
-  const VirtualTimer& watchdog = timer(d->Timer2);
+  const VirtualTimer& watchdog = static_cast<VirtualTimer&>(d->link->watchdog());
   EXPECT_EQ(watchdog.armIntervals, (std::vector<int>{2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 1000}));
   EXPECT_EQ(watchdog.armTimes.back(), t0 + LinkEngine::kSendDelayMs);
   EXPECT_EQ(shownAt, t0 + LinkEngine::kSendDelayMs + 1000 + 1000);
@@ -506,7 +506,7 @@ TEST_F(PassWordDialog, TypingDuringTheExchangeChangesNothing) {
     Form_Write_PassWord* d = open();
     fill(d, QString::fromLatin1(c.oldAtStart), QStringLiteral("first"), QStringLiteral("first"));
     d->Command_Write->click();
-    ASSERT_TRUE(clock.runUntil([&] { return d->engine().Link_state == PassWordChange::Wait_record; }, 5000));
+    ASSERT_TRUE(clock.runUntil([&] { return d->engine().State() == PassWordChange::Wait_record; }, 5000));
     const int entries = sim.entries;
     fill(d, QString::fromLatin1(c.oldLater), QStringLiteral("second"), QStringLiteral("second"));
     d->Command_Write->click();  // consistent boxes, but an exchange runs

@@ -1,11 +1,13 @@
 // The read and write dialogs end to end: the real dialogs, opened from the
-// main window, talk through the production serial adapter to the simulated
-// radio behind a pseudo-terminal.
+// main window, talk to the simulated radio on the virtual clock. A full read
+// and a full write also run through the production serial adapter to the
+// radio behind a pseudo-terminal, on real timers.
 #include "image/opt_positions.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
 #include "platform/core/twips.h"
 #include "radio_pty_fixture.h"
+#include "radio_virtual_fixture.h"
 #include "support/image_diff.h"
 #include "support/transfer_bench.h"
 
@@ -43,26 +45,34 @@ QPushButton* StartButton(TransferDialog* d, Which w) {
 
 }  // namespace
 
-class ReadWriteDialogs : public RadioOnPty {
+template <class Line>
+class ReadWriteOn : public Line {
  protected:
   // Reopens the dialog from the Program menu.
   TransferDialog* open(Which w) {
-    if (w == Which::Read) main->MDImain_Prog_read_Click();
-    else main->MDImain_Prog_write_Click();
-    return Find(*main, w);
+    if (w == Which::Read) this->main->MDImain_Prog_read_Click();
+    else this->main->MDImain_Prog_write_Click();
+    return Find(*this->main, w);
   }
   static QPushButton* startButton(TransferDialog* d, Which w) { return StartButton(d, w); }
   // A radio whose memory differs from the factory image everywhere.
   void fillRadio() {
-    for (std::size_t i = 0; i < sim.memory.size(); ++i) sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+    for (std::size_t i = 0; i < this->sim.memory.size(); ++i)
+      this->sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
   }
   // Bytes the radio got after the handshake (entry sequence, 0x02, 0x06).
-  Bytes afterHandshake() const { return Bytes(sim.received.begin() + 9, sim.received.end()); }
-  bool idle(TransferDialog* d) const {
-    return !d->engine->Busy() && !d->MSC->isOpen() && !d->Timer1->enabled() && !d->Timer2->enabled() &&
-           !d->Timer3->enabled();
+  Bytes afterHandshake() const { return Bytes(this->sim.received.begin() + 9, this->sim.received.end()); }
+  static bool idle(TransferDialog* d) {
+    return !d->link->Busy() && !d->link->port().isOpen() && !d->link->sender().enabled() &&
+           !d->link->watchdog().enabled() && !d->link->failureTimer().enabled();
   }
+  MDImain& window() { return *this->main; }
+  void fullRead();
+  void fullWrite();
 };
+
+using ReadWriteDialogs = ReadWriteOn<RadioOnVirtualLine>;
+using ReadWriteOnPty = ReadWriteOn<RadioOnPty>;
 
 // Both dialogs as they load, in both languages: texts, controls by name at
 // their design places, size and place from the main window, loaded flag.
@@ -156,90 +166,101 @@ TEST_F(ReadWriteDialogs, MenuAndToolbarReopen) {
 
 // A full read fills image rows 0..479 with the radio's memory and leaves row
 // 480 alone. While it runs, Read and Cancel refuse with their messages.
-TEST_F(ReadWriteDialogs, FullRead) {
-  startWithRadio();
+template <class Line>
+void ReadWriteOn<Line>::fullRead() {
+  this->startWithRadio();
   fillRadio();
-  edit([&](img::Image& im) { im.fillRows(480, 480, 0x42); });
-  img::Image want = image.image();
+  this->edit([&](img::Image& im) { im.fillRows(480, 480, 0x42); });
+  img::Image want = this->image.image();
   for (int r = 0; r <= 479; ++r)
-    for (int c = 0; c < 16; ++c) want(r, c) = sim.memory[static_cast<std::size_t>(r * 16 + c)];
+    for (int c = 0; c < 16; ++c) want(r, c) = this->sim.memory[static_cast<std::size_t>(r * 16 + c)];
 
-  main->MDImain_Toolbar1_ButtonClick(QStringLiteral("read"));
-  auto* d = main->host().find<Form_Comm_Read>();
+  window().MDImain_Toolbar1_ButtonClick(QStringLiteral("read"));
+  auto* d = window().host().template find<Form_Comm_Read>();
   ASSERT_TRUE(d);
   d->Command_read->click();
   EXPECT_EQ(d->Label_tr_count->text(), kConnecting);
   EXPECT_EQ(d->ProgressBar1->value(), 0);
 
-  ASSERT_TRUE(waitFor([&] { return d->Label_tr_count->text().startsWith(QStringLiteral("Reading")); }, 5000));
+  ASSERT_TRUE(this->waitFor([&] { return d->Label_tr_count->text().startsWith(QStringLiteral("Reading")); }, 5000));
   d->Command_read->click();
   d->Command_Cancel->click();
-  ASSERT_EQ(prompt.calls.size(), 2u);
-  EXPECT_EQ(prompt.calls[0].text, kBusy);
-  EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate prompt"));
-  EXPECT_EQ(prompt.calls[1].text, kBusyClose);
-  EXPECT_EQ(prompt.calls[1].title, QStringLiteral("Operate prompt"));
-  EXPECT_EQ(main->host().find<Form_Comm_Read>(), d);
-  EXPECT_EQ(st.Flag_comm_read, -1);
+  ASSERT_EQ(this->prompt.calls.size(), 2u);
+  EXPECT_EQ(this->prompt.calls[0].text, kBusy);
+  EXPECT_EQ(this->prompt.calls[0].title, QStringLiteral("Operate prompt"));
+  EXPECT_EQ(this->prompt.calls[1].text, kBusyClose);
+  EXPECT_EQ(this->prompt.calls[1].title, QStringLiteral("Operate prompt"));
+  EXPECT_EQ(window().host().template find<Form_Comm_Read>(), d);
+  EXPECT_EQ(this->st.Flag_comm_read, -1);
 
-  ASSERT_TRUE(waitFor([&] { return shown(kReadDone); }, 30000));
-  EXPECT_EQ(ImageDiff(image.image(), want), "");
-  EXPECT_EQ(prompt.calls.size(), 3u);
-  EXPECT_EQ(prompt.calls.back().title, QStringLiteral("Operate Prompt"));
+  ASSERT_TRUE(this->waitFor([&] { return this->shown(kReadDone); }, 30000));
+  EXPECT_EQ(ImageDiff(this->image.image(), want), "");
+  EXPECT_EQ(this->prompt.calls.size(), 3u);
+  EXPECT_EQ(this->prompt.calls.back().title, QStringLiteral("Operate Prompt"));
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Read Signal parameters in gear. "));
   EXPECT_EQ(d->ProgressBar1->value(), 100);
   EXPECT_TRUE(d->ProgressBar1->isVisibleTo(d));
-  EXPECT_EQ(main->PanelText(2), QStringLiteral("Connect well with radio."));
-  EXPECT_EQ(main->PanelText(7), QStringLiteral("VHF: 136-- 174 MHZ"));
-  EXPECT_EQ(main->PanelText(8), QStringLiteral("UHF: 400-- 520 MHZ"));
-  EXPECT_EQ(sim.readRequests.size(), 120u);
+  EXPECT_EQ(window().PanelText(2), QStringLiteral("Connect well with radio."));
+  EXPECT_EQ(window().PanelText(7), QStringLiteral("VHF: 136-- 174 MHZ"));
+  EXPECT_EQ(window().PanelText(8), QStringLiteral("UHF: 400-- 520 MHZ"));
+  EXPECT_EQ(this->sim.readRequests.size(), 120u);
   EXPECT_TRUE(idle(d));
 }
+
+TEST_F(ReadWriteDialogs, FullRead) { fullRead(); }
+TEST_F(ReadWriteOnPty, FullRead) { fullRead(); }
 
 // A full write runs the preparation, then sends exactly the frames of rows
 // 0..448; the radio's memory then equals the image there, and rows 449 on
 // are not touched. A refused press does not run the preparation.
-TEST_F(ReadWriteDialogs, FullWrite) {
-  startWithRadio();
+template <class Line>
+void ReadWriteOn<Line>::fullWrite() {
+  this->startWithRadio();
   // Varied rows, and channels 1..199 empty or programmed.
-  edit([&](img::Image& im) {
+  this->edit([&](img::Image& im) {
     for (int r = 200; r <= 479; ++r)
       for (int c = 0; c < 16; ++c) im(r, c) = static_cast<std::int16_t>((r * 13 + c) & 0xFF);
     for (int c = 0; c < 16; ++c) im(150, c) = static_cast<std::int16_t>(0x20 + c);
     im(img::kChannAbRow, 6) = 0xFF;
   });
-  std::fill(sim.memory.begin() + 0x1C10, sim.memory.begin() + 0x1E00, 0x5A);
+  std::fill(this->sim.memory.begin() + 0x1C10, this->sim.memory.begin() + 0x1E00, 0x5A);
 
-  main->MDImain_Prog_write_Click();
-  auto* d = main->host().find<Form_Comm_Write>();
+  window().MDImain_Prog_write_Click();
+  auto* d = window().host().template find<Form_Comm_Write>();
   ASSERT_TRUE(d);
   d->Command_Write->click();
   EXPECT_EQ(d->Label_tr_count->text(), kConnecting);
-  EXPECT_EQ(image.image()(img::kChannAbRow, 6), 1);  // the preparation has run
-  edit([&](img::Image& im) { im(img::kChannAbRow, 1) = 0x42; });
+  EXPECT_EQ(this->image.image()(img::kChannAbRow, 6), 1);  // the preparation has run
+  // What the write sends: the image as the preparation left it. An edit
+  // while it runs stays in the image but is not sent.
+  const img::Image sent = this->image.image();
+  this->edit([&](img::Image& im) { im(img::kChannAbRow, 1) = 0x42; });
   d->Command_Write->click();
-  EXPECT_EQ(image.image()(img::kChannAbRow, 1), 0x42);  // refused: no preparation
+  EXPECT_EQ(this->image.image()(img::kChannAbRow, 1), 0x42);  // refused: no preparation
   d->Command_Cancel->click();
-  ASSERT_EQ(prompt.calls.size(), 2u);
-  EXPECT_EQ(prompt.calls[0].text, kBusy);
-  EXPECT_EQ(prompt.calls[1].text, kBusyClose);
-  const img::Image sent = image.image();
+  ASSERT_EQ(this->prompt.calls.size(), 2u);
+  EXPECT_EQ(this->prompt.calls[0].text, kBusy);
+  EXPECT_EQ(this->prompt.calls[1].text, kBusyClose);
+  const img::Image edited = this->image.image();
 
-  ASSERT_TRUE(waitFor([&] { return shown(kWriteDone); }, 30000));
-  EXPECT_EQ(prompt.calls.back().title, QStringLiteral("Operate Prompt"));
+  ASSERT_TRUE(this->waitFor([&] { return this->shown(kWriteDone); }, 30000));
+  EXPECT_EQ(this->prompt.calls.back().title, QStringLiteral("Operate Prompt"));
   EXPECT_EQ(afterHandshake(), Write_frames_expected(sent));
   for (int r = 0; r <= 448; ++r) {
     const bool empty = r >= 1 && r <= 199 && sent(r, 0) == 0xFF;
     for (int c = 0; c < 16; ++c)
-      ASSERT_EQ(sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c)) << r << "," << c;
+      ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c)) << r << "," << c;
   }
-  for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;
-  EXPECT_EQ(ImageDiff(image.image(), sent), "");
+  for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;
+  EXPECT_EQ(ImageDiff(this->image.image(), edited), "");
   EXPECT_EQ(d->Label_tr_count->text(), QStringLiteral("Complete writing parameters "));
   EXPECT_EQ(d->ProgressBar1->value(), 100);
-  EXPECT_EQ(main->PanelText(2), QStringLiteral("Connect well with radio."));
+  EXPECT_EQ(window().PanelText(2), QStringLiteral("Connect well with radio."));
   EXPECT_TRUE(idle(d));
 }
+
+TEST_F(ReadWriteDialogs, FullWrite) { fullWrite(); }
+TEST_F(ReadWriteOnPty, FullWrite) { fullWrite(); }
 
 // The preparation runs before the port opens, so it changes the image also
 // when the port cannot be opened. Nothing reaches the line then.
@@ -296,6 +317,8 @@ struct FailureCase {
   Which which;
   SimFault fault;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadWriteFailures : public ReadWriteDialogs, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -415,18 +438,18 @@ TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
     else main->MDImain_Prog_write_Click();
     TransferDialog* d = Find(*main, which);
     ASSERT_TRUE(d);
-    auto& sender = static_cast<ManualTimer&>(*d->Timer1);
-    auto& watchdog = static_cast<ManualTimer&>(*d->Timer2);
-    auto& failure = static_cast<ManualTimer&>(*d->Timer3);
+    auto& sender = static_cast<ManualTimer&>(d->link->sender());
+    auto& watchdog = static_cast<ManualTimer&>(d->link->watchdog());
+    auto& failure = static_cast<ManualTimer&>(d->link->failureTimer());
     QPushButton* startButton = StartButton(d, which);
     startButton->click();
     EXPECT_EQ(sender.interval(), 15);
     sender.fire();  // the entry sequence goes out
     EXPECT_EQ(watchdog.interval(), which == Which::Read ? 2000 : 1000);
     watchdog.fire();  // no answer
-    EXPECT_FALSE(d->MSC->isOpen());
-    EXPECT_EQ(d->engine->Busy_read, 0);
-    EXPECT_EQ(d->engine->Busy_write, 0);
+    EXPECT_FALSE(d->link->port().isOpen());
+    EXPECT_FALSE(d->link->engine().Busy_reading());
+    EXPECT_FALSE(d->link->engine().Busy_writing());
     EXPECT_TRUE(failure.enabled());
     EXPECT_EQ(failure.interval(), 1000);
     startButton->click();

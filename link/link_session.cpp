@@ -1,0 +1,40 @@
+#include "link/link_session.h"
+
+#include "link/link_texts.h"
+
+LinkSession::LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEngine::Env env, LinkProfile profile)
+    : port_(ports.create()), sender_(timers.create()), watchdog_(timers.create()), failure_(timers.create()) {
+  engine_ = std::make_unique<LinkEngine>(*port_, *sender_, *watchdog_, *failure_, std::move(env), profile);
+  engine_->ConnectHandlers();
+}
+
+LinkSession::~LinkSession() { engine_.reset(); }
+
+bool LinkSession::Refused_while_busy() {
+  if (!engine_->Busy()) return false;
+  if (engine_->profile().startWhileBusy == BusyRule::RefuseWithMessage) engine_->Show(Msg_busy);
+  return true;
+}
+
+LinkStart LinkSession::Start(LinkExchangeKind& kind) {
+  if (Refused_while_busy()) return LinkStart::Busy;
+  return engine_->Start(kind);
+}
+
+bool LinkSession::Close_request() {
+  if (engine_->Busy()) {
+    switch (engine_->profile().closeWhileBusy) {
+      case BusyRule::RefuseWithMessage:
+        engine_->Show(Msg_busy_close);
+        return false;
+      case BusyRule::RefuseSilently:
+        return false;
+      case BusyRule::Allow:
+        break;
+    }
+  }
+  engine_->Close_port();
+  return true;
+}
+
+void LinkSession::End() { engine_->End(); }

@@ -1,0 +1,10 @@
+#pragma once
+// A window that talks to the radio makes its link session here: its port and
+// timers from the program's services, the prompt for its messages, and the
+// main window's status panels as the panels it writes.
+#include "link/link_session.h"
+#include "state/app_context.h"
+
+#include <memory>
+
+std::unique_ptr<LinkSession> Window_link(AppContext& ctx, const LinkProfile& profile);
