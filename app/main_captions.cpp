@@ -4,35 +4,37 @@
 
 namespace {
 
-constexpr std::array<MainCaption, 28> kCaptions{{
-    {"tip1", "Open Parameter file", "打开参数文件"},
-    {"tip2", "Save Parameter", "保存参数"},
-    {"tip3", "Channel Information", "信道参数编辑"},
-    {"tip4", "Read Data From Radio", "从对讲机读取数据"},
-    {"tip5", "Write Data to Radio", "将参数写入对讲机"},
-    {"tip6", "Exit", "退出"},
-    {"about", "About", "关于"},
-    {"Menu_Exit", "Exit", "退出"},
-    {"Language_Setup", "Language", "语言"},
-    {"proc_setup", "Communication", "端口"},
-    {"Edit", "Edit", "编辑"},
-    {"Channel_edit", "Channel Information ", "信道信息"},
-    {"Optional_edit", "Optional Features", "可选功能"},
-    {"Dtmf_edit", "DTMF", "DTMF(双音多频)"},
-    {"Program", "Program", "编程"},
-    {"Prog_read", "Read from radio", "从对讲机读取数据"},
-    {"Prog_write", "Write to radio", "向对讲机写入数据"},
-    {"PC_PassWord", "PassWord", "通行字"},
-    {"File", "File", "文件"},
-    {"File_New", "New", "新建"},
-    {"File_Open", "Open", "打开"},
-    {"File_save", "Save", "保存"},
-    {"File_saveas", "Save As", "另存为"},
-    {"File_exit", "Exit", "退出"},
-    {"Band_Range", "Model", "机型"},
-    {"panel1", "State", "状态"},
-    {"panel4", "Version", "版本"},
-    {"panel6", "Band", "频段"},
+constexpr std::array<Caption, 30> kCaptions{{
+    {"MDImain", kMainTitle},
+    {"tip1", {"Open Parameter file", "打开参数文件"}},
+    {"tip2", {"Save Parameter", "保存参数"}},
+    {"tip3", {"Channel Information", "信道参数编辑"}},
+    {"tip4", {"Read Data From Radio", "从对讲机读取数据"}},
+    {"tip5", {"Write Data to Radio", "将参数写入对讲机"}},
+    {"tip6", {"Exit", "退出"}},
+    {"about", {"About", "关于"}},
+    {"Menu_Exit", {"Exit", "退出"}},
+    {"Language_Setup", {"Language", "语言"}},
+    {"proc_setup", {"Communication", "端口"}},
+    {"Edit", {"Edit", "编辑"}},
+    {"Channel_edit", {"Channel Information ", "信道信息"}},
+    {"Optional_edit", {"Optional Features", "可选功能"}},
+    {"Dtmf_edit", {"DTMF", "DTMF(双音多频)"}},
+    {"Program", {"Program", "编程"}},
+    {"Prog_read", {"Read from radio", "从对讲机读取数据"}},
+    {"Prog_write", {"Write to radio", "向对讲机写入数据"}},
+    {"PC_PassWord", {"PassWord", "通行字"}},
+    {"File", {"File", "文件"}},
+    {"File_New", {"New", "新建"}},
+    {"File_Open", {"Open", "打开"}},
+    {"File_save", {"Save", "保存"}},
+    {"File_saveas", {"Save As", "另存为"}},
+    {"File_exit", {"Exit", "退出"}},
+    {"Band_Range", {"Model", "机型"}},
+    {"panel1", {"State", "状态"}},
+    {"panel4", {"Version", "版本"}},
+    {"panel6", {"Band", "频段"}},
+    {"panel11", kStatusText},
 }};
 
 constexpr std::array<MenuSpec, 24> kMenus{{
@@ -75,7 +77,7 @@ constexpr std::array<int, 11> kPanelPercents{5, 15, 5, 6, 6, 6, 15, 15, 1, 1, 24
 
 }  // namespace
 
-std::span<const MainCaption> MainCaptions() { return kCaptions; }
+std::span<const Caption> MainCaptions() { return kCaptions; }
 std::span<const MenuSpec> MainMenus() { return kMenus; }
 std::span<const ToolSpec> MainTools() { return kTools; }
 std::span<const int> PanelPercents() { return kPanelPercents; }

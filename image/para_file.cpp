@@ -1,6 +1,7 @@
 #include "image/para_file.h"
 
 #include "platform/core/text_scanner.h"
+#include "state/text.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,6 +152,23 @@ bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailur
   return ok;
 }
 
+namespace {
+
+// Why a parameter file could not be read or saved.
+constexpr Text kLoadFailed{"The parameter file could not be read.", "参数文件读取失败 ！"};
+constexpr Text kSaveFailed{"The parameter file could not be saved.", "参数文件保存失败 ！"};
+constexpr Text kMissing{"The file does not exist.", "文件不存在。"};
+constexpr Text kCannotOpen{"The file cannot be opened.", "文件无法打开。"};
+constexpr Text kTooLarge{"The file is too large to be a parameter file.", "文件太大，不是参数文件。"};
+constexpr Text kTooFew{"The file holds only %1 of the %2 values.", "文件只有 %1 个数值，应有 %2 个。"};
+constexpr Text kNotAByte{"Line %1: \"%2\" is not a whole number from 0 to 255.", "第 %1 行：“%2”不是 0 至 255 的整数。"};
+constexpr Text kEmptyField{"Line %1: a value is missing next to a comma.", "第 %1 行：逗号旁缺少数值。"};
+constexpr Text kFolderNotWritable{"The folder \"%1\" is not writable; nothing in it was changed.",
+                                  "文件夹“%1”不可写入，其中的文件均未改动。"};
+constexpr Text kTooMany{"Line %1: \"%3\" follows the last of the %2 values.", "第 %1 行：第 %2 个数值之后还有“%3”。"};
+
+}  // namespace
+
 QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
   QString detail;
   const QString line = QString::number(r.line);
@@ -160,48 +178,40 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
     case ParaFileError::None:
       return QString();
     case ParaFileError::Missing:
-      detail = chinese ? QStringLiteral("文件不存在。") : QStringLiteral("The file does not exist.");
+      detail = kMissing.in(chinese);
       break;
     case ParaFileError::CannotOpen:
-      detail = chinese ? QStringLiteral("文件无法打开。") : QStringLiteral("The file cannot be opened.");
+      detail = kCannotOpen.in(chinese);
       break;
     case ParaFileError::TooLarge:
-      detail = chinese ? QStringLiteral("文件太大，不是参数文件。") : QStringLiteral("The file is too large to be a parameter file.");
+      detail = kTooLarge.in(chinese);
       break;
     case ParaFileError::TooFewValues:
-      detail = chinese ? QStringLiteral("文件只有 %1 个数值，应有 %2 个。").arg(r.values).arg(total)
-                       : QStringLiteral("The file holds only %1 of the %2 values.").arg(r.values).arg(total);
+      detail = kTooFew.in(chinese).arg(r.values).arg(total);
       break;
     case ParaFileError::NotANumber:
     case ParaFileError::OutOfRange:
-      detail = chinese ? QStringLiteral("第 %1 行：“%2”不是 0 至 255 的整数。").arg(line, field)
-                       : QStringLiteral("Line %1: \"%2\" is not a whole number from 0 to 255.").arg(line, field);
+      detail = kNotAByte.in(chinese).arg(line, field);
       break;
     case ParaFileError::EmptyField:
-      detail = chinese ? QStringLiteral("第 %1 行：逗号旁缺少数值。").arg(line)
-                       : QStringLiteral("Line %1: a value is missing next to a comma.").arg(line);
+      detail = kEmptyField.in(chinese).arg(line);
       break;
     case ParaFileError::TooManyValues:
-      detail = chinese ? QStringLiteral("第 %1 行：第 %2 个数值之后还有“%3”。").arg(line, total, field)
-                       : QStringLiteral("Line %1: \"%3\" follows the last of the %2 values.").arg(line, total, field);
+      detail = kTooMany.in(chinese).arg(line, total, field);
       break;
   }
-  return (chinese ? QStringLiteral("参数文件读取失败 ！") : QStringLiteral("The parameter file could not be read.")) +
-         QLatin1Char('\n') + detail;
+  return kLoadFailed.in(chinese) + QLatin1Char('\n') + detail;
 }
 
 QString Para_file_save_error_text(const QString& reason, bool chinese) {
-  QString text = chinese ? QStringLiteral("参数文件保存失败 ！") : QStringLiteral("The parameter file could not be saved.");
+  QString text = kSaveFailed.in(chinese);
   if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
   return text;
 }
 
 QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese) {
   if (!failure.folderNotWritable) return Para_file_save_error_text(failure.reason, chinese);
-  return Para_file_save_error_text(
-      chinese ? QStringLiteral("文件夹“%1”不可写入，其中的文件均未改动。").arg(failure.folder)
-              : QStringLiteral("The folder \"%1\" is not writable; nothing in it was changed.").arg(failure.folder),
-      chinese);
+  return Para_file_save_error_text(kFolderNotWritable.in(chinese).arg(failure.folder), chinese);
 }
 
 ParaNameCheck Para_file_name_check(const QString& name) {

@@ -60,6 +60,11 @@ void Grid::setFormatString(const QString& format) {
   syncCurrent();
 }
 
+QString Grid::ColumnHeader(int col) const {
+  const QTableWidgetItem* item = horizontalHeaderItem(col);
+  return item ? item->text().trimmed() : QString();
+}
+
 void Grid::setRows(int rows) {
   const int dataRows = rows > 1 ? rows - 1 : 0;
   {

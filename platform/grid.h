@@ -54,6 +54,10 @@ class Grid : public QTableWidget, public GridCells {
   QString TextMatrix(int row, int col) const override;
   void setTextMatrix(int row, int col, const QString& text) override;
 
+  // A column's header text without its surrounding blanks: the name of an
+  // editor laid over one of the column's cells.
+  QString ColumnHeader(int col) const;
+
   // The current cell's place inside the grid, in pixels.
   QRect CellRect() const;
 

@@ -1,5 +1,6 @@
 #include "platform/radio_window.h"
 
+#include "platform/captions.h"
 #include "platform/core/twips.h"
 #include "platform/window_host.h"
 
@@ -62,3 +63,14 @@ void RadioWindow::closeEvent(QCloseEvent* e) {
   e->ignore();
   if (Form_QueryUnload()) wctx.host.unloadWindow(this);
 }
+
+void RadioWindow::MsgBox(const Message& m, PromptIcon icon) const {
+  const bool zh = chinese();
+  wctx.MsgBox(m.text.in(zh), m.title.in(zh), icon);
+}
+
+void RadioWindow::Apply_captions() {
+  for (std::span<const Caption> table : captions_) ::Apply_captions(this, table, chinese());
+}
+
+void RadioWindow::Name_controls() { ::Name_controls(this, chinese()); }

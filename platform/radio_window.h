@@ -4,8 +4,12 @@
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
 #include "platform/window_context.h"
+#include "state/text.h"
 
 #include <QWidget>
+
+#include <span>
+#include <vector>
 
 class QCloseEvent;
 
@@ -19,7 +23,8 @@ class RadioWindow : public QWidget {
   RadioWindow(AppContext& ctx, WindowContext& wctx);
   ~RadioWindow() override;
 
-  // Load handling: captions by the language flag, size and place, show data.
+  // Load handling: size and place, show data. The host has applied the
+  // window's caption tables by then.
   virtual void Form_Load() {}
   // Unload handling: close the window's own port, stop its timers, clear its flag.
   virtual void Form_Unload() {}
@@ -55,6 +60,17 @@ class RadioWindow : public QWidget {
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();
 
+  // The one language test: true while the interface speaks Chinese.
+  bool chinese() const { return wctx.chinese(); }
+  // A message box in the current language, exclamation icon unless told otherwise.
+  void MsgBox(const Message& m, PromptIcon icon = PromptIcon::Exclamation) const;
+
+  // Caption tables, applied by object name on every load (a caption naming
+  // the window itself is its title); see platform/captions.h.
+  void Apply_captions();
+  // Names for assistive technology, given by the host after the load.
+  void Name_controls();
+
   // The program's context for the windows (ctx.st, ctx.image, ctx.host, ...)
   // and its platform part, which this layer uses.
   AppContext& ctx;
@@ -62,8 +78,11 @@ class RadioWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  // Adds a caption table (the window's constructor; tables are static).
+  void Captions(std::span<const Caption> table) { captions_.push_back(table); }
 
  private:
   friend class WindowHost;
   bool unloading_ = false;
+  std::vector<std::span<const Caption>> captions_;
 };

@@ -3,6 +3,9 @@
 // the platform services, the window host and the main frame. The program's
 // own context (state/app_context.h) extends it with the session and the image.
 #include "platform/core/services.h"
+#include "state/text.h"
+
+#include <cstdint>
 
 #include <QString>
 
@@ -29,7 +32,11 @@ struct WindowContext {
   Services& svc;
   WindowHost& host;
   MainFrame* main = nullptr;
+  // The language flag (-1 Chinese, 0 English) the windows' captions follow.
+  const std::int16_t* Lang_chn = nullptr;
 
+  // The one language test.
+  bool chinese() const { return Lang_chn && IsChinese(*Lang_chn); }
   int dpi() const { return svc.screen().dpi; }
   // Message box helper: the program's messages carry the exclamation icon.
   void MsgBox(const QString& text, const QString& title, PromptIcon icon = PromptIcon::Exclamation) const {

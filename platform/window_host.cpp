@@ -1,7 +1,29 @@
 #include "platform/window_host.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeySequence>
+#include <QMenu>
+
+namespace {
+
+// Every MDI frame has a system menu whose Close item takes the desktop's
+// close keys: Ctrl+W on Linux desktops, Ctrl+F4 and Ctrl+W elsewhere. Ctrl+W
+// belongs to the main window's Write command: with both, Qt finds the
+// shortcut ambiguous and neither fires. The Close item takes Ctrl+F4 alone.
+void Close_on_ctrl_f4_only(QMdiSubWindow* sub) {
+  QMenu* menu = sub->systemMenu();
+  if (!menu) return;
+  const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+  const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+  for (QAction* a : menu->actions()) {
+    const QList<QKeySequence> keys = a->shortcuts();
+    if (keys.contains(ctrlW) || keys.contains(ctrlF4)) a->setShortcuts({ctrlF4});
+  }
+}
+
+}  // namespace
 
 void WindowHost::attach(AppContext* app, WindowContext* ctx) {
   app_ = app;
@@ -14,6 +36,19 @@ void WindowHost::attach(AppContext* app, WindowContext* ctx) {
   }
 }
 
+RadioWindow* WindowHost::find(std::type_index type) const {
+  auto it = loaded_.find(type);
+  return it == loaded_.end() ? nullptr : it->second.data();
+}
+
+RadioWindow* WindowHost::load(std::type_index type, RadioWindow* (*create)(AppContext&)) {
+  if (RadioWindow* w = find(type)) return w;
+  RadioWindow* w = create(*app_);
+  adopt(type, w);
+  runLoad(w);
+  return find(type);  // the load handling may have unloaded the window again
+}
+
 void WindowHost::adopt(std::type_index type, RadioWindow* w) {
   std::erase_if(order_, [](const QPointer<RadioWindow>& p) { return p.isNull(); });
   loaded_[type] = w;
@@ -21,6 +56,7 @@ void WindowHost::adopt(std::type_index type, RadioWindow* w) {
   if (w->isMdiChild() && ctx_->main) {
     auto* sub = ctx_->main->mdiArea()->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    Close_on_ctrl_f4_only(sub);
   } else {
     QWidget* parent = ctx_->main ? ctx_->main->frameWidget() : nullptr;
     w->setParent(parent, Qt::Dialog);
@@ -29,28 +65,67 @@ void WindowHost::adopt(std::type_index type, RadioWindow* w) {
 
 void WindowHost::runLoad(RadioWindow* w) {
   QPointer<RadioWindow> guard(w);
+  setFlag(std::type_index(typeid(*w)), -1);
+  w->Apply_captions();
   w->Form_Load();
   if (!guard || guard->unloading_) return;
+  guard->Name_controls();
   guard->frame()->show();
   if (guard->isMdiChild() && ctx_->main) ctx_->main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guard->frame()));
+}
+
+void WindowHost::setFlag(std::type_index type, std::int16_t value) {
+  if (const WindowEntry* e = registry_.find(type); e && e->places.flag) *e->places.flag = value;
 }
 
 void WindowHost::unloadWindow(RadioWindow* w) {
   if (!w || w->unloading_) return;
   w->unloading_ = true;
+  std::type_index type = typeid(*w);
   for (auto it = loaded_.begin(); it != loaded_.end(); ++it) {
     if (it->second == w) {
+      type = it->first;
       loaded_.erase(it);
       break;
     }
   }
   w->Form_Unload();
+  setFlag(type, 0);
   if (active_ == w) active_ = nullptr;
   QWidget* f = w->frame();
   f->hide();
   // Delete once control is back in the event loop: the unload may run inside
   // one of the window's own handlers.
   f->deleteLater();
+}
+
+RadioWindow* WindowHost::reopen(const WindowEntry& e) {
+  unload(e);
+  return load(e);
+}
+
+bool WindowHost::isOpen(const WindowEntry& e) const {
+  if (e.places.flag) return *e.places.flag == -1;
+  return find(e) != nullptr;
+}
+
+void WindowHost::Reopen_open(int WindowPlaces::*order) {
+  for (const WindowEntry* e : registry_.inOrder(order))
+    if (isOpen(*e)) reopen(*e);
+}
+
+void WindowHost::Reopen_after_file_load() {
+  for (const WindowEntry* e : registry_.inOrder(&WindowPlaces::fileLoad))
+    if (e->places.fileLoadOpens || isOpen(*e)) reopen(*e);
+}
+
+void WindowHost::Unload_each(int WindowPlaces::*order) {
+  for (const WindowEntry* e : registry_.inOrder(order)) unload(*e);
+}
+
+void WindowHost::Clear_loaded_flags() {
+  for (const WindowEntry& e : registry_.entries())
+    if (e.places.flag) *e.places.flag = 0;
 }
 
 std::vector<RadioWindow*> WindowHost::loadedWindows() const {

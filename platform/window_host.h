@@ -1,9 +1,15 @@
 #pragma once
 // Loads, unloads and finds the program's windows. At most one window of each
 // class is loaded at a time. Loading builds the window afresh from the shared
-// state: construct, run its load handling, show. Unloading runs its unload
-// handling, then closes it and deletes it once control returns to the event loop.
+// state: construct, apply its captions, run its load handling, show, name its
+// controls for assistive technology. Unloading runs its unload handling, then
+// closes it and deletes it once control returns to the event loop.
+//
+// The host keeps the window registry (window_registry.h): it sets and clears
+// each registered window's loaded flag, and walks the program's fixed orders
+// (language switch, parameter-file load, exit, the channel window's Close).
 #include "platform/radio_window.h"
+#include "platform/window_registry.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,11 +27,14 @@ class WindowHost : public QObject {
   // Binds the host to the application's context (after the main frame exists):
   // windows are built with `app`; the host itself uses its platform part.
   void attach(AppContext* app, WindowContext* ctx);
+  // The program's windows.
+  void setRegistry(WindowRegistry registry) { registry_ = std::move(registry); }
+  WindowRegistry& registry() { return registry_; }
+  const WindowRegistry& registry() const { return registry_; }
 
   template <class W>
   W* find() const {
-    auto it = loaded_.find(std::type_index(typeid(W)));
-    return it == loaded_.end() ? nullptr : static_cast<W*>(it->second.data());
+    return static_cast<W*>(find(std::type_index(typeid(W))));
   }
   template <class W>
   bool isLoaded() const { return find<W>() != nullptr; }
@@ -34,16 +43,12 @@ class WindowHost : public QObject {
   // returned unchanged.
   template <class W>
   W* load() {
-    if (W* w = find<W>()) return w;
-    W* w = new W(*app_);
-    adopt(std::type_index(typeid(W)), w);
-    runLoad(w);
-    return find<W>();  // the load handling may have unloaded the window again
+    return static_cast<W*>(load(std::type_index(typeid(W)), [](AppContext& c) -> RadioWindow* { return new W(c); }));
   }
   // Unloads the window of class W when it is loaded; does nothing otherwise.
   template <class W>
   void unload() {
-    if (W* w = find<W>()) unloadWindow(w);
+    unloadWindow(find<W>());
   }
   // Reopen: unload, then load, so the window is rebuilt from the shared state.
   template <class W>
@@ -62,6 +67,25 @@ class WindowHost : public QObject {
     return w;
   }
 
+  // The same by registry entry.
+  RadioWindow* find(const WindowEntry& e) const { return find(e.type); }
+  RadioWindow* load(const WindowEntry& e) { return load(e.type, e.create); }
+  void unload(const WindowEntry& e) { unloadWindow(find(e)); }
+  RadioWindow* reopen(const WindowEntry& e);
+  // Whether the window is open, by its loaded flag when it keeps one.
+  bool isOpen(const WindowEntry& e) const;
+
+  // The program's fixed orders.
+  // Each window of the order that is open is unloaded and loaded again.
+  void Reopen_open(int WindowPlaces::*order);
+  // After a parameter file was loaded: each window of that order is rebuilt,
+  // the ones marked so also when they were closed.
+  void Reopen_after_file_load();
+  // Each window of the order is unloaded.
+  void Unload_each(int WindowPlaces::*order);
+  // Every registered window's loaded flag := 0.
+  void Clear_loaded_flags();
+
   void unloadWindow(RadioWindow* w);
   // Every loaded window, in loading order.
   std::vector<RadioWindow*> loadedWindows() const;
@@ -73,12 +97,16 @@ class WindowHost : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  RadioWindow* find(std::type_index type) const;
+  RadioWindow* load(std::type_index type, RadioWindow* (*create)(AppContext&));
   void adopt(std::type_index type, RadioWindow* w);
   void runLoad(RadioWindow* w);
+  void setFlag(std::type_index type, std::int16_t value);
   void onSubWindowActivated(QMdiSubWindow* sub);
 
   AppContext* app_ = nullptr;
   WindowContext* ctx_ = nullptr;
+  WindowRegistry registry_;
   std::map<std::type_index, QPointer<RadioWindow>> loaded_;
   std::vector<QPointer<RadioWindow>> order_;
   QPointer<RadioWindow> active_;  // the MDI child that is active now

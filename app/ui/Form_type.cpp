@@ -15,8 +15,20 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+namespace {
+
+constexpr Caption kCaptions[] = {
+    {"Form_type", {"Model Select", "机型选择"}},
+    {"Command_enter", {"Confirm", "确 定"}},
+    {"Command_Cancel", {"Cancel", "取 消"}},
+    {"Label1", {"Model", "机  型"}},
+};
+
+}  // namespace
+
 Form_type::Form_type(AppContext& c) : RadioWindow(c) {
   setObjectName(QStringLiteral("Form_type"));
+  Captions(kCaptions);
   auto* outer = new QVBoxLayout(this);
 
   Frame1 = new QFrame(this);
@@ -40,6 +52,10 @@ Form_type::Form_type(AppContext& c) : RadioWindow(c) {
   Text_UHF = new QLineEdit(Frame1);
   Text_UHF->setObjectName(QStringLiteral("Text_UHF"));
   Text_UHF->setEnabled(false);
+  // The list and the two range boxes are named by their labels.
+  Label1->setBuddy(Combo_type);
+  Label_VHF->setBuddy(Text_VHF);
+  Label_UHF->setBuddy(Text_UHF);
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(Combo_type, 0, 1);
   grid->addWidget(Label_VHF, 1, 0);
@@ -66,12 +82,7 @@ Form_type::Form_type(AppContext& c) : RadioWindow(c) {
 }
 
 void Form_type::Form_Load() {
-  const bool chinese = ctx.st.Lang_chn != 0;
-  setWindowTitle(chinese ? QStringLiteral("机型选择") : QStringLiteral("Model Select"));
-  Command_enter->setText(chinese ? QStringLiteral("确 定") : QStringLiteral("Confirm"));
-  Command_Cancel->setText(chinese ? QStringLiteral("取 消") : QStringLiteral("Cancel"));
-  Label1->setText(chinese ? QStringLiteral("机  型") : QStringLiteral("Model"));
-
+  // 1. The host has applied the captions.
   if (ctx.main) {
     const double cw = ctx.main->ScaleWidth(), ch = ctx.main->ScaleHeight();
     const double w = cw / 2.5, h = ch / 2.5;

@@ -3,6 +3,7 @@
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
+#include "app/ui/program_windows.h"
 #include "channels/ui/frm_chann.h"
 #include "image/band_table.h"
 #include "image/ui/Form_open_chann.h"
@@ -20,6 +21,7 @@
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
 #include "link/ui/window_link.h"
+#include "platform/captions.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
 
@@ -35,13 +37,22 @@
 #include <QStyle>
 #include <QToolBar>
 
+namespace {
+
+// The small-screen warning is Chinese in both languages.
+constexpr Message kSmallScreen{{"建议将计算机的显示模式设置为 1024 X 768 ", "建议将计算机的显示模式设置为 1024 X 768 "},
+                               {"操作提示", "操作提示"}};
+
+}  // namespace
+
 MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
-    : st_(st), svc_(svc), ctx_{{svc, host_, this}, st, image} {
+    : st_(st), svc_(svc), ctx_{{svc, host_, this, &st.Lang_chn}, st, image} {
   setObjectName(QStringLiteral("MDImain"));
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_);
   host_.attach(&ctx_, &ctx_);
+  host_.setRegistry(Program_windows(st_));
   buildMenus();
   buildToolbar();
   buildStatusBar();
@@ -143,10 +154,12 @@ void MDImain::buildStatusBar() {
 }
 
 void MDImain::applyCaptions(bool chinese) {
-  for (const MainCaption& c : MainCaptions()) {
-    const QString element = QString::fromLatin1(c.element);
-    const QString text = QString::fromUtf8(chinese ? c.chinese : c.english);
-    if (element.startsWith(QStringLiteral("tip"))) {
+  for (const Caption& c : MainCaptions()) {
+    const QString element = QString::fromLatin1(c.control);
+    const QString text = c.text.in(chinese);
+    if (element == objectName()) {
+      setWindowTitle(text);
+    } else if (element.startsWith(QStringLiteral("tip"))) {
       const int n = element.mid(3).toInt();
       toolButton(QString::fromLatin1(MainTools()[static_cast<size_t>(n - 1)].key))->setToolTip(text);
     } else if (element.startsWith(QStringLiteral("panel"))) {
@@ -164,18 +177,18 @@ void MDImain::applyCaptions(bool chinese) {
   SetPanelText(5, st_.Soft_version);
   SetPanelText(9, QString());
   SetPanelText(10, QString());
-  SetPanelText(11, chinese ? st_.Status_text_chn : st_.Status_text_eng);
-  setWindowTitle(chinese ? st_.Title_chn : st_.Title_eng);
+  // The toolbar's picture buttons are named by their new tool tips.
+  Name_controls(this, chinese);
 }
 
 // ---- start-up ---------------------------------------------------------------
 
 void MDImain::MDImain_MDIForm_Load() {
   // 1. Texts.
-  st_.Soft_version = QStringLiteral("V22.8.23");
-  st_.Title_eng = QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )");
-  st_.Status_text_eng = QString();
-  st_.Title_chn = QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )");
+  st_.Soft_version = QString::fromLatin1(kSoftVersion);
+  st_.Title_eng = kMainTitle.in(false);
+  st_.Status_text_eng = kStatusText.in(false);
+  st_.Title_chn = kMainTitle.in(true);
 
   // 2. Programming-mode entry sequence.
   Hand_code_init(st_);
@@ -194,14 +207,16 @@ void MDImain::MDImain_MDIForm_Load() {
   // 5. English captions.
   applyCaptions(false);
 
-  // 6. As large as the screen; shown, not modal.
-  resize(screen.widthPx, screen.heightPx);
+  // 6. The window, frame included, as large as the screen; shown, not modal.
+  outerSize_ = QSize(screen.widthPx, screen.heightPx);
+  resize(outerSize_);
   show();
+  Fit_outer_size();
   if (layout()) layout()->activate();
 
   // 7. Screen check (both comparisons strict).
   if (screenH < 11500 || screenW < 15300)
-    ctx_.MsgBox(QStringLiteral("建议将计算机的显示模式设置为 1024 X 768 "), QStringLiteral("操作提示"));
+    ctx_.MsgBox(kSmallScreen.text.in(IsChinese(st_.Lang_chn)), kSmallScreen.title.in(IsChinese(st_.Lang_chn)));
 
   // 8. Serial port scan, 15 down to 1; the first that opens is kept open.
   Port_scan();
@@ -235,8 +250,7 @@ void MDImain::MDImain_MDIForm_Load() {
                     [this](img::Image& im) { Factory_startup(st_, im, svc_.clock); });
 
   // 18. Window-loaded flags.
-  st_.Flag_frm_option = st_.Flag_frm_dtmf = st_.Flag_frm_chann = st_.Flag_setup = 0;
-  st_.Flag_save_chann = st_.Flag_open_chann = st_.Flag_comm_read = st_.Flag_comm_write = 0;
+  host_.Clear_loaded_flags();
 
   // 19. The channel window opens last.
   host_.load<frm_chann>();
@@ -284,38 +298,14 @@ void MDImain::Language_switch(Int16 chosen) {
   // The flag changes only with the language...
   if (st_.Lang_chn != chosen) st_.Lang_chn = chosen;
   // ...the main window is re-captioned and the open windows rebuilt every time.
-  applyCaptions(chosen != 0);
+  applyCaptions(IsChinese(chosen));
   Language_reload();
 }
 
-// Every window of the list that is open, by its window-loaded flag, is
-// unloaded and loaded again, in this order, so it takes the new captions.
-// Windows outside the list keep theirs until they are next opened.
-namespace {
-template <class W>
-void Reopen(WindowHost& host) {
-  host.reopen<W>();
-}
-struct LanguageReload {
-  Int16 Session::*flag;
-  void (*reopen)(WindowHost&);
-};
-}  // namespace
-
-void MDImain::Language_reload() {
-  // Options, channels, port dialog, save dialog, open dialog, read dialog,
-  // write dialog, DTMF.
-  static constexpr LanguageReload kWindows[] = {
-      {&Session::Flag_frm_chann, &Reopen<frm_chann>},
-      {&Session::Flag_setup, &Reopen<Form_setup>},
-      {&Session::Flag_save_chann, &Reopen<Form_save_chann>},
-      {&Session::Flag_open_chann, &Reopen<Form_open_chann>},
-      {&Session::Flag_comm_read, &Reopen<Form_Comm_Read>},
-      {&Session::Flag_comm_write, &Reopen<Form_Comm_Write>},
-  };
-  for (const LanguageReload& w : kWindows)
-    if (st_.*w.flag == -1) w.reopen(host_);
-}
+// Every window of the language order that is open, by its window-loaded
+// flag, is unloaded and loaded again, in that order, so it takes the new
+// captions. Windows outside the order keep theirs until they are next opened.
+void MDImain::Language_reload() { host_.Reopen_open(&WindowPlaces::language); }
 
 void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
   // Exact, case-sensitive comparison, in this order; no match does nothing.
@@ -332,12 +322,26 @@ void MDImain::Exit_program() {
   exiting_ = true;
   // The windows the exit names, in order, then every other window, so the
   // program ends with the main window.
-  host_.unload<Form_type>();
-  host_.unload<frm_chann>();
-  host_.unload<frmAbout>();
+  host_.Unload_each(&WindowPlaces::exit);
   for (RadioWindow* w : host_.loadedWindows()) host_.unloadWindow(w);
   link->End();
   close();
+}
+
+// The frame's size is known once the window is shown, and under some window
+// managers only when the window has been framed (its first move after that):
+// the inside is then made smaller by the frame, once.
+void MDImain::Fit_outer_size() {
+  if (outerFitted_ || !isVisible()) return;
+  const QSize frame = frameGeometry().size() - geometry().size();
+  if (frame.width() <= 0 && frame.height() <= 0) return;
+  outerFitted_ = true;
+  resize(outerSize_ - frame);
+}
+
+void MDImain::moveEvent(QMoveEvent* e) {
+  QMainWindow::moveEvent(e);
+  Fit_outer_size();
 }
 
 void MDImain::closeEvent(QCloseEvent* e) {

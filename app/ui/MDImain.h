@@ -71,6 +71,7 @@ class MDImain : public QMainWindow, public MainFrame {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
 
  private:
   void buildMenus();
@@ -82,6 +83,7 @@ class MDImain : public QMainWindow, public MainFrame {
   void Exit_program();
   void Port_scan();
   void Band_startup_panels();
+  void Fit_outer_size();
 
   Session& st_;
   Services& svc_;
@@ -92,5 +94,7 @@ class MDImain : public QMainWindow, public MainFrame {
   std::map<QString, QMenu*> submenus_;
   std::array<QLabel*, 11> panels_{};
   bool exiting_ = false;
+  QSize outerSize_;          // the screen: the window's size with its frame
+  bool outerFitted_ = false;
   std::unique_ptr<IdentCheck> ident_;
 };

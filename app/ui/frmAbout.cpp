@@ -11,8 +11,15 @@
 #include <QPushButton>
 #include <QStyle>
 
+namespace {
+
+constexpr Caption kCaptions[] = {{"frmAbout", {"About", "关于"}}};
+
+}  // namespace
+
 frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
   setObjectName(QStringLiteral("frmAbout"));
+  Captions(kCaptions);
   picIcon = new QLabel(this);
   picIcon->setObjectName(QStringLiteral("picIcon"));
   lblTitle = new QLabel(this);
@@ -75,7 +82,6 @@ void frmAbout::Form_Load() {
   place(lblDisclaimer, 255, 2625, 3870, 1080);
   place(cmdOk, 4245, 2625, 1260, 345);
   place(cmdSysInfo, 4245, 3075, 1260, 345);
-  setWindowTitle(ctx.st.Lang_chn != 0 ? QStringLiteral("关于") : QStringLiteral("About"));
 
   // 3. Texts in the current language.
   const AboutTexts& t = kAboutTexts;

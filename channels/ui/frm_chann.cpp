@@ -4,8 +4,7 @@
 #include "channels/chann_edit.h"
 #include "image/chann_defaults.h"
 #include "image/freq_codec.h"
-#include "image/ui/Form_open_chann.h"
-#include "image/ui/Form_save_chann.h"
+#include "platform/captions.h"
 #include "platform/combo_list.h"
 #include "platform/core/numbers.h"
 #include "platform/grid.h"
@@ -24,12 +23,29 @@ using namespace chann;
 
 namespace {
 
-const QString kFormatEnglish = QStringLiteral(
-    "^Channel|^  Band  |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^TX Power|^ W/N "
-    "|^PTT-ID|^BusyLock|^Scan_Add|^SigCode|^CH-Name");
-const QString kFormatChinese = QStringLiteral(
-    "^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定"
-    "|^扫描添加|^信令码|^信 道 名 称");
+// Captions, applied on every load.
+constexpr Caption kCaptions[] = {
+    {"frm_chann", {"Channel Information", "信道参数编辑"}},
+    {"MSF_Chann",
+     {"^Channel|^  Band  |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^TX Power|^ W/N "
+      "|^PTT-ID|^BusyLock|^Scan_Add|^SigCode|^CH-Name",
+      "^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定"
+      "|^扫描添加|^信令码|^信 道 名 称"}},
+    {"Command_read", {"Read", "读 取"}},
+    {"Command_Write", {"Write", "写 入"}},
+    {"Command_Clear", {"Clear", "清 除"}},
+    {"Command_def", {"Default", "出厂值"}},
+    {"Command_close", {"Close", "关 闭"}},
+};
+
+// Messages of the cell commit.
+constexpr Text kPromptTitle{"Operate prompt", "操作提示"};
+constexpr Message kMessages[] = {
+    {{"Over the range of receive frequency .", "接收频率超出范围 ！"}, kPromptTitle},
+    {{"Over the range of transmit frequency .", "发射频率超出范围 ！"}, kPromptTitle},
+    {{"Please input the receive frequency in advance.", "请先输入接收频率 ！"}, kPromptTitle},
+    {{"The letter of channel name max 6 bit . ", "信道名称的字符个数最大为 6 位 ！"}, {"Operate Prompt", "操作提示"}},
+};
 
 // Design positions, twips.
 constexpr double kGridLeft = 120, kGridTop = 0, kGridHeight = 7335;
@@ -66,6 +82,7 @@ class frm_chann::Handling {
 
 frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   setObjectName(QStringLiteral("frm_chann"));
+  Captions(kCaptions);
   // The design positions are laid out for an 8-point font: with it the 13
   // columns, each as wide as its header text, fit the grid.
   QFont small = font();
@@ -133,20 +150,10 @@ frm_chann::~frm_chann() {
 // ---- load, activation, unload -------------------------------------------------
 
 void frm_chann::Form_Load() {
-  // 1. Loaded from here on.
-  ctx.st.Flag_frm_chann = -1;
-
-  // 2. Captions by language.
-  const bool chinese = ctx.st.Lang_chn != 0;
-  setWindowTitle(chinese ? QStringLiteral("信道参数编辑") : QStringLiteral("Channel Information"));
-  MSF_Chann->setFormatString(chinese ? kFormatChinese : kFormatEnglish);
-  // The band header is shorter than the band every programmed channel shows.
+  // 1. and 2. The host has set the window-loaded flag and applied the
+  // captions; the band header is shorter than the band every programmed
+  // channel shows.
   MSF_Chann->fitColumn(kColBand, BandText());
-  Command_read->setText(chinese ? QStringLiteral("读 取") : QStringLiteral("Read"));
-  Command_Write->setText(chinese ? QStringLiteral("写 入") : QStringLiteral("Write"));
-  Command_Clear->setText(chinese ? QStringLiteral("清 除") : QStringLiteral("Clear"));
-  Command_def->setText(chinese ? QStringLiteral("出厂值") : QStringLiteral("Default"));
-  Command_close->setText(chinese ? QStringLiteral("关 闭") : QStringLiteral("Close"));
 
   // 3. Size from the main window, centred in its client area.
   if (ctx.main) {
@@ -210,7 +217,6 @@ void frm_chann::editChannel(int r, const std::function<void(img::Image&)>& edit)
 }
 
 void frm_chann::Form_Unload() {
-  ctx.st.Flag_frm_chann = 0;
   // From here on no event of this window reaches the image; in particular an
   // open editor is not committed.
   unloaded_ = true;
@@ -257,10 +263,9 @@ void frm_chann::frm_chann_Command_Clear_Click() {
 
 void frm_chann::frm_chann_Command_close_Click() {
   ctx.host.unloadWindow(this);
-  // The parameter-file dialogs close with the channel window: the open
-  // dialog, then the save dialog.
-  ctx.host.unload<Form_open_chann>();
-  ctx.host.unload<Form_save_chann>();
+  // The windows that close with the channel window (the parameter-file
+  // dialogs: open, then save).
+  ctx.host.Unload_each(&WindowPlaces::channelClose);
 }
 
 // ---- cells ---------------------------------------------------------------------
@@ -278,6 +283,8 @@ void frm_chann::placeOverCell(QWidget* editor) {
   // covers the cell exactly.
   const QRect cell = MSF_Chann->CellRect().translated(MSF_Chann->pos());
   editor->setGeometry(cell);
+  // A screen reader names the editor after the column it edits.
+  Name_control(editor, MSF_Chann->ColumnHeader(MSF_Chann->Col()));
   editor->show();
   editor->raise();
 }
@@ -630,20 +637,4 @@ void frm_chann::Enter_tx(int r, int c) {
 
 // ---- messages ------------------------------------------------------------------
 
-void frm_chann::message(Msg m) {
-  struct Text {
-    const char* english;
-    const char* englishTitle;
-    const char* chinese;
-  };
-  static const Text kTexts[] = {
-      {"Over the range of receive frequency .", "Operate prompt", "接收频率超出范围 ！"},
-      {"Over the range of transmit frequency .", "Operate prompt", "发射频率超出范围 ！"},
-      {"Please input the receive frequency in advance.", "Operate prompt", "请先输入接收频率 ！"},
-      {"The letter of channel name max 6 bit . ", "Operate Prompt", "信道名称的字符个数最大为 6 位 ！"},
-  };
-  const Text& t = kTexts[static_cast<int>(m)];
-  const bool chinese = ctx.st.Lang_chn != 0;
-  ctx.MsgBox(QString::fromUtf8(chinese ? t.chinese : t.english),
-             chinese ? QStringLiteral("操作提示") : QString::fromUtf8(t.englishTitle));
-}
+void frm_chann::message(Msg m) { MsgBox(kMessages[static_cast<int>(m)]); }

@@ -2,16 +2,21 @@
 
 namespace {
 
+constexpr Text kTitle{"Operate prompt", "操作提示"};
+
+constexpr Caption kCaptions[] = {
+    {"Form_open_chann", {"Open File", "打开文件"}},
+    {"Label_name", {"Open File:", "打开文件名："}},
+};
+
 const ParaFileDialogKind kOpen{
     "Form_open_chann",
     ParaFileDialogKind::Transfer::Load,
-    &Session::Flag_open_chann,
     &Session::File_load_req,
-    {"Open File", "打开文件"},
-    {"Open File:", "打开文件名："},
-    {"Open the file name is nullity ", "打开文件名无效 "},
-    {"Nullity file suffix name.", "无效的文件后缀名！"},
-    {"Succeed fold the parameter from file.", "参数从文件调入成功 ！"},
+    kCaptions,
+    {{"Open the file name is nullity ", "打开文件名无效 "}, kTitle},
+    {{"Nullity file suffix name.", "无效的文件后缀名！"}, kTitle},
+    {{"Succeed fold the parameter from file.", "参数从文件调入成功 ！"}, kTitle},
 };
 
 }  // namespace

@@ -2,16 +2,21 @@
 
 namespace {
 
+constexpr Text kTitle{"Operate prompt", "操作提示"};
+
+constexpr Caption kCaptions[] = {
+    {"Form_save_chann", {"Save File", "保存文件"}},
+    {"Label_name", {"Save File:", "保存文件名："}},
+};
+
 const ParaFileDialogKind kSave{
     "Form_save_chann",
     ParaFileDialogKind::Transfer::Save,
-    &Session::Flag_save_chann,
     &Session::File_save_req,
-    {"Save File", "保存文件"},
-    {"Save File:", "保存文件名："},
-    {"Store the file name is nullity. ", "保存文件所需要的文件名无效 "},
-    {"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"},
-    {"Complete storing  parameter.", "参数保存完毕 ！"},
+    kCaptions,
+    {{"Store the file name is nullity. ", "保存文件所需要的文件名无效 "}, kTitle},
+    {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"}, kTitle},
+    {{"Complete storing  parameter.", "参数保存完毕 ！"}, kTitle},
 };
 
 }  // namespace

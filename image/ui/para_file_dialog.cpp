@@ -1,6 +1,5 @@
 #include "image/ui/para_file_dialog.h"
 
-#include "channels/ui/frm_chann.h"
 #include "image/para_file.h"
 #include "platform/window_host.h"
 
@@ -19,11 +18,14 @@
 
 namespace {
 
-constexpr ParaFileText kPromptTitle{"Operate prompt", "操作提示"};
-constexpr ParaFileText kDriveLabel{"Drive:", "驱动器："};
-constexpr ParaFileText kConfirm{"Confirm", "确  定"};
-constexpr ParaFileText kCancel{"Cancel", "取  消"};
-constexpr ParaFileText kCannotRead{"\"%1\" cannot be read.", "无法读取“%1” ！"};
+// Captions both dialogs share.
+constexpr Caption kCaptions[] = {
+    {"Label_drive", {"Drive:", "驱动器："}},
+    {"Command_enter", {"Confirm", "确  定"}},
+    {"Command_close", {"Cancel", "取  消"}},
+};
+constexpr Text kPromptTitle{"Operate prompt", "操作提示"};
+constexpr Text kCannotRead{"\"%1\" cannot be read.", "无法读取“%1” ！"};
 constexpr char kStartName[] = "*.dat";
 
 // The process's current directory; the file system's root when it has none.
@@ -59,6 +61,8 @@ QString StartDirOn(const QString& root) {
 
 ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : RadioWindow(c), kind_(kind) {
   setObjectName(QString::fromLatin1(kind_.name));
+  Captions(kind_.captions);
+  Captions(kCaptions);
   Label_drive = new QLabel(this);
   Label_drive->setObjectName(QStringLiteral("Label_drive"));
   Drive1 = new QComboBox(this);
@@ -80,6 +84,9 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
   Command_enter->setObjectName(QStringLiteral("Command_enter"));
   Command_close = new QPushButton(this);
   Command_close->setObjectName(QStringLiteral("Command_close"));
+  // The drive list and the name box are named by their labels.
+  Label_drive->setBuddy(Drive1);
+  Label_name->setBuddy(Text1);
 
   connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
   // A double click or Enter on a directory opens it.
@@ -94,21 +101,10 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
 }
 
-QString ParaFileDialog::text(const ParaFileText& t) const {
-  return QString::fromUtf8(ctx.st.Lang_chn != 0 ? t.chinese : t.english);
-}
-
-void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, text(kPromptTitle)); }
+void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, kPromptTitle.in(chinese())); }
 
 void ParaFileDialog::Form_Load() {
-  ctx.st.*kind_.loadedFlag = -1;
-
-  setWindowTitle(text(kind_.title));
-  Label_drive->setText(text(kDriveLabel));
-  Label_name->setText(text(kind_.nameLabel));
-  Command_enter->setText(text(kConfirm));
-  Command_close->setText(text(kCancel));
-
+  // The host has set the window-loaded flag and applied the captions.
   // Designed size, centred in the main window's client area, 500 twips up.
   setTwipsSize(kWidth, kHeight);
   centreInMain(500);
@@ -129,7 +125,7 @@ void ParaFileDialog::Form_Load() {
   Text1->setText(QString::fromLatin1(kStartName));
 }
 
-void ParaFileDialog::Form_Unload() { ctx.st.*kind_.loadedFlag = 0; }
+void ParaFileDialog::Form_Unload() {}
 
 // ---- drive, directory and file lists ------------------------------------------
 
@@ -156,7 +152,7 @@ void ParaFileDialog::selectDrive(const QString& root) {
 void ParaFileDialog::Drive1_Change() {
   const QString root = Drive1->currentData().toString();
   if (!DriveReadable(root)) {
-    message(text(kCannotRead).arg(root));
+    message(kCannotRead.in(chinese()).arg(root));
     selectDrive(drive_);
     return;
   }
@@ -166,7 +162,7 @@ void ParaFileDialog::Drive1_Change() {
 
 void ParaFileDialog::Dir1_Open(const QString& path) {
   if (!DirReadable(path)) {
-    message(text(kCannotRead).arg(path));
+    message(kCannotRead.in(chinese()).arg(path));
     return;
   }
   setDir1Path(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
@@ -230,10 +226,10 @@ void ParaFileDialog::Command_enter_Click() {
   const QString name = Text1->text().trimmed();
   switch (Para_file_name_check(name)) {
     case ParaNameCheck::InvalidChar:
-      message(text(kind_.invalidName));
+      MsgBox(kind_.invalidName);
       return;
     case ParaNameCheck::WrongSuffix:
-      message(text(kind_.wrongSuffix));
+      MsgBox(kind_.wrongSuffix);
       return;
     case ParaNameCheck::Ok:
       break;
@@ -255,31 +251,26 @@ void ParaFileDialog::Command_enter_Click() {
   AppContext& context = ctx;
   const bool reload = kind_.transfer == ParaFileDialogKind::Transfer::Load;
   QPointer<ParaFileDialog> self(this);
-  message(text(kind_.done));
+  MsgBox(kind_.done);
   if (reload) Para_file_reload_editors(context);
   if (self) context.host.unloadWindow(self);
 }
 
 QString ParaFileDialog::transferFile() const {
-  const bool chinese = ctx.st.Lang_chn != 0;
+  const bool zh = chinese();
   if (kind_.transfer == ParaFileDialogKind::Transfer::Save) {
     ParaSaveFailure why;
     return Para_file_save(ctx.st.File_path, ctx.image.image(), &why) ? QString()
-                                                                     : Para_file_save_error_text(why, chinese);
+                                                                     : Para_file_save_error_text(why, zh);
   }
   // The image announces the loaded rows: open editors show them at once.
   ParaFileResult r;
   ctx.image.change(0, img::kFileLastRow, this, [&](img::Image& im) { r = Para_file_load(ctx.st.File_path, im); });
-  return r.ok() ? QString() : Para_file_error_text(r, chinese);
+  return r.ok() ? QString() : Para_file_error_text(r, zh);
 }
 
 void ParaFileDialog::Command_close_Click() { ctx.host.unloadWindow(this); }
 
 // ---- after a load ------------------------------------------------------------------
 
-void Para_file_reload_editors(AppContext& ctx) {
-  // 1. The channel window, opened also when it was closed.
-  ctx.host.reopen<frm_chann>();
-  // 2. and 3. The options window and the DTMF window, each when it is open,
-  // follow here once the program has them.
-}
+void Para_file_reload_editors(AppContext& ctx) { ctx.host.Reopen_after_file_load(); }

@@ -6,6 +6,8 @@
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
+#include <span>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,19 +16,13 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// A text in both languages (UTF-8).
-struct ParaFileText {
-  const char* english;
-  const char* chinese;
-};
-
 struct ParaFileDialogKind {
   enum class Transfer { Load, Save };
   const char* name;                    // the dialog's object name
   Transfer transfer;
-  Int16 Session::*loadedFlag;      // Flag_open_chann / Flag_save_chann
   Int16 Session::*requestFlag;     // the one request flag this dialog clears
-  ParaFileText title, nameLabel, invalidName, wrongSuffix, done;
+  std::span<const Caption> captions;   // the title and the name box's label
+  Message invalidName, wrongSuffix, done;
 };
 
 class ParaFileDialog : public RadioWindow {
@@ -72,7 +68,6 @@ class ParaFileDialog : public RadioWindow {
   QPushButton* Command_close = nullptr;
 
  private:
-  QString text(const ParaFileText& t) const;
   void message(const QString& text) const;
   void fillDrives();
   void selectDrive(const QString& root);
@@ -97,7 +92,8 @@ class ParaFileDialog : public RadioWindow {
   void Dialog##_Command_close_Click() { Command_close_Click(); }  \
   void Dialog##_Form_Unload() { Form_Unload(); }
 
-// After a parameter file was loaded: the channel window is unloaded and loaded
-// again (it opens also when it was closed), then the options window and then
-// the DTMF window when they are open, so each shows the loaded image.
+// After a parameter file was loaded the editors are rebuilt, so each shows the
+// loaded image: the windows of the registry's file-load order (the channel
+// window, opened also when it was closed; then the options window and the
+// DTMF window when they are open).
 void Para_file_reload_editors(AppContext& ctx);

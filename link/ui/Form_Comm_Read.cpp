@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 Form_Comm_Read::Form_Comm_Read(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll, &Session::Flag_comm_read,
+    : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll,
                          &Read_captions}),
       Command_read(startButton()),
       kind(*this, [this](const ReadAll& read) {

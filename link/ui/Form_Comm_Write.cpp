@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 Form_Comm_Write::Form_Comm_Write(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Session::Flag_comm_write,
+    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll,
                          &Write_captions}),
       Command_Write(startButton()),
       kind(*this) {

@@ -83,15 +83,12 @@ void Form_setup::Form_Load() {
   }
   for (int i = 0; i < 16; ++i)
     if (i + 1 == ctx.st.Comm_port) Option_Port[static_cast<std::size_t>(i)]->setChecked(true);
-
-  // 5. Loaded.
-  ctx.st.Flag_setup = -1;
+  // 5. The window host keeps the window-loaded flag.
 }
 
 void Form_setup::Form_Unload() {
   // The dialog's port and timers end with it.
   link->End();
-  ctx.st.Flag_setup = 0;
 }
 
 void Form_setup::Form_setup_Command_ok_Click() {

@@ -48,7 +48,6 @@ TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(
 TransferDialog::~TransferDialog() = default;
 
 void TransferDialog::Load() {
-  ctx.st.*setup_.flag = -1;
   if (ctx.main) {
     const double mw = ctx.main->Width(), mh = ctx.main->Height();
     const double w = mw / 2.5, h = mh / 4;
@@ -63,7 +62,6 @@ void TransferDialog::Load() {
 }
 
 void TransferDialog::Unload() {
-  ctx.st.*setup_.flag = 0;
   link->End();
 }
 

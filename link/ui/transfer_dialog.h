@@ -43,16 +43,16 @@ class TransferDialog : public RadioWindow, public TransferView {
     const char* name;        // the window's name
     const char* startName;   // the start button's name
     LinkProfile profile;
-    Int16 Session::*flag;  // the window-loaded flag
     const TransferCaptions* captions;
   };
   TransferDialog(AppContext& ctx, const Setup& setup);
 
   QPushButton* startButton() const { return start_; }
-  // Load: the window-loaded flag set, size and place from the main window,
-  // captions by the language flag. Nothing of the exchange is reset.
+  // Load: size and place from the main window, captions by the language
+  // flag (the window host keeps the window-loaded flag). Nothing of the
+  // exchange is reset.
   void Load();
-  // Unload: the flag cleared and the exchange ended (port closed, timers stopped).
+  // Unload: the exchange ended (port closed, timers stopped).
   void Unload();
   // The start button: refused while the exchange runs or its failure report
   // is pending; otherwise `start` (preparation and starter) runs, and once the

@@ -1,0 +1,38 @@
+#include "app/ui/program_windows.h"
+
+#include "app/ui/Form_type.h"
+#include "app/ui/frmAbout.h"
+#include "channels/ui/frm_chann.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
+#include "link/ui/Form_Comm_Read.h"
+#include "link/ui/Form_Comm_Write.h"
+#include "link/ui/Form_Write_PassWord.h"
+#include "link/ui/Form_setup.h"
+
+// One line per window. The places are positions in each order:
+//   language   the language switch rebuilds the open ones: options 1, channels 2,
+//              port dialog 3, save dialog 4, open dialog 5, read dialog 6,
+//              write dialog 7, DTMF 8;
+//   fileLoad   a parameter-file load rebuilds: channels 1 (also when closed),
+//              then options 2 and DTMF 3 when open;
+//   exit       the exit unloads first: model dialog 1, channels 2, options 3,
+//              About box 4, then every other window;
+//   channelClose  the channel window's Close unloads: open dialog 1, save dialog 2.
+// The options window, the DTMF window, the alignment editor and its two .adj
+// dialogs take their lines here when the program has them (the alignment
+// windows keep no flag and stand in no order).
+WindowRegistry Program_windows(Session& st) {
+  return WindowRegistry({
+      Registered<frm_chann>("frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1,
+                                          .fileLoadOpens = true, .exit = 2}),
+      Registered<Form_setup>("Form_setup", {.flag = &st.Flag_setup, .language = 3}),
+      Registered<Form_save_chann>("Form_save_chann", {.flag = &st.Flag_save_chann, .language = 4, .channelClose = 2}),
+      Registered<Form_open_chann>("Form_open_chann", {.flag = &st.Flag_open_chann, .language = 5, .channelClose = 1}),
+      Registered<Form_Comm_Read>("Form_Comm_Read", {.flag = &st.Flag_comm_read, .language = 6}),
+      Registered<Form_Comm_Write>("Form_Comm_Write", {.flag = &st.Flag_comm_write, .language = 7}),
+      Registered<Form_type>("Form_type", {.exit = 1}),
+      Registered<frmAbout>("frmAbout", {.exit = 4}),
+      Registered<Form_Write_PassWord>("Form_Write_PassWord", {}),
+  });
+}
