@@ -285,3 +285,35 @@ TEST_F(ComboTest, GotFocusWhenTheBoxTakesTheFocus) {
   combo->setFocus();
   EXPECT_EQ(events, (std::vector<std::string>{"focus", "focus"}));
 }
+
+// The keys a key handler sees, with the texts a real X server gives them:
+// Delete carries "\x7f", Ctrl+C the plain letter with the Control modifier.
+// Neither is a typed character: both go on to the field as they are, so
+// Delete deletes and Ctrl+A / Ctrl+X select and cut, whatever the handler
+// would do with a character.
+TEST_F(ComboTest, OnlyTypedCharactersReachTheKeyHandler) {
+  std::vector<int> seen;
+  combo->onKeyPress = [&](int& key) {
+    seen.push_back(key);
+    key = 0;  // drops every character it sees
+  };
+  combo->setText(QStringLiteral("67.0"));
+  combo->setFocus();
+  combo->lineEdit()->setCursorPosition(0);
+  const auto press = [&](int key, Qt::KeyboardModifiers mods, const QString& text) {
+    QKeyEvent down(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(combo, &down);
+  };
+  press(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+  EXPECT_EQ(combo->Text(), QStringLiteral("7.0"));
+  press(Qt::Key_A, Qt::ControlModifier, QStringLiteral("a"));
+  press(Qt::Key_X, Qt::ControlModifier, QStringLiteral("x"));
+  EXPECT_EQ(combo->Text(), QString());
+  press(Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
+  press(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+  press(Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+  press(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+  press(Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+  press(Qt::Key_Percent, Qt::ShiftModifier, QStringLiteral("%"));
+  EXPECT_EQ(seen, (std::vector<int>{27, 8, 13, '5', '%'}));
+}
