@@ -1,6 +1,7 @@
 #include "alignment/adj_file.h"
 
 #include "platform/core/text_scanner.h"
+#include "state/text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -124,6 +125,20 @@ bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, QS
   return ok;
 }
 
+namespace {
+
+constexpr Text kLoadFailed{"The adjust parameter file could not be read.", "调整参数文件读取失败 ！"};
+constexpr Text kSaveFailed{"The adjust parameter file could not be saved.", "调整参数文件保存失败 ！"};
+constexpr Text kMissing{"The file does not exist.", "文件不存在。"};
+constexpr Text kCannotOpen{"The file cannot be opened.", "文件无法打开。"};
+constexpr Text kTooLarge{"The file is too large to be an adjust parameter file.", "文件太大，不是调整参数文件。"};
+constexpr Text kTooFew{"The file holds only %1 of the %2 numbers.", "文件只有 %1 个数值，应有 %2 个。"};
+constexpr Text kNotANumber{"Line %1: \"%2\" is not a whole number.", "第 %1 行：“%2”不是整数。"};
+constexpr Text kOutOfRange{"Line %1: \"%2\" is not a whole number from 0 to 255.", "第 %1 行：“%2”不是 0 至 255 的整数。"};
+constexpr Text kBadBand{"Line %1: the band choice \"%2\" must be 0 or 1.", "第 %1 行：频段选择“%2”应为 0 或 1。"};
+
+}  // namespace
+
 QString Adj_file_error_text(const AdjFileResult& r, bool chinese) {
   QString detail;
   const QString line = QString::number(r.line);
@@ -132,39 +147,32 @@ QString Adj_file_error_text(const AdjFileResult& r, bool chinese) {
     case AdjFileError::None:
       return QString();
     case AdjFileError::Missing:
-      detail = chinese ? QStringLiteral("文件不存在。") : QStringLiteral("The file does not exist.");
+      detail = kMissing.in(chinese);
       break;
     case AdjFileError::CannotOpen:
-      detail = chinese ? QStringLiteral("文件无法打开。") : QStringLiteral("The file cannot be opened.");
+      detail = kCannotOpen.in(chinese);
       break;
     case AdjFileError::TooLarge:
-      detail = chinese ? QStringLiteral("文件太大，不是调整参数文件。")
-                       : QStringLiteral("The file is too large to be an adjust parameter file.");
+      detail = kTooLarge.in(chinese);
       break;
     case AdjFileError::TooFewNumbers:
-      detail = chinese ? QStringLiteral("文件只有 %1 个数值，应有 %2 个。").arg(r.numbers).arg(kAdjFileNumbers)
-                       : QStringLiteral("The file holds only %1 of the %2 numbers.").arg(r.numbers).arg(kAdjFileNumbers);
+      detail = kTooFew.in(chinese).arg(r.numbers).arg(kAdjFileNumbers);
       break;
     case AdjFileError::NotANumber:
-      detail = chinese ? QStringLiteral("第 %1 行：“%2”不是整数。").arg(line, field)
-                       : QStringLiteral("Line %1: \"%2\" is not a whole number.").arg(line, field);
+      detail = kNotANumber.in(chinese).arg(line, field);
       break;
     case AdjFileError::OutOfRange:
-      detail = chinese ? QStringLiteral("第 %1 行：“%2”不是 0 至 255 的整数。").arg(line, field)
-                       : QStringLiteral("Line %1: \"%2\" is not a whole number from 0 to 255.").arg(line, field);
+      detail = kOutOfRange.in(chinese).arg(line, field);
       break;
     case AdjFileError::BadBand:
-      detail = chinese ? QStringLiteral("第 %1 行：频段选择“%2”应为 0 或 1。").arg(line, field)
-                       : QStringLiteral("Line %1: the band choice \"%2\" must be 0 or 1.").arg(line, field);
+      detail = kBadBand.in(chinese).arg(line, field);
       break;
   }
-  return (chinese ? QStringLiteral("调整参数文件读取失败 ！") : QStringLiteral("The adjust parameter file could not be read.")) +
-         QLatin1Char('\n') + detail;
+  return kLoadFailed.in(chinese) + QLatin1Char('\n') + detail;
 }
 
 QString Adj_file_save_error_text(const QString& reason, bool chinese) {
-  QString text =
-      chinese ? QStringLiteral("调整参数文件保存失败 ！") : QStringLiteral("The adjust parameter file could not be saved.");
+  QString text = kSaveFailed.in(chinese);
   if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
   return text;
 }

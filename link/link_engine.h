@@ -195,7 +195,7 @@ class LinkEngine {
 
   Session& st() { return env_.st; }
   Prompt* prompt() { return env_.prompt; }
-  bool chinese() const { return env_.st.Lang_chn != 0; }
+  bool chinese() const { return IsChinese(env_.st.Lang_chn); }
   const LinkProfile& profile() const { return profile_; }
   SerialPort& port() { return MSC_; }
   Timer& sender() { return T1_; }
