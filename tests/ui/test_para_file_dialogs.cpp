@@ -143,11 +143,11 @@ TEST_F(ParaFileDialogs, DesignedSizeCentredAndRaised500Twips) {
   for (Kind k : {Kind::Open, Kind::Save}) {
     ParaFileDialog* d = open(k);
     ASSERT_TRUE(d);
-    EXPECT_NEAR(d->TwipsWidth(), ParaFileDialog::kWidth, 15);
-    EXPECT_NEAR(d->TwipsHeight(), ParaFileDialog::kHeight, 15);
+    EXPECT_NEAR(d->TwipsWidth(), kParaFileLayout.width, 15);
+    EXPECT_NEAR(d->TwipsHeight(), kParaFileLayout.height, 15);
     const QPoint topLeft = main->mdiArea()->mapFromGlobal(d->frame()->geometry().topLeft());
-    EXPECT_NEAR(topLeft.x(), (main->ScaleWidth() - ParaFileDialog::kWidth) / 2 / 15, 1) << Name(k);
-    EXPECT_NEAR(topLeft.y(), ((main->ScaleHeight() - ParaFileDialog::kHeight) / 2 - 500) / 15, 1) << Name(k);
+    EXPECT_NEAR(topLeft.x(), (main->ScaleWidth() - kParaFileLayout.width) / 2 / 15, 1) << Name(k);
+    EXPECT_NEAR(topLeft.y(), ((main->ScaleHeight() - kParaFileLayout.height) / 2 - 500) / 15, 1) << Name(k);
   }
 }
 
