@@ -5,7 +5,7 @@
 #include "alignment/ui/Form_open_adj.h"
 #include "alignment/ui/Form_save_adj.h"
 #include "alignment/ui/adj_file_dialog.h"
-#include "app_fixture.h"
+#include "file_dialog_fixture.h"
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
@@ -29,45 +29,13 @@
 
 namespace {
 
-enum class Kind { Open, Save };
-
-const char* Name(Kind k) { return k == Kind::Open ? "open" : "save"; }
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList Items(const QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-
 // Twips to pixels at the fixture's 96 dpi.
 int Px(double tw) { return static_cast<int>(tw / 15 + 0.5); }
 
 }  // namespace
 
-// Every test runs in a temporary directory that is the process's current
-// directory for the test's duration.
-class AdjDialogs : public AppFixture {
+class AdjDialogs : public FileDialogFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(tmp.isValid());
-    oldCwd = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(tmp.path()));
-    cwd = QDir::currentPath();
-    start();
-  }
-  void TearDown() override { QDir::setCurrent(oldCwd); }
-
   // As the alignment window's Open and Save buttons do: load when not
   // loaded, show and bring forward.
   ParaFileDialog* open(Kind k) {
@@ -78,11 +46,6 @@ class AdjDialogs : public AppFixture {
     if (k == Kind::Open) return main->host().find<Form_open_adj>();
     return main->host().find<Form_save_adj>();
   }
-  static void confirm(ParaFileDialog* d, const QString& name) {
-    d->Text1->setText(name);
-    d->Command_enter->click();
-  }
-  QString inCwd(const QString& name) const { return cwd + u'/' + name; }
   // The request state a Confirm may change.
   struct Requests {
     QString path;
@@ -100,9 +63,6 @@ class AdjDialogs : public AppFixture {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
   }
-
-  QTemporaryDir tmp;
-  QString oldCwd, cwd;
 };
 
 // Captions and messages of both dialogs in both languages; neither keeps a
