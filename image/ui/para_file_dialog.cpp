@@ -220,7 +220,8 @@ void ParaFileDialog::fillDirs() {
 void ParaFileDialog::Dir1_Change() { fillFiles(); }
 
 void ParaFileDialog::fillFiles() {
-  // Without QDir::CaseSensitive the pattern "*.dat" matches .dat, .DAT, .Dat and so on.
+  // Without QDir::CaseSensitive the pattern ("*.dat", "*.adj") matches the
+  // suffix in any case: .dat, .DAT, .Dat and so on.
   const QSignalBlocker quiet(File1);
   File1->clear();
   File1->addItems(QDir(dirPath_).entryList({QString::fromLatin1(kind_.pattern)}, QDir::Files,

@@ -87,8 +87,6 @@ class ParaFileDialog : public RadioWindow {
   // directory that cannot be read is reported and the list stays.
   void Dir1_Open(const QString& path);
 
-  const ParaFileDialogKind& kind() const { return kind_; }
-
   QLabel* Label_drive = nullptr;
   QComboBox* Drive1 = nullptr;
   QTreeWidget* Dir1 = nullptr;
