@@ -14,6 +14,8 @@
 // whole: until every number has been checked nothing is handed on, so a bad
 // file changes nothing. Rows 16..19 are neither written nor read.
 #include "alignment/adj_table.h"
+#include "image/para_file.h"
+#include "state/session.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -73,17 +75,18 @@ QString Adj_file_save_error_text(const QString& reason, bool chinese);
 
 // The dialogs' name check, after trimming the spaces around the name: first
 // the refused characters * $ \ / #, then the suffix ".adj" or ".ADJ" exactly.
-enum class AdjNameCheck { Ok, InvalidChar, WrongSuffix };
+// The outcomes are the parameter file's (Ok, InvalidChar, WrongSuffix), so
+// the file dialogs take either check.
+using AdjNameCheck = ParaNameCheck;
 AdjNameCheck Adj_file_name_check(const QString& trimmedName);
 
 // Load and save requests of the .adj dialogs. A Confirm sets File_path and
 // its request flag as always, and the record keeps the path of this request,
 // so a later Confirm of a .dat dialog (which sets File_path to its own file)
 // cannot redirect a pending alignment load or save to the parameter file.
+// The record lives in the shared state (Session::Adj_file_requests).
 enum class AdjFileOp { Load, Save };
-struct AdjFileRequests {
-  QString loadPath, savePath;
-};
+using ::AdjFileRequests;
 struct AdjRequest {
   AdjFileOp op;
   QString path;

@@ -12,6 +12,15 @@
 
 using Int16 = std::int16_t;
 
+// The paths of the pending alignment-file requests. An .adj dialog's Confirm
+// records its path here as well as in File_path, and the alignment editor's
+// poll serves each request with the path it was made with: a .dat dialog's
+// Confirm in between sets File_path to the parameter file, and a pending
+// alignment load or save must not be turned onto that file.
+struct AdjFileRequests {
+  QString loadPath, savePath;
+};
+
 struct Session {
   // Language flag: -1 Chinese, 0 English.
   Int16 Lang_chn = 0;
@@ -52,6 +61,7 @@ struct Session {
   // File dialogs: the chosen path and the alignment editor's request flags.
   QString File_path;
   Int16 File_load_req = 0, File_save_req = 0;
+  AdjFileRequests Adj_file_requests;
 
   // Window-loaded flags: -1 while the window is loaded, 0 otherwise.
   Int16 Flag_frm_chann = 0, Flag_frm_option = 0, Flag_frm_dtmf = 0, Flag_setup = 0;

@@ -1,5 +1,7 @@
 #include "app/ui/program_windows.h"
 
+#include "alignment/ui/Form_open_adj.h"
+#include "alignment/ui/Form_save_adj.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
 #include "channels/ui/frm_chann.h"
@@ -19,9 +21,10 @@
 //   exit       the exit unloads first: model dialog 1, channels 2, options 3,
 //              About box 4, then every other window;
 //   channelClose  the channel window's Close unloads: open dialog 1, save dialog 2.
-// The options window, the DTMF window, the alignment editor and its two .adj
-// dialogs take their lines here when the program has them (the alignment
-// windows keep no flag and stand in no order).
+// The options window, the DTMF window and the alignment editor take their
+// lines here when the program has them. The alignment windows keep no flag
+// and stand in no order: the language switch leaves them as they are, and
+// the exit unloads them with every other window.
 WindowRegistry Program_windows(Session& st) {
   return WindowRegistry({
       Registered<frm_chann>("frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1,
@@ -34,5 +37,7 @@ WindowRegistry Program_windows(Session& st) {
       Registered<Form_type>("Form_type", {.exit = 1}),
       Registered<frmAbout>("frmAbout", {.exit = 4}),
       Registered<Form_Write_PassWord>("Form_Write_PassWord", {}),
+      Registered<Form_open_adj>("Form_open_adj", {}),
+      Registered<Form_save_adj>("Form_save_adj", {}),
   });
 }

@@ -10,13 +10,16 @@ constexpr Caption kCaptions[] = {
 };
 
 const ParaFileDialogKind kOpen{
-    "Form_open_chann",
-    ParaFileDialogKind::Transfer::Load,
-    &Session::File_load_req,
-    kCaptions,
-    {{"Open the file name is nullity ", "打开文件名无效 "}, kTitle},
-    {{"Nullity file suffix name.", "无效的文件后缀名！"}, kTitle},
-    {{"Succeed fold the parameter from file.", "参数从文件调入成功 ！"}, kTitle},
+    .name = "Form_open_chann",
+    .layout = kParaFileLayout,
+    .pattern = "*.dat",
+    .nameCheck = Para_file_name_check,
+    .confirm = ParaFileDialogKind::Confirm::Load,
+    .requestFlag = &Session::File_load_req,
+    .captions = kCaptions,
+    .invalidName = {{"Open the file name is nullity ", "打开文件名无效 "}, kTitle},
+    .wrongSuffix = {{"Nullity file suffix name.", "无效的文件后缀名！"}, kTitle},
+    .done = {{"Succeed fold the parameter from file.", "参数从文件调入成功 ！"}, kTitle},
 };
 
 }  // namespace

@@ -10,13 +10,16 @@ constexpr Caption kCaptions[] = {
 };
 
 const ParaFileDialogKind kSave{
-    "Form_save_chann",
-    ParaFileDialogKind::Transfer::Save,
-    &Session::File_save_req,
-    kCaptions,
-    {{"Store the file name is nullity. ", "保存文件所需要的文件名无效 "}, kTitle},
-    {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"}, kTitle},
-    {{"Complete storing  parameter.", "参数保存完毕 ！"}, kTitle},
+    .name = "Form_save_chann",
+    .layout = kParaFileLayout,
+    .pattern = "*.dat",
+    .nameCheck = Para_file_name_check,
+    .confirm = ParaFileDialogKind::Confirm::Save,
+    .requestFlag = &Session::File_save_req,
+    .captions = kCaptions,
+    .invalidName = {{"Store the file name is nullity. ", "保存文件所需要的文件名无效 "}, kTitle},
+    .wrongSuffix = {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"}, kTitle},
+    .done = {{"Complete storing  parameter.", "参数保存完毕 ！"}, kTitle},
 };
 
 }  // namespace

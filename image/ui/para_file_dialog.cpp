@@ -26,7 +26,6 @@ constexpr Caption kCaptions[] = {
 };
 constexpr Text kPromptTitle{"Operate prompt", "操作提示"};
 constexpr Text kCannotRead{"\"%1\" cannot be read.", "无法读取“%1” ！"};
-constexpr char kStartName[] = "*.dat";
 
 // The process's current directory; the file system's root when it has none.
 QString CurrentDir() {
@@ -63,30 +62,32 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
   setObjectName(QString::fromLatin1(kind_.name));
   Captions(kind_.captions);
   Captions(kCaptions);
-  Label_drive = new QLabel(this);
-  Label_drive->setObjectName(QStringLiteral("Label_drive"));
-  Drive1 = new QComboBox(this);
-  Drive1->setObjectName(QStringLiteral("Drive1"));
+  Label_drive = Control<QLabel>("Label_drive");
+  Drive1 = Control<QComboBox>("Drive1");
   Drive1->setEditable(false);
-  Dir1 = new QTreeWidget(this);
-  Dir1->setObjectName(QStringLiteral("Dir1"));
+  Dir1 = Control<QTreeWidget>("Dir1");
   Dir1->setHeaderHidden(true);
   Dir1->setRootIsDecorated(false);
   Dir1->setItemsExpandable(false);
   Dir1->setColumnCount(1);
-  File1 = new QListWidget(this);
-  File1->setObjectName(QStringLiteral("File1"));
-  Label_name = new QLabel(this);
-  Label_name->setObjectName(QStringLiteral("Label_name"));
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Command_enter = new QPushButton(this);
-  Command_enter->setObjectName(QStringLiteral("Command_enter"));
-  Command_close = new QPushButton(this);
-  Command_close->setObjectName(QStringLiteral("Command_close"));
+  File1 = Control<QListWidget>("File1");
+  Label_name = Control<QLabel>("Label_name");
+  Text1 = Control<QLineEdit>("Text1");
+  Command_enter = Control<QPushButton>("Command_enter");
+  Command_close = Control<QPushButton>("Command_close");
   // The drive list and the name box are named by their labels.
   Label_drive->setBuddy(Drive1);
   Label_name->setBuddy(Text1);
+  if (kind_.layout.dirFirst) {
+    // The directory list first, then down the dialog; the drive list last.
+    setTabOrder(Dir1, File1);
+    setTabOrder(File1, Text1);
+    setTabOrder(Text1, Command_enter);
+    setTabOrder(Command_enter, Command_close);
+    setTabOrder(Command_close, Drive1);
+    Dir1->setFocus();  // the focus when the dialog opens
+  }
+  layOut();
 
   connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
   // A double click or Enter on a directory opens it.
@@ -101,28 +102,38 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
   connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
 }
 
+// The design: the dialog's size, the controls' places and, for a dialog that
+// keeps its design position, that position.
+void ParaFileDialog::layOut() {
+  const ParaFileLayout& l = kind_.layout;
+  if (l.centredAtLoad) setTwipsSize(l.width, l.height);
+  else setTwipsGeometry(l.left, l.top, l.width, l.height);
+  const auto put = [this](QWidget* control, const TwipsRect& r) { place(control, r.left, r.top, r.width, r.height); };
+  put(Label_drive, l.Label_drive);
+  put(Drive1, l.Drive1);
+  put(Dir1, l.Dir1);
+  put(File1, l.File1);
+  put(Label_name, l.Label_name);
+  put(Text1, l.Text1);
+  put(Command_enter, l.Command_enter);
+  put(Command_close, l.Command_close);
+}
+
 void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, kPromptTitle.in(chinese())); }
 
 void ParaFileDialog::Form_Load() {
-  // The host has set the window-loaded flag and applied the captions.
-  // Designed size, centred in the main window's client area, 500 twips up.
-  setTwipsSize(kWidth, kHeight);
-  centreInMain(500);
-  place(Label_drive, 120, 165, 900, 255);
-  place(Drive1, 1080, 120, 4335, 345);
-  place(Dir1, 120, 585, 5295, 2040);
-  place(File1, 120, 2745, 5295, 1530);
-  place(Label_name, 120, 4470, 1200, 255);
-  place(Text1, 1320, 4425, 1815, 345);
-  place(Command_enter, 3240, 4410, 1035, 375);
-  place(Command_close, 4380, 4410, 1035, 375);
+  // The host has set the window-loaded flag (when the dialog keeps one) and
+  // applied the captions. The parameter-file dialogs keep their designed
+  // size and centre in the main window's client area, 500 twips up; the
+  // others stay where they were designed.
+  if (kind_.layout.centredAtLoad) centreInMain(500);
 
   // The current drive and directory, and the name box's pattern.
   const QString cwd = CurrentDir();
   drive_ = VolumeOf(cwd);
   fillDrives();
   setDir1Path(cwd);
-  Text1->setText(QString::fromLatin1(kStartName));
+  Text1->setText(QString::fromLatin1(kind_.pattern));
 }
 
 void ParaFileDialog::Form_Unload() {}
@@ -209,10 +220,11 @@ void ParaFileDialog::fillDirs() {
 void ParaFileDialog::Dir1_Change() { fillFiles(); }
 
 void ParaFileDialog::fillFiles() {
-  // Without QDir::CaseSensitive the pattern matches .dat, .DAT, .Dat and so on.
+  // Without QDir::CaseSensitive the pattern ("*.dat", "*.adj") matches the
+  // suffix in any case: .dat, .DAT, .Dat and so on.
   const QSignalBlocker quiet(File1);
   File1->clear();
-  File1->addItems(QDir(dirPath_).entryList({QString::fromLatin1(kStartName)}, QDir::Files,
+  File1->addItems(QDir(dirPath_).entryList({QString::fromLatin1(kind_.pattern)}, QDir::Files,
                                            QDir::Name | QDir::IgnoreCase));
 }
 
@@ -224,7 +236,7 @@ void ParaFileDialog::File1_Click() {
 
 void ParaFileDialog::Command_enter_Click() {
   const QString name = Text1->text().trimmed();
-  switch (Para_file_name_check(name)) {
+  switch (kind_.nameCheck(name)) {
     case ParaNameCheck::InvalidChar:
       MsgBox(kind_.invalidName);
       return;
@@ -236,9 +248,18 @@ void ParaFileDialog::Command_enter_Click() {
   }
   // At the root the directory path already ends with a separator; the double
   // separator is harmless.
-  ctx.st.File_path = dirPath_ + u'/' + name;
+  const QString path = dirPath_ + u'/' + name;
+  if (kind_.confirm == ParaFileDialogKind::Confirm::Request) {
+    kind_.request(ctx.st, path);
+    ctx.host.unloadWindow(this);
+    return;
+  }
+  ctx.st.File_path = path;
   ctx.st.*kind_.requestFlag = 0;
+  transferConfirmed();
+}
 
+void ParaFileDialog::transferConfirmed() {
   // A failed load or save is reported and changes nothing else: the image and
   // the file stay as they were and the dialog stays open.
   const QString failure = transferFile();
@@ -249,7 +270,7 @@ void ParaFileDialog::Command_enter_Click() {
   // The editors are rebuilt once the completion message was closed; then the
   // dialog unloads itself (unless something closed it meanwhile).
   AppContext& context = ctx;
-  const bool reload = kind_.transfer == ParaFileDialogKind::Transfer::Load;
+  const bool reload = kind_.confirm == ParaFileDialogKind::Confirm::Load;
   QPointer<ParaFileDialog> self(this);
   MsgBox(kind_.done);
   if (reload) Para_file_reload_editors(context);
@@ -258,7 +279,7 @@ void ParaFileDialog::Command_enter_Click() {
 
 QString ParaFileDialog::transferFile() const {
   const bool zh = chinese();
-  if (kind_.transfer == ParaFileDialogKind::Transfer::Save) {
+  if (kind_.confirm == ParaFileDialogKind::Confirm::Save) {
     ParaSaveFailure why;
     return Para_file_save(ctx.st.File_path, ctx.image.image(), &why) ? QString()
                                                                      : Para_file_save_error_text(why, zh);
@@ -270,6 +291,25 @@ QString ParaFileDialog::transferFile() const {
 }
 
 void ParaFileDialog::Command_close_Click() { ctx.host.unloadWindow(this); }
+
+// ---- the parameter-file dialogs' layout ----------------------------------------------
+
+const ParaFileLayout kParaFileLayout{
+    .width = 5535,
+    .height = 4920,
+    .centredAtLoad = true,
+    .left = 0,
+    .top = 0,
+    .Label_drive = {120, 165, 900, 255},
+    .Drive1 = {1080, 120, 4335, 345},
+    .Dir1 = {120, 585, 5295, 2040},
+    .File1 = {120, 2745, 5295, 1530},
+    .Label_name = {120, 4470, 1200, 255},
+    .Text1 = {1320, 4425, 1815, 345},
+    .Command_enter = {3240, 4410, 1035, 375},
+    .Command_close = {4380, 4410, 1035, 375},
+    .dirFirst = false,
+};
 
 // ---- after a load ------------------------------------------------------------------
 

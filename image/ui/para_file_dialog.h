@@ -1,8 +1,12 @@
 #pragma once
-// The parameter-file dialogs: pick a drive (a mounted volume), a directory and
-// a .dat file name, then load the file into the image or save the image to it.
-// The open and the save dialog are one dialog; what differs between them (the
-// texts, the flags and the transfer) is a ParaFileDialogKind.
+// The file dialogs: pick a drive (a mounted volume), a directory and a file
+// name, then do with the checked path what the dialog is for. One dialog
+// serves the parameter-file (.dat) dialogs, which load the file into the image
+// or save the image to it, and the alignment-file (.adj) dialogs, which hand
+// the path to the alignment editor as a request. What differs between them
+// (layout and placing, file pattern, name rule, texts, the request flag, what
+// Confirm does) is a ParaFileDialogKind.
+#include "image/para_file.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
@@ -16,13 +20,42 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// A control's place in twips from the dialog's top left corner.
+struct TwipsRect {
+  double left, top, width, height;
+};
+
+struct ParaFileLayout {
+  double width, height;  // the client area, twips
+  // Centred in the main window's client area, 500 twips above the centre,
+  // at every load; otherwise the dialog keeps its design position (left, top
+  // from the main window's client area), which no load changes.
+  bool centredAtLoad;
+  double left, top;
+  TwipsRect Label_drive, Drive1, Dir1, File1, Label_name, Text1, Command_enter, Command_close;
+  // The directory list comes first in the tab order (and has the focus when
+  // the dialog opens); otherwise the order is the drive list's, top down.
+  bool dirFirst;
+};
+
 struct ParaFileDialogKind {
-  enum class Transfer { Load, Save };
-  const char* name;                    // the dialog's object name
-  Transfer transfer;
-  Int16 Session::*requestFlag;     // the one request flag this dialog clears
-  std::span<const Caption> captions;   // the title and the name box's label
-  Message invalidName, wrongSuffix, done;
+  enum class Confirm {
+    Load,     // read the file into the image, report, rebuild the editors
+    Save,     // write the image to the file, report
+    Request,  // record the path as a request for another window, nothing else
+  };
+  const char* name;                 // the dialog's object name
+  const ParaFileLayout& layout;
+  const char* pattern;              // the file list's pattern and the name box's first text
+  ParaNameCheck (*nameCheck)(const QString& trimmedName);
+  Confirm confirm;
+  // Load and Save: the one request flag this dialog clears.
+  Int16 Session::*requestFlag = nullptr;
+  // Request: records the checked path in the shared state.
+  void (*request)(Session& st, const QString& path) = nullptr;
+  std::span<const Caption> captions;  // the title and the name box's label
+  Message invalidName, wrongSuffix;
+  Message done{};                     // Load and Save: the completion message
 };
 
 class ParaFileDialog : public RadioWindow {
@@ -42,7 +75,7 @@ class ParaFileDialog : public RadioWindow {
   void Dir1_Change();
   // The name box takes the chosen file's name.
   void File1_Click();
-  // Checks the name, builds File_path, loads or saves, reports and closes.
+  // Checks the name, builds File_path and does what the dialog is for.
   void Command_enter_Click();
   void Command_close_Click();
 
@@ -53,10 +86,6 @@ class ParaFileDialog : public RadioWindow {
   // Moves the directory list, as a double click on one of its entries does; a
   // directory that cannot be read is reported and the list stays.
   void Dir1_Open(const QString& path);
-
-  // Designed size in twips.
-  static constexpr double kWidth = 5535;
-  static constexpr double kHeight = 4920;
 
   QLabel* Label_drive = nullptr;
   QComboBox* Drive1 = nullptr;
@@ -69,6 +98,7 @@ class ParaFileDialog : public RadioWindow {
 
  private:
   void message(const QString& text) const;
+  void layOut();
   void fillDrives();
   void selectDrive(const QString& root);
   void setDir1Path(const QString& path);
@@ -76,13 +106,17 @@ class ParaFileDialog : public RadioWindow {
   void fillFiles();
   // Loads or saves File_path; returns the user's message when it failed.
   QString transferFile() const;
+  void transferConfirmed();
 
   const ParaFileDialogKind& kind_;
   QString drive_;
   QString dirPath_;
 };
 
-// The two dialogs' handlers under their own names.
+// The parameter-file dialogs' layout: designed size, centred at each load.
+extern const ParaFileLayout kParaFileLayout;
+
+// The dialogs' handlers under their own names.
 #define PARA_FILE_DIALOG_HANDLERS(Dialog)                         \
   void Dialog##_Form_Load() { Form_Load(); }                      \
   void Dialog##_Drive1_Change() { Drive1_Change(); }              \

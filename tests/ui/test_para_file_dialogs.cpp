@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "file_dialog_fixture.h"
 #include "support/session_and_image.h"
 #include "channels/ui/frm_chann.h"
 #include "image/para_file.h"
@@ -22,50 +22,10 @@
 
 #include <algorithm>
 
-namespace {
-
-enum class Kind { Open, Save };
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList Items(const QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-
-QStringList Children(const QTreeWidgetItem* item) {
-  QStringList out;
-  for (int i = 0; i < item->childCount(); ++i) out << item->child(i)->text(0);
-  return out;
-}
-
-const char* Name(Kind k) { return k == Kind::Open ? "open" : "save"; }
-
-}  // namespace
-
 // Every test runs in a temporary directory that is the process's current
 // directory for the test's duration.
-class ParaFileDialogs : public AppFixture {
+class ParaFileDialogs : public FileDialogFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(tmp.isValid());
-    oldCwd = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(tmp.path()));
-    cwd = QDir::currentPath();
-    start();
-  }
-  void TearDown() override { QDir::setCurrent(oldCwd); }
-
   ParaFileDialog* open(Kind k) {
     if (k == Kind::Open) {
       main->MDImain_File_Open_Click();
@@ -78,14 +38,6 @@ class ParaFileDialogs : public AppFixture {
     if (k == Kind::Open) return main->host().find<Form_open_chann>();
     return main->host().find<Form_save_chann>();
   }
-  static void confirm(ParaFileDialog* d, const QString& name) {
-    d->Text1->setText(name);
-    d->Command_enter->click();
-  }
-  QString inCwd(const QString& name) const { return cwd + u'/' + name; }
-
-  QTemporaryDir tmp;
-  QString oldCwd, cwd;
 };
 
 // Captions and messages of both dialogs in both languages.
@@ -143,11 +95,11 @@ TEST_F(ParaFileDialogs, DesignedSizeCentredAndRaised500Twips) {
   for (Kind k : {Kind::Open, Kind::Save}) {
     ParaFileDialog* d = open(k);
     ASSERT_TRUE(d);
-    EXPECT_NEAR(d->TwipsWidth(), ParaFileDialog::kWidth, 15);
-    EXPECT_NEAR(d->TwipsHeight(), ParaFileDialog::kHeight, 15);
+    EXPECT_NEAR(d->TwipsWidth(), kParaFileLayout.width, 15);
+    EXPECT_NEAR(d->TwipsHeight(), kParaFileLayout.height, 15);
     const QPoint topLeft = main->mdiArea()->mapFromGlobal(d->frame()->geometry().topLeft());
-    EXPECT_NEAR(topLeft.x(), (main->ScaleWidth() - ParaFileDialog::kWidth) / 2 / 15, 1) << Name(k);
-    EXPECT_NEAR(topLeft.y(), ((main->ScaleHeight() - ParaFileDialog::kHeight) / 2 - 500) / 15, 1) << Name(k);
+    EXPECT_NEAR(topLeft.x(), (main->ScaleWidth() - kParaFileLayout.width) / 2 / 15, 1) << Name(k);
+    EXPECT_NEAR(topLeft.y(), ((main->ScaleHeight() - kParaFileLayout.height) / 2 - 500) / 15, 1) << Name(k);
   }
 }
 

@@ -78,6 +78,8 @@ TEST_F(WindowRegistryTest, TheProgramsWindowsAndTheirPlaces) {
       {"Form_type", nullptr, 0, 0, false, 1, 0},
       {"frmAbout", nullptr, 0, 0, false, 4, 0},
       {"Form_Write_PassWord", nullptr, 0, 0, false, 0, 0},
+      {"Form_open_adj", nullptr, 0, 0, false, 0, 0},
+      {"Form_save_adj", nullptr, 0, 0, false, 0, 0},
   };
   ASSERT_EQ(host().registry().entries().size(), std::size(all));
   for (const Expected& e : all) {
