@@ -33,7 +33,8 @@ std::vector<proto::Addr> Read_block_list() {
 
 std::array<proto::Addr, kReadBlocks> Read_blocks() {
   std::array<proto::Addr, kReadBlocks> out{};
-  for (int n = 0; n < kReadBlocks - 1; ++n) out[static_cast<std::size_t>(n)] = proto::Block_address(n, kAddrBaseHi, kAddrBaseLo);
+  for (int n = 0; n < kReadBlocks - 1; ++n)
+    out[static_cast<std::size_t>(n)] = proto::Block_address(n, kAddrBaseHi, kAddrBaseLo);
   out[kReadBlocks - 1] = kAreaStart;
   return out;
 }
@@ -89,7 +90,8 @@ void AdjWrite::Take_rows(const Table& table) {
   for (int k = 0; k < kWriteRows; ++k) {
     std::array<std::uint8_t, kRowCols> data{};
     for (int c = 0; c < kRowCols; ++c)
-      data[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(table[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] & 0xFF);
+      data[static_cast<std::size_t>(c)] =
+          static_cast<std::uint8_t>(table[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] & 0xFF);
     frames.push_back(proto::Data_frame(Write_row_address(k), data));
   }
   Set_frames(std::move(frames));

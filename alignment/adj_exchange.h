@@ -64,9 +64,9 @@ inline constexpr proto::Addr kMarkerAddress{0x0D, 0xF0};
 // The address base of both exchanges (Addr_base_hi, Addr_base_lo).
 inline constexpr std::uint8_t kAddrBaseHi = 0x1F, kAddrBaseLo = 0x00;
 
-inline constexpr int kReadBlocks = 5;   // 64 bytes each
-inline constexpr int kReadRows = 20;    // table rows 0..19 filled by a read
-inline constexpr int kWriteRows = 16;   // table rows 0..15 sent by a write
+inline constexpr int kReadBlocks = 5;  // 64 bytes each
+inline constexpr int kReadRows = 20;   // table rows 0..19 filled by a read
+inline constexpr int kWriteRows = 16;  // table rows 0..15 sent by a write
 
 // The read's requests, in order.
 std::array<proto::Addr, kReadBlocks> Read_blocks();

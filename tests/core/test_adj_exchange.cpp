@@ -59,7 +59,8 @@ Bytes Write_frames(const Table& t) {
   for (int k = 0; k < 16; ++k) {
     out.insert(out.end(), {0x58, static_cast<std::uint8_t>(kWriteAddress[k] >> 8),
                            static_cast<std::uint8_t>(kWriteAddress[k] & 0xFF), 0x10});
-    for (int c = 0; c < 16; ++c) out.push_back(static_cast<std::uint8_t>(t[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]));
+    for (int c = 0; c < 16; ++c)
+      out.push_back(static_cast<std::uint8_t>(t[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]));
   }
   return out;
 }
@@ -68,7 +69,8 @@ Bytes Write_frames(const Table& t) {
 Table Pattern_table() {
   Table t{};
   for (int r = 0; r < 20; ++r)
-    for (int c = 0; c < 16; ++c) t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = static_cast<adj::Cell>((r * 17 + c * 3 + 1) & 0xFF);
+    for (int c = 0; c < 16; ++c)
+      t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = static_cast<adj::Cell>((r * 17 + c * 3 + 1) & 0xFF);
   return t;
 }
 
@@ -110,8 +112,12 @@ struct AdjBench {
 
   FakePort& port() { return *ports.created.at(0); }
   VirtualTimer& timer(Timer& t) { return static_cast<VirtualTimer&>(t); }
-  bool timersOff() { return !link->sender().enabled() && !link->watchdog().enabled() && !link->failureTimer().enabled(); }
-  bool runToEnd(long limitMs = 60000) { return clock.runUntil([&] { return !link->Busy(); }, limitMs); }
+  bool timersOff() {
+    return !link->sender().enabled() && !link->watchdog().enabled() && !link->failureTimer().enabled();
+  }
+  bool runToEnd(long limitMs = 60000) {
+    return clock.runUntil([&] { return !link->Busy(); }, limitMs);
+  }
   bool read_() { return read.Start(*link) == LinkStart::Started && runToEnd(); }
   bool write_() { return write.Start(*link, table) == LinkStart::Started && runToEnd(); }
 
@@ -144,11 +150,26 @@ struct AdjBench {
       if (w.panel == panel) out.push_back(w.text);
     return out;
   }
+  Bytes sentBytes() const {
+    Bytes out;
+    for (const Sent& s : sent) out.push_back(s.byte);
+    return out;
+  }
+  // What the radio holds where the write puts table rows 0..15.
+  adj::FileRows radioRows() const {
+    adj::FileRows out{};
+    for (int k = 0; k < 16; ++k)
+      for (int c = 0; c < 16; ++c)
+        out[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] =
+            sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)];
+    return out;
+  }
   Table radioTable() const {
     Table t = before;
     for (int r = 0; r < 20; ++r)
       for (int c = 0; c < 16; ++c)
-        t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = sim.memory[static_cast<std::size_t>(Read_source(r) + c)];
+        t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+            sim.memory[static_cast<std::size_t>(Read_source(r) + c)];
     return t;
   }
 
@@ -204,6 +225,27 @@ const Language kLanguages[] = {
 };
 QString U(const char* s) { return QString::fromUtf8(s); }
 
+// Table rows 0..15, as a write sends them.
+adj::FileRows Rows0to15(const Table& t) {
+  adj::FileRows out{};
+  for (std::size_t k = 0; k < 16; ++k)
+    for (std::size_t c = 0; c < 16; ++c) out[k][c] = t[k][c];
+  return out;
+}
+
+// Runs `body` on a fresh bench in each language, on a plain and on a paced line.
+template <class Body>
+void On_each_line(Body body) {
+  for (const Language& lang : kLanguages) {
+    for (bool paced : {false, true}) {
+      AdjBench b;
+      b.st.Lang_chn = lang.flag;
+      b.line.paced = paced;
+      body(b, lang, std::to_string(lang.flag) + (paced ? " paced" : ""));
+    }
+  }
+}
+
 }  // namespace
 
 // ---- configuration ---------------------------------------------------------------------
@@ -224,58 +266,50 @@ TEST(AdjExchange, AddressesAndMarker) {
 // sends, the table, the progress and the texts, and the order of the steps at
 // the end.
 TEST(AdjExchange, FullRead) {
-  for (const Language& lang : kLanguages) {
-    for (bool paced : {false, true}) {
-      const std::string name = std::to_string(lang.flag) + (paced ? " paced" : "");
-      AdjBench b;
-      b.st.Lang_chn = lang.flag;
-      b.line.paced = paced;
-      // At the store: the exchange is over, nothing shown of the completion yet.
-      b.onStore = [&] {
-        EXPECT_FALSE(b.port().isOpen()) << name;
-        EXPECT_FALSE(b.link->Busy()) << name;
-        EXPECT_TRUE(b.timersOff()) << name;
-        EXPECT_EQ(b.view.label, U(lang.reading6)) << name;
-        EXPECT_TRUE(b.prompt.calls.empty()) << name;
-      };
-      // At the message: the table, the bar and the label are done.
-      b.prompt.onShow = [&](const PromptCall&) {
-        EXPECT_EQ(b.stores, 1) << name;
-        EXPECT_EQ(b.view.progress, 100) << name;
-        EXPECT_EQ(b.view.label, U(lang.readDone)) << name;
-      };
-      ASSERT_TRUE(b.read_()) << name;
-
-      Bytes pc;
-      for (const Sent& s : b.sent) pc.push_back(s.byte);
-      EXPECT_EQ(pc, Read_bytes()) << name;
-      EXPECT_EQ(b.table, b.radioTable()) << name;
+  On_each_line([](AdjBench& b, const Language& lang, const std::string& name) {
+    // At the store: the exchange is over, nothing shown of the completion yet.
+    b.onStore = [&] {
+      EXPECT_FALSE(b.port().isOpen()) << name;
+      EXPECT_FALSE(b.link->Busy()) << name;
+      EXPECT_TRUE(b.timersOff()) << name;
+      EXPECT_EQ(b.view.label, U(lang.reading6)) << name;
+      EXPECT_TRUE(b.prompt.calls.empty()) << name;
+    };
+    // At the message: the table, the bar and the label are done.
+    b.prompt.onShow = [&](const PromptCall&) {
       EXPECT_EQ(b.stores, 1) << name;
+      EXPECT_EQ(b.view.progress, 100) << name;
+      EXPECT_EQ(b.view.label, U(lang.readDone)) << name;
+    };
+    ASSERT_TRUE(b.read_()) << name;
 
-      EXPECT_EQ(b.view.bars, (std::vector<int>{0, 50, 66, 83, 100, 100})) << name;
-      ASSERT_EQ(b.view.labels.size(), 6u) << name;
-      EXPECT_EQ(b.view.labels[0], U(lang.connecting)) << name;
-      EXPECT_EQ(b.view.labels[1], U(lang.reading3)) << name;
-      EXPECT_EQ(b.view.labels[4], U(lang.reading6)) << name;
-      EXPECT_EQ(b.view.labels[5], U(lang.readDone)) << name;
-      EXPECT_TRUE(b.view.progressVisible) << name;
-      ASSERT_EQ(b.prompt.calls.size(), 1u) << name;
-      EXPECT_EQ(b.prompt.calls[0].text, U(lang.readMsg)) << name;
-      EXPECT_EQ(b.prompt.calls[0].title, U(lang.title)) << name;
-      EXPECT_EQ(b.prompt.calls[0].icon, PromptIcon::Exclamation) << name;
+    EXPECT_EQ(b.sentBytes(), Read_bytes()) << name;
+    EXPECT_EQ(b.table, b.radioTable()) << name;
+    EXPECT_EQ(b.stores, 1) << name;
 
-      // Panels: the band edges at the identification, then the link state.
-      std::vector<int> order;
-      for (const auto& w : b.panelLog) order.push_back(w.panel);
-      EXPECT_EQ(order, (std::vector<int>{7, 8, 2})) << name;
-      EXPECT_EQ(b.panels[2], U(lang.connected)) << name;
-      EXPECT_EQ(b.panels[7].toStdString(), "VHF: 136-- 174 MHZ") << name;
-      EXPECT_EQ(b.panels[8].toStdString(), "UHF: 400-- 520 MHZ") << name;
-      EXPECT_EQ(b.st.Freq_vhf_low, 136) << name;
-      EXPECT_EQ(b.st.Freq_uhf_high, 520) << name;
-      EXPECT_EQ(b.sim.entries, 1) << name;
-    }
-  }
+    EXPECT_EQ(b.view.bars, (std::vector<int>{0, 50, 66, 83, 100, 100})) << name;
+    ASSERT_EQ(b.view.labels.size(), 6u) << name;
+    EXPECT_EQ(b.view.labels[0], U(lang.connecting)) << name;
+    EXPECT_EQ(b.view.labels[1], U(lang.reading3)) << name;
+    EXPECT_EQ(b.view.labels[4], U(lang.reading6)) << name;
+    EXPECT_EQ(b.view.labels[5], U(lang.readDone)) << name;
+    EXPECT_TRUE(b.view.progressVisible) << name;
+    ASSERT_EQ(b.prompt.calls.size(), 1u) << name;
+    EXPECT_EQ(b.prompt.calls[0].text, U(lang.readMsg)) << name;
+    EXPECT_EQ(b.prompt.calls[0].title, U(lang.title)) << name;
+    EXPECT_EQ(b.prompt.calls[0].icon, PromptIcon::Exclamation) << name;
+
+    // Panels: the band edges at the identification, then the link state.
+    std::vector<int> order;
+    for (const auto& w : b.panelLog) order.push_back(w.panel);
+    EXPECT_EQ(order, (std::vector<int>{7, 8, 2})) << name;
+    EXPECT_EQ(b.panels[2], U(lang.connected)) << name;
+    EXPECT_EQ(b.panels[7].toStdString(), "VHF: 136-- 174 MHZ") << name;
+    EXPECT_EQ(b.panels[8].toStdString(), "UHF: 400-- 520 MHZ") << name;
+    EXPECT_EQ(b.st.Freq_vhf_low, 136) << name;
+    EXPECT_EQ(b.st.Freq_uhf_high, 520) << name;
+    EXPECT_EQ(b.sim.entries, 1) << name;
+  });
 }
 
 // Each reply is acknowledged from the receive event that takes it, at once:
@@ -391,7 +425,7 @@ TEST(AdjExchange, ReadFaultsAreRetried) {
     ASSERT_EQ(b.prompt.calls.size(), 1u) << c.name;
     EXPECT_EQ(b.prompt.calls[0].text.toStdString(), "Complete reading the data from transceiver.") << c.name;
     EXPECT_TRUE(b.panelTexts(2) == std::vector<QString>(static_cast<std::size_t>(b.sim.count(SimReply::ConfirmAck)),
-                                                          QStringLiteral("Connect well with radio.")))
+                                                        QStringLiteral("Connect well with radio.")))
         << c.name;
   }
 }
@@ -444,8 +478,9 @@ TEST(AdjExchange, IdentificationDecodedOnEveryAttempt) {
   }
   ASSERT_TRUE(b.runToEnd());
   EXPECT_EQ(b.sim.entries, 4);
-  EXPECT_EQ(b.panelTexts(7), (std::vector<QString>{QStringLiteral("VHF: 136-- 174 MHZ"), QStringLiteral("VHF: 140-- 170 MHZ"),
-                                                   QStringLiteral("VHF: 144-- 148 MHZ"), QStringLiteral("VHF: 150-- 160 MHZ")}));
+  EXPECT_EQ(b.panelTexts(7),
+            (std::vector<QString>{QStringLiteral("VHF: 136-- 174 MHZ"), QStringLiteral("VHF: 140-- 170 MHZ"),
+                                  QStringLiteral("VHF: 144-- 148 MHZ"), QStringLiteral("VHF: 150-- 160 MHZ")}));
   EXPECT_EQ(b.panelTexts(8).back().toStdString(), "UHF: 220-- 260 MHZ");
   EXPECT_EQ(b.st.Freq_a_low, 150);
   EXPECT_EQ(b.st.Freq_b_high, 260);
@@ -495,58 +530,46 @@ TEST(AdjExchange, AllFFRadio) {
 // and holds the marker with four zero bytes at 0x0DF0. A second write sends
 // the same marker, whatever the first write's last row held.
 TEST(AdjExchange, FullWrite) {
-  for (const Language& lang : kLanguages) {
-    for (bool paced : {false, true}) {
-      const std::string name = std::to_string(lang.flag) + (paced ? " paced" : "");
-      AdjBench b;
-      b.st.Lang_chn = lang.flag;
-      b.line.paced = paced;
-      const auto memoryBefore = b.sim.memory;
-      b.prompt.onShow = [&](const PromptCall&) {
-        EXPECT_EQ(b.view.label, U(lang.writing16)) << name;
-        EXPECT_EQ(b.view.progress, 100) << name;
-        EXPECT_FALSE(b.port().isOpen()) << name;
-        EXPECT_FALSE(b.link->Busy()) << name;
-        EXPECT_TRUE(b.timersOff()) << name;
-      };
-      ASSERT_TRUE(b.write_()) << name;
+  On_each_line([](AdjBench& b, const Language& lang, const std::string& name) {
+    const auto memoryBefore = b.sim.memory;
+    b.prompt.onShow = [&](const PromptCall&) {
+      EXPECT_EQ(b.view.label, U(lang.writing16)) << name;
+      EXPECT_EQ(b.view.progress, 100) << name;
+      EXPECT_FALSE(b.port().isOpen()) << name;
+      EXPECT_FALSE(b.link->Busy()) << name;
+      EXPECT_TRUE(b.timersOff()) << name;
+    };
+    ASSERT_TRUE(b.write_()) << name;
 
-      Bytes pc;
-      for (const Sent& s : b.sent) pc.push_back(s.byte);
-      EXPECT_EQ(pc, Write_bytes(b.table)) << name;
-      for (int k = 0; k < 16; ++k)
-        for (int c = 0; c < 16; ++c)
-          EXPECT_EQ(b.sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)], b.table[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)])
-              << name << " row " << k;
-      for (int a = 0x1FD0; a < 0x1FF0; ++a) EXPECT_EQ(b.sim.memory[static_cast<std::size_t>(a)], memoryBefore[static_cast<std::size_t>(a)]) << name;
-      EXPECT_EQ(Bytes(b.sim.memory.begin() + 0x0DF0, b.sim.memory.begin() + 0x0E00), Marker()) << name;
-      EXPECT_EQ(b.sim.writes.size(), 17u) << name;
+    EXPECT_EQ(b.sentBytes(), Write_bytes(b.table)) << name;
+    EXPECT_EQ(b.radioRows(), Rows0to15(b.table)) << name;
+    for (int a = 0x1FD0; a < 0x1FF0; ++a)
+      EXPECT_EQ(b.sim.memory[static_cast<std::size_t>(a)], memoryBefore[static_cast<std::size_t>(a)]) << name;
+    EXPECT_EQ(Bytes(b.sim.memory.begin() + 0x0DF0, b.sim.memory.begin() + 0x0E00), Marker()) << name;
+    EXPECT_EQ(b.sim.writes.size(), 17u) << name;
 
-      std::vector<int> bars{0, 6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100};
-      EXPECT_EQ(b.view.bars, bars) << name;
-      ASSERT_EQ(b.view.labels.size(), 18u) << name;
-      EXPECT_EQ(b.view.labels[0], U(lang.connecting)) << name;
-      EXPECT_EQ(b.view.labels[1], U(lang.writing1)) << name;
-      EXPECT_EQ(b.view.labels[16], U(lang.writing16)) << name;
-      EXPECT_EQ(b.view.labels[17], U(lang.writeDone)) << name;
-      ASSERT_EQ(b.prompt.calls.size(), 1u) << name;
-      EXPECT_EQ(b.prompt.calls[0].text, U(lang.writeMsg)) << name;
-      EXPECT_EQ(b.prompt.calls[0].title, U(lang.title)) << name;
-      EXPECT_EQ(b.prompt.calls[0].icon, PromptIcon::Exclamation) << name;
-      EXPECT_EQ(b.panels[2], U(lang.connected)) << name;
-      EXPECT_EQ(b.panels[7].toStdString(), "VHF: 136-- 174 MHZ") << name;
+    std::vector<int> bars{0, 6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100};
+    EXPECT_EQ(b.view.bars, bars) << name;
+    ASSERT_EQ(b.view.labels.size(), 18u) << name;
+    EXPECT_EQ(b.view.labels[0], U(lang.connecting)) << name;
+    EXPECT_EQ(b.view.labels[1], U(lang.writing1)) << name;
+    EXPECT_EQ(b.view.labels[16], U(lang.writing16)) << name;
+    EXPECT_EQ(b.view.labels[17], U(lang.writeDone)) << name;
+    ASSERT_EQ(b.prompt.calls.size(), 1u) << name;
+    EXPECT_EQ(b.prompt.calls[0].text, U(lang.writeMsg)) << name;
+    EXPECT_EQ(b.prompt.calls[0].title, U(lang.title)) << name;
+    EXPECT_EQ(b.prompt.calls[0].icon, PromptIcon::Exclamation) << name;
+    EXPECT_EQ(b.panels[2], U(lang.connected)) << name;
+    EXPECT_EQ(b.panels[7].toStdString(), "VHF: 136-- 174 MHZ") << name;
 
-      // Again, with a last row whose bytes 12..15 are not zero.
-      b.prompt.onShow = nullptr;
-      for (int c = 12; c < 16; ++c) b.table[15][static_cast<std::size_t>(c)] = 0x5A;
-      b.sent.clear();
-      ASSERT_TRUE(b.write_()) << name;
-      pc.clear();
-      for (const Sent& s : b.sent) pc.push_back(s.byte);
-      EXPECT_EQ(pc, Write_bytes(b.table)) << name;
-      EXPECT_EQ(Bytes(b.sim.memory.begin() + 0x0DF0, b.sim.memory.begin() + 0x0E00), Marker()) << name;
-    }
-  }
+    // Again, with a last row whose bytes 12..15 are not zero.
+    b.prompt.onShow = nullptr;
+    for (int c = 12; c < 16; ++c) b.table[15][static_cast<std::size_t>(c)] = 0x5A;
+    b.sent.clear();
+    ASSERT_TRUE(b.write_()) << name;
+    EXPECT_EQ(b.sentBytes(), Write_bytes(b.table)) << name;
+    EXPECT_EQ(Bytes(b.sim.memory.begin() + 0x0DF0, b.sim.memory.begin() + 0x0E00), Marker()) << name;
+  });
 }
 
 // A lost acknowledgement ends the attempt at the watchdog; the retry sends
@@ -565,9 +588,7 @@ TEST(AdjExchange, LostWriteAckIsRetried) {
   const std::vector<long> entries = b.entryTimes();
   const auto last = std::find_if(b.sent.rbegin(), b.sent.rend(), [&](const Sent& s) { return s.at < entries[1]; });
   EXPECT_EQ(entries[1] - last->at, 1000 + 2000 + 15);
-  for (int k = 0; k < 16; ++k)
-    for (int c = 0; c < 16; ++c)
-      EXPECT_EQ(b.sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)], b.before[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]);
+  EXPECT_EQ(b.radioRows(), Rows0to15(b.before));
   ASSERT_EQ(b.prompt.calls.size(), 1u);
   EXPECT_EQ(b.prompt.calls[0].text.toStdString(), "Complete writing optional parameters to the transceiver.");
   EXPECT_EQ(b.view.label.toStdString(), "Complete writing optional parameters ");
@@ -588,9 +609,13 @@ TEST(AdjExchange, DoubledAckDoesNotAdvanceTwice) {
   const Case cases[] = {
       {"two in one arrival", {{SimReply::WriteAck, -1, F::Long, 1, 0x06, {}}}, 1, true},
       {"the second 10 ms later",
-       {{SimReply::WriteAck, -1, F::Long, 1, 0x06, {}}, {SimReply::WriteAck, -1, F::Split, 0, 0, {1}}}, 10, true},
+       {{SimReply::WriteAck, -1, F::Long, 1, 0x06, {}}, {SimReply::WriteAck, -1, F::Split, 0, 0, {1}}},
+       10,
+       true},
       {"three for row 14, none for row 15",
-       {{SimReply::WriteAck, 15, F::Long, 2, 0x06, {}}, {SimReply::WriteAck, 16, F::Silence, 0, 0, {}}}, 1, false},
+       {{SimReply::WriteAck, 15, F::Long, 2, 0x06, {}}, {SimReply::WriteAck, 16, F::Silence, 0, 0, {}}},
+       1,
+       false},
   };
   for (const Case& c : cases) {
     AdjBench b;
@@ -631,7 +656,7 @@ TEST(AdjExchange, EditsAndFileLoadsDuringAWriteAreNotSent) {
 
   ASSERT_EQ(b.write.Start(*b.link, b.table), LinkStart::Started);
   ASSERT_TRUE(b.clock.runUntil([&] { return b.sim.writes.size() == 1; }, 20000));  // the marker
-  adj::SetBoxText(editor, adj::Box::Text1, 4, QStringLiteral("7"));  // rows 0 and 1, still to go
+  adj::SetBoxText(editor, adj::Box::Text1, 4, QStringLiteral("7"));                // rows 0 and 1, still to go
   adj::SetBoxText(editor, adj::Box::Text2, 5, QStringLiteral("9"));
   EXPECT_EQ(b.table[0][4], 7);
   EXPECT_EQ(b.table[1][5], 9);
@@ -649,9 +674,7 @@ TEST(AdjExchange, EditsAndFileLoadsDuringAWriteAreNotSent) {
   EXPECT_EQ(attempts[0], Bytes(all.begin(), all.begin() + static_cast<long>(attempts[0].size())));
   EXPECT_EQ(attempts[0].size(), 7u + 2 + 11 * 20);  // the marker and rows 0..9
   EXPECT_EQ(attempts[1], all);
-  for (int k = 0; k < 16; ++k)
-    for (int c = 0; c < 16; ++c)
-      EXPECT_EQ(b.sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)], pressed[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]) << k;
+  EXPECT_EQ(b.radioRows(), Rows0to15(pressed));
   EXPECT_EQ(b.table[0][0], 0x44);  // the table keeps the last load
   EXPECT_EQ(b.prompt.calls.size(), 1u);
 }
@@ -714,7 +737,8 @@ TEST(AdjExchange, PortGoneBeforeARetry) {
                                            : QStringLiteral("Communication Port Open Error ！"));
     EXPECT_EQ(b.prompt.calls[0].title, lang ? QStringLiteral("操作提示") : QStringLiteral("Operate Prompt"));
     EXPECT_EQ(b.st.Port_err, -1);
-    for (const QString& t : b.panelTexts(2)) EXPECT_NE(t, lang ? QStringLiteral("联机故障 ！") : QStringLiteral("Communication fault."));
+    for (const QString& t : b.panelTexts(2))
+      EXPECT_NE(t, lang ? QStringLiteral("联机故障 ！") : QStringLiteral("Communication fault."));
     EXPECT_FALSE(b.link->Busy());
     EXPECT_EQ(b.stores, 0);
     EXPECT_EQ(b.table, b.before);
