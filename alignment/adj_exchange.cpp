@@ -53,6 +53,8 @@ AdjRead::AdjRead(TransferView& view, Store s) : BlockRead(view, Read_block_list(
 
 LinkStart AdjRead::Start(LinkSession& link) { return Shown_started(link.Start(*this), link, view_); }
 
+static_assert(kReadBlocks * proto::kBlockLen == kReadRows * kRowCols);
+
 void AdjRead::Adj_Unpack(Table& table) const {
   for (int n = 0; n < kReadBlocks; ++n) {
     const auto data = Block_data(n);
