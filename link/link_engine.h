@@ -15,6 +15,7 @@
 // Nothing in it ever waits: every step runs inside one event and returns.
 #include "state/session.h"
 #include "link/link_protocol.h"
+#include "link/link_texts.h"
 #include "link/port_open.h"
 #include "link/status_panel.h"
 #include "state/text.h"
@@ -50,7 +51,8 @@ struct LinkProfile {
   int retries = 0;                 // restarts from the entry sequence before the failure is reported
   PortOpenMessage portMessage = PortOpenMessage::Dialog;  // what a failed open shows
   BusyRule startWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating with transceiver ."
-  BusyRule closeWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating，don't close the window. ,"
+  BusyRule closeWhileBusy = BusyRule::RefuseWithMessage;  // with the message below
+  Message closeWhileBusyMessage = Msg_busy_close;         // "Read-write operating，don't close the window. ,"
 };
 
 namespace link_profiles {
@@ -68,9 +70,12 @@ inline constexpr LinkProfile kWriteAll{7, 20000, 10000, 1000, 1000, 1000, 0, Por
 // 1000 ms after the last; Modify while it runs does nothing.
 inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog,
                                        BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
-// Alignment read and write: failure timer 2000 ms and 3 retries.
+// Alignment read and write: failure timer 2000 ms and 3 retries. Its five
+// buttons refuse with the busy message until the last attempt has ended (the
+// pause before a retry included); its Close has a message of its own.
 inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment,
-                                        BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
+                                        BusyRule::RefuseWithMessage, BusyRule::RefuseWithMessage,
+                                        Msg_busy_close_alignment};
 }  // namespace link_profiles
 
 // Receive states of the handshake; an exchange kind numbers its own from 3 on.

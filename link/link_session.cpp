@@ -25,7 +25,7 @@ bool LinkSession::Close_request() {
   if (engine_->Busy()) {
     switch (engine_->profile().closeWhileBusy) {
       case BusyRule::RefuseWithMessage:
-        engine_->Show(Msg_busy_close);
+        engine_->Show(engine_->profile().closeWhileBusyMessage);
         return false;
       case BusyRule::RefuseSilently:
         return false;

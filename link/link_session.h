@@ -32,8 +32,8 @@ class LinkSession {
   // it starts: true (and the message shown, by the profile) while busy.
   bool Refused_while_busy();
   // Whether the window may close now. While busy, when the profile refuses
-  // it, "Read-write operating，don't close the window. ," is shown and the
-  // answer is no. When it may close, the port is closed.
+  // it, its close message ("Read-write operating，don't close the window. ,")
+  // is shown and the answer is no. When it may close, the port is closed.
   bool Close_request();
   // The window unloads: the exchange ends at once (timers stopped, port
   // closed, busy flags cleared).

@@ -22,6 +22,9 @@ inline constexpr Message Msg_busy{{"Read-write operating with transceiver .", "�
 // Close or Cancel refused while it runs.
 inline constexpr Message Msg_busy_close{
     {"Read-write operating，don't close the window. ,", "正在进行读写操作,请勿关窗口 ！,"}, kPromptTitle};
+// The alignment editor's Close refused while it runs (no space before the comma).
+inline constexpr Message Msg_busy_close_alignment{
+    {"Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"}, kPromptTitle};
 // The port error of the dialogs.
 inline constexpr Message Msg_port_error{
     {"Communication port is error, please setting right communication port . ！", "通讯端口打开错误，请正确设置通讯端口 ！"},

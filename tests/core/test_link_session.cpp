@@ -101,5 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                              true},
                     RuleCase{"PasswordDialog", link_profiles::kPassword, "",
                              "Read-write operating，don't close the window. ,", false},
-                    RuleCase{"MainWindow", link_profiles::kIdentStartup, "", "", true}),
+                    RuleCase{"MainWindow", link_profiles::kIdentStartup, "", "", true},
+                    RuleCase{"AlignmentEditor", link_profiles::kAlignment, "Read-write operating with transceiver .",
+                             "Read-write operating，don't close the window.,", false}),
     [](const testing::TestParamInfo<RuleCase>& p) { return std::string(p.param.name); });
