@@ -11,8 +11,6 @@
 #include "platform/text_box.h"
 #include "platform/window_host.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -456,23 +454,28 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
 
 void frm_chann::Tab_move(bool next) {
   const Handling busy(*this);
-  int r = MSF_Chann->Row(), c = MSF_Chann->Col();
   // Column 0 holds no editor: the move goes along the row, then on to the
-  // next (or previous) row; the first and the last cell stay where they are.
-  if (next) {
-    if (c < kColName) ++c;
-    else if (r < channelRows()) r = r + 1, c = kColBand;
-  } else {
-    if (c > kColBand) --c;
-    else if (r > 1) r = r - 1, c = kColName;
-  }
-  if (r == MSF_Chann->Row() && c == MSF_Chann->Col()) {
-    frm_chann_MSF_Chann_LeaveCell();  // the cell is committed all the same
-  } else {
+  // next (or previous) row, past cells that open no editor (the settings of
+  // a channel without band); the first and the last cell stay where they are.
+  for (;;) {
+    int r = MSF_Chann->Row(), c = MSF_Chann->Col();
+    if (next) {
+      if (c < kColName) ++c;
+      else if (r < channelRows()) r = r + 1, c = kColBand;
+    } else {
+      if (c > kColBand) --c;
+      else if (r > 1) r = r - 1, c = kColName;
+    }
+    if (r == MSF_Chann->Row() && c == MSF_Chann->Col()) {
+      frm_chann_MSF_Chann_LeaveCell();  // the cell is committed all the same
+      Cell_edit_begin();
+      return;
+    }
     MSF_Chann->setCol(c);  // leaving the cell commits it
     MSF_Chann->setRow(r);
+    Cell_edit_begin();
+    if (ownerRow_ >= 0 || unloaded_) return;
   }
-  Cell_edit_begin();
 }
 
 void frm_chann::Fit_columns() {

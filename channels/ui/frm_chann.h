@@ -106,8 +106,8 @@ class frm_chann : public RadioWindow {
   void Commit_typed();
   // Commits the open editor's cell and closes the editors.
   void Commit_and_close();
-  // Tab (next) and Shift+Tab: commit, move to the next or previous cell and
-  // open its editor.
+  // Tab (next) and Shift+Tab: commit, move to the next or previous cell that
+  // has an editor and open it.
   void Tab_move(bool next);
   // Every column as wide as the widest text its cells or editor can hold.
   void Fit_columns();

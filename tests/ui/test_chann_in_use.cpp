@@ -173,6 +173,14 @@ TEST_F(ChannInUse, TabCommitsAndMovesToTheNextCell) {
   EXPECT_TRUE(editorOver(w->Text_Edit, 2, kColName));
   for (QPushButton* b : w->findChildren<QPushButton*>()) EXPECT_NE(focus(), b);
 
+  // A channel without band has no editors for its tones and settings: Tab
+  // goes past them to the name, Shift+Tab back to the TX frequency.
+  click(31, kColTx);
+  tab();
+  EXPECT_TRUE(editorOver(w->Text_Edit, 31, kColName));
+  backtab();
+  EXPECT_TRUE(editorOver(w->Text_Edit, 31, kColTx));
+
   // The last cell stays where it is, committed all the same; so does the first.
   retype(200, kColName, QStringLiteral("LAST"));
   tab();
