@@ -89,6 +89,40 @@ QStringList Chann_setting_items(int col) {
   }
 }
 
+QStringList Chann_column_texts(const Session& st, int col) {
+  QStringList texts;
+  // Each digit in every place: the widest digit decides.
+  auto digits = [&](const char* pattern) {
+    for (char d = '0'; d <= '9'; ++d) texts << QString::fromLatin1(pattern).replace(u'd', QChar::fromLatin1(d));
+  };
+  switch (col) {
+    case kColNumber:
+      for (int n = 0; n < img::kChannelCount; ++n) texts << QString::number(n);
+      break;
+    case kColRx:
+    case kColTx:
+      digits("ddd.ddddd");
+      break;
+    case kColRxTone:
+    case kColTxTone:
+      // The list's entries with and without their blanks, and any CTCSS tone
+      // a record can hold (up to 3276.7 Hz).
+      for (int i = 0; i <= tone::kListLast && i < st.Tone_list.size(); ++i) texts << st.Tone_list[i] << st.Tone_list[i].trimmed();
+      digits("dddd.d");
+      break;
+    case kColName:
+      // Seven characters, as the name bytes 0..6 show them.
+      for (int c = 0x21; c <= 0xFE; ++c)
+        if (c < 0x7F || c > 0xA0) texts << QString(kNameChars, QChar(static_cast<char16_t>(c)));
+      break;
+    default:
+      texts = Chann_list_items(st, col);
+      if (col == kColBand) texts << BandText();
+      break;
+  }
+  return texts;
+}
+
 std::optional<int> Tone_code_of_choice(int i, const QString& text) {
   if (i == 0) return 0;
   if (i >= tone::kCtcssFirst && i < tone::kDcsFirst) {

@@ -38,6 +38,12 @@ QStringList Chann_list_items(const Session& st, int col);
 // The items of a setting column (6..11; none otherwise).
 QStringList Chann_setting_items(int col);
 
+// The widest texts a cell of a grid column can show or its editor can hold,
+// one of each kind (a frequency of each digit, every list item, a name of
+// seven of each character a name can show): a column as wide as the widest
+// of them shows every text of the column whole.
+QStringList Chann_column_texts(const Session& st, int col);
+
 // The tone code of list position i of a tone list, whose item text is `text`:
 // 0 for OFF, the CTCSS value in tenths of Hz, or the DCS code index (position
 // minus 50). Nothing for a position outside the list.

@@ -67,6 +67,14 @@ void ComboList::setListIndex(int i) {
   else if (!before.isEmpty()) fire(onChange);
 }
 
+void ComboList::PositionOn(int i) {
+  if (i < -1 || i >= count()) return;
+  const QString text = Text();
+  const QSignalBlocker quiet(this);
+  setCurrentIndex(i);
+  lineEdit()->setText(text);
+}
+
 void ComboList::keyPressEvent(QKeyEvent* e) {
   RouteKeyPress(e, onKeyPress, [this](QKeyEvent* k) {
     // Enter is the handler's alone: Qt would choose a matching item with it.

@@ -36,6 +36,10 @@ class ComboList : public QComboBox {
   void setListIndex(int i);
   QString Text() const;
   void setText(const QString& text);
+  // Puts the list's position on item i (-1: none) without any event and
+  // without changing the text field: the drop-down part opens there and the
+  // arrow keys go on from it. Other values are ignored.
+  void PositionOn(int i);
 
   std::function<void()> onClick;
   std::function<void()> onChange;

@@ -102,6 +102,10 @@ void Grid::fitColumn(int col, const QString& text) {
   if (columnWidth(col) < needed) setColumnWidth(col, needed);
 }
 
+void Grid::widenColumn(int col, int px) {
+  if (col >= 0 && col < columnCount() && columnWidth(col) < px) setColumnWidth(col, px);
+}
+
 void Grid::setDefaultRowHeight(int px) {
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(px);
@@ -162,9 +166,34 @@ void Grid::press(QMouseEvent* e, const std::function<void(QMouseEvent*)>& qtHand
     return;
   }
   pressed_ = indexAt(e->position().toPoint());
+  // A modal window that opens while the press is handled blocks the grid's
+  // window: Qt then drops the release (the user releases over the message
+  // box), so the click is raised here, once the window has closed again.
+  QWidget* top = window();
+  blocked_ = false;
+  top->installEventFilter(this);
   ++userInput_;
   qtHandler(e);
   --userInput_;
+  top->removeEventFilter(this);
+  if (blocked_) {
+    blocked_ = false;
+    if (pressed_.isValid() && pressed_ == currentIndex()) clickPressed();
+  }
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) blocked_ = true;
+  return QTableWidget::eventFilter(watched, event);
+}
+
+// The click on the pressed cell: brought into full view first, so that
+// whatever the click opens lies over the whole cell.
+void Grid::clickPressed() {
+  const QModelIndex index = pressed_;
+  pressed_ = QPersistentModelIndex();
+  scrollTo(index);
+  fire(onClick);
 }
 
 void Grid::mousePressEvent(QMouseEvent* e) {
@@ -189,14 +218,8 @@ void Grid::mouseReleaseEvent(QMouseEvent* e) {
   ++userInput_;
   QTableWidget::mouseReleaseEvent(e);
   --userInput_;
-  // A click: pressed and released on the same cell. A cell only partly in
-  // sight is brought into view before the click event, so that whatever the
-  // click opens lies over the whole cell.
-  if (released.isValid() && pressed_ == released) {
-    pressed_ = QPersistentModelIndex();
-    scrollTo(released);
-    fire(onClick);
-  }
+  // A click: pressed and released on the same cell.
+  if (released.isValid() && pressed_ == released) clickPressed();
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent* e) {

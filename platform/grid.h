@@ -40,6 +40,9 @@ class Grid : public QTableWidget, public GridCells {
   // Widens a column (never narrows it) so that `text` fits in its cells: for a
   // text the column must show whole although its header is shorter.
   void fitColumn(int col, const QString& text);
+  // Widens a column (never narrows it) to at least `px` pixels: for an editor
+  // laid over its cells that needs more room than the text.
+  void widenColumn(int col, int px);
   // Height of every data row, in pixels.
   void setDefaultRowHeight(int px);
 
@@ -78,10 +81,12 @@ class Grid : public QTableWidget, public GridCells {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void moveTo(int row, int col);
   void press(QMouseEvent* e, const std::function<void(QMouseEvent*)>& qtHandler);
+  void clickPressed();
   void syncCurrent();
   void makeCells();
   void fire(const std::function<void()>& event) const {
@@ -96,5 +101,6 @@ class Grid : public QTableWidget, public GridCells {
   int col_ = 0;
   bool moving_ = false;  // inside a move made by code
   int userInput_ = 0;    // inside a mouse or key event
+  bool blocked_ = false; // a modal window opened while a press was handled
   bool events_ = true;
 };

@@ -30,6 +30,11 @@ class RadioWindow : public QWidget {
   virtual void Form_Unload() {}
   // The window became the active MDI child (editors only).
   virtual void Form_Activate() {}
+  // The window stops being the one the user works in: another MDI child
+  // becomes active, or a command of the main window is about to run while
+  // this child is active (editors only). What the user typed and has not
+  // committed yet is committed here, before anything else reads the image.
+  virtual void Form_Deactivate() {}
   // A user's close (title-bar button): false keeps the window open.
   virtual bool Form_QueryUnload() { return true; }
   // Editors are MDI children of the main window; dialogs are not.

@@ -143,13 +143,21 @@ void WindowHost::raiseWindow(RadioWindow* w) {
   else f->activateWindow();
 }
 
+void WindowHost::Command_begin() {
+  if (RadioWindow* w = active_.data(); w && !w->unloading_) w->Form_Deactivate();
+}
+
 void WindowHost::onSubWindowActivated(QMdiSubWindow* sub) {
   // Activation counts only when the active child changes: closing a message
   // box over the same child does not activate it again.
   RadioWindow* w = sub ? qobject_cast<RadioWindow*>(sub->widget()) : nullptr;
   if (w == active_.data()) return;
+  QPointer<RadioWindow> left = active_;
   active_ = w;
-  if (w && !w->unloading_) w->Form_Activate();
+  // The child left behind commits first (its message box may run a nested
+  // event loop), then the new one shows the image.
+  if (left && !left->unloading_) left->Form_Deactivate();
+  if (w && !w->unloading_ && active_ == w) w->Form_Activate();
 }
 
 bool WindowHost::eventFilter(QObject* watched, QEvent* event) {

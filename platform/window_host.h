@@ -87,6 +87,10 @@ class WindowHost : public QObject {
   void Clear_loaded_flags();
 
   void unloadWindow(RadioWindow* w);
+  // A command of the main window (menu, shortcut, toolbar) is about to run:
+  // the active MDI child is deactivated first, so that what it holds is in
+  // the image before the command reads it.
+  void Command_begin();
   // Every loaded window, in loading order.
   std::vector<RadioWindow*> loadedWindows() const;
   void raiseWindow(RadioWindow* w);

@@ -99,7 +99,10 @@ void MDImain::buildMenus() {
     menus_[name] = action;
   }
   auto on = [this](const char* name, void (MDImain::*handler)()) {
-    connect(menus_.at(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connect(menus_.at(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] {
+      host_.Command_begin();
+      (this->*handler)();
+    });
   };
   on("File_Open", &MDImain::MDImain_File_Open_Click);
   on("File_save", &MDImain::MDImain_File_save_Click);
@@ -135,7 +138,10 @@ void MDImain::buildToolbar() {
     a->setObjectName(key);
     a->setData(key);
     a->setToolTip(QString::fromUtf8(t.createdTip));
-    connect(a, &QAction::triggered, this, [this, key] { MDImain_Toolbar1_ButtonClick(key); });
+    connect(a, &QAction::triggered, this, [this, key] {
+      host_.Command_begin();
+      MDImain_Toolbar1_ButtonClick(key);
+    });
   }
 }
 

@@ -11,10 +11,15 @@
 #include "platform/text_box.h"
 #include "platform/window_host.h"
 
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <array>
@@ -53,6 +58,37 @@ constexpr double kButtonTop = 7560, kButtonWidth = 855, kButtonHeight = 495;
 constexpr double kDefLeft = 8160, kClearLeft = 9600, kCloseLeft = 11040;
 constexpr double kLabelLeft = 4560, kLabelTop = 8160, kLabelWidth = 3000, kLabelHeight = 255;
 constexpr int kFontPoints = 8;
+
+// A line edit keeps 2 pixels beside its text on either side, and one more
+// for the cursor at the end.
+constexpr int kLineEditRoom = 2 * 2 + 1;
+constexpr int kProbeWidth = 200;
+
+// What a text editor adds to the width of its text: frame and padding.
+int TextEditorExtra(const QLineEdit* e) {
+  QStyleOptionFrame opt;
+  opt.initFrom(e);
+  opt.rect = QRect(0, 0, kProbeWidth, e->sizeHint().height());
+  opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+  opt.state |= QStyle::State_Sunken;
+  const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+  return kProbeWidth - contents.width() + kLineEditRoom;
+}
+
+// What a list editor adds to the width of its text: frame and drop-down button.
+int ListEditorExtra(const QComboBox* c) {
+  QStyleOptionComboBox opt;
+  opt.initFrom(c);
+  opt.rect = QRect(0, 0, kProbeWidth, c->sizeHint().height());
+  opt.editable = true;
+  opt.frame = c->hasFrame();
+  const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
+  return kProbeWidth - field.width() + kLineEditRoom;
+}
+
+bool IsTextColumn(int c) { return c == kColRx || c == kColTx || c == kColName; }
+bool IsListColumn(int c) { return c == kColBand || (c >= kColRxTone && c <= kColSigCode); }
+bool IsToneColumn(int c) { return c == kColRxTone || c == kColTxTone; }
 
 }  // namespace
 
@@ -135,6 +171,15 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   Combo_edit->onGotFocus = on(&frm_chann::frm_chann_Combo_edit_GotFocus);
   Combo_edit->onKeyPress = onKey(&frm_chann::frm_chann_Combo_edit_KeyPress);
   Text_Edit->onKeyPress = onKey(&frm_chann::frm_chann_Text_Edit_KeyPress);
+  // What the user types (keys, Delete, pasting) is held until the cell's commit.
+  connect(Text_Edit, &QLineEdit::textEdited, this, [this] { typed_ = true; });
+  connect(Combo_edit->lineEdit(), &QLineEdit::textEdited, this, [this] {
+    if (IsToneColumn(ownerCol_)) typed_ = true;
+  });
+  // Tab and Shift+Tab stay in the grid while an editor is open.
+  for (QObject* editor : {static_cast<QObject*>(Text_Edit), static_cast<QObject*>(Combo_edit),
+                          static_cast<QObject*>(Combo_edit->lineEdit())})
+    editor->installEventFilter(this);
   connect(Command_def, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_def_Click));
   connect(Command_Clear, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_Clear_Click));
   connect(Command_close, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_close_Click));
@@ -151,9 +196,8 @@ frm_chann::~frm_chann() {
 
 void frm_chann::Form_Load() {
   // 1. and 2. The host has set the window-loaded flag and applied the
-  // captions; the band header is shorter than the band every programmed
-  // channel shows.
-  MSF_Chann->fitColumn(kColBand, BandText());
+  // captions; the columns then widen to what their cells and editors show.
+  Fit_columns();
 
   // 3. Size from the main window, centred in its client area.
   if (ctx.main) {
@@ -186,10 +230,13 @@ void frm_chann::Form_Activate() {
   Chann_show_all();
 }
 
+void frm_chann::Form_Deactivate() { Commit_typed(); }
+
 void frm_chann::Image_rowsChanged(int firstRow, int lastRow, const void* origin) {
   (void)firstRow;
   (void)lastRow;
   if (origin == this || !loaded_ || unloaded_) return;
+  ++foreignChanges_;
   if (handling_ > 0) {
     redrawPending_ = true;
     return;
@@ -217,8 +264,11 @@ void frm_chann::editChannel(int r, const std::function<void(img::Image&)>& edit)
 }
 
 void frm_chann::Form_Unload() {
-  // From here on no event of this window reaches the image; in particular an
-  // open editor is not committed.
+  // What the user typed is committed first (Close, the close box, a reload,
+  // the language switch, the exit); an editor that a change of the image has
+  // closed holds nothing any more.
+  Commit_typed();
+  // From here on no event of this window reaches the image.
   unloaded_ = true;
   MSF_Chann->setEventsEnabled(false);
 }
@@ -279,6 +329,11 @@ bool frm_chann::isNewChannel(int r) const { return cellBlank(r, kColRx) || Chann
 // ---- editors -------------------------------------------------------------------
 
 void frm_chann::placeOverCell(QWidget* editor) {
+  // The cell comes into full view first (Enter and Tab move to cells out of
+  // sight); this scroll belongs to the opening and commits nothing.
+  placing_ = true;
+  MSF_Chann->scrollTo(MSF_Chann->model()->index(MSF_Chann->Row() - 1, MSF_Chann->Col()));
+  placing_ = false;
   // Rows are as high as the editors (see the constructor), so either editor
   // covers the cell exactly.
   const QRect cell = MSF_Chann->CellRect().translated(MSF_Chann->pos());
@@ -307,6 +362,7 @@ void frm_chann::closeEditors() {
 void frm_chann::setOwner(int r, int c) {
   ownerRow_ = r;
   ownerCol_ = c;
+  typed_ = false;
 }
 
 void frm_chann::takeEditCell() {
@@ -356,11 +412,85 @@ void frm_chann::openList(int r, int c) {
   Combo_edit->setText(MSF_Chann->Text());
   Combo_edit->setFocus();
   Combo_edit->Clear();
-  for (const QString& item : Chann_list_items(ctx.st, c)) Combo_edit->AddItem(item);
-  if (c != kColRxTone && c != kColTxTone) Combo_edit->setText(MSF_Chann->Text());
+  const QStringList items = Chann_list_items(ctx.st, c);
+  for (const QString& item : items) Combo_edit->AddItem(item);
+  if (!IsToneColumn(c)) Combo_edit->setText(MSF_Chann->Text());
+  // The list stands on the item the cell shows (nothing is chosen by it): the
+  // drop-down part opens there and the arrow keys go on from it.
+  Combo_edit->PositionOn(static_cast<int>(items.indexOf(MSF_Chann->Text().trimmed())));
 }
 
-void frm_chann::frm_chann_MSF_Chann_Scroll() { hideEditor(Text_Edit); }
+void frm_chann::frm_chann_MSF_Chann_Scroll() {
+  // An editor belongs to its cell: a scroll commits it as leaving the cell
+  // does and closes it, so no editor is left over another channel.
+  if (placing_ || handling_ > 0 || unloaded_) return;
+  if (ownerRow_ >= 0 || Combo_edit->isVisible() || Text_Edit->isVisible()) Commit_and_close();
+}
+
+void frm_chann::Commit_and_close() {
+  if (ownerRow_ >= 0 && ownerRow_ == MSF_Chann->Row() && ownerCol_ == MSF_Chann->Col())
+    frm_chann_MSF_Chann_LeaveCell();
+  closeEditors();
+}
+
+void frm_chann::Commit_typed() {
+  // Not inside a commit: a message box of the commit itself starts no other.
+  if (!loaded_ || unloaded_ || handling_ > 0 || !typed_ || ownerRow_ < 0) return;
+  Commit_and_close();
+}
+
+bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && !unloaded_ && ownerRow_ >= 0) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    const bool command = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!command && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
+      const bool next = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
+      Tab_move(next);
+      return true;
+    }
+  }
+  return RadioWindow::eventFilter(watched, event);
+}
+
+void frm_chann::Tab_move(bool next) {
+  const Handling busy(*this);
+  // Column 0 holds no editor: the move goes along the row, then on to the
+  // next (or previous) row, past cells that open no editor (the settings of
+  // a channel without band); the first and the last cell stay where they are.
+  for (;;) {
+    int r = MSF_Chann->Row(), c = MSF_Chann->Col();
+    if (next) {
+      if (c < kColName) ++c;
+      else if (r < channelRows()) r = r + 1, c = kColBand;
+    } else {
+      if (c > kColBand) --c;
+      else if (r > 1) r = r - 1, c = kColName;
+    }
+    if (r == MSF_Chann->Row() && c == MSF_Chann->Col()) {
+      frm_chann_MSF_Chann_LeaveCell();  // the cell is committed all the same
+      Cell_edit_begin();
+      return;
+    }
+    MSF_Chann->setCol(c);  // leaving the cell commits it
+    MSF_Chann->setRow(r);
+    Cell_edit_begin();
+    if (ownerRow_ >= 0 || unloaded_) return;
+  }
+}
+
+void frm_chann::Fit_columns() {
+  const int textExtra = TextEditorExtra(Text_Edit), listExtra = ListEditorExtra(Combo_edit);
+  const QFontMetrics textFm(Text_Edit->font()), listFm(Combo_edit->font());
+  for (int c = 0; c < MSF_Chann->Cols(); ++c) {
+    // The header shows whole with the header's own margins.
+    MSF_Chann->widenColumn(c, MSF_Chann->horizontalHeader()->sectionSizeHint(c));
+    for (const QString& t : Chann_column_texts(ctx.st, c)) {
+      MSF_Chann->fitColumn(c, t);
+      if (IsTextColumn(c)) MSF_Chann->widenColumn(c, textFm.horizontalAdvance(t) + textExtra);
+      else if (IsListColumn(c)) MSF_Chann->widenColumn(c, listFm.horizontalAdvance(t) + listExtra);
+    }
+  }
+}
 
 // ---- list editor ---------------------------------------------------------------
 
@@ -462,7 +592,7 @@ void frm_chann::Commit_rx(int r) {
     setCell(r, kColTx, QString());
     editChannel(r, [&](img::Image& im) { Chann_clear_para(im, *MSF_Chann, r); });
   } else if (out) {
-    message(Msg::Rx);
+    if (!message(Msg::Rx)) return;
     const QString replacement = Freq_replacement(st);
     setCell(r, kColRx, replacement);
     Text_Edit->setText(replacement);
@@ -514,7 +644,7 @@ void frm_chann::Commit_tx(int r) {
       im(n, 10) = im(n, 11) = img::kEmpty;
     });
   } else if (out) {
-    message(Msg::Tx);
+    if (!message(Msg::Tx)) return;
     const QString replacement = Freq_replacement(st);
     setCell(r, kColTx, replacement);
     Text_Edit->setText(replacement);
@@ -552,7 +682,7 @@ void frm_chann::Commit_setting(int r, int c) { setCell(r, c, Combo_edit->Text())
 
 void frm_chann::Commit_name(int r) {
   QString t = Text_Edit->text().trimmed();
-  if (t.toUcs4().size() > kNameWarnAbove) message(Msg::Name);
+  if (t.toUcs4().size() > kNameWarnAbove && !message(Msg::Name)) return;
   if (cellBlank(r, kColBand)) {
     // A channel without band gets no name.
     Text_Edit->clear();
@@ -573,9 +703,15 @@ void frm_chann::frm_chann_Text_Edit_KeyPress(int& key) {
   Edit_col = static_cast<Int16>(c);
   hideEditor(Text_Edit);
   if (r != ownerRow_ || c != ownerCol_ || !IsChannelRow(r)) return;
-  if (c == kColRx) Enter_rx(r, c);
-  else if (c == kColTx) Enter_tx(r, c);
-  // The name is committed when its cell is left.
+  if (c == kColRx) {
+    Enter_rx(r, c);
+  } else if (c == kColTx) {
+    Enter_tx(r, c);
+  } else if (c == kColName) {
+    // The name is stored and shown; the cell has no editor any more.
+    Commit_name(r);
+    closeEditors();
+  }
 }
 
 void frm_chann::Enter_rx(int r, int c) {
@@ -586,7 +722,7 @@ void frm_chann::Enter_rx(int r, int c) {
     Text_Edit->setText(t.left(9));
     setCell(r, kColRx, Freq_display_form(t));
   } else if (!t.trimmed().isEmpty()) {
-    message(Msg::Rx);
+    if (!message(Msg::Rx)) return;
     const QString replacement = Freq_replacement(st);
     setCell(r, kColRx, replacement);
     Text_Edit->setText(replacement);
@@ -610,13 +746,13 @@ void frm_chann::Enter_tx(int r, int c) {
   const QString t = Text_Edit->text();
   const bool blank = t.trimmed().isEmpty();
   if (cellBlank(r, kColRx) && !blank) {
-    message(Msg::TxBeforeRx);
+    if (!message(Msg::TxBeforeRx)) return;
     Text_Edit->clear();
   } else if (!Freq_out_of_range_enter(st, num::Val(t))) {
     Text_Edit->setText(t.left(9));
     setCell(r, kColTx, Freq_display_form(t));
   } else if (!blank) {
-    message(Msg::Tx);
+    if (!message(Msg::Tx)) return;
     setCell(r, kColTx, Freq_low_text(st));
     setCell(r, kColTxTone, QStringLiteral("OFF"));
     editChannel(r, [&](img::Image& im) { im(RecordRow(r), 10) = im(RecordRow(r), 11) = img::kEmpty; });
@@ -637,4 +773,8 @@ void frm_chann::Enter_tx(int r, int c) {
 
 // ---- messages ------------------------------------------------------------------
 
-void frm_chann::message(Msg m) { MsgBox(kMessages[static_cast<int>(m)]); }
+bool frm_chann::message(Msg m) {
+  const int before = foreignChanges_;
+  MsgBox(kMessages[static_cast<int>(m)]);
+  return foreignChanges_ == before;
+}

@@ -30,6 +30,9 @@ class frm_chann : public RadioWindow {
   void Form_Unload() override;
   // Activation (the active child changed to this window): every row redrawn.
   void Form_Activate() override;
+  // Another window becomes active or a command of the main window runs: an
+  // editor holding typed text is committed as leaving its cell commits it.
+  void Form_Deactivate() override;
   // The image changed. A change the window did not make itself redraws every
   // row at once, closing any open editor without storing it; inside one of
   // the window's handlers the redraw waits for the handler's end.
@@ -79,6 +82,10 @@ class frm_chann : public RadioWindow {
   int Owner_row() const { return ownerRow_; }
   int Owner_col() const { return ownerCol_; }
 
+ protected:
+  // Tab and Shift+Tab in a cell editor.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Rows := channels + 1; every row labelled with its channel number and drawn.
   void Chann_show_all();
@@ -94,6 +101,16 @@ class frm_chann : public RadioWindow {
   // Enter in the text editor on the RX and TX cells.
   void Enter_rx(int r, int c);
   void Enter_tx(int r, int c);
+  // An editor holding text the user typed is committed as leaving its cell
+  // commits it; then the editors close.
+  void Commit_typed();
+  // Commits the open editor's cell and closes the editors.
+  void Commit_and_close();
+  // Tab (next) and Shift+Tab: commit, move to the next or previous cell that
+  // has an editor and open it.
+  void Tab_move(bool next);
+  // Every column as wide as the widest text its cells or editor can hold.
+  void Fit_columns();
 
   // A channel gets its new-channel settings when its RX cell is empty or its
   // record is empty.
@@ -112,7 +129,10 @@ class frm_chann : public RadioWindow {
   void takeEditCell();
 
   enum class Msg { Rx, Tx, TxBeforeRx, Name };
-  void message(Msg m);
+  // Shows the message; false when the image was changed by someone else
+  // while the box was open (a read, a file load): the commit then stores
+  // nothing more.
+  bool message(Msg m);
 
   class Handling;
   friend class Handling;
@@ -125,5 +145,8 @@ class frm_chann : public RadioWindow {
   bool loaded_ = false;
   bool unloaded_ = false;
   int handling_ = 0;  // inside a commit, an Enter or a list choice
+  bool typed_ = false;  // the open editor holds text the user typed
+  bool placing_ = false;  // an editor is being laid over its cell
+  int foreignChanges_ = 0;  // changes of the image made by someone else
   bool redrawPending_ = false;  // the image changed behind a running handler
 };

@@ -24,13 +24,22 @@ using Bytes = std::vector<int>;
 // Failed checks show texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-class ChannFixture : public AppFixture {
+// On any program fixture (AppFixture, or one with the simulated radio whose
+// startProgram plugs it in).
+template <class Base>
+class ChannFixtureOn : public Base {
  protected:
+  using Base::edit;
+  using Base::image;
+  using Base::main;
+  using Base::prompt;
+
+  virtual void startProgram() { this->start(); }
   void SetUp() override {
-    start();
+    startProgram();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    w = main->host().find<frm_chann>();
+    w = main->host().template find<frm_chann>();
     ASSERT_TRUE(w);
   }
 
@@ -108,3 +117,5 @@ class ChannFixture : public AppFixture {
 
   frm_chann* w = nullptr;
 };
+
+using ChannFixture = ChannFixtureOn<AppFixture>;

@@ -362,13 +362,23 @@ TEST_F(ChannEditing, Names) {
       EXPECT_EQ(prompt.calls[0].title, QStringLiteral("Operate Prompt"));
     }
   }
-  // Enter in the name only closes the editor; leaving the cell stores the name.
+  // Enter in the name stores it and shows it at once; the editor closes, so
+  // leaving the cell afterwards changes nothing more.
   retype(3, 12, QStringLiteral("NEW"));
   enter();
   EXPECT_FALSE(w->Text_Edit->isVisible());
-  EXPECT_EQ(name(2)[0], 'O');
-  leave(3);
+  EXPECT_EQ(focus(), &grid());
   EXPECT_EQ(Slice(name(2), 0, 4), (Bytes{'N', 'E', 'W', 0xFF}));
+  EXPECT_EQ(cell(3, 12), QStringLiteral("NEW"));
+  retype(3, 12, QStringLiteral("ABCDEFGH"));
+  prompt.calls.clear();
+  enter();
+  EXPECT_EQ(messages(), std::vector<std::string>{kNameMessage});
+  EXPECT_EQ(Slice(name(2), 0, 7), (Bytes{'A', 'B', 'C', 'D', 'E', 'F', 'G'}));
+  EXPECT_EQ(cell(3, 12), QStringLiteral("ABCDEFG"));
+  leave(3);
+  EXPECT_EQ(messages(), std::vector<std::string>{kNameMessage});
+  prompt.calls.clear();
   // A channel without band gets no name.
   retype(91, 12, QStringLiteral("HELLO"));
   leave(91);
@@ -480,36 +490,50 @@ TEST_F(ChannEditing, NoLeftoverListEditor) {
   EXPECT_EQ(record(1), kFactory1);
 }
 
-// Scrolling hides the text editor (whose text is still committed when its
-// cell is left) but not the list editor.
-TEST_F(ChannEditing, ScrollingHidesOnlyTheTextEditor) {
+// A scroll commits the open editor as leaving its cell does and closes it:
+// neither editor stays at its old place over another channel, and the text
+// typed is stored at once, not later and unseen.
+TEST_F(ChannEditing, ScrollingCommitsAndClosesTheEditors) {
   retype(2, 2, QStringLiteral("150"));
   grid().verticalScrollBar()->setValue(grid().verticalScrollBar()->value() + 5);
   EXPECT_FALSE(w->Text_Edit->isVisible());
-  leave(2);
   EXPECT_EQ(Slice(record(1), 0, 4), (Bytes{0x00, 0x00, 0x00, 0x15}));
-  click(2, 6);
+  EXPECT_EQ(focus(), &grid());
+  const img::Image after = image.image();
+  leave(2);
+  EXPECT_TRUE(image.image() == after) << ImageDiff(image.image(), after);
+  click(8, 6);
   grid().verticalScrollBar()->setValue(grid().verticalScrollBar()->value() + 5);
-  EXPECT_TRUE(w->Combo_edit->isVisible());
+  EXPECT_FALSE(w->Combo_edit->isVisible());
+  EXPECT_EQ(w->Owner_row(), -1);
+  EXPECT_TRUE(image.image() == after) << ImageDiff(image.image(), after);
+  EXPECT_TRUE(prompt.calls.empty());
 }
 
-// Typing not yet committed never reaches the image on focus changes, a
-// reload, a language switch or the exit.
-TEST_F(ChannEditing, NoCommitWithoutLeavingTheCell) {
+// A focus change alone commits nothing; a reload, a language switch and the
+// exit unload the window, which commits the typed text first.
+TEST_F(ChannEditing, UnloadCommitsButAFocusChangeDoesNot) {
   const img::Image before = image.image();
-  const std::function<void()> interruptions[] = {
-      [this] { grid().setFocus(); },
+  retype(2, 2, QStringLiteral("150"));
+  grid().setFocus();
+  EXPECT_TRUE(image.image() == before) << ImageDiff(image.image(), before);
+  const std::function<void()> unloads[] = {
       [this] { main->MDImain_Channel_edit_Click(); },
       [this] { main->MDImain_Language_chn_Click(); },
       [this] { main->MDImain_Menu_Exit_Click(); },
   };
-  for (const auto& interrupt : interruptions) {
+  const char* const typed[] = {"146", "147", "148"};
+  int i = 0;
+  for (const auto& unload : unloads) {
     w = main->host().find<frm_chann>();
     ASSERT_TRUE(w);
-    retype(2, 2, QStringLiteral("150"));
-    interrupt();
+    retype(2, 2, QString::fromLatin1(typed[i]));
+    unload();
     settle();
-    EXPECT_TRUE(image.image() == before) << ImageDiff(image.image(), before);
+    EXPECT_EQ(Slice(record(1), 0, 8), (Bytes{0x00, 0x00, static_cast<int>(0x60 + 0x10 * i), 0x14, 0x00, 0x00,
+                                             static_cast<int>(0x60 + 0x10 * i), 0x14}))
+        << typed[i];
+    ++i;
   }
   EXPECT_TRUE(prompt.calls.empty());
 }
@@ -530,7 +554,9 @@ TEST_F(ChannEditing, NoRedrawWhileACommitRuns) {
   leave(2);  // a click on the channel number: its leave-cell commits
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(duringCommit, junk);  // not drawn during the commit, so not normalised either
-  EXPECT_EQ(Slice(record(1), 0, 4), k130);
+  // The image changed while the message was open: the commit stores nothing
+  // into it (the replacement was meant for the image the text was typed on).
+  EXPECT_EQ(record(1), kFactory1);
   // The click that left the cell is handled after the drawing (which
   // normalises the empty record), and on the cell clicked.
   EXPECT_EQ(record(100), kAllFF);
