@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 FocusRules::FocusRules(QWidget* window, std::function<bool()> unloading)
@@ -39,6 +40,16 @@ void FocusRules::gotFocus(QWidget* control) {
 
 void FocusRules::onFocusChanged(QWidget* old, QWidget* now) {
   if (unloading_()) return;
+  // Tab and Shift+Tab pass through an MDI child's frame on their way from
+  // its last control to its first: a stop on the frame is no move, and the
+  // move goes on from where it started.
+  QWidget* frame = qobject_cast<QMdiSubWindow*>(window_->parentWidget());
+  if (frame && now == frame && !moving_) {
+    transit_ = inWindow(old) ? old : nullptr;
+    return;
+  }
+  if (frame && old == frame) old = transit_;
+  transit_ = nullptr;
   const bool oldIn = inWindow(old), nowIn = inWindow(now);
   if (!oldIn && !nowIn) return;
   if (moving_) {

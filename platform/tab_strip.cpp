@@ -14,7 +14,9 @@ class TabStrip::Bar : public QTabBar {
     // A click takes the focus, so the control left raises its lost-focus.
     setFocusPolicy(Qt::StrongFocus);
     setDrawBase(false);
+    // Tabs narrower than their captions rather than tabs out of reach.
     setUsesScrollButtons(false);
+    setElideMode(Qt::ElideRight);
     connect(this, &QTabBar::currentChanged, this, [this] {
       if (!strip_->selecting_) strip_->clicked();  // the arrow keys
     });
