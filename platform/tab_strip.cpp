@@ -8,6 +8,8 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 class TabStrip::Bar : public QTabBar {
  public:
   explicit Bar(TabStrip* strip) : QTabBar(strip), strip_(strip) {
