@@ -1,6 +1,7 @@
 #include "platform/captions.h"
 
 #include "platform/grid.h"
+#include "platform/text_box.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,6 +44,7 @@ void Apply_captions(QWidget* root, std::span<const Caption> table, bool chinese)
     else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
     else if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
+    else if (auto* textBox = qobject_cast<TextBox*>(control)) textBox->putText(text);  // a design text, no change
     else if (auto* box = qobject_cast<QLineEdit*>(control)) box->setText(text);
     else if (auto* bar = qobject_cast<QProgressBar*>(control)) bar->setAccessibleName(text);
     else if (auto* action = qobject_cast<QAction*>(control)) action->setText(text);

@@ -18,7 +18,10 @@ ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
   // Input methods would bypass the key handler.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
-  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { fire(onChange); });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+    if (mode_ == Mode::Setting) typedIntoSetting();
+    fire(onChange);
+  });
   connect(this, &QComboBox::activated, this, [this] { fire(onClick); });
 }
 
@@ -30,6 +33,7 @@ void ComboList::putText(const QString& text) {
 QString ComboList::Text() const { return lineEdit()->text(); }
 
 void ComboList::setText(const QString& text) {
+  if (mode_ == Mode::Setting) return setSettingText(text);
   if (text == Text()) return;
   putText(text);
   fire(onChange);
@@ -42,27 +46,33 @@ void ComboList::Clear() {
     clear();
     lineEdit()->clear();
   }
-  if (hadText) fire(onChange);
+  if (hadText && mode_ == Mode::GridEditor) fire(onChange);
 }
 
-void ComboList::AddItem(const QString& item) {
+void ComboList::AddItem(const QString& item) { AddItems({item}); }
+
+void ComboList::AddItems(const QStringList& items) {
   const QString text = Text();
   const int index = currentIndex();
   const QSignalBlocker quiet(this);
-  addItem(item);
+  // One insertion into the model, one signal of its own, whatever the count.
+  addItems(items);
   // Qt makes the first item of an empty list current and copies it into the field.
   if (currentIndex() != index) setCurrentIndex(index);
   lineEdit()->setText(text);
 }
 
+void ComboList::setIndexQuietly(int i) {
+  const QSignalBlocker quiet(this);
+  setCurrentIndex(i);
+  lineEdit()->setText(i >= 0 ? itemText(i) : QString());
+}
+
 void ComboList::setListIndex(int i) {
+  if (mode_ == Mode::Setting) return setSettingIndex(i);
   if (i < -1 || i >= count()) return;
   const QString before = Text();
-  {
-    const QSignalBlocker quiet(this);
-    setCurrentIndex(i);
-    lineEdit()->setText(i >= 0 ? itemText(i) : QString());
-  }
+  setIndexQuietly(i);
   if (i >= 0) fire(onClick);
   else if (!before.isEmpty()) fire(onChange);
 }
@@ -85,7 +95,51 @@ void ComboList::keyPressEvent(QKeyEvent* e) {
 
 void ComboList::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
-  if (e->reason() != Qt::PopupFocusReason) fire(onGotFocus);
+  if (mode_ == Mode::GridEditor && e->reason() != Qt::PopupFocusReason) fire(onGotFocus);
+}
+
+void ComboList::Got_focus() {
+  // The grid editor raises got-focus on Qt's focus-in (above).
+  if (mode_ == Mode::Setting) FocusEvents::Got_focus();
 }
 
 void ComboList::wheelEvent(QWheelEvent* e) { e->ignore(); }
+
+// ---- Setting mode ---------------------------------------------------------
+
+void ComboList::setSettingIndex(int i) {
+  if (i < 0 || i >= count()) {
+    setIndexQuietly(-1);
+    return;
+  }
+  const bool changed = i != currentIndex();
+  setIndexQuietly(i);
+  // Last step: the handler may set this list again.
+  if (changed) fire(onClick);
+}
+
+void ComboList::setSettingText(const QString& text) {
+  const bool changed = text != Text();
+  {
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(-1);  // Qt empties the field with it
+    lineEdit()->setText(text);
+  }
+  if (changed) fire(onChange);
+}
+
+void ComboList::typedIntoSetting() {
+  // The user's edit of the field leaves no item chosen; the text as edited stays.
+  if (currentIndex() == -1) return;
+  QLineEdit* field = lineEdit();
+  const QString text = field->text();
+  const int cursor = field->cursorPosition();
+  const QSignalBlocker quiet(this);
+  setCurrentIndex(-1);
+  field->setText(text);
+  field->setCursorPosition(cursor);
+}
+
+void ComboList::setFieldReadOnly(bool readOnly) { lineEdit()->setReadOnly(readOnly); }
+
+bool ComboList::fieldReadOnly() const { return lineEdit()->isReadOnly(); }

@@ -1,6 +1,8 @@
 #include "platform/qt_services.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSerialPort>
 
 void QtPrompt::MsgBox(const QString& text, const QString& title, PromptIcon icon) {
@@ -13,7 +15,12 @@ void QtPrompt::MsgBox(const QString& text, const QString& title, PromptIcon icon
     case PromptIcon::Question: qi = QMessageBox::Question; break;
   }
   QMessageBox box(qi, title.isEmpty() ? QStringLiteral("radio_programmer") : title, text, QMessageBox::Ok, parent_);
+  // The window the box interrupted takes the focus back when it closes, also
+  // where no window manager hands it back: its control (or the control a
+  // handler gave the focus to) has it again.
+  const QPointer<QWidget> active = QApplication::activeWindow();
   box.exec();
+  if (active && active->isVisible()) active->activateWindow();
 }
 
 QtSerialPort::QtSerialPort(PortResolver resolver) : resolver_(std::move(resolver)), port_(new QSerialPort(this)) {

@@ -2,15 +2,21 @@
 
 #include "platform/captions.h"
 #include "platform/core/twips.h"
+#include "platform/focus_rules.h"
 #include "platform/window_host.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-RadioWindow::RadioWindow(AppContext& c, WindowContext& w) : QWidget(nullptr), ctx(c), wctx(w) {}
+RadioWindow::RadioWindow(AppContext& c, WindowContext& w)
+    : QWidget(nullptr), ctx(c), wctx(w), focusRules_(new FocusRules(this, [this] { return unloading_; })) {}
 
-RadioWindow::~RadioWindow() = default;
+RadioWindow::~RadioWindow() {
+  // The controls go after this: their focus changes concern nobody any more.
+  unloading_ = true;
+  delete focusRules_;
+}
 
 QWidget* RadioWindow::frame() {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) return sub;

@@ -9,8 +9,10 @@
 #include <QWidget>
 
 #include <span>
+#include <utility>
 #include <vector>
 
+class FocusRules;
 class QCloseEvent;
 
 class RadioWindow : public QWidget {
@@ -70,6 +72,27 @@ class RadioWindow : public QWidget {
   // A message box in the current language, exclamation icon unless told otherwise.
   void MsgBox(const Message& m, PromptIcon icon = PromptIcon::Exclamation) const;
 
+  // True from the start of the window's unload: its events are off.
+  bool Unloading() const { return unloading_; }
+  // A handler of this window as a control's event, dropped once the window
+  // is unloading, so that no handler runs after the unload:
+  //   Text_BJ->onChange = On(&frm_dtmf::Text_BJ_Change);
+  //   Text_BJ->onKeyPress = On(&frm_dtmf::Text_BJ_KeyPress);   // (int& key)
+  // A member of a control array passes its index to the handler:
+  //   Text1[i]->onChange = On(&frm_Adj_Txp::Text1_Change, i);  // (int index)
+  template <class W, class... Args>
+  auto On(void (W::*handler)(Args...)) {
+    return [this, handler](Args... args) {
+      if (!unloading_) (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
+    };
+  }
+  template <class W, class... Args>
+  auto On(void (W::*handler)(int, Args...), int index) {
+    return [this, handler, index](Args... args) {
+      if (!unloading_) (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
+    };
+  }
+
   // Caption tables, applied by object name on every load (a caption naming
   // the window itself is its title); see platform/captions.h.
   void Apply_captions();
@@ -90,4 +113,6 @@ class RadioWindow : public QWidget {
   friend class WindowHost;
   bool unloading_ = false;
   std::vector<std::span<const Caption>> captions_;
+  // When the window's text boxes and lists get and lose the focus.
+  FocusRules* focusRules_;
 };

@@ -8,10 +8,12 @@ namespace {
 QtMessageHandler qtDefault = nullptr;
 
 // The offscreen platform says for every top-level window that it cannot pass
-// size hints on, or raise it; the lines tell nothing about the program.
+// size hints on, or raise it, and for every popup that it cannot grab the
+// keyboard; the lines tell nothing about the program.
 void Quiet(QtMsgType type, const QMessageLogContext& where, const QString& text) {
   if (text.startsWith(QLatin1String("This plugin does not support propagateSizeHints")) ||
-      text.startsWith(QLatin1String("This plugin does not support raise")))
+      text.startsWith(QLatin1String("This plugin does not support raise")) ||
+      text.startsWith(QLatin1String("This plugin does not support grabbing the keyboard")))
     return;
   if (qtDefault) qtDefault(type, where, text);
 }
