@@ -393,6 +393,9 @@ void frm_chann::Cell_edit_begin() {
     placeOverCell(Text_Edit);
     Text_Edit->setText(MSF_Chann->Text());
     Text_Edit->setFocus();
+    // The cell's text stands selected, so what the user types replaces it
+    // (typed after it, "151.94000146.5" would read as 151.94 MHz).
+    Text_Edit->selectAll();
   } else if (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx))) {
     openList(r, c);
   } else {

@@ -144,8 +144,10 @@ TEST_F(ChannInUse, TabCommitsAndMovesToTheNextCell) {
   EXPECT_TRUE(editorOver(w->Text_Edit, 2, kColTx));
   EXPECT_EQ(focus(), w->Text_Edit);
   EXPECT_EQ(w->Text_Edit->text(), QStringLiteral("146.00000"));
-  // Space lands in the editor: Default is not pressed (it would put channel 1
-  // back on 151.82 MHz).
+  // The editor opens with its text selected; after End, Space lands in the
+  // editor: Default is not pressed (it would put channel 1 back on 151.82 MHz).
+  EXPECT_EQ(w->Text_Edit->selectedText(), QStringLiteral("146.00000"));
+  key(Qt::Key_End);
   key(Qt::Key_Space);
   EXPECT_EQ(w->Text_Edit->text(), QStringLiteral("146.00000 "));
   backtab();
@@ -433,4 +435,16 @@ TEST_F(ChannInUseWithRadio, WriteSendsTheTypedText) {
   ASSERT_TRUE(this->waitFor([&] { return this->shown(QStringLiteral("Complete writing parameters to the transceiver.")); },
                             30000));
   for (int b = 0; b < 8; ++b) EXPECT_EQ(this->sim.memory[static_cast<size_t>(16 + b)], k146Twice[static_cast<size_t>(b)]) << b;
+}
+
+// A click opens the text editor with the cell's text selected, so what the
+// user types replaces it: typed after it, "151.82000146" would be read as
+// 151.82 MHz and the typing lost without a word.
+TEST_F(ChannInUse, TypingIntoANewlyOpenedEditorReplacesTheCellsText) {
+  click(2, kColRx);
+  ASSERT_TRUE(w->Text_Edit->isVisible());
+  QTest::keyClicks(focus(), QStringLiteral("146"));
+  EXPECT_EQ(w->Text_Edit->text(), QStringLiteral("146"));
+  enter();
+  EXPECT_EQ(Slice(record(1), 0, 8), k146Twice);
 }
