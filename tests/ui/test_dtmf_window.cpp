@@ -19,6 +19,8 @@
 #include "support/image_diff.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -193,6 +195,33 @@ TEST_F(DtmfWindow, OpensFromTheEditMenu) {
   EXPECT_EQ(st.Flag_frm_dtmf, 0);
   EXPECT_TRUE(prompt.calls.empty());
   settle();
+}
+
+// What a screen reader announces: boxes and lists by their labels (a group
+// box by its number, the ANI box by its frame), buttons and check boxes by
+// their captions.
+TEST_F(DtmfWindow, NamesForAssistiveTechnology) {
+  const auto label = [](QObject* o) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+    if (!i) return QStringLiteral("<no interface>");
+    const auto labels = i->relations(QAccessible::Label);
+    return labels.isEmpty() ? i->text(QAccessible::Name) : labels.front().first->text(QAccessible::Name);
+  };
+  EXPECT_EQ(label(group(0)), QStringLiteral("1"));
+  EXPECT_EQ(label(group(14)), QStringLiteral("15"));
+  EXPECT_EQ(label(w->Combo_Enc_ys1), QStringLiteral("DTMF Speed (On Time)"));
+  EXPECT_EQ(label(w->Combo_Enc_ys2), QStringLiteral("DTMF Speed (Off Time)"));
+  EXPECT_EQ(label(w->Combo_Enc_qh), QStringLiteral("Group Code"));
+  EXPECT_EQ(label(w->Text_BJ), QStringLiteral("Alarm"));
+  EXPECT_EQ(label(w->Text_Ani), QStringLiteral("ANI Code"));
+  const auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+  EXPECT_EQ(name(w->Check_Ptt_P), QStringLiteral("Press PTT to Send"));
+  EXPECT_EQ(name(w->Command_def), QStringLiteral("Default"));
+  main->MDImain_Language_chn_Click();
+  w = main->host().find<frm_dtmf>();
+  ASSERT_TRUE(w);
+  EXPECT_EQ(label(w->Text_Ani), QStringLiteral("本机 ID 码"));
+  EXPECT_EQ(label(w->Text_BJ), QStringLiteral("报 警 码"));
 }
 
 // The factory block as the window shows it; showing it changes no byte.
