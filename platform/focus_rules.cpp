@@ -1,5 +1,6 @@
 #include "platform/focus_rules.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -93,10 +94,29 @@ void FocusRules::move(QWidget* from, QWidget* to, bool byMouse) {
   if (now == from) current_ = from;  // given back: nobody got the focus
   else if (now) gotFocus(now);
   else current_ = nullptr;
-  if (byMouse && (now != to || leftWindow_)) cancelled_ = to;
+  if (!byMouse || (now == to && !leftWindow_)) return;
+  if (!actsAlways(to)) {
+    cancelled_ = to;
+  } else if (leftWindow_) {
+    // A message box came up during the press: its release went to the box,
+    // and the button would stay down. The press is dropped and the button
+    // clicked once, when the press's handling is over.
+    cancelled_ = to;
+    QPointer<QAbstractButton> button = qobject_cast<QAbstractButton*>(to);
+    QMetaObject::invokeMethod(
+        button, [button] { if (button) button->click(); }, Qt::QueuedConnection);
+  }
 }
 
 void FocusRules::stopCancelling() { cancelled_ = nullptr; }
+
+void FocusRules::pressAlwaysActs(QAbstractButton* button) { alwaysActs_.emplace_back(button); }
+
+bool FocusRules::actsAlways(const QWidget* control) const {
+  for (const auto& b : alwaysActs_)
+    if (b && b.data() == control) return true;
+  return false;
+}
 
 bool FocusRules::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {

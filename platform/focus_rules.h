@@ -24,12 +24,18 @@
 // - The click that moved the focus reaches its control only when the focus is
 //   still there after the lost-focus handler and no other window (a message
 //   box) took the focus meanwhile: a rejected value cancels the button press
-//   or tab click that tried to leave it.
+//   or tab click that tried to leave it. A button marked pressAlwaysActs()
+//   is the exception: its press is never cancelled by a rejection, and when
+//   a message box took the focus meanwhile (Qt then drops the press's
+//   release) the button is clicked once the press's handling is over, so it
+//   acts exactly once either way.
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
+class QAbstractButton;
 class QWidget;
 
 // The focus events of a control. A control class derives from it (after its
@@ -58,6 +64,11 @@ class FocusRules : public QObject {
   FocusRules(QWidget* window, std::function<bool()> unloading);
   ~FocusRules() override;
 
+  // A press on `button` acts whatever the lost-focus handler it sets off does
+  // (see above). For buttons whose action does not need the value left
+  // behind, such as a window's Close.
+  void pressAlwaysActs(QAbstractButton* button);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -68,6 +79,7 @@ class FocusRules : public QObject {
   QWidget* controlOf(QWidget* w) const;
   void gotFocus(QWidget* control);
   void stopCancelling();
+  bool actsAlways(const QWidget* control) const;
 
   QWidget* window_;
   std::function<bool()> unloading_;
@@ -77,4 +89,5 @@ class FocusRules : public QObject {
   bool leftWindow_ = false;       // ...and the focus went to another window meanwhile
   QPointer<QWidget> cancelled_;   // the press that moved the focus here is dropped
   Qt::FocusReason lastReason_ = Qt::OtherFocusReason;  // of the last focus change in the window
+  std::vector<QPointer<QAbstractButton>> alwaysActs_;  // presses never cancelled
 };

@@ -75,6 +75,8 @@ void RadioWindow::MsgBox(const Message& m, PromptIcon icon) const {
   wctx.MsgBox(m.text.in(zh), m.title.in(zh), icon);
 }
 
+void RadioWindow::PressAlwaysActs(QAbstractButton* button) { focusRules_->pressAlwaysActs(button); }
+
 void RadioWindow::Apply_captions() {
   for (std::span<const Caption> table : captions_) ::Apply_captions(this, table, chinese());
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class FocusRules;
+class QAbstractButton;
 class QCloseEvent;
 
 class RadioWindow : public QWidget {
@@ -63,6 +64,9 @@ class RadioWindow : public QWidget {
     w->setObjectName(QString::fromLatin1(name));
     return w;
   }
+  // A press on this button acts exactly once even when the lost-focus
+  // handler it sets off rejects a value or shows a message (focus_rules.h).
+  void PressAlwaysActs(QAbstractButton* button);
 
   // The widget the host moves and shows: the MDI sub-window or this.
   QWidget* frame();

@@ -26,6 +26,9 @@ class TextBox : public QLineEdit, public FocusEvents {
   // Gives this box the focus (a handler's give-back).
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
   bool ChangedByUser() const { return changedByUser_; }
+  // The text is no longer the user's (the window showed other data in it):
+  // ChangedByUser() is false until the user changes it again.
+  void ForgetUserChange() { changedByUser_ = false; }
   // A text that is not a change: the design text of a caption table.
   void putText(const QString& text);
 

@@ -11,6 +11,7 @@
 #include "link/ui/Form_Comm_Write.h"
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
+#include "settings/ui/frm_dtmf.h"
 
 // One line per window. The places are positions in each order:
 //   language   the language switch rebuilds the open ones: options 1, channels 2,
@@ -21,8 +22,8 @@
 //   exit       the exit unloads first: model dialog 1, channels 2, options 3,
 //              About box 4, then every other window;
 //   channelClose  the channel window's Close unloads: open dialog 1, save dialog 2.
-// The options window, the DTMF window and the alignment editor take their
-// lines here when the program has them. The alignment windows keep no flag
+// The options window and the alignment editor take their lines here when the
+// program has them. The alignment windows keep no flag
 // and stand in no order: the language switch leaves them as they are, and
 // the exit unloads them with every other window.
 WindowRegistry Program_windows(Session& st) {
@@ -34,6 +35,7 @@ WindowRegistry Program_windows(Session& st) {
       Registered<Form_open_chann>("Form_open_chann", {.flag = &st.Flag_open_chann, .language = 5, .channelClose = 1}),
       Registered<Form_Comm_Read>("Form_Comm_Read", {.flag = &st.Flag_comm_read, .language = 6}),
       Registered<Form_Comm_Write>("Form_Comm_Write", {.flag = &st.Flag_comm_write, .language = 7}),
+      Registered<frm_dtmf>("frm_dtmf", {.flag = &st.Flag_frm_dtmf, .language = 8, .fileLoad = 3}),
       Registered<Form_type>("Form_type", {.exit = 1}),
       Registered<frmAbout>("frmAbout", {.exit = 4}),
       Registered<Form_Write_PassWord>("Form_Write_PassWord", {}),

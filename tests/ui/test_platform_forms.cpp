@@ -70,6 +70,7 @@ class FormWindow : public RadioWindow {
     TabStrip1 = Control<TabStrip>("TabStrip1");
     Text_C = Control<TextBox>("Text_C");
     Command_close = Control<QPushButton>("Command_close");
+    Command_def = Control<QPushButton>("Command_def");
     Label_A->setBuddy(Text_A);
 
     place(Label_A, 120, 120, 900, 300);
@@ -85,6 +86,7 @@ class FormWindow : public RadioWindow {
     place(TabStrip1, 120, 1800, 9000, 1200);
     place(Text_C, 1080, 3100, 1500, 300);
     place(Command_close, 4500, 3100, 900, 400);
+    place(Command_def, 5580, 3100, 900, 400);
 
     for (ComboList* c : {Combo_set, Combo_typed}) {
       c->setMode(ComboList::Mode::Setting);
@@ -112,6 +114,8 @@ class FormWindow : public RadioWindow {
     Option_b->onClick = [this] { note("click:Option_b"); };
     TabStrip1->onClick = [this] { note("tab:" + TabStrip1->SelectedKey()); };
     connect(Command_close, &QPushButton::clicked, this, On(&FormWindow::Command_close_Click));
+    connect(Command_def, &QPushButton::clicked, this, [this] { note("click:Command_def"); });
+    PressAlwaysActs(Command_def);
   }
   bool isMdiChild() const override { return true; }
   void Form_Load() override { setTwipsGeometry(0, 0, 9600, 4500); }
@@ -154,6 +158,7 @@ class FormWindow : public RadioWindow {
   OptionButton *Option_a, *Option_b;
   TabStrip* TabStrip1;
   QPushButton* Command_close;
+  QPushButton* Command_def;  // its press always acts
 
   std::vector<std::string> log;
   std::vector<int> keys;
@@ -345,6 +350,13 @@ TEST_F(FormsTest, TextBoxChangeAndChangedByUser) {
   backTab();
   tab();
   EXPECT_FALSE(b->ChangedByUser());
+  // The window may take the text as its own again (it showed other data).
+  QTest::keyClick(b, Qt::Key_5);
+  EXPECT_TRUE(b->ChangedByUser());
+  b->ForgetUserChange();
+  EXPECT_FALSE(b->ChangedByUser());
+  QTest::keyClick(b, Qt::Key_Backspace);
+  EXPECT_TRUE(b->ChangedByUser());
 }
 
 // Keys with Ctrl, Alt or Meta are commands, not characters for the handler.
@@ -568,6 +580,45 @@ TEST_F(FormsTest, RejectedValueCancelsTheClick) {
   EXPECT_EQ(w->log, (Log{"lost:Text_A", "click:Command_close"}));
   EXPECT_FALSE(loaded());
   settle();
+}
+
+// A button whose press always acts (a window's Close or Default) acts exactly
+// once when the box it leaves rejects its value and gives the focus back:
+// with a message that takes no focus the press goes on; with a real message
+// box, which takes the press's release, the button is clicked once after the
+// press. The focus stays in the box.
+TEST_F(FormsTest, PressAlwaysActsOnceAfterARejection) {
+  w->reject = {QStringLiteral("Text_A")};
+  for (bool realBox : {false, true}) {
+    SCOPED_TRACE(realBox ? "real message box" : "recorded message");
+    prompt.onShow = nullptr;
+    if (realBox) {
+      prompt.onShow = [&](const PromptCall& call) {
+        QMessageBox box(QMessageBox::Warning, call.title, call.text, QMessageBox::Ok, main.get());
+        QTimer::singleShot(20, &box, [&box] { QTest::keyClick(&box, Qt::Key_Return); });
+        box.exec();
+      };
+    }
+    w->log.clear();
+    prompt.calls.clear();
+    int clicked = 0;
+    const QMetaObject::Connection counting = QObject::connect(w->Command_def, &QPushButton::clicked, [&] { ++clicked; });
+    click(w->Command_def);
+    QTest::qWait(100);
+    QObject::disconnect(counting);
+    EXPECT_EQ(w->log, (Log{"lost:Text_A", "click:Command_def"}));
+    EXPECT_EQ(clicked, 1);
+    EXPECT_EQ(prompt.calls.size(), 1u);
+    EXPECT_FALSE(w->Command_def->isDown());
+    main->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return focus() == w->Text_A; }, 1000));
+  }
+  // Other buttons keep the rule: the rejection cancels their press.
+  w->log.clear();
+  prompt.onShow = nullptr;
+  click(w->Command_close);
+  EXPECT_EQ(w->log, (Log{"lost:Text_A"}));
+  EXPECT_TRUE(loaded());
 }
 
 // ---- check boxes, option buttons ---------------------------------------------------

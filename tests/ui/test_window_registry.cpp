@@ -75,6 +75,7 @@ TEST_F(WindowRegistryTest, TheProgramsWindowsAndTheirPlaces) {
       {"Form_open_chann", &st.Flag_open_chann, 5, 0, false, 0, 1},
       {"Form_Comm_Read", &st.Flag_comm_read, 6, 0, false, 0, 0},
       {"Form_Comm_Write", &st.Flag_comm_write, 7, 0, false, 0, 0},
+      {"frm_dtmf", &st.Flag_frm_dtmf, 8, 3, false, 0, 0},
       {"Form_type", nullptr, 0, 0, false, 1, 0},
       {"frmAbout", nullptr, 0, 0, false, 4, 0},
       {"Form_Write_PassWord", nullptr, 0, 0, false, 0, 0},
