@@ -233,9 +233,11 @@ void frm_chann::Form_Activate() {
 void frm_chann::Form_Deactivate() { Commit_typed(); }
 
 void frm_chann::Image_rowsChanged(int firstRow, int lastRow, const void* origin) {
-  (void)firstRow;
-  (void)lastRow;
   if (origin == this || !loaded_ || unloaded_) return;
+  // The grid shows the channel records and their names only: a change of the
+  // option, VFO or DTMF rows (typed into another editor) leaves it alone.
+  const auto touches = [&](int first, int last) { return firstRow <= last && lastRow >= first; };
+  if (!touches(img::kChannelFirst, img::kChannelLast) && !touches(img::kNameFirst, img::kNameLast)) return;
   ++foreignChanges_;
   if (handling_ > 0) {
     redrawPending_ = true;

@@ -448,3 +448,15 @@ TEST_F(ChannInUse, TypingIntoANewlyOpenedEditorReplacesTheCellsText) {
   enter();
   EXPECT_EQ(Slice(record(1), 0, 8), k146Twice);
 }
+
+// Another editor's commit into rows the grid does not show (the DTMF block,
+// the option block) is no change of the channels: an editor open over a
+// channel keeps what the user typed, and Enter stores it.
+TEST_F(ChannInUse, ChangesOutsideTheChannelsLeaveTheEditorOpen) {
+  click(2, kColRx);
+  QTest::keyClicks(focus(), QStringLiteral("146"));
+  image.set(223, 0, 7, nullptr);
+  ASSERT_TRUE(editorOver(w->Text_Edit, 2, kColRx));
+  enter();
+  EXPECT_EQ(Slice(record(1), 0, 8), k146Twice);
+}
