@@ -15,6 +15,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <QLayout>
+
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -35,6 +38,7 @@ constexpr Place kTabStrip{200, 100, 10095, 7455};
 constexpr int kGroupLeft = 300, kGroupTop = 600;
 constexpr Place kProgress{120, 7680, 7575, 495};
 constexpr Place kLabelTrCount{7800, 7800, 2415, 255};
+constexpr int kLabelMargin = 120;
 constexpr Place kCommandRead{600, 8160, 855, 495};
 constexpr Place kCommandWrite{1920, 8160, 855, 495};
 constexpr Place kCommandSave{4560, 8160, 855, 495};
@@ -575,6 +579,12 @@ void frm_Adj_Txp::Form_Load() {
   place(Frame_Sql, kGroupLeft, kGroupTop, W / 1.1, H / 1.49);
   place(Frame_Dev, kGroupLeft, kGroupTop, W / 1.15, H / 1.6);
   place(Frame_Other, kGroupLeft, kGroupTop, W / 1.4, H / 1.7);
+  // The progress label keeps its place and takes the room the window has to
+  // its right, so that the English progress texts are not cut where there
+  // is room for them.
+  if (frame()->layout()) frame()->layout()->activate();
+  place(Label_tr_count, kLabelTrCount.left, kLabelTrCount.top,
+        std::max<double>(kLabelTrCount.width, ScaleWidth() - kLabelTrCount.left - kLabelMargin), kLabelTrCount.height);
   // A new window has a new session: no exchange, timers off, its own reply
   // buffer empty.
   ProgressBar1->hide();

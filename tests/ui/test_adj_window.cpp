@@ -7,6 +7,7 @@
 
 #include <QPointer>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -92,11 +93,34 @@ TEST_F(AdjWindow, FreshLoad) {
       {w->TabStrip1, Px(200, 100, 10095, 7455)},      {w->Frame_Frame, Px(300, 600, W / 1.1, W / 2)},
       {w->Frame_Sql, Px(300, 600, W / 1.1, H / 1.49)}, {w->Frame_Dev, Px(300, 600, W / 1.15, H / 1.6)},
       {w->Frame_Other, Px(300, 600, W / 1.4, H / 1.7)}, {w->ProgressBar1, Px(120, 7680, 7575, 495)},
-      {w->Label_tr_count, Px(7800, 7800, 2415, 255)},  {w->Command_read, Px(600, 8160, 855, 495)},
+      {w->Command_read, Px(600, 8160, 855, 495)},
       {w->Command_Write, Px(1920, 8160, 855, 495)},    {w->Command_save, Px(4560, 8160, 855, 495)},
       {w->Command_open, Px(5880, 8160, 855, 495)},     {w->Command_close, Px(7200, 8160, 855, 495)},
   };
   for (const Place& p : places) EXPECT_EQ(p.control->geometry(), p.want) << p.control->objectName().toStdString();
+  // The progress label at its place, as wide as its design or the room to
+  // the window's right edge.
+  EXPECT_EQ(w->Label_tr_count->geometry(), Px(7800, 7800, std::max(2415.0, w->ScaleWidth() - 7920), 255));
+  EXPECT_LE(w->Label_tr_count->geometry().right(), w->width());
+}
+
+// On a 1280 x 1024 screen the progress label has room for every progress
+// text in both languages.
+class AdjWindowLarge : public AdjWindow {
+ protected:
+  void SetUp() override {
+    screen = {1280, 1024, 96};
+    AdjWindow::SetUp();
+  }
+};
+
+TEST_F(AdjWindowLarge, ProgressTextsFitTheLabel) {
+  ASSERT_TRUE(open());
+  const QFontMetrics fm(w->Label_tr_count->font());
+  for (const char* t : {"Connecting with transceiver. ", "Read optional parameters in gear. ",
+                        "Complete writing optional parameters ", "Writing  16  Data Block", "Reading 6 Data Block",
+                        "正在与对讲机联络 ！", "调整参数读出正常 ！", "正在写入  16  数据块"})
+    EXPECT_LE(fm.horizontalAdvance(QString::fromUtf8(t)), w->Label_tr_count->width()) << t;
 }
 
 // The window's own captions are Chinese in both languages.
