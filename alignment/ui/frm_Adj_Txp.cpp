@@ -158,6 +158,10 @@ void Put(TextBox* b, const QString& text) {
 void Visible(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
 }
+// Places a control of `window` at its design place.
+void At(RadioWindow* window, QWidget* control, const Place& p) {
+  window->place(control, p.left, p.top, p.width, p.height);
+}
 
 }  // namespace
 
@@ -184,7 +188,7 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
   Captions(kLayoutCaptions);
   Captions(kDetectCaptions);
 
-  auto at = [this](QWidget* w, const Place& p) { place(w, p.left, p.top, p.width, p.height); };
+  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
 
   // The tab strip first: the page groups lie over its panel.
   TabStrip1 = Control<TabStrip>("TabStrip1");
@@ -247,7 +251,7 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
 frm_Adj_Txp::~frm_Adj_Txp() = default;
 
 void frm_Adj_Txp::Build_pages() {
-  auto at = [this](QWidget* w, const Place& p) { place(w, p.left, p.top, p.width, p.height); };
+  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
   auto child = [&]<class W>(W* w, QWidget* parent, const char* name, const Place& p) {
     w->setParent(parent);
     w->setObjectName(QString::fromLatin1(name));
@@ -460,7 +464,7 @@ void frm_Adj_Txp::Build_pages() {
 }
 
 void frm_Adj_Txp::Build_hidden_groups() {
-  auto at = [this](QWidget* w, const Place& p) { place(w, p.left, p.top, p.width, p.height); };
+  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
   // Created hidden and never shown: the squelch registers of row 15 and the
   // passwords, which the window carries unchanged.
   Frame9 = new QGroupBox(Frame_Sql);
@@ -571,7 +575,7 @@ void frm_Adj_Txp::Form_Load() {
     const double w = ctx.main->Width() / 1.48, h = ctx.main->Height() / 1.2;
     setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2, w, h);
   }
-  place(TabStrip1, kTabStrip.left, kTabStrip.top, kTabStrip.width, kTabStrip.height);
+  At(this, TabStrip1, kTabStrip);
   // The page groups from the window's outer size (Frame_Frame's height from
   // its width, as it was designed).
   const double W = TwipsWidth(), H = TwipsHeight();

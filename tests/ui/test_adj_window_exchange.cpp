@@ -9,9 +9,9 @@
 #include "alignment/ui/Form_open_adj.h"
 #include "alignment/ui/Form_save_adj.h"
 #include "alignment/ui/adj_file_dialog.h"
-#include "link/hand_code.h"
 #include "radio_pty_fixture.h"
 #include "radio_virtual_fixture.h"
+#include "support/adj_frames.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,43 +23,13 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using adj::Cell;
 
 const QString kBusy = QStringLiteral("Read-write operating with transceiver .");
 const QString kBusyClose = QStringLiteral("Read-write operating，don't close the window.,");
 const QString kPortError = QStringLiteral("Communication Port Open Error ！");
 
-// Where table row k goes in a write and where a read takes it from.
-constexpr int kRowAddress[16] = {0x1F00, 0x1F10, 0x1F20, 0x1F30, 0x1F40, 0x1F50, 0x1F60, 0x1F70,
-                                 0x1F80, 0x1F90, 0x1FA0, 0x1FB0, 0x1FC0, 0x1EE0, 0x1ED0, 0x1FF0};
-
-Bytes Entry() { return Bytes(kHandCode.begin(), kHandCode.begin() + 7); }
-
-// What the PC sends for a read: the handshake, then five requests, each
-// reply acknowledged at once.
-Bytes Read_bytes() {
-  Bytes out = Entry();
-  out.insert(out.end(), {0x02, 0x06});
-  for (int a : {0x1F00, 0x1F40, 0x1F80, 0x1FC0, 0x1EC0})
-    out.insert(out.end(), {0x53, static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a & 0xFF), 0x40, 0x06});
-  return out;
-}
-
-// What the PC sends for a write of `t`: the handshake, the marker, rows 0..15.
-Bytes Write_bytes(const adj::Table& t) {
-  Bytes out = Entry();
-  out.insert(out.end(), {0x02, 0x06, 0x58, 0x0D, 0xF0, 0x10});
-  out.insert(out.end(), adj::kMarkerLetters.begin(), adj::kMarkerLetters.end());
-  out.insert(out.end(), 4, 0x00);
-  for (int k = 0; k < 16; ++k) {
-    out.insert(out.end(), {0x58, static_cast<std::uint8_t>(kRowAddress[k] >> 8),
-                           static_cast<std::uint8_t>(kRowAddress[k] & 0xFF), 0x10});
-    for (int c = 0; c < 16; ++c)
-      out.push_back(static_cast<std::uint8_t>(t[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]));
-  }
-  return out;
-}
+using namespace adj_frames;
 
 // The radio's alignment area, different everywhere; values a page shows
 // without complaint (offsets 0..20, list values within their lists).
@@ -86,7 +56,7 @@ class AdjExchangeOn : public AdjWindowOn<Line> {
   }
   // What the radio holds where table row k goes.
   Cell radio(int k, int c) const {
-    return this->sim.memory[static_cast<std::size_t>(kRowAddress[k] + c)];
+    return this->sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)];
   }
   // The table a read must leave: rows 0..15 from where the write puts them,
   // rows 16..19 from 0x1EC0..0x1EFF.
@@ -180,9 +150,7 @@ TEST_F(AdjExchange, FullWrite) {
   for (int k = 0; k < 16; ++k)
     for (int c = 0; c < 16; ++c) EXPECT_EQ(radio(k, c), pressed[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]) << k;
   EXPECT_EQ(std::vector<std::uint8_t>(sim.memory.begin() + 0x1FD0, sim.memory.begin() + 0x1FF0), untouched);
-  Bytes marker(adj::kMarkerLetters.begin(), adj::kMarkerLetters.end());
-  marker.insert(marker.end(), 4, 0x00);
-  EXPECT_EQ(Bytes(sim.memory.begin() + 0x0DF0, sim.memory.begin() + 0x0E00), marker);
+  EXPECT_EQ(Bytes(sim.memory.begin() + 0x0DF0, sim.memory.begin() + 0x0E00), Marker());
   EXPECT_EQ(bars, (std::vector<int>{6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100}));
   EXPECT_EQ(messages(), std::vector<std::string>{"Complete writing optional parameters to the transceiver."});
   EXPECT_EQ(labelAtMessage, QStringLiteral("Writing  16  Data Block"));
