@@ -1,5 +1,6 @@
 #include "app/ui/MDImain.h"
 
+#include "alignment/ui/frm_Adj_Txp.h"
 #include "app/main_captions.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
@@ -293,7 +294,9 @@ void MDImain::MDImain_Optional_edit_Click() {}
 void MDImain::MDImain_Dtmf_edit_Click() { host_.reopen<frm_dtmf>(); }
 void MDImain::MDImain_Prog_read_Click() { host_.reopen<Form_Comm_Read>(); }
 void MDImain::MDImain_Prog_write_Click() { host_.reopen<Form_Comm_Write>(); }
-void MDImain::MDImain_Adj_Edit_Click() {}
+// Loads the alignment window when it is not loaded; an open one is neither
+// rebuilt nor raised.
+void MDImain::MDImain_Adj_Edit_Click() { host_.open<frm_Adj_Txp>(); }
 void MDImain::MDImain_PC_PassWord_Click() { host_.reopen<Form_Write_PassWord>(); }
 void MDImain::MDImain_proc_setup_Click() { host_.open<Form_setup>(); }
 void MDImain::MDImain_Language_chn_Click() { Language_switch(-1); }

@@ -2,6 +2,7 @@
 
 #include "alignment/ui/Form_open_adj.h"
 #include "alignment/ui/Form_save_adj.h"
+#include "alignment/ui/frm_Adj_Txp.h"
 #include "app/ui/Form_type.h"
 #include "app/ui/frmAbout.h"
 #include "channels/ui/frm_chann.h"
@@ -22,8 +23,8 @@
 //   exit       the exit unloads first: model dialog 1, channels 2, options 3,
 //              About box 4, then every other window;
 //   channelClose  the channel window's Close unloads: open dialog 1, save dialog 2.
-// The options window and the alignment editor take their lines here when the
-// program has them. The alignment windows keep no flag
+// The options window takes its line here when the program has it. The
+// alignment windows keep no flag
 // and stand in no order: the language switch leaves them as they are, and
 // the exit unloads them with every other window.
 WindowRegistry Program_windows(Session& st) {
@@ -41,5 +42,6 @@ WindowRegistry Program_windows(Session& st) {
       Registered<Form_Write_PassWord>("Form_Write_PassWord", {}),
       Registered<Form_open_adj>("Form_open_adj", {}),
       Registered<Form_save_adj>("Form_save_adj", {}),
+      Registered<frm_Adj_Txp>("frm_Adj_Txp", {}),
   });
 }

@@ -1,6 +1,7 @@
-// How close the read and write dialogs come to what the line allows.
+// How close the read and write dialogs and the alignment window's read and
+// write come to what the line allows.
 //
-// The real dialogs, on the production serial adapter and timers, read and
+// The real windows, on the production serial adapter and timers, read and
 // write the simulated radio behind a pseudo-terminal that moves every byte,
 // both ways, at 9600 baud (10 bits a byte, about 1.04 ms). For each exchange
 // it prints:
@@ -19,6 +20,7 @@
 //   build/default/tests/bench/bench_readwrite [rounds]
 #include "state/image_store.h"
 #include "state/session.h"
+#include "alignment/ui/frm_Adj_Txp.h"
 #include "app/ui/MDImain.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
@@ -67,6 +69,19 @@ class TimedApplication : public QApplication {
   int depth_ = 0;
 };
 
+// The exchanges, in the order they run in a round.
+enum class Exchange { ReadAll, WriteAll, AdjRead, AdjWrite };
+constexpr Exchange kExchanges[] = {Exchange::ReadAll, Exchange::WriteAll, Exchange::AdjRead, Exchange::AdjWrite};
+const char* Name(Exchange e) {
+  switch (e) {
+    case Exchange::ReadAll: return "read-all ";
+    case Exchange::WriteAll: return "write-all";
+    case Exchange::AdjRead: return "adj read ";
+    case Exchange::AdjWrite: return "adj write";
+  }
+  return "";
+}
+
 struct Figures {
   double elapsedS = 0, floorS = 0, stallMs = 0, buttonMs = 0, eventMs = 0;
   long bytes = 0, frames = 0;
@@ -103,19 +118,32 @@ class Bench {
   }
   bool ready() const { return pty_.isOpen(); }
 
-  Figures run(bool write) {
-    TransferDialog* d = nullptr;
+  Figures run(Exchange which) {
+    LinkSession* link = nullptr;
     QPushButton* start = nullptr;
-    if (write) {
-      main_->MDImain_Prog_write_Click();
-      auto* w = main_->host().find<Form_Comm_Write>();
-      d = w;
-      start = w->Command_Write;
-    } else {
-      main_->MDImain_Prog_read_Click();
-      auto* r = main_->host().find<Form_Comm_Read>();
-      d = r;
-      start = r->Command_read;
+    switch (which) {
+      case Exchange::WriteAll: {
+        main_->MDImain_Prog_write_Click();
+        auto* w = main_->host().find<Form_Comm_Write>();
+        link = w->link.get();
+        start = w->Command_Write;
+        break;
+      }
+      case Exchange::ReadAll: {
+        main_->MDImain_Prog_read_Click();
+        auto* r = main_->host().find<Form_Comm_Read>();
+        link = r->link.get();
+        start = r->Command_read;
+        break;
+      }
+      case Exchange::AdjRead:
+      case Exchange::AdjWrite: {
+        main_->MDImain_Adj_Edit_Click();
+        auto* a = main_->host().find<frm_Adj_Txp>();
+        link = a->link.get();
+        start = which == Exchange::AdjRead ? a->Command_read : a->Command_Write;
+        break;
+      }
     }
     // The dialog is drawn and the line is quiet before the button is pressed.
     Pause(300);
@@ -142,7 +170,7 @@ class Bench {
     prompt_.onShow = nullptr;
 
     f.completed = prompt_.calls.size() > promptsBefore &&
-                  prompt_.calls.back().text.startsWith(QStringLiteral("Complete")) && !d->link->engine().Busy();
+                  prompt_.calls.back().text.startsWith(QStringLiteral("Complete")) && !link->Busy();
     f.bytes = static_cast<long>(sim_.received.size()) - pcBefore + radioBytes_ - radioBefore;
     f.frames = kHandshakeFrames + static_cast<long>(sim_.readRequests.size() + sim_.writes.size()) - framesBefore;
     f.floorS = static_cast<double>(f.bytes) * 10.0 / 9600.0 + 0.015 * static_cast<double>(f.frames);
@@ -179,10 +207,10 @@ int main(int argc, char** argv) {
   QTextStream out(stdout);
   bool ok = true;
   for (int round = 0; round < rounds; ++round) {
-    for (bool write : {false, true}) {
-      const Figures f = bench.run(write);
+    for (Exchange e : kExchanges) {
+      const Figures f = bench.run(e);
       const double ratio = f.elapsedS / f.floorS;
-      out << (write ? "write-all" : "read-all ") << ": elapsed " << Fixed(f.elapsedS, 3) << " s, floor "
+      out << Name(e) << ": elapsed " << Fixed(f.elapsedS, 3) << " s, floor "
           << Fixed(f.floorS, 3) << " s (" << f.bytes << " bytes, " << f.frames << " frames), ratio "
           << Fixed(ratio, 3) << ", longest stall " << Fixed(f.stallMs, 1) << " ms (button with port open "
           << Fixed(f.buttonMs, 1) << " ms, longest other event " << Fixed(f.eventMs, 1) << " ms)"

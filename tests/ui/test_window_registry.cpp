@@ -81,6 +81,7 @@ TEST_F(WindowRegistryTest, TheProgramsWindowsAndTheirPlaces) {
       {"Form_Write_PassWord", nullptr, 0, 0, false, 0, 0},
       {"Form_open_adj", nullptr, 0, 0, false, 0, 0},
       {"Form_save_adj", nullptr, 0, 0, false, 0, 0},
+      {"frm_Adj_Txp", nullptr, 0, 0, false, 0, 0},
   };
   ASSERT_EQ(host().registry().entries().size(), std::size(all));
   for (const Expected& e : all) {
