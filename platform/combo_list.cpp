@@ -23,6 +23,14 @@ ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
     fire(onChange);
   });
   connect(this, &QComboBox::activated, this, [this] { fire(onClick); });
+  // Qt has put the chosen item into the field by now.
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { showStartIfReadOnly(); });
+}
+
+void ComboList::showStartIfReadOnly() {
+  // Nobody types into a read-only field: an item longer than the field shows
+  // its beginning, not its end.
+  if (lineEdit()->isReadOnly()) lineEdit()->setCursorPosition(0);
 }
 
 void ComboList::putText(const QString& text) {
@@ -60,12 +68,14 @@ void ComboList::AddItems(const QStringList& items) {
   // Qt makes the first item of an empty list current and copies it into the field.
   if (currentIndex() != index) setCurrentIndex(index);
   lineEdit()->setText(text);
+  showStartIfReadOnly();
 }
 
 void ComboList::setIndexQuietly(int i) {
   const QSignalBlocker quiet(this);
   setCurrentIndex(i);
   lineEdit()->setText(i >= 0 ? itemText(i) : QString());
+  showStartIfReadOnly();
 }
 
 void ComboList::setListIndex(int i) {
@@ -140,6 +150,9 @@ void ComboList::typedIntoSetting() {
   field->setCursorPosition(cursor);
 }
 
-void ComboList::setFieldReadOnly(bool readOnly) { lineEdit()->setReadOnly(readOnly); }
+void ComboList::setFieldReadOnly(bool readOnly) {
+  lineEdit()->setReadOnly(readOnly);
+  showStartIfReadOnly();
+}
 
 bool ComboList::fieldReadOnly() const { return lineEdit()->isReadOnly(); }
