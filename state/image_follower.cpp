@@ -2,11 +2,12 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
+
 #include <utility>
 
-ImageFollower::ImageFollower(ImageStore& store, QObject* owner, int firstRow, int lastRow,
-                             std::function<void()> redraw)
-    : QObject(owner), owner_(owner), firstRow_(firstRow), lastRow_(lastRow), redraw_(std::move(redraw)) {
+ImageFollower::ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw)
+    : QObject(owner), owner_(owner), shown_(std::move(shown)), redraw_(std::move(redraw)) {
   connect(&store, &ImageStore::rowsChanged, this, &ImageFollower::rowsChanged);
 }
 
@@ -16,7 +17,9 @@ void ImageFollower::setFollowing(bool on) {
 }
 
 void ImageFollower::rowsChanged(int firstRow, int lastRow, const void* origin) {
-  if (origin == owner_ || !following_ || lastRow < firstRow_ || firstRow > lastRow_) return;
+  if (origin == owner_ || !following_) return;
+  if (std::none_of(shown_.begin(), shown_.end(), [&](Rows r) { return firstRow <= r.last && lastRow >= r.first; }))
+    return;
   ++foreignChanges_;
   if (handling_ > 0) {
     pending_ = true;

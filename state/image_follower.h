@@ -7,7 +7,7 @@
 // control is back in the event loop. The editor's own changes (origin: the
 // editor) never redraw it.
 //
-//   follow = new ImageFollower(ctx.image, this, img::kOptFirst, img::kVfoBLast, [this] { Opt_show(); });
+//   follow = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kVfoBLast}}, [this] { Opt_show(); });
 //   follow->setFollowing(true);                       // end of the load
 //   { const ImageFollower::Handling busy(*follow); ... MsgBox ...; }
 //   follow->setFollowing(false);                      // the unload
@@ -16,13 +16,18 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class ImageFollower : public QObject {
   Q_OBJECT
  public:
-  // Follows changes of rows firstRow..lastRow made by anyone but `owner`;
+  // Rows first..last of the image, both included.
+  struct Rows {
+    int first, last;
+  };
+  // Follows changes of the rows the editor shows made by anyone but `owner`;
   // `redraw` shows the image. The follower is a child of `owner`.
-  ImageFollower(ImageStore& store, QObject* owner, int firstRow, int lastRow, std::function<void()> redraw);
+  ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw);
 
   // Off until the editor has loaded, and again from its unload.
   void setFollowing(bool on);
@@ -55,7 +60,7 @@ class ImageFollower : public QObject {
   void redraw();
 
   const void* owner_;
-  int firstRow_, lastRow_;
+  std::vector<Rows> shown_;
   std::function<void()> redraw_;
   bool following_ = false;
   int handling_ = 0;

@@ -200,7 +200,8 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c) {
 
   // A change of the block or the VFO records that the window did not make
   // is shown at once (after a handler that is waiting for a message box).
-  follow_ = new ImageFollower(ctx.image, this, img::kOptFirst, img::kVfoBLast, [this] { Show_image(); });
+  follow_ = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kVfoBLast}},
+                              [this] { Show_image(); });
 }
 
 frm_option::~frm_option() = default;
