@@ -586,7 +586,11 @@ void frm_option::Text_Offset_LostFocus(int side) {
 void frm_option::Text_Vfo_KeyPress(int box, int& key) {
   const Vfo& v = vfo[static_cast<std::size_t>(box / 2)];
   const TextBox* b = box % 2 == 0 ? v.Text_Freq : v.Text_Offset;
-  if (!vfo::BoxKeyAccepted(key, b->Text())) key = 0;
+  // The rules judge the text the key goes into: a selection that the key
+  // replaces is not part of it, so typing over a whole frequency works.
+  QString into = b->Text();
+  if (b->hasSelectedText()) into.remove(b->selectionStart(), b->selectedText().size());
+  if (!vfo::BoxKeyAccepted(key, into)) key = 0;
 }
 
 void frm_option::Vfo_list_Click(int list) {

@@ -322,6 +322,37 @@ TEST_F(OptionsVfo, KeyFiltersAndTheLengthMessage) {
   EXPECT_EQ(offset->Text(), QString());
 }
 
+// Typing over selected text: the key replaces the selection, so the rules
+// judge what is left of the text, not the nine characters shown.
+TEST_F(OptionsVfo, TypingOverASelection) {
+  ASSERT_TRUE(open());
+  TextBox* freq = a().Text_Freq;
+  clickInto(freq);
+  QTest::keyClick(freq, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(freq, QStringLiteral(".145.1234"));  // a leading point into what becomes empty: dropped
+  EXPECT_EQ(freq->Text(), QStringLiteral("145.1234"));
+  tab();
+  EXPECT_TRUE(prompt.calls.empty());
+  EXPECT_EQ(freq->Text(), QStringLiteral("145.12250"));
+  // The last two digits selected and typed over.
+  clickInto(freq);
+  QTest::keyClick(freq, Qt::Key_End);
+  QTest::keyClick(freq, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(freq, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClicks(freq, QStringLiteral("75"));
+  EXPECT_EQ(freq->Text(), QStringLiteral("145.12275"));
+  // Without a selection a tenth digit is still dropped.
+  QTest::keyClicks(freq, QStringLiteral("1"));
+  EXPECT_EQ(freq->Text(), QStringLiteral("145.12275"));
+  TextBox* offset = a().Text_Offset;
+  clickInto(offset);
+  QTest::keyClick(offset, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(offset, QStringLiteral("5"));
+  tab();
+  EXPECT_EQ(offset->Text(), QStringLiteral("05.000"));
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
 TEST_F(OptionsVfo, LengthMessageInChinese) {
   main->MDImain_Language_chn_Click();
   ASSERT_TRUE(open());
