@@ -466,6 +466,28 @@ TEST_F(OptionsTone, ChoicesAndTypedTones) {
   EXPECT_TRUE(prompt.calls.empty());
 }
 
+// Opening the list's own drop-down is not leaving it: the typed text stays
+// until the list is left, then it is looked up and stored.
+TEST_F(OptionsTone, TypedTextSurvivesItsOwnDropDown) {
+  ASSERT_TRUE(open());
+  ComboList* t = a().tones[0];
+  clickInto(t);
+  retype(t, QStringLiteral("67"));
+  QStyleOptionComboBox o;
+  o.initFrom(t);
+  o.editable = true;
+  const QRect arrow = t->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxArrow, t);
+  QTest::mouseClick(t, Qt::LeftButton, {}, arrow.center());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return t->view()->isVisible(); }, 1000));
+  QTest::keyClick(t->view(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !t->view()->isVisible(); }, 1000));
+  EXPECT_EQ(t->Text(), QStringLiteral("67"));
+  EXPECT_EQ(rx(), std::make_pair(0, 0));
+  tab();
+  EXPECT_EQ(t->Text(), QStringLiteral("67.0"));
+  EXPECT_EQ(rx(), std::make_pair(158, 2));
+}
+
 // The key filter of a tone field: digits, the point and D, N, I (turned into
 // capitals); Backspace and everything else dropped.
 TEST_F(OptionsTone, KeyFilter) {

@@ -72,6 +72,7 @@ TEST_F(OptionsWindow, OpensFromTheEditMenuAndTheMenuRebuildsIt) {
   EXPECT_EQ(st.Flag_frm_option, -1);
   EXPECT_EQ(main->mdiArea()->activeSubWindow(), w->frame());
   EXPECT_EQ(w->windowTitle(), QStringLiteral("Optional Features"));
+  EXPECT_EQ(w->Text_chann_total->Text(), QStringLiteral("200"));
   list("Combo_tot")->setFocus();
   ASSERT_TRUE(QTest::qWaitFor([&] { return focusIn(list("Combo_tot")); }, 1000));
   QTest::keyClick(list("Combo_tot"), Qt::Key_Down);  // 60 s -> 75 s
@@ -192,6 +193,24 @@ TEST_F(OptionsWindow, CaptionsInBothLanguages) {
   }
 }
 
+// Created hidden: the optional-signal and speaker-mute lists with their
+// labels, the channel count and the synchronisation box; the range boxes
+// only display. The hidden lists are filled and shown all the same.
+TEST_F(OptionsWindow, HiddenAndDisplayOnlyControls) {
+  ASSERT_TRUE(open());
+  for (const char* name : {"Combo_Optsig_a", "Combo_OptSig_b", "Combo_Spmute_a", "Combo_Spmute_b", "Label_Optsig_a",
+                           "Label_OptSig_b", "Label_Spmute_a", "Label_Spmute_b", "Label_Cht", "Text_chann_total",
+                           "Check_chann_syn"}) {
+    ASSERT_TRUE(control(name)) << name;
+    EXPECT_FALSE(control(name)->isVisible()) << name;
+  }
+  EXPECT_FALSE(box("Text_chann_total")->isEnabled());
+  EXPECT_FALSE(box("Text_Range_A")->isEnabled());
+  EXPECT_FALSE(box("Text_Range_B")->isEnabled());
+  EXPECT_EQ(list("Combo_Spmute_b")->Text(), QStringLiteral("QT/DQT"));
+  EXPECT_EQ(list("Combo_OptSig_b")->ListIndex(), 0);
+}
+
 // Every list holds its items once, in the language of the load; a stored
 // value selects the same item in both.
 TEST_F(OptionsWindow, ListItemsInBothLanguagesAndOnceOnly) {
@@ -310,6 +329,7 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(s[C::Option_chann], 1);
                    EXPECT_EQ(s[C::Option_freq], 0);
                  }},
+        ShowCase{"CellsOutside0To255", {{0, 300}, {3, -1}, {54, 0x1E4}, {7, -2}}, {{0, 9}, {3, 4}, {54, 0x1E4}, {7, 1}}},
         ShowCase{"DualWatchAndAlarm", {{7, 2}, {33, 2}, {32, 1}}, {{7, 1}, {33, 1}, {32, 1}},
                  [](const OptControls& s) {
                    EXPECT_TRUE(s.Combo_Tdr_ab_enabled);
