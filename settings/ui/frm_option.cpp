@@ -230,19 +230,32 @@ void frm_option::Build_controls() {
     return label;
   };
   auto list = [](QGroupBox* f, const char* name) { return Make<ComboList>(f, name); };
-  auto check = [&](QGroupBox* f, const char* name, double left, int r, double pitch, double width) {
-    auto* b = Make<CheckBox>(f, name);
-    place(b, left, rowTop(r, pitch), width, kRowHeight);
-    return b;
+  // Rows of a label and a list, from row `first` down.
+  struct ListRow {
+    const char* label;
+    const char* list;
+  };
+  auto listRows = [&](QGroupBox* f, int first, double pitch, const Columns& cols, std::initializer_list<ListRow> rows) {
+    for (const ListRow& r : rows) row(f, first++, pitch, cols, r.label, list(f, r.list));
+  };
+  // Check boxes one under the other, from row `first` down.
+  auto checks = [&](QGroupBox* f, double left, int first, double pitch, double width,
+                    std::initializer_list<const char*> names) {
+    CheckBox* last = nullptr;
+    for (const char* name : names) {
+      last = Make<CheckBox>(f, name);
+      place(last, left, rowTop(first++, pitch), width, kRowHeight);
+    }
+    return last;
   };
 
   // The left column: general settings, work mode, channel mode, functions.
-  QGroupBox* general = frame(kGeneral);
-  row(general, 0, kRowPitch, kGeneralCols, "Label_Tot", list(general, "Combo_tot"));
-  row(general, 1, kRowPitch, kGeneralCols, "Label_Sql", list(general, "Combo_sql"));
-  row(general, 2, kRowPitch, kGeneralCols, "Label_Vox", list(general, "Combo_vox"));
-  row(general, 3, kRowPitch, kGeneralCols, "Label_voice", list(general, "Combo_voice"));
-  row(general, 4, kRowPitch, kGeneralCols, "Label_Abr", list(general, "Combo_abr"));
+  listRows(frame(kGeneral), 0, kRowPitch, kGeneralCols,
+           {{"Label_Tot", "Combo_tot"},
+            {"Label_Sql", "Combo_sql"},
+            {"Label_Vox", "Combo_vox"},
+            {"Label_voice", "Combo_voice"},
+            {"Label_Abr", "Combo_abr"}});
 
   QGroupBox* mode = frame(kMode);
   auto* freqMode = Make<OptionButton>(mode, "Option_freq");
@@ -252,9 +265,9 @@ void frm_option::Build_controls() {
   freqMode->setValue(true);
 
   QGroupBox* chann = frame(kChann);
-  check(chann, "Check_chann_menu", 240, 0, kRowPitch, 1260);
-  check(chann, "Check_chann_init", 1560, 0, kRowPitch, 1260);
-  check(chann, "Check_chann_syn", 2880, 0, kRowPitch, 900)->hide();
+  checks(chann, 240, 0, kRowPitch, 1260, {"Check_chann_menu"});
+  checks(chann, 1560, 0, kRowPitch, 1260, {"Check_chann_init"});
+  checks(chann, 2880, 0, kRowPitch, 900, {"Check_chann_syn"})->hide();
   auto* channTotal = Make<QLabel>(chann, "Label_Cht");
   Text_chann_total = Make<TextBox>(chann, "Text_chann_total");
   place(channTotal, 2880, rowTop(0, kRowPitch), 480, kRowHeight);
@@ -262,19 +275,18 @@ void frm_option::Build_controls() {
   channTotal->hide();
   Text_chann_total->setEnabled(false);
   Text_chann_total->hide();
-  row(chann, 1, kWidePitch, kChannCols, "Label_MDF_A", list(chann, "Combo_MDF_A"));
-  row(chann, 2, kWidePitch, kChannCols, "Label_MDF_B", list(chann, "Combo_MDF_B"));
+  listRows(chann, 1, kWidePitch, kChannCols, {{"Label_MDF_A", "Combo_MDF_A"}, {"Label_MDF_B", "Combo_MDF_B"}});
 
   QGroupBox* functions = frame(kFunctions);
-  row(functions, 0, kRowPitch, kFunctionCols, "Label_Stdtmf", list(functions, "Combo_dtmfst"));
-  row(functions, 1, kRowPitch, kFunctionCols, "Label_save", list(functions, "Combo_save"));
-  row(functions, 2, kRowPitch, kFunctionCols, "Label_Scan_rev", list(functions, "Combo_sc_rev"));
-  row(functions, 3, kRowPitch, kFunctionCols, "Label_ptt_id", list(functions, "Combo_ptt_id"));
-  row(functions, 4, kRowPitch, kFunctionCols, "Label_Ptt_Lt", list(functions, "Combo_ptt_lt"));
-  check(functions, "Check_Lock", kFunctionCheckLeft, 0, kRowPitch, kFunctionCheckWidth);
-  check(functions, "Check_Autolk", kFunctionCheckLeft, 1, kRowPitch, kFunctionCheckWidth);
-  check(functions, "Check_bcl", kFunctionCheckLeft, 2, kRowPitch, kFunctionCheckWidth);
-  check(functions, "Check_Beep", kFunctionCheckLeft, 3, kRowPitch, kFunctionCheckWidth)->setValue(1);
+  listRows(functions, 0, kRowPitch, kFunctionCols,
+           {{"Label_Stdtmf", "Combo_dtmfst"},
+            {"Label_save", "Combo_save"},
+            {"Label_Scan_rev", "Combo_sc_rev"},
+            {"Label_ptt_id", "Combo_ptt_id"},
+            {"Label_Ptt_Lt", "Combo_ptt_lt"}});
+  checks(functions, kFunctionCheckLeft, 0, kRowPitch, kFunctionCheckWidth,
+         {"Check_Lock", "Check_Autolk", "Check_bcl", "Check_Beep"})
+      ->setValue(1);  // Check_Beep starts checked
 
   // The VFO frames and, under VFO A, the backlight frame; under VFO B the alarm frame.
   auto vfoFrame = [&](int side) {
@@ -321,25 +333,25 @@ void frm_option::Build_controls() {
   };
 
   vfoFrame(0);
-  QGroupBox* band = frame(kBand);
-  row(band, 0, kTightPitch, kBandCols, "Label_wt_led", list(band, "Combo_wt_led"));
-  row(band, 1, kTightPitch, kBandCols, "Label_rx_led", list(band, "Combo_rx_led"));
-  row(band, 2, kTightPitch, kBandCols, "Label_tx_led", list(band, "Combo_tx_led"));
-  row(band, 3, kTightPitch, kBandCols, "Label_ste", list(band, "Combo_ste"));
-  row(band, 4, kTightPitch, kBandCols, "Label_rp_ste", list(band, "Combo_Rp_Ste"));
-  row(band, 5, kTightPitch, kBandCols, "Label_Rpt_RL", list(band, "Combo_RPT_RL"));
-  row(band, 6, kTightPitch, kBandCols, "Label_ponmsg", list(band, "Combo_ponmsg"));
+  listRows(frame(kBand), 0, kTightPitch, kBandCols,
+           {{"Label_wt_led", "Combo_wt_led"},
+            {"Label_rx_led", "Combo_rx_led"},
+            {"Label_tx_led", "Combo_tx_led"},
+            {"Label_ste", "Combo_ste"},
+            {"Label_rp_ste", "Combo_Rp_Ste"},
+            {"Label_Rpt_RL", "Combo_RPT_RL"},
+            {"Label_ponmsg", "Combo_ponmsg"}});
 
   vfoFrame(1);
   QGroupBox* alarm = frame(kAlarm);
-  check(alarm, "Check_radio", 120, 0, kTightPitch, 2820);
-  check(alarm, "Check_Alarm_Sound", 120, 1, kTightPitch, 2820);
-  row(alarm, 2, kTightPitch, kAlarmCols, "Label_Alarm_mode", list(alarm, "Combo_AL_Mode"));
-  row(alarm, 3, kTightPitch, kAlarmCols, "Label_roger", list(alarm, "Combo_roger"));
-  row(alarm, 4, kTightPitch, kAlarmCols, "Label_ab_Beep", list(alarm, "Combo_ab_Beep"));
-  row(alarm, 5, kTightPitch, kAlarmCols, "Label_TX_Band", list(alarm, "Combo_Tdr_ab"));
-  check(alarm, "Check_tdr", 120, 6, kTightPitch, 1380);
-  check(alarm, "Check_db_PTT", 1560, 6, kTightPitch, 1380);
+  checks(alarm, 120, 0, kTightPitch, 2820, {"Check_radio", "Check_Alarm_Sound"});
+  listRows(alarm, 2, kTightPitch, kAlarmCols,
+           {{"Label_Alarm_mode", "Combo_AL_Mode"},
+            {"Label_roger", "Combo_roger"},
+            {"Label_ab_Beep", "Combo_ab_Beep"},
+            {"Label_TX_Band", "Combo_Tdr_ab"}});
+  checks(alarm, 120, 6, kTightPitch, 1380, {"Check_tdr"});
+  checks(alarm, 1560, 6, kTightPitch, 1380, {"Check_db_PTT"});
 
   Command_def = Control<QPushButton>("Command_def");
   Command_close = Control<QPushButton>("Command_close");
@@ -536,51 +548,51 @@ void frm_option::Combo_Band_Change(int side) {
   if (l->ListIndex() < 0) l->setListIndex(0);
 }
 
-void frm_option::Text_Freq_Change(int side) {
-  TextBox* box = vfo[static_cast<std::size_t>(side)].Text_Freq;
-  if (!vfo::FreqTooLong(box->Text())) return;
+void frm_option::Length_check(TextBox* box, bool tooLong) {
+  if (!tooLong) return;
   message(vfo::kLengthMessage);
   box->setText(QString());
   box->SetFocus();
+}
+
+void frm_option::Text_Freq_Change(int side) {
+  TextBox* box = vfo[static_cast<std::size_t>(side)].Text_Freq;
+  Length_check(box, vfo::FreqTooLong(box->Text()));
 }
 
 void frm_option::Text_Offset_Change(int side) {
   TextBox* box = vfo[static_cast<std::size_t>(side)].Text_Offset;
-  if (!vfo::OffsetTooLong(box->Text())) return;
-  message(vfo::kLengthMessage);
-  box->setText(QString());
-  box->SetFocus();
+  Length_check(box, vfo::OffsetTooLong(box->Text()));
+}
+
+template <class Commit>
+bool frm_option::Box_commit(int side, TextBox* box, Commit&& commit) {
+  // What the commit makes of the text, before anything is stored: its range
+  // message comes first, and a change of the image while it is open ends
+  // the commit.
+  img::Image probe = ctx.image.image();
+  const vfo::Commit c = commit(probe, box->Text());
+  if (c.message) {
+    if (!message(*c.message)) return false;
+    box->SetFocus();
+  }
+  if (c.stored) Vfo_change(side, [&](img::Image& im) { commit(im, c.text); });
+  box->setText(c.text);
+  return true;
 }
 
 void frm_option::Text_Freq_LostFocus(int side) {
   const Side s = SideOf(side);
-  TextBox* box = vfo[static_cast<std::size_t>(side)].Text_Freq;
   const vfo::BandLimits limits = Shown_band_limits(side);
-  // What the commit makes of the text, before anything is stored: a range
-  // message comes first, and a change of the image while it is open ends
-  // the commit.
-  img::Image probe = ctx.image.image();
-  const vfo::Commit c = vfo::FreqCommit(probe, s, box->Text(), limits);
-  if (c.message) {
-    if (!message(*c.message)) return;
-    box->SetFocus();
-  }
-  if (c.stored) Vfo_change(side, [&](img::Image& im) { vfo::FreqCommit(im, s, c.text, limits); });
-  box->setText(c.text);
-  Opt_show();
+  const bool done = Box_commit(side, vfo[static_cast<std::size_t>(side)].Text_Freq,
+                               [&](img::Image& im, const QString& text) { return vfo::FreqCommit(im, s, text, limits); });
+  if (done) Opt_show();
 }
 
 void frm_option::Text_Offset_LostFocus(int side) {
   const Side s = SideOf(side);
-  TextBox* box = vfo[static_cast<std::size_t>(side)].Text_Offset;
-  img::Image probe = ctx.image.image();
-  const vfo::Commit c = vfo::OffsetCommit(probe, s, box->Text());
-  if (c.message) {
-    if (!message(*c.message)) return;
-    box->SetFocus();
-  }
-  Vfo_change(side, [&](img::Image& im) { vfo::OffsetCommit(im, s, c.text); });
-  box->setText(c.text);
+  Box_commit(side, vfo[static_cast<std::size_t>(side)].Text_Offset,
+             [&](img::Image& im, const QString& text) { return vfo::OffsetCommit(im, s, text); });
 }
 
 void frm_option::Text_Vfo_KeyPress(int box, int& key) {

@@ -109,6 +109,13 @@ class frm_option : public RadioWindow {
   // Changes rows of one VFO record in the image, as this window.
   template <class Edit>
   void Vfo_change(int side, Edit&& edit);
+  // The length check of a frequency or offset box.
+  void Length_check(TextBox* box, bool tooLong);
+  // The commit of a frequency or offset box (`commit(image, text)` stores
+  // the text into an image and says what the box shows); false when the
+  // image changed while its message was open, and nothing was stored.
+  template <class Commit>
+  bool Box_commit(int side, TextBox* box, Commit&& commit);
   // A message box; false when the image was changed by someone else while it
   // was open (a read completing), or the window is unloading: the commit that
   // showed it then stores nothing.
