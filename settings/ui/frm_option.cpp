@@ -452,6 +452,10 @@ void frm_option::Vfo_show(int side) {
   Tone_show(side, vfo::Tone::Tx);
   // A band that changes runs the band choice, which ends with a whole show.
   v.Combo_Band->setListIndex(vfo::ListShown(im, s, vfo::List::Band));
+  // The range of the band shown, also when the band limits changed since the
+  // band was chosen (an identification of another radio): the range the
+  // frequency commit checks.
+  v.Text_Range->setText(vfo::RangeText(Shown_band_limits(side)));
   // Byte 28 is read once for both of its lists, byte 29 likewise.
   const int shift = vfo::ListShown(im, s, vfo::List::Shift), code = vfo::ListShown(im, s, vfo::List::SignalCode);
   show(vfo::List::Shift, shift);

@@ -227,6 +227,24 @@ TEST_F(OptionsVfo, BandSwitchAndBack) {
   EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 7, 9, 5, 0, 0, 0, 0}));
 }
 
+// The band limits change while the window is open (an identification of a
+// radio with other band edges): the next show displays the range that the
+// frequency commit checks.
+TEST_F(OptionsVfo, RangeDisplayFollowsTheBandLimits) {
+  ASSERT_TRUE(open());
+  st.Freq_uhf_low = 430;
+  st.Freq_uhf_high = 440;
+  main->MDImain_Channel_edit_Click();
+  activate();
+  EXPECT_EQ(b().Text_Range->Text(), QStringLiteral("430 - 440.99750"));
+  EXPECT_EQ(a().Text_Range->Text(), QStringLiteral("130 - 179.99750"));
+  clickInto(b().Text_Freq);
+  retype(b().Text_Freq, QStringLiteral("445"));
+  tab();
+  EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
+  EXPECT_EQ(b().Text_Freq->Text(), QStringLiteral("439.62500"));
+}
+
 // The band lists take no text: Delete, cut or paste do not move a VFO.
 TEST_F(OptionsVfo, BandListFieldTakesNoText) {
   ASSERT_TRUE(open());
