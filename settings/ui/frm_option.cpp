@@ -107,12 +107,7 @@ W* Make(QWidget* parent, const char* name) {
 class frm_option::ShowTarget : public OptShowTarget {
  public:
   explicit ShowTarget(frm_option& w) : w_(w) {}
-  std::int16_t state(OptCtl c) const override {
-    QWidget* widget = w_.Opt_widget(c);
-    if (auto* l = qobject_cast<ComboList*>(widget)) return static_cast<std::int16_t>(l->ListIndex());
-    if (auto* b = qobject_cast<CheckBox*>(widget)) return static_cast<std::int16_t>(b->Value());
-    return static_cast<OptionButton*>(widget)->Value() ? 1 : 0;
-  }
+  std::int16_t state(OptCtl c) const override { return static_cast<std::int16_t>(w_.Opt_state(c)); }
   int listCount(OptCtl list) const override { return static_cast<ComboList*>(w_.Opt_widget(list))->ListCount(); }
   void set(OptCtl c, int value) override {
     QWidget* widget = w_.Opt_widget(c);
@@ -491,13 +486,17 @@ void frm_option::Command_close_Click() { ctx.host.unloadWindow(this); }
 
 // ---- the option block ------------------------------------------------------------
 
+int frm_option::Opt_state(OptCtl c) const {
+  QWidget* widget = Opt_widget(c);
+  if (auto* l = qobject_cast<ComboList*>(widget)) return l->ListIndex();
+  if (auto* b = qobject_cast<CheckBox*>(widget)) return b->Value();
+  return static_cast<OptionButton*>(widget)->Value() ? 1 : 0;
+}
+
 void frm_option::Opt_setting_Click(int control) {
   const auto c = static_cast<OptCtl>(control);
-  QWidget* w = Opt_widget(c);
-  int value = 0;
-  if (auto* l = qobject_cast<ComboList*>(w)) value = l->ListIndex();
-  else if (auto* b = qobject_cast<CheckBox*>(w)) value = b->Checked() ? 1 : 0;
-  else value = static_cast<OptionButton*>(w)->Value() ? 1 : 0;
+  // A greyed box (2) counts as not checked.
+  const int value = Opt_state(c);
   OptCommit r;
   ctx.image.change(img::kOptFirst, img::kOptLast, this, [&](img::Image& im) { r = Opt_commit(im, c, value); });
   if (r.Combo_Tdr_ab_enabled) Combo_Tdr_ab->setEnabled(*r.Combo_Tdr_ab_enabled);

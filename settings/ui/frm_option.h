@@ -88,6 +88,9 @@ class frm_option : public RadioWindow {
 
   // The controls of the option block, by OptCtl.
   QWidget* Opt_widget(OptCtl c) const { return opt_[static_cast<std::size_t>(c)]; }
+  // What it shows: a list its index (-1: none), a check box 0, 1 or 2
+  // (greyed), an option button 1 while selected.
+  int Opt_state(OptCtl c) const;
   ComboList* Combo_Tdr_ab = nullptr;
   CheckBox* Check_Alarm_Sound = nullptr;
   CheckBox* Check_tdr = nullptr;
