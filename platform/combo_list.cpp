@@ -105,6 +105,11 @@ void ComboList::keyPressEvent(QKeyEvent* e) {
 
 void ComboList::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
+  // Tab selects the whole field, which leaves it scrolled to its end; a
+  // read-only field keeps the selection with its beginning in view.
+  QLineEdit* field = lineEdit();
+  if (field->isReadOnly() && field->hasSelectedText() && field->selectedText() == field->text())
+    field->setSelection(static_cast<int>(field->text().size()), -static_cast<int>(field->text().size()));
   if (mode_ == Mode::GridEditor && e->reason() != Qt::PopupFocusReason) fire(onGotFocus);
 }
 

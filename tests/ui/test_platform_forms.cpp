@@ -332,6 +332,15 @@ TEST_F(FormsTest, ReadOnlyListFieldShowsTheStartOfItsItem) {
     ASSERT_EQ(c->ListIndex(), 3);
     EXPECT_EQ(c->lineEdit()->cursorPosition(), expected) << c->objectName().toStdString();
   }
+  // Tab into the read-only field selects it all with its beginning in view,
+  // and leaving it keeps the beginning in view.
+  focusOn(w->Text_B);
+  tab();
+  ASSERT_EQ(focus(), w->Combo_set);
+  EXPECT_EQ(w->Combo_set->lineEdit()->selectedText(), longItem);
+  EXPECT_EQ(w->Combo_set->lineEdit()->cursorPosition(), 0);
+  tab();
+  EXPECT_EQ(w->Combo_set->lineEdit()->cursorPosition(), 0);
 }
 
 // ---- text boxes ----------------------------------------------------------------
