@@ -23,6 +23,14 @@ ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
     fire(onChange);
   });
   connect(this, &QComboBox::activated, this, [this] { fire(onClick); });
+  // Qt has put the chosen item into the field by now.
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { showStartIfReadOnly(); });
+}
+
+void ComboList::showStartIfReadOnly() {
+  // Nobody types into a read-only field: an item longer than the field shows
+  // its beginning, not its end.
+  if (lineEdit()->isReadOnly()) lineEdit()->setCursorPosition(0);
 }
 
 void ComboList::putText(const QString& text) {
@@ -60,12 +68,14 @@ void ComboList::AddItems(const QStringList& items) {
   // Qt makes the first item of an empty list current and copies it into the field.
   if (currentIndex() != index) setCurrentIndex(index);
   lineEdit()->setText(text);
+  showStartIfReadOnly();
 }
 
 void ComboList::setIndexQuietly(int i) {
   const QSignalBlocker quiet(this);
   setCurrentIndex(i);
   lineEdit()->setText(i >= 0 ? itemText(i) : QString());
+  showStartIfReadOnly();
 }
 
 void ComboList::setListIndex(int i) {
@@ -95,6 +105,11 @@ void ComboList::keyPressEvent(QKeyEvent* e) {
 
 void ComboList::focusInEvent(QFocusEvent* e) {
   QComboBox::focusInEvent(e);
+  // Tab selects the whole field, which leaves it scrolled to its end; a
+  // read-only field keeps the selection with its beginning in view.
+  QLineEdit* field = lineEdit();
+  if (field->isReadOnly() && field->hasSelectedText() && field->selectedText() == field->text())
+    field->setSelection(static_cast<int>(field->text().size()), -static_cast<int>(field->text().size()));
   if (mode_ == Mode::GridEditor && e->reason() != Qt::PopupFocusReason) fire(onGotFocus);
 }
 
@@ -140,6 +155,9 @@ void ComboList::typedIntoSetting() {
   field->setCursorPosition(cursor);
 }
 
-void ComboList::setFieldReadOnly(bool readOnly) { lineEdit()->setReadOnly(readOnly); }
+void ComboList::setFieldReadOnly(bool readOnly) {
+  lineEdit()->setReadOnly(readOnly);
+  showStartIfReadOnly();
+}
 
 bool ComboList::fieldReadOnly() const { return lineEdit()->isReadOnly(); }

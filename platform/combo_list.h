@@ -36,7 +36,8 @@
 //
 // setFieldReadOnly(true), for a list whose key handler drops every key:
 // nothing the user types, deletes, cuts or pastes changes the field; the
-// list is still chosen from with the mouse and the arrow keys.
+// list is still chosen from with the mouse and the arrow keys. An item
+// longer than the field shows its beginning.
 #include "platform/focus_rules.h"
 #include "platform/key_press.h"
 
@@ -92,6 +93,7 @@ class ComboList : public QComboBox, public FocusEvents {
   }
   void putText(const QString& text);
   void setIndexQuietly(int i);
+  void showStartIfReadOnly();
   void setSettingIndex(int i);
   void setSettingText(const QString& text);
   void typedIntoSetting();

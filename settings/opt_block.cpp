@@ -169,58 +169,81 @@ std::array<std::int16_t, kOptBlockSize> Opt_block(const img::Image& image) {
   return block;
 }
 
-OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const OptControls& before) {
-  OptShow s;
-  std::copy(block.begin(), block.end(), s.block.begin());
-  s.controls = before;
-  // Puts a control into a state; a change runs its handler.
-  auto set = [&s](OptCtl c, int value) {
-    if (s.controls[c] == value) return;
-    s.controls[c] = static_cast<std::int16_t>(value);
-    const OptCommit r = Opt_commit(std::span(s.block), c, value);
-    if (r.write) s.writes.push_back(*r.write);
-  };
-  auto entry = [&s](OptCtl c) { return s.block[static_cast<std::size_t>(Opt_control(c).position)]; };
-  auto showList = [&](OptCtl c) { set(c, Opt_list_index(entry(c), Opt_control(c).list()->size())); };
-
+void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowTarget& target) {
+  auto entry = [&block](OptCtl c) { return block[static_cast<std::size_t>(Opt_control(c).position)]; };
   for (const ShowStep& step : kShowSteps) {
     switch (step.step) {
       case Step::List:
-        showList(step.control);
+        target.set(step.control, Opt_list_index(entry(step.control), target.listCount(step.control)));
         break;
       case Step::OptionPair:
         // The button that becomes selected runs its handler; the other is
         // deselected, which runs none.
         if (entry(C::Option_chann) != 0) {
-          set(C::Option_chann, 1);
-          s.controls[C::Option_freq] = 0;
+          target.set(C::Option_chann, 1);
+          target.set(C::Option_freq, 0);
         } else {
-          s.controls[C::Option_chann] = 0;
-          set(C::Option_freq, 1);
+          target.set(C::Option_chann, 0);
+          target.set(C::Option_freq, 1);
         }
         break;
       case Step::SetOnce:
-        set(step.control, entry(step.control) != 0 ? 1 : 0);
+        target.set(step.control, entry(step.control) != 0 ? 1 : 0);
         break;
       case Step::FlagBoxes: {
         const std::int16_t flags = entry(C::Check_chann_menu);
-        for (OptCtl c : kFlagBoxes) set(c, 0);
+        for (OptCtl c : kFlagBoxes) target.set(c, 0);
         for (OptCtl c : kFlagBoxes)
-          if (flags & Opt_control(c).mask) set(c, 1);
+          if (flags & Opt_control(c).mask) target.set(c, 1);
         break;
       }
       case Step::ClearedThenSet: {
         // Clearing the box runs its handler, which zeroes the entry: the
         // byte that decides is the one read before.
         const std::int16_t stored = entry(step.control);
-        set(step.control, 0);
-        if (stored != 0) set(step.control, 1);
+        target.set(step.control, 0);
+        if (stored != 0) target.set(step.control, 1);
         break;
       }
     }
   }
-  s.controls.Combo_Tdr_ab_enabled = s.controls[C::Check_tdr] == 1;
-  s.controls.Check_Alarm_Sound_enabled = s.controls[C::Combo_AL_Mode] > 0;
+  target.setEnabled(C::Combo_Tdr_ab, target.state(C::Check_tdr) == 1);
+  target.setEnabled(C::Check_Alarm_Sound, target.state(C::Combo_AL_Mode) > 0);
+}
+
+namespace {
+
+// The controls as data: a change runs the handler on the show's own block.
+class ModelTarget : public OptShowTarget {
+ public:
+  explicit ModelTarget(OptShow& s) : s_(s) {}
+  std::int16_t state(OptCtl c) const override { return s_.controls[c]; }
+  int listCount(OptCtl list) const override { return Opt_control(list).list()->size(); }
+  void set(OptCtl c, int value) override {
+    if (s_.controls[c] == value) return;
+    s_.controls[c] = static_cast<std::int16_t>(value);
+    const OptKind kind = Opt_control(c).kind;
+    if (value == 0 && (kind == K::OptionChann || kind == K::OptionFreq)) return;  // deselected
+    const OptCommit r = Opt_commit(std::span(s_.block), c, value);
+    if (r.write) s_.writes.push_back(*r.write);
+  }
+  void setEnabled(OptCtl c, bool enabled) override {
+    if (c == C::Combo_Tdr_ab) s_.controls.Combo_Tdr_ab_enabled = enabled;
+    if (c == C::Check_Alarm_Sound) s_.controls.Check_Alarm_Sound_enabled = enabled;
+  }
+
+ private:
+  OptShow& s_;
+};
+
+}  // namespace
+
+OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const OptControls& before) {
+  OptShow s;
+  std::copy(block.begin(), block.end(), s.block.begin());
+  s.controls = before;
+  ModelTarget target(s);
+  Opt_show_steps(block, target);
   return s;
 }
 

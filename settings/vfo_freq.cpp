@@ -155,12 +155,15 @@ BandChoice BandChoose(img::Image& im, Side s, int band, const QString& freqText,
     out.commit.text = freqText;
     return out;
   }
-  const Range r = RangeOf(limits);
-  QString text = freqText;
-  if (!InRange(r, LeadingMilli(text)) && InRange(r, LeadingMilli(LowReplacement(r)))) text = LowReplacement(r);
   SetByte(im, s, kBand, band);
-  out.commit = FreqCommit(im, s, text, limits);
+  out.commit = FreqCommit(im, s, BandFreqText(freqText, limits), limits);
   return out;
+}
+
+QString BandFreqText(const QString& freqText, BandLimits limits) {
+  const Range r = RangeOf(limits);
+  if (!InRange(r, LeadingMilli(freqText)) && InRange(r, LeadingMilli(LowReplacement(r)))) return LowReplacement(r);
+  return freqText;
 }
 
 Commit OffsetCommit(img::Image& im, Side s, const QString& boxText) {

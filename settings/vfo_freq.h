@@ -56,9 +56,14 @@ Commit FreqCommit(img::Image& im, Side s, const QString& boxText, BandLimits lim
 // record's span show the part of them that it holds.
 QString RangeText(BandLimits limits);
 
-// Band choice of index `band` with the limits of that band: a frequency text
-// outside the range becomes the lower limit's whole MHz + ".02500" without a
-// message, byte 26 := band, then the frequency commit.
+// The band choice's first step: a frequency text outside the range of the
+// band's limits becomes the lower limit's whole MHz + ".02500", without a
+// message; a text in range (or limits that no frequency of the record fits)
+// leave it as it is.
+QString BandFreqText(const QString& freqText, BandLimits limits);
+
+// Band choice of index `band` with the limits of that band: BandFreqText,
+// byte 26 := band, then the frequency commit.
 struct BandChoice {
   QString rangeText;
   Commit commit;

@@ -23,6 +23,7 @@
 #include "link/ui/Form_setup.h"
 #include "link/ui/window_link.h"
 #include "settings/ui/frm_dtmf.h"
+#include "settings/ui/frm_option.h"
 #include "platform/captions.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
@@ -290,7 +291,7 @@ void MDImain::MDImain_File_exit_Click() { Exit_program(); }
 void MDImain::MDImain_Menu_Exit_Click() { Exit_program(); }
 void MDImain::MDImain_Band_Range_Click() { host_.reopen<Form_type>(); }
 void MDImain::MDImain_Channel_edit_Click() { host_.reopen<frm_chann>(); }
-void MDImain::MDImain_Optional_edit_Click() {}
+void MDImain::MDImain_Optional_edit_Click() { host_.reopen<frm_option>(); }
 void MDImain::MDImain_Dtmf_edit_Click() { host_.reopen<frm_dtmf>(); }
 void MDImain::MDImain_Prog_read_Click() { host_.reopen<Form_Comm_Read>(); }
 void MDImain::MDImain_Prog_write_Click() { host_.reopen<Form_Comm_Write>(); }

@@ -13,6 +13,7 @@
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
 #include "settings/ui/frm_dtmf.h"
+#include "settings/ui/frm_option.h"
 
 // One line per window. The places are positions in each order:
 //   language   the language switch rebuilds the open ones: options 1, channels 2,
@@ -23,12 +24,12 @@
 //   exit       the exit unloads first: model dialog 1, channels 2, options 3,
 //              About box 4, then every other window;
 //   channelClose  the channel window's Close unloads: open dialog 1, save dialog 2.
-// The options window takes its line here when the program has it. The
-// alignment windows keep no flag
-// and stand in no order: the language switch leaves them as they are, and
-// the exit unloads them with every other window.
+// The alignment windows keep no flag and stand in no order: the language
+// switch leaves them as they are, and the exit unloads them with every other
+// window.
 WindowRegistry Program_windows(Session& st) {
   return WindowRegistry({
+      Registered<frm_option>("frm_option", {.flag = &st.Flag_frm_option, .language = 1, .fileLoad = 2, .exit = 3}),
       Registered<frm_chann>("frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1,
                                           .fileLoadOpens = true, .exit = 2}),
       Registered<Form_setup>("Form_setup", {.flag = &st.Flag_setup, .language = 3}),

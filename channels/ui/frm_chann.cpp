@@ -10,6 +10,7 @@
 #include "platform/grid.h"
 #include "platform/text_box.h"
 #include "platform/window_host.h"
+#include "state/image_follower.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -92,28 +93,15 @@ bool IsToneColumn(int c) { return c == kColRxTone || c == kColTxTone; }
 
 }  // namespace
 
-// Runs while a handler of the editor works, so neither an activation nor a
+// Held while a handler of the editor works, so neither an activation nor a
 // change of the image redraws the grid in the middle of it (a message box may
 // let one through). A change of the image announced meanwhile is drawn as
 // soon as control is back in the event loop (the handler may run inside a
 // move of the grid, which must end first), and at the latest before the next
 // click on a cell is handled.
-class frm_chann::Handling {
+class frm_chann::Handling : public ImageFollower::Handling {
  public:
-  explicit Handling(frm_chann& w) : w_(w) { ++w_.handling_; }
-  ~Handling() {
-    if (--w_.handling_ == 0 && w_.redrawPending_) {
-      frm_chann* self = &w_;
-      QMetaObject::invokeMethod(
-          self, [self] { if (self->redrawPending_ && self->handling_ == 0) self->Image_redraw(); },
-          Qt::QueuedConnection);
-    }
-  }
-  Handling(const Handling&) = delete;
-  Handling& operator=(const Handling&) = delete;
-
- private:
-  frm_chann& w_;
+  explicit Handling(frm_chann& w) : ImageFollower::Handling(*w.follow_) {}
 };
 
 frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
@@ -183,8 +171,9 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   connect(Command_def, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_def_Click));
   connect(Command_Clear, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_Clear_Click));
   connect(Command_close, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_close_Click));
-  // The window follows every change of the image that it did not make itself.
-  connect(&ctx.image, &ImageStore::rowsChanged, this, &frm_chann::Image_rowsChanged);
+  // The window follows every change of its rows that it did not make itself.
+  follow_ = new ImageFollower(ctx.image, this, {{img::kChannelFirst, img::kChannelLast}, {img::kNameFirst, img::kNameLast}},
+                              [this] { Image_redraw(); });
 }
 
 frm_chann::~frm_chann() {
@@ -223,31 +212,17 @@ void frm_chann::Form_Load() {
   // 7. and 9. Rows labelled 0..199 and drawn from the image.
   Chann_show_all();
   loaded_ = true;
+  follow_->setFollowing(true);
 }
 
 void frm_chann::Form_Activate() {
-  if (!loaded_ || handling_ > 0) return;
+  if (!loaded_ || follow_->handling()) return;
   Chann_show_all();
 }
 
 void frm_chann::Form_Deactivate() { Commit_typed(); }
 
-void frm_chann::Image_rowsChanged(int firstRow, int lastRow, const void* origin) {
-  if (origin == this || !loaded_ || unloaded_) return;
-  // The grid shows the channel records and their names only: a change of the
-  // option, VFO or DTMF rows (typed into another editor) leaves it alone.
-  const auto touches = [&](int first, int last) { return firstRow <= last && lastRow >= first; };
-  if (!touches(img::kChannelFirst, img::kChannelLast) && !touches(img::kNameFirst, img::kNameLast)) return;
-  ++foreignChanges_;
-  if (handling_ > 0) {
-    redrawPending_ = true;
-    return;
-  }
-  Image_redraw();
-}
-
 void frm_chann::Image_redraw() {
-  redrawPending_ = false;
   if (!loaded_ || unloaded_) return;
   // An editor opened on the old data is closed without storing its text (no
   // cell owns an editor any more, so the moves below commit nothing).
@@ -270,8 +245,10 @@ void frm_chann::Form_Unload() {
   // the language switch, the exit); an editor that a change of the image has
   // closed holds nothing any more.
   Commit_typed();
-  // From here on no event of this window reaches the image.
+  // From here on no event of this window reaches the image, and no change
+  // of the image is drawn.
   unloaded_ = true;
+  follow_->setFollowing(false);
   MSF_Chann->setEventsEnabled(false);
 }
 
@@ -376,7 +353,7 @@ void frm_chann::takeEditCell() {
 void frm_chann::frm_chann_MSF_Chann_Click() {
   // A change of the image still waiting to be drawn is drawn first: the
   // editor opens on what the image holds.
-  if (redrawPending_ && handling_ == 0) Image_redraw();
+  follow_->redrawIfPending();
   Cell_edit_begin();
 }
 
@@ -428,7 +405,7 @@ void frm_chann::openList(int r, int c) {
 void frm_chann::frm_chann_MSF_Chann_Scroll() {
   // An editor belongs to its cell: a scroll commits it as leaving the cell
   // does and closes it, so no editor is left over another channel.
-  if (placing_ || handling_ > 0 || unloaded_) return;
+  if (placing_ || follow_->handling() || unloaded_) return;
   if (ownerRow_ >= 0 || Combo_edit->isVisible() || Text_Edit->isVisible()) Commit_and_close();
 }
 
@@ -440,7 +417,7 @@ void frm_chann::Commit_and_close() {
 
 void frm_chann::Commit_typed() {
   // Not inside a commit: a message box of the commit itself starts no other.
-  if (!loaded_ || unloaded_ || handling_ > 0 || !typed_ || ownerRow_ < 0) return;
+  if (!loaded_ || unloaded_ || follow_->handling() || !typed_ || ownerRow_ < 0) return;
   Commit_and_close();
 }
 
@@ -779,7 +756,7 @@ void frm_chann::Enter_tx(int r, int c) {
 // ---- messages ------------------------------------------------------------------
 
 bool frm_chann::message(Msg m) {
-  const int before = foreignChanges_;
+  const int before = follow_->foreignChanges();
   MsgBox(kMessages[static_cast<int>(m)]);
-  return foreignChanges_ == before;
+  return follow_->foreignChanges() == before;
 }

@@ -12,6 +12,7 @@
 
 class ComboList;
 class Grid;
+class ImageFollower;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -33,10 +34,6 @@ class frm_chann : public RadioWindow {
   // Another window becomes active or a command of the main window runs: an
   // editor holding typed text is committed as leaving its cell commits it.
   void Form_Deactivate() override;
-  // The image changed. A change the window did not make itself redraws every
-  // row at once, closing any open editor without storing it; inside one of
-  // the window's handlers the redraw waits for the handler's end.
-  void Image_rowsChanged(int firstRow, int lastRow, const void* origin);
 
   // Buttons.
   void frm_chann_Command_def_Click();
@@ -135,7 +132,9 @@ class frm_chann : public RadioWindow {
   bool message(Msg m);
 
   class Handling;
-  friend class Handling;
+  // A change of the channel or name rows that the window did not make
+  // itself redraws every row, closing any open editor without storing it;
+  // inside one of the window's handlers the redraw waits for the handler's end.
   void Image_redraw();
   // Changes the records of grid row r in the image, as this window.
   void editChannel(int r, const std::function<void(img::Image&)>& edit);
@@ -144,9 +143,7 @@ class frm_chann : public RadioWindow {
   int ownerCol_ = -1;
   bool loaded_ = false;
   bool unloaded_ = false;
-  int handling_ = 0;  // inside a commit, an Enter or a list choice
   bool typed_ = false;  // the open editor holds text the user typed
   bool placing_ = false;  // an editor is being laid over its cell
-  int foreignChanges_ = 0;  // changes of the image made by someone else
-  bool redrawPending_ = false;  // the image changed behind a running handler
+  ImageFollower* follow_ = nullptr;  // the changes of the image made by someone else
 };

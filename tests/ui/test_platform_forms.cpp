@@ -318,6 +318,36 @@ TEST_F(FormsTest, ReadOnlyListFieldKeepsItsText) {
   EXPECT_EQ(c->Text(), QStringLiteral("69.3"));
 }
 
+// A read-only field shows the beginning of an item longer than the field,
+// whether code or the user chose it; a field that takes typing keeps the
+// cursor at the end of its text.
+TEST_F(FormsTest, ReadOnlyListFieldShowsTheStartOfItsItem) {
+  const QString longItem = QStringLiteral("KB DTMFST + Send ANI DTMFST, longer than any field");
+  for (ComboList* c : {w->Combo_set, w->Combo_typed}) {
+    c->AddItems({longItem});
+    c->setListIndex(3);
+    ASSERT_EQ(c->Text(), longItem);
+    const int expected = c->fieldReadOnly() ? 0 : static_cast<int>(longItem.size());
+    EXPECT_EQ(c->lineEdit()->cursorPosition(), expected) << c->objectName().toStdString();
+    c->setListIndex(0);
+    focusOn(c);
+    QTest::keyClick(c, Qt::Key_Up);   // stays on the first item
+    c->setListIndex(2);
+    QTest::keyClick(c, Qt::Key_Down);  // the user's choice
+    ASSERT_EQ(c->ListIndex(), 3);
+    EXPECT_EQ(c->lineEdit()->cursorPosition(), expected) << c->objectName().toStdString();
+  }
+  // Tab into the read-only field selects it all with its beginning in view,
+  // and leaving it keeps the beginning in view.
+  focusOn(w->Text_B);
+  tab();
+  ASSERT_EQ(focus(), w->Combo_set);
+  EXPECT_EQ(w->Combo_set->lineEdit()->selectedText(), longItem);
+  EXPECT_EQ(w->Combo_set->lineEdit()->cursorPosition(), 0);
+  tab();
+  EXPECT_EQ(w->Combo_set->lineEdit()->cursorPosition(), 0);
+}
+
 // ---- text boxes ----------------------------------------------------------------
 
 TEST_F(FormsTest, TextBoxChangeAndChangedByUser) {

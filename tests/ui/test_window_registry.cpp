@@ -69,6 +69,7 @@ TEST_F(WindowRegistryTest, TheProgramsWindowsAndTheirPlaces) {
     int exit, channelClose;
   };
   const Expected all[] = {
+      {"frm_option", &st.Flag_frm_option, 1, 2, false, 3, 0},
       {"frm_chann", &st.Flag_frm_chann, 2, 1, true, 2, 0},
       {"Form_setup", &st.Flag_setup, 3, 0, false, 0, 0},
       {"Form_save_chann", &st.Flag_save_chann, 4, 0, false, 0, 2},

@@ -1,0 +1,69 @@
+#pragma once
+// How an editor follows the image: a change of the rows it shows that it did
+// not make itself (a read, a file load, the write preparation, another
+// editor) is drawn at once; a change announced while one of the editor's own
+// handlers runs (a message box there runs a nested event loop, in which a
+// read may complete) is drawn as soon as the outermost handler has ended and
+// control is back in the event loop. The editor's own changes (origin: the
+// editor) never redraw it.
+//
+//   follow = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kVfoBLast}}, [this] { Opt_show(); });
+//   follow->setFollowing(true);                       // end of the load
+//   { const ImageFollower::Handling busy(*follow); ... MsgBox ...; }
+//   follow->setFollowing(false);                      // the unload
+#include "state/image_store.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class ImageFollower : public QObject {
+  Q_OBJECT
+ public:
+  // Rows first..last of the image, both included.
+  struct Rows {
+    int first, last;
+  };
+  // Follows changes of the rows the editor shows made by anyone but `owner`;
+  // `redraw` shows the image. The follower is a child of `owner`.
+  ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw);
+
+  // Off until the editor has loaded, and again from its unload.
+  void setFollowing(bool on);
+  bool following() const { return following_; }
+
+  // Changes made by others so far: a handler that compares the count across a
+  // message box knows whether the image it was working on is still there.
+  int foreignChanges() const { return foreignChanges_; }
+  // A change is waiting for the running handler to end.
+  bool redrawPending() const { return pending_; }
+  // Draws a waiting change now, when no handler runs.
+  void redrawIfPending();
+  // True while one of the editor's handlers runs.
+  bool handling() const { return handling_ > 0; }
+
+  // Held while a handler of the editor runs.
+  class Handling {
+   public:
+    explicit Handling(ImageFollower& f);
+    ~Handling();
+    Handling(const Handling&) = delete;
+    Handling& operator=(const Handling&) = delete;
+
+   private:
+    ImageFollower& f_;
+  };
+
+ private:
+  void rowsChanged(int firstRow, int lastRow, const void* origin);
+  void redraw();
+
+  const void* owner_;
+  std::vector<Rows> shown_;
+  std::function<void()> redraw_;
+  bool following_ = false;
+  int handling_ = 0;
+  int foreignChanges_ = 0;
+  bool pending_ = false;
+};
