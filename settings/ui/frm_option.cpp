@@ -196,7 +196,15 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c) {
   // A change of the block or the VFO records that the window did not make
   // is shown at once (after a handler that is waiting for a message box).
   follow_ = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kVfoBLast}},
-                              [this] { Show_image(); });
+                              [this] {
+                                // What the user typed is replaced by the image's
+                                // values: nothing typed is left to commit.
+                                for (const Vfo& v : vfo) {
+                                  v.Text_Freq->ForgetUserChange();
+                                  v.Text_Offset->ForgetUserChange();
+                                }
+                                Show_image();
+                              });
 }
 
 frm_option::~frm_option() = default;
@@ -381,10 +389,25 @@ void frm_option::Form_Activate() {
   Show_image();
 }
 
+void frm_option::Form_Deactivate() { Commit_typed(); }
+
 void frm_option::Form_Unload() {
-  // Every committed edit is in the image already; from here on no event of
-  // the window reaches it (On() drops them) and no change of the image is shown.
+  // What the user typed into a VFO box goes into the image first; from here
+  // on no event of the window reaches it (On() drops them) and no change of
+  // the image is shown.
+  Commit_typed();
   follow_->setFollowing(false);
+}
+
+void frm_option::Commit_typed() {
+  if (!loaded_ || follow_->handling()) return;
+  // A box keeps the user's change until it is committed (leaving the box
+  // commits and forgets it), so at most the box left last holds one.
+  for (int side = 0; side < 2; ++side) {
+    const Vfo& v = vfo[static_cast<std::size_t>(side)];
+    if (v.Text_Freq->ChangedByUser()) Text_Freq_LostFocus(side);
+    else if (v.Text_Offset->ChangedByUser()) Text_Offset_LostFocus(side);
+  }
 }
 
 void frm_option::Show_image() {
@@ -570,6 +593,7 @@ void frm_option::Text_Offset_Change(int side) {
 
 template <class Commit>
 bool frm_option::Box_commit(int side, TextBox* box, Commit&& commit) {
+  box->ForgetUserChange();
   // What the commit makes of the text, before anything is stored: its range
   // message comes first, and a change of the image while it is open ends
   // the commit.

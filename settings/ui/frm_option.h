@@ -38,6 +38,9 @@ class frm_option : public RadioWindow {
   void Form_Load() override;
   // Activation: the VFO limits again, the channel count, the show.
   void Form_Activate() override;
+  // Leaving the window (another window, a main-window command) and the
+  // unload first commit a VFO box the user typed into, as leaving the box does.
+  void Form_Deactivate() override;
   void Form_Unload() override;
 
   // The show: the block copied into Opt_para, every option control set in
@@ -107,6 +110,9 @@ class frm_option : public RadioWindow {
   void Vfo_limits_reset();
   // What activation shows: the limits, the channel count, the show.
   void Show_image();
+  // The frequency or offset box that has the focus, when the user typed into
+  // it, is committed as if it were left.
+  void Commit_typed();
   // The limits of the band that the VFO's band list shows now.
   vfo::BandLimits Shown_band_limits(int side) const;
   // Changes rows of one VFO record in the image, as this window.

@@ -2,6 +2,7 @@
 // choice, the frequency and offset commits with their messages, the key
 // filters, the setting lists and the tone lists, driven by typing, Tab and
 // picks in the real window.
+#include "image/ui/Form_save_chann.h"
 #include "options_fixture.h"
 #include "settings/vfo_record.h"
 
@@ -592,19 +593,42 @@ TEST_F(OptionsVfo, GiveBackStartsNoChainOfMessages) {
   EXPECT_EQ(freqDigits(1), otherDigits);
 }
 
-// Focus that leaves the window commits nothing; a change of the image while
-// the range message is open ends the commit: the new image stays as it came.
-TEST_F(OptionsVfo, NothingIsCommittedIntoANewImage) {
+// A frequency typed into a box is committed when the window is left (another
+// window, a main-window command) or unloaded, as leaving the box does; a
+// change of the image while the range message is open ends the commit: the
+// new image stays as it came.
+TEST_F(OptionsVfo, TypedTextIsCommittedOnLeavingButNeverIntoANewImage) {
   ASSERT_TRUE(open());
-  const img::Image before = image.image();
   clickInto(a().Text_Freq);
   retype(a().Text_Freq, QStringLiteral("150"));
-  // Another window: nothing stored.
+  // Another window: stored as the box's lost focus would.
   main->MDImain_Channel_edit_Click();
-  EXPECT_EQ(ImageDiff(image.image(), before), "");
-  // The menu's reload: nothing stored either.
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 5, 0, 0, 0, 0, 0, 0}));
+  // The menu's reload unloads the window: stored first.
+  ASSERT_TRUE(current());
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("151"));
   ASSERT_TRUE(open());
-  EXPECT_EQ(ImageDiff(image.image(), before), "");
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 5, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("151.00000"));
+  // File > Save by its shortcut: the image holds the typed frequency before
+  // the save dialog opens.
+  ASSERT_TRUE(current());
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("153"));
+  QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 5, 3, 0, 0, 0, 0, 0}));
+  ASSERT_TRUE(main->host().find<Form_save_chann>());
+  main->host().unload<Form_save_chann>();
+  settle();
+  // Typed over by a change of the image: nothing typed is left to store.
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("152"));
+  edit([](img::Image& im) { PutRecord(im, 0, Record({1, 4, 3, 0, 0, 0, 0, 0}, 0)); });
+  main->MDImain_Channel_edit_Click();
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 4, 3, 0, 0, 0, 0, 0}));
+  EXPECT_TRUE(messages().empty());
+  ASSERT_TRUE(current());
 
   // A read completing while the range message is open.
   img::Image read = image.image();
