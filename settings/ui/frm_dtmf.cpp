@@ -193,11 +193,11 @@ void frm_dtmf::Show_as_new() {
 void frm_dtmf::store(int row, const std::function<void(img::Image&)>& edit) { ctx.image.change(row, row, this, edit); }
 
 int frm_dtmf::typedGroup() const {
-  const QWidget* focus = focusWidget();
-  for (int i = 0; i < kGroups; ++i) {
-    const TextBox* box = Text_tx_Encode[static_cast<std::size_t>(i)];
-    if (box == focus && box->ChangedByUser()) return i;
-  }
+  // A group box keeps the user's change until it is stored (leaving the box
+  // stores and forgets it): whichever window or key took the focus away, the
+  // box typed into last is the one still holding it.
+  for (int i = 0; i < kGroups; ++i)
+    if (Text_tx_Encode[static_cast<std::size_t>(i)]->ChangedByUser()) return i;
   return -1;
 }
 
@@ -307,6 +307,7 @@ void frm_dtmf::Text_tx_Encode_LostFocus(int index) {
   // Never refused: characters without a code are stored as 0xFF and vanish
   // from the box at the show.
   TextBox* box = Text_tx_Encode[static_cast<std::size_t>(index)];
+  box->ForgetUserChange();
   store(GroupRow(index), [&](img::Image& im) { GroupStore(im, index, box->Text()); });
   ShowDtmfBlock();
 }

@@ -662,6 +662,16 @@ TEST_F(DtmfWindow, TypedGroupIsStoredWhenTheWindowIsLeft) {
   EXPECT_EQ(Row(im(), dtmf::GroupRow(6), 0, 3), (Bytes{4, 5, 0xFF}));
   main->host().unload<Form_save_chann>();
 
+  // Another window made active by code, after the focus has already left
+  // this one (as Ctrl+Tab between the children does).
+  into(group(5));
+  QTest::keyClicks(group(5), QStringLiteral("9"));
+  into(group(8));
+  QTest::keyClicks(group(8), QStringLiteral("78"));
+  main->mdiArea()->setActiveSubWindow(static_cast<QMdiSubWindow*>(chann->frame()));
+  EXPECT_EQ(Row(im(), dtmf::GroupRow(5), 0, 2), (Bytes{9, 0xFF}));
+  EXPECT_EQ(Row(im(), dtmf::GroupRow(8), 0, 3), (Bytes{7, 8, 0xFF}));
+
   into(group(7));
   QTest::keyClicks(group(7), QStringLiteral("*"));
   w->frame()->close();
