@@ -28,7 +28,7 @@
 #include "link/block_read.h"
 #include "link/link_session.h"
 #include "link/row_write.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <array>
 #include <cstdint>

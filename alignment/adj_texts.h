@@ -3,7 +3,7 @@
 // captions, labels, list items) carry Chinese texts only, whatever the
 // language; its messages follow the language, except the two range messages
 // of the number boxes, which are Chinese in both languages.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 

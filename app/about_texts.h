@@ -1,6 +1,6 @@
 #pragma once
 // The About box's texts, {English, Chinese}.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 struct AboutTexts {
   Text title, version, desc, warning, ok, sysinfo;

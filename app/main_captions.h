@@ -1,7 +1,7 @@
 #pragma once
 // Captions of the main window in both languages: the start-up applies the
 // English column, the language switch the column of the chosen language.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "image/para_file.h"
 
 #include "platform/core/text_scanner.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QDir>
 #include <QFile>

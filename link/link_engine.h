@@ -18,7 +18,7 @@
 #include "link/link_texts.h"
 #include "link/port_open.h"
 #include "link/status_panel.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
 #include "platform/core/timer.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Texts of the radio link in both languages: the link state in status panel 2
 // and the message boxes every window that talks to the radio shares.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 // Status panel 2.
 namespace link_panel {

@@ -2,7 +2,7 @@
 // Captions from {English, Chinese} tables, and the names that assistive
 // technology (a screen reader, a test driving the program from outside)
 // reads for each control.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <span>
 

@@ -4,7 +4,7 @@
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
 #include "platform/window_context.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QWidget>
 

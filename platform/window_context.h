@@ -3,7 +3,7 @@
 // the platform services, the window host and the main frame. The program's
 // own context (state/app_context.h) extends it with the session and the image.
 #include "platform/core/services.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <cstdint>
 

@@ -10,7 +10,7 @@
 //                  14..15 carried.
 // Digit codes: "0".."9" 0..9, "*" 11, "#" 12, "A".."D" 13..16; 0xFF none.
 #include "state/image.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 #include <QStringList>

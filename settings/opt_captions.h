@@ -2,7 +2,7 @@
 // Captions of the options window frm_option in both languages, by the
 // controls' object names. The window applies one language column when it
 // loads; a control keeps its caption until the window is loaded again.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <span>
 

@@ -3,7 +3,7 @@
 // both languages. A list stores no text: the option block keeps the index of
 // the chosen item (item i stands for byte value i) and a VFO record a field
 // derived from it, so both languages have the same items in the same order.
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 #include <QStringList>

@@ -9,7 +9,7 @@
 // eight digits hold 100 MHz to below 1000 MHz, so whatever a radio reports as
 // its band edges, only digits 0..9 ever reach record bytes 8..15.
 #include "settings/vfo_record.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 

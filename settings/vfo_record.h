@@ -11,7 +11,7 @@
 // what the options window shows of a record. The frequency, offset and band
 // rules are in vfo_freq.h, the tones in vfo_tone.h.
 #include "state/image.h"
-#include "state/text.h"
+#include "platform/core/text.h"
 
 #include <QString>
 #include <QStringList>
