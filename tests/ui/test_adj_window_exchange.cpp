@@ -364,9 +364,13 @@ TEST_F(AdjExchange, PollServesDuringAnExchange) {
 
 TEST_F(AdjExchangeOnPty, ReadAndWrite) {
   FillRadio(sim);
+  sim.received.clear();
   click(w->Command_read);
   ASSERT_TRUE(waitFor([&] { return !w->link->Busy(); }, 15000));
   EXPECT_TRUE(idle());
+  // The read's last acknowledgement may still be on its way through the
+  // pseudo-terminal when the exchange ends: wait for all of it.
+  ASSERT_TRUE(waitFor([&] { return sim.received == Read_bytes(); }, 2000));
   EXPECT_EQ(rows(), radioRows());
   EXPECT_EQ(w->Text1[3]->text(), QString::number(radio(0, 3)));
   EXPECT_EQ(messages(), std::vector<std::string>{"Complete reading the data from transceiver."});
