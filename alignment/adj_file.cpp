@@ -1,7 +1,7 @@
 #include "alignment/adj_file.h"
 
-#include "platform/core/text_scanner.h"
 #include "platform/core/text.h"
+#include "platform/core/text_scanner.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -134,7 +134,8 @@ constexpr Text kCannotOpen{"The file cannot be opened.", "文件无法打开。"
 constexpr Text kTooLarge{"The file is too large to be an adjust parameter file.", "文件太大，不是调整参数文件。"};
 constexpr Text kTooFew{"The file holds only %1 of the %2 numbers.", "文件只有 %1 个数值，应有 %2 个。"};
 constexpr Text kNotANumber{"Line %1: \"%2\" is not a whole number.", "第 %1 行：“%2”不是整数。"};
-constexpr Text kOutOfRange{"Line %1: \"%2\" is not a whole number from 0 to 255.", "第 %1 行：“%2”不是 0 至 255 的整数。"};
+constexpr Text kOutOfRange{"Line %1: \"%2\" is not a whole number from 0 to 255.",
+                           "第 %1 行：“%2”不是 0 至 255 的整数。"};
 constexpr Text kBadBand{"Line %1: the band choice \"%2\" must be 0 or 1.", "第 %1 行：频段选择“%2”应为 0 或 1。"};
 
 }  // namespace
@@ -144,29 +145,14 @@ QString Adj_file_error_text(const AdjFileResult& r, bool chinese) {
   const QString line = QString::number(r.line);
   const QString field = Shown(r.field);
   switch (r.error) {
-    case AdjFileError::None:
-      return QString();
-    case AdjFileError::Missing:
-      detail = kMissing.in(chinese);
-      break;
-    case AdjFileError::CannotOpen:
-      detail = kCannotOpen.in(chinese);
-      break;
-    case AdjFileError::TooLarge:
-      detail = kTooLarge.in(chinese);
-      break;
-    case AdjFileError::TooFewNumbers:
-      detail = kTooFew.in(chinese).arg(r.numbers).arg(kAdjFileNumbers);
-      break;
-    case AdjFileError::NotANumber:
-      detail = kNotANumber.in(chinese).arg(line, field);
-      break;
-    case AdjFileError::OutOfRange:
-      detail = kOutOfRange.in(chinese).arg(line, field);
-      break;
-    case AdjFileError::BadBand:
-      detail = kBadBand.in(chinese).arg(line, field);
-      break;
+    case AdjFileError::None: return QString();
+    case AdjFileError::Missing: detail = kMissing.in(chinese); break;
+    case AdjFileError::CannotOpen: detail = kCannotOpen.in(chinese); break;
+    case AdjFileError::TooLarge: detail = kTooLarge.in(chinese); break;
+    case AdjFileError::TooFewNumbers: detail = kTooFew.in(chinese).arg(r.numbers).arg(kAdjFileNumbers); break;
+    case AdjFileError::NotANumber: detail = kNotANumber.in(chinese).arg(line, field); break;
+    case AdjFileError::OutOfRange: detail = kOutOfRange.in(chinese).arg(line, field); break;
+    case AdjFileError::BadBand: detail = kBadBand.in(chinese).arg(line, field); break;
   }
   return kLoadFailed.in(chinese) + QLatin1Char('\n') + detail;
 }

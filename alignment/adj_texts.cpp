@@ -13,9 +13,12 @@ const char* GroupName(Group g) {
 }
 
 const std::array<PageSpec, kPages> kPageSpecs{{
-    {"Adj_Txp_High", Same("发射功率（高）"), Same("发射功率调整（高功率）"), Group::Frame_Frame, Same("发射功率调整（高功率）")},
-    {"Adj_Txp_Mid", Same("发射功率（中）"), Same("发射功率调整（中功率）"), Group::Frame_Frame, Same("发射功率调整（中功率）")},
-    {"Adj_Txp_Low", Same("发射功率（低）"), Same("发射功率调整（低功率）"), Group::Frame_Frame, Same("发射功率调整（低功率）")},
+    {"Adj_Txp_High", Same("发射功率（高）"), Same("发射功率调整（高功率）"), Group::Frame_Frame,
+     Same("发射功率调整（高功率）")},
+    {"Adj_Txp_Mid", Same("发射功率（中）"), Same("发射功率调整（中功率）"), Group::Frame_Frame,
+     Same("发射功率调整（中功率）")},
+    {"Adj_Txp_Low", Same("发射功率（低）"), Same("发射功率调整（低功率）"), Group::Frame_Frame,
+     Same("发射功率调整（低功率）")},
     {"Adj_Sql_Leve", Same("静噪等级"), Same("静噪等级调整"), Group::Frame_Sql, Same("静噪等级")},
     {"Adj_Dev_Leve", Same("调制、音量、滤波"), Same("调制、音量、滤波"), Group::Frame_Dev, Same("调制、音量、滤波")},
     {"Adj_Other", Same("频率范围"), Same("频率范围"), Group::Frame_Other, Same("频率范围限制")},
@@ -55,8 +58,12 @@ const std::array<Caption, 18> kFixedCaptions{{
     {"Command_close", Same("关  闭")},
 }};
 
-QString FirstPowerPointLabel(int bandLow0, int point) { return QString::number(bandLow0 + 3 * point) + QStringLiteral("MHZ"); }
-QString SecondPowerPointLabel(int bandLow1, int point) { return QString::number(bandLow1 + 5 * point) + QStringLiteral("MHZ"); }
+QString FirstPowerPointLabel(int bandLow0, int point) {
+  return QString::number(bandLow0 + 3 * point) + QStringLiteral("MHZ");
+}
+QString SecondPowerPointLabel(int bandLow1, int point) {
+  return QString::number(bandLow1 + 5 * point) + QStringLiteral("MHZ");
+}
 bool SecondPointVisible(bool band220, int point) { return !(band220 && point == 15); }
 QString SqLevelLabel(int level) { return QString::number(level); }
 QString SqOffsetLabelVhf(int point) { return QString::number(130 + 5 * point); }
@@ -71,23 +78,24 @@ const Message kRangeMsg20{Same(" 输入数字范围为 0 - 20 ！"), Same("操�
 
 const Text kFileTitle{"Operate Prompt", "操作提示"};
 
-const Message kLowerBelowBandMsg{
-    {"Receive frequency of lower limit can't less than the lowest of work frequency. ", "下限频率不可小于该频段最低工作频率"},
-    kFileTitle};
-const Message kLowerAboveUpperMsg{
-    {"Receive frequency of lower limit can't more than receive frequency of upper limit.", "下限频率不可大于该频段上限频率"},
-    kFileTitle};
-const Message kUpperAboveBandMsg{
-    {"Receive frequency of upper limit can't more than the highest of work frequency. ", "上限频率不可大于该频段最大工作频率"},
-    kFileTitle};
-const Message kUpperBelowLowerMsg{
-    {"Receive frequency of lower limit can't more than receive frequency of upper limit.", "上限频率不可小于该频段下限频率"},
-    kFileTitle};
-const Message kLowerTooLargeMsg{
-    {"Receive frequency of lower limit can't more than the highest of work frequency. ", "下限频率不可大于该频段最大工作频率"},
-    kFileTitle};
+const Message kLowerBelowBandMsg{{"Receive frequency of lower limit can't less than the lowest of work frequency. ",
+                                  "下限频率不可小于该频段最低工作频率"},
+                                 kFileTitle};
+const Message kLowerAboveUpperMsg{{"Receive frequency of lower limit can't more than receive frequency of upper limit.",
+                                   "下限频率不可大于该频段上限频率"},
+                                  kFileTitle};
+const Message kUpperAboveBandMsg{{"Receive frequency of upper limit can't more than the highest of work frequency. ",
+                                  "上限频率不可大于该频段最大工作频率"},
+                                 kFileTitle};
+const Message kUpperBelowLowerMsg{{"Receive frequency of lower limit can't more than receive frequency of upper limit.",
+                                   "上限频率不可小于该频段下限频率"},
+                                  kFileTitle};
+const Message kLowerTooLargeMsg{{"Receive frequency of lower limit can't more than the highest of work frequency. ",
+                                 "下限频率不可大于该频段最大工作频率"},
+                                kFileTitle};
 
-const Message kFileLoadedMsg{{"Succeed fold the optional parameters from file.", "调整参数从文件调入成功 ！"}, kFileTitle};
+const Message kFileLoadedMsg{{"Succeed fold the optional parameters from file.", "调整参数从文件调入成功 ！"},
+                             kFileTitle};
 const Message kFileSavedMsg{{"Complete storing optional parameters.", "调整参数保存完毕 ！"}, kFileTitle};
 
 }  // namespace adj

@@ -47,12 +47,8 @@ void ListClick(Editor& e, Effects& fx, List l, int m) {
   const int idx = e.view.index(l, m);
   Cell& cell = At(e.table, s.row, s.col + m);
   switch (l) {
-    case List::Combo_RX_VH:
-      cell = static_cast<Cell>(VolWithCoarse(cell & 0xFF, idx));
-      break;
-    case List::Combo_RX_VL:
-      cell = static_cast<Cell>(VolWithFine(cell & 0xFF, idx));
-      break;
+    case List::Combo_RX_VH: cell = static_cast<Cell>(VolWithCoarse(cell & 0xFF, idx)); break;
+    case List::Combo_RX_VL: cell = static_cast<Cell>(VolWithFine(cell & 0xFF, idx)); break;
     case List::Combo_OSC_Add:
       cell = static_cast<Cell>(idx);
       if (idx > 0) PutList(e, fx, List::Combo_OSC_Dec, 0, 0);  // at most one of the two is non-zero
@@ -61,9 +57,7 @@ void ListClick(Editor& e, Effects& fx, List l, int m) {
       cell = static_cast<Cell>(idx);
       if (idx > 0) PutList(e, fx, List::Combo_OSC_Add, 0, 0);
       break;
-    default:
-      cell = static_cast<Cell>(idx);
-      break;
+    default: cell = static_cast<Cell>(idx); break;
   }
 }
 
@@ -207,7 +201,8 @@ void Adj_Page_Init(Editor& e, Effects& fx) {
     v.labelSqOffsetVhf[k] = SqOffsetLabelVhf(i);
     v.labelSqOffsetUhf[k] = SqOffsetLabelUhf(b, i);
   }
-  for (int i = 0; i < 10; ++i) v.labelSqlVhf[static_cast<std::size_t>(i)] = v.labelSqlUhf[static_cast<std::size_t>(i)] = SqLevelLabel(i);
+  for (int i = 0; i < 10; ++i)
+    v.labelSqlVhf[static_cast<std::size_t>(i)] = v.labelSqlUhf[static_cast<std::size_t>(i)] = SqLevelLabel(i);
   for (int i = 0; i < 11; ++i) v.labelVox[static_cast<std::size_t>(i)] = VoxLevelLabel(i);
   // Every list is emptied and filled again, which leaves it showing no item.
   for (int l = 0; l < kListKinds; ++l) {
@@ -261,7 +256,8 @@ void Adj_Show(Editor& e, Effects& fx) {
     }
     for (int l = 0; l < kLines; ++l) {
       const LineSpec& s = kLineSpecs[static_cast<std::size_t>(l)];
-      PutLine(e, static_cast<Line>(l), LineShow(&e.table[static_cast<std::size_t>(s.row)][static_cast<std::size_t>(s.col)], s.rawCodes));
+      PutLine(e, static_cast<Line>(l),
+              LineShow(&e.table[static_cast<std::size_t>(s.row)][static_cast<std::size_t>(s.col)], s.rawCodes));
     }
   }
 }

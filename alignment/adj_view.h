@@ -30,8 +30,18 @@
 namespace adj {
 
 // ---- Lists.
-enum class List { Combo_dev_voice, Combo_dev_ctcss, Combo_dev_dcs, Combo_dev_tone, Combo_RX_VH, Combo_RX_VL,
-                  Combo_OSC_Add, Combo_OSC_Dec, Combo_vox, Combo_batt_comp };
+enum class List {
+  Combo_dev_voice,
+  Combo_dev_ctcss,
+  Combo_dev_dcs,
+  Combo_dev_tone,
+  Combo_RX_VH,
+  Combo_RX_VL,
+  Combo_OSC_Add,
+  Combo_OSC_Dec,
+  Combo_vox,
+  Combo_batt_comp
+};
 constexpr int kListKinds = 10;
 constexpr int kMaxMembers = 11;
 struct ListSpec {
@@ -39,7 +49,7 @@ struct ListSpec {
   int members;
   int items;  // item k shows " k" and stands for the value k
   int row;
-  int col;    // the cell of member i is (row, col + i)
+  int col;         // the cell of member i is (row, col + i)
   bool keysTyped;  // only the tone-gain list's edit field takes typed characters
 };
 const ListSpec& Spec(List l);
@@ -73,15 +83,15 @@ const LineSpec& Spec(Line l);
 
 // What each control shows.
 struct View {
-  int page = 0;                     // Adj_page
-  Bands bands = Adj_bands(false);   // Adj_band_low / Adj_band_high
+  int page = 0;                    // Adj_page
+  Bands bands = Adj_bands(false);  // Adj_band_low / Adj_band_high
   QString windowCaption = QString::fromUtf8(kWindowTitle.chinese);
   QString frameFrameCaption = QString::fromUtf8(kWindowTitle.chinese);
   Group shown = Group::Frame_Frame;
 
   std::array<QString, 2> frameB0;  // Frame_B0(0), Frame_B0(1)
   QString frameSqlUhf;
-  bool checkBand = false;          // Check_Band, created unchecked with the 400..520 captions
+  bool checkBand = false;  // Check_Band, created unchecked with the 400..520 captions
   QString checkBandCaption = QString::fromUtf8(CheckBandCaption(false).chinese);
   QString labelF1 = QString::fromUtf8(LabelF1Caption(false).chinese);
   std::array<QString, 16> label1, labelUhf, labelSqOffsetVhf, labelSqOffsetUhf;
@@ -115,8 +125,8 @@ struct Control {
   bool operator==(const Control& o) const { return std::string_view(name) == o.name && member == o.member; }
 };
 struct Effects {
-  std::vector<Notice> notices;    // in the order they were raised
-  std::optional<Control> focus;   // the last focus request
+  std::vector<Notice> notices;   // in the order they were raised
+  std::optional<Control> focus;  // the last focus request
 };
 
 // What the handlers work on: the alignment table and its factory defaults,

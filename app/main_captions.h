@@ -21,10 +21,10 @@ std::span<const Caption> MainCaptions();
 // Menus as created (before the start-up captions them) and their shortcuts.
 struct MenuSpec {
   const char* name;
-  const char* parent;   // "" for the menu bar
-  const char* created;  // caption as created
-  const char* shortcut; // "" for none
-  bool visible;         // false: created disabled and hidden
+  const char* parent;    // "" for the menu bar
+  const char* created;   // caption as created
+  const char* shortcut;  // "" for none
+  bool visible;          // false: created disabled and hidden
 };
 
 std::span<const MenuSpec> MainMenus();

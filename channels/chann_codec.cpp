@@ -29,9 +29,7 @@ QString OnOff(bool on) { return on ? QStringLiteral("ON") : QStringLiteral("OFF"
 
 }  // namespace
 
-bool Chann_is_empty(const img::Image& im, int r) {
-  return IsChannelRow(r) && im(RecordRow(r), 0) == img::kEmpty;
-}
+bool Chann_is_empty(const img::Image& im, int r) { return IsChannelRow(r) && im(RecordRow(r), 0) == img::kEmpty; }
 
 QString Tone_text(const Session& st, int low, int high, bool trimmed) {
   if ((low == 0 && high == 0) || (low == 0xFF && high == 0xFF)) return QStringLiteral("OFF");

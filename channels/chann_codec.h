@@ -15,9 +15,9 @@
 //          bit 6 wide; bits 4, 5, 7 carried
 //
 // The routines take the grid row r (1..200) and do nothing for any other row.
+#include "platform/core/grid_cells.h"
 #include "state/image.h"
 #include "state/session.h"
-#include "platform/core/grid_cells.h"
 
 #include <QString>
 
@@ -41,7 +41,7 @@ enum Column : int {
   kColumns = 13,
 };
 
-constexpr int kNameChars = 7;     // name bytes 0..6
+constexpr int kNameChars = 7;  // name bytes 0..6
 constexpr int kRecordBytes = 16;
 
 // The band text of every programmed channel, with its trailing blank.

@@ -55,37 +55,31 @@ QString Freq_display_form(const QString& text) {
 
 QStringList Chann_list_items(const Session& st, int col) {
   switch (col) {
-    case kColBand:
-      return {BandText().trimmed()};
+    case kColBand: return {BandText().trimmed()};
     case kColRxTone:
     case kColTxTone: {
       QStringList items;
       for (int i = 0; i <= tone::kListLast && i < st.Tone_list.size(); ++i) items << st.Tone_list[i].trimmed();
       return items;
     }
-    default:
-      return Chann_setting_items(col);
+    default: return Chann_setting_items(col);
   }
 }
 
 QStringList Chann_setting_items(int col) {
   switch (col) {
-    case kColPower:
-      return {QStringLiteral("HIGH"), QStringLiteral("LOW")};
-    case kColWidth:
-      return {QStringLiteral("W"), QStringLiteral("N")};
+    case kColPower: return {QStringLiteral("HIGH"), QStringLiteral("LOW")};
+    case kColWidth: return {QStringLiteral("W"), QStringLiteral("N")};
     case kColPttId:
       return {QStringLiteral("OFF"), QStringLiteral("BOT"), QStringLiteral("EOT"), QStringLiteral("BOTH")};
     case kColBusyLock:
-    case kColScanAdd:
-      return {QStringLiteral("OFF"), QStringLiteral("ON")};
+    case kColScanAdd: return {QStringLiteral("OFF"), QStringLiteral("ON")};
     case kColSigCode: {
       QStringList items;
       for (int i = 1; i <= 15; ++i) items << QString::number(i);
       return items;
     }
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -100,14 +94,13 @@ QStringList Chann_column_texts(const Session& st, int col) {
       for (int n = 0; n < img::kChannelCount; ++n) texts << QString::number(n);
       break;
     case kColRx:
-    case kColTx:
-      digits("ddd.ddddd");
-      break;
+    case kColTx: digits("ddd.ddddd"); break;
     case kColRxTone:
     case kColTxTone:
       // The list's entries with and without their blanks, and any CTCSS tone
       // a record can hold (up to 3276.7 Hz).
-      for (int i = 0; i <= tone::kListLast && i < st.Tone_list.size(); ++i) texts << st.Tone_list[i] << st.Tone_list[i].trimmed();
+      for (int i = 0; i <= tone::kListLast && i < st.Tone_list.size(); ++i)
+        texts << st.Tone_list[i] << st.Tone_list[i].trimmed();
       digits("dddd.d");
       break;
     case kColName:
@@ -181,8 +174,7 @@ void Chann_setting_store(img::Image& im, int r, int col, int i) {
     case kColSigCode:  // item 1 is stored as 0
       put(12, (b12 & 0xF0) + i);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -14,9 +14,7 @@ const std::array<Int16, 4>& Entry(const Session& st, int entry) {
 // The model name without outer blanks; characters 1..4 name the first band,
 // characters 6..9 the second.
 QString NamePart(const Session& st, int entry, int bandNo) {
-  const QString name = ValidEntry(entry) && entry < st.Model_names.size()
-                           ? st.Model_names[entry].trimmed()
-                           : QString();
+  const QString name = ValidEntry(entry) && entry < st.Model_names.size() ? st.Model_names[entry].trimmed() : QString();
   return name.mid(bandNo == 0 ? 0 : 5, 4);
 }
 

@@ -32,9 +32,9 @@ constexpr int kServiceFirst = 1, kServiceLast = 15;
 constexpr std::int16_t kServiceFlags = 0x04;  // scan add, narrow, PTT-ID off, busy lock off
 
 constexpr int kWxFirst = 193, kWxLast = 199;
-constexpr std::uint32_t kWxBase = 16240000;   // 162.40000 MHz
-constexpr std::uint32_t kWxStep = 2500;       // 25 kHz
-constexpr std::int16_t kWxFlags = 0x44;       // scan add, wide
+constexpr std::uint32_t kWxBase = 16240000;  // 162.40000 MHz
+constexpr std::uint32_t kWxStep = 2500;      // 25 kHz
+constexpr std::int16_t kWxFlags = 0x44;      // scan add, wide
 
 // Bytes 12..14: signal code 1, power high.
 void PutSignalAndPower(img::Image& im, int row) {
@@ -42,8 +42,7 @@ void PutSignalAndPower(img::Image& im, int row) {
 }
 
 void PutAscii(img::Image& im, int row, const char* text, int count) {
-  for (int c = 0; c < count; ++c)
-    im(row, c) = static_cast<std::int16_t>(static_cast<unsigned char>(text[c]));
+  for (int c = 0; c < count; ++c) im(row, c) = static_cast<std::int16_t>(static_cast<unsigned char>(text[c]));
 }
 
 }  // namespace
@@ -63,8 +62,7 @@ void Chann_defaults_init(img::Image& im) {
     PutSignalAndPower(im, row);
     im(row, 15) = kServiceFlags;
 
-    const char name[7] = {'O', 's', 't', 'r', static_cast<char>('1' + group), '-',
-                          static_cast<char>('1' + position)};
+    const char name[7] = {'O', 's', 't', 'r', static_cast<char>('1' + group), '-', static_cast<char>('1' + position)};
     PutAscii(im, img::NameRow(n), name, 7);
   }
 }

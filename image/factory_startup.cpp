@@ -1,9 +1,9 @@
 #include "image/factory_startup.h"
 
-#include "state/session.h"
 #include "image/adj_defaults.h"
 #include "image/chann_defaults.h"
 #include "image/settings_defaults.h"
+#include "state/session.h"
 
 #include <cstddef>
 

@@ -65,9 +65,7 @@ QString Normalise(QString text) {
   return text;
 }
 
-bool FitsImage(int row, int byte) {
-  return row >= 0 && row < img::kRows && byte >= 0 && byte + 3 < img::kCols;
-}
+bool FitsImage(int row, int byte) { return row >= 0 && row < img::kRows && byte >= 0 && byte + 3 < img::kCols; }
 
 }  // namespace
 

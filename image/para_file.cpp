@@ -1,7 +1,7 @@
 #include "image/para_file.h"
 
-#include "platform/core/text_scanner.h"
 #include "platform/core/text.h"
+#include "platform/core/text_scanner.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,6 @@
 namespace {
 
 constexpr qsizetype kFieldShown = 24;
-
 
 constexpr char kDosEof = 0x1A;
 
@@ -161,7 +160,8 @@ constexpr Text kMissing{"The file does not exist.", "文件不存在。"};
 constexpr Text kCannotOpen{"The file cannot be opened.", "文件无法打开。"};
 constexpr Text kTooLarge{"The file is too large to be a parameter file.", "文件太大，不是参数文件。"};
 constexpr Text kTooFew{"The file holds only %1 of the %2 values.", "文件只有 %1 个数值，应有 %2 个。"};
-constexpr Text kNotAByte{"Line %1: \"%2\" is not a whole number from 0 to 255.", "第 %1 行：“%2”不是 0 至 255 的整数。"};
+constexpr Text kNotAByte{"Line %1: \"%2\" is not a whole number from 0 to 255.",
+                         "第 %1 行：“%2”不是 0 至 255 的整数。"};
 constexpr Text kEmptyField{"Line %1: a value is missing next to a comma.", "第 %1 行：逗号旁缺少数值。"};
 constexpr Text kFolderNotWritable{"The folder \"%1\" is not writable; nothing in it was changed.",
                                   "文件夹“%1”不可写入，其中的文件均未改动。"};
@@ -175,30 +175,15 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
   const QString field = Shown(r.field);
   const QString total = QString::number(kParaFileValues);
   switch (r.error) {
-    case ParaFileError::None:
-      return QString();
-    case ParaFileError::Missing:
-      detail = kMissing.in(chinese);
-      break;
-    case ParaFileError::CannotOpen:
-      detail = kCannotOpen.in(chinese);
-      break;
-    case ParaFileError::TooLarge:
-      detail = kTooLarge.in(chinese);
-      break;
-    case ParaFileError::TooFewValues:
-      detail = kTooFew.in(chinese).arg(r.values).arg(total);
-      break;
+    case ParaFileError::None: return QString();
+    case ParaFileError::Missing: detail = kMissing.in(chinese); break;
+    case ParaFileError::CannotOpen: detail = kCannotOpen.in(chinese); break;
+    case ParaFileError::TooLarge: detail = kTooLarge.in(chinese); break;
+    case ParaFileError::TooFewValues: detail = kTooFew.in(chinese).arg(r.values).arg(total); break;
     case ParaFileError::NotANumber:
-    case ParaFileError::OutOfRange:
-      detail = kNotAByte.in(chinese).arg(line, field);
-      break;
-    case ParaFileError::EmptyField:
-      detail = kEmptyField.in(chinese).arg(line);
-      break;
-    case ParaFileError::TooManyValues:
-      detail = kTooMany.in(chinese).arg(line, total, field);
-      break;
+    case ParaFileError::OutOfRange: detail = kNotAByte.in(chinese).arg(line, field); break;
+    case ParaFileError::EmptyField: detail = kEmptyField.in(chinese).arg(line); break;
+    case ParaFileError::TooManyValues: detail = kTooMany.in(chinese).arg(line, total, field); break;
   }
   return kLoadFailed.in(chinese) + QLatin1Char('\n') + detail;
 }

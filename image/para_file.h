@@ -21,8 +21,8 @@
 #include <QByteArrayView>
 #include <QString>
 
-constexpr int kParaFileRows = img::kFileLastRow + 1;           // 481
-constexpr int kParaFileValues = kParaFileRows * img::kCols;    // 7696
+constexpr int kParaFileRows = img::kFileLastRow + 1;         // 481
+constexpr int kParaFileValues = kParaFileRows * img::kCols;  // 7696
 // A file larger than this is no parameter file (a written one is about 40 kB).
 constexpr qint64 kParaFileMaxBytes = 4 * 1024 * 1024;
 
@@ -40,9 +40,9 @@ enum class ParaFileError {
 
 struct ParaFileResult {
   ParaFileError error = ParaFileError::None;
-  int line = 0;        // 1-based line of the fault in the text (0: not about one line)
-  int values = 0;      // values read before the fault (TooFewValues: all there are)
-  QByteArray field;    // the offending field, at most 24 bytes of it
+  int line = 0;      // 1-based line of the fault in the text (0: not about one line)
+  int values = 0;    // values read before the fault (TooFewValues: all there are)
+  QByteArray field;  // the offending field, at most 24 bytes of it
   bool ok() const { return error == ParaFileError::None; }
 };
 

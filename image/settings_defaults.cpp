@@ -14,18 +14,14 @@ struct OptDefault {
 };
 
 constexpr std::array<OptDefault, kOptPositionCount> kOptDefaults{{
-    {Pos_sql, 5},       {Pos_spare1, 1},    {Pos_spare2, 0},    {Pos_save, 3},
-    {Pos_vox, 0},       {Pos_spare5, 0},    {Pos_abr, 5},       {Pos_tdr, 0},
-    {Pos_beep, 1},      {Pos_tot, 3},       {Pos_spare10, 0},   {Pos_spare11, 0},
-    {Pos_spare12, 0},   {Pos_spare13, 0},   {Pos_voice, 1},     {Pos_spare15, 0},
-    {Pos_dtmfst, 3},    {Pos_spare17, 0},   {Pos_sc_rev, 0},    {Pos_ptt_id, 0},
-    {Pos_ptt_lt, 5},    {Pos_mdf_a, 1},     {Pos_mdf_b, 1},     {Pos_bcl, 0},
-    {Pos_autolk, 0},    {Pos_spare25, 0},   {Pos_spare26, 0},   {Pos_spare27, 0},
-    {Pos_spare28, 0},   {Pos_wt_led, 3},    {Pos_rx_led, 1},    {Pos_tx_led, 2},
-    {Pos_al_mode, 2},   {Pos_db_ptt, 1},    {Pos_tdr_ab, 0},    {Pos_ste, 1},
-    {Pos_rp_ste, 5},    {Pos_rpt_rl, 0},    {Pos_ponmsg, 0},    {Pos_roger, 0},
-    {Pos_spare40, 2},   {Pos_spare41, 1},   {Pos_ab_beep, 0},   {Pos_spare43, 0},
-    {Pos_spare44, 0},   {Pos_spare45, 1},   {Pos_flags, 0x1F},  {Pos_spare55, 0},
+    {Pos_sql, 5},       {Pos_spare1, 1},  {Pos_spare2, 0},  {Pos_save, 3},    {Pos_vox, 0},      {Pos_spare5, 0},
+    {Pos_abr, 5},       {Pos_tdr, 0},     {Pos_beep, 1},    {Pos_tot, 3},     {Pos_spare10, 0},  {Pos_spare11, 0},
+    {Pos_spare12, 0},   {Pos_spare13, 0}, {Pos_voice, 1},   {Pos_spare15, 0}, {Pos_dtmfst, 3},   {Pos_spare17, 0},
+    {Pos_sc_rev, 0},    {Pos_ptt_id, 0},  {Pos_ptt_lt, 5},  {Pos_mdf_a, 1},   {Pos_mdf_b, 1},    {Pos_bcl, 0},
+    {Pos_autolk, 0},    {Pos_spare25, 0}, {Pos_spare26, 0}, {Pos_spare27, 0}, {Pos_spare28, 0},  {Pos_wt_led, 3},
+    {Pos_rx_led, 1},    {Pos_tx_led, 2},  {Pos_al_mode, 2}, {Pos_db_ptt, 1},  {Pos_tdr_ab, 0},   {Pos_ste, 1},
+    {Pos_rp_ste, 5},    {Pos_rpt_rl, 0},  {Pos_ponmsg, 0},  {Pos_roger, 0},   {Pos_spare40, 2},  {Pos_spare41, 1},
+    {Pos_ab_beep, 0},   {Pos_spare43, 0}, {Pos_spare44, 0}, {Pos_spare45, 1}, {Pos_flags, 0x1F}, {Pos_spare55, 0},
     {Pos_work_mode, 1}, {Pos_lock, 0},
 }};
 
@@ -47,23 +43,23 @@ using VfoBytes = std::array<std::int16_t, 32>;
 
 constexpr VfoBytes kVfoA{
     kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep,  // +0..+7 not interpreted
-    1, 3, 6, 0, 2, 5, 0, 0,                                  // +8..+15 136.02500 MHz
-    0, 0, 0, 0, 0, 0,                                        // +16..+21 no offset
-    0x00, 0x00,                                              // +22/+23 RX tone off
-    0x00, 0x00,                                              // +24/+25 TX tone off
+    1,     3,     6,     0,     2,     5,     0,     0,      // +8..+15 136.02500 MHz
+    0,     0,     0,     0,     0,     0,                    // +16..+21 no offset
+    0x00,  0x00,                                             // +22/+23 RX tone off
+    0x00,  0x00,                                             // +24/+25 TX tone off
     0,                                                       // +26 first band
     kKeep,                                                   // +27 not interpreted
-    0x00, 0x00, 0x50, 0x00,                                  // +28..+31
+    0x00,  0x00,  0x50,  0x00,                               // +28..+31
 };
 constexpr VfoBytes kVfoB{
     kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep,  // +0..+7 not interpreted
-    4, 7, 0, 6, 2, 5, 0, 0,                                  // +8..+15 470.62500 MHz
-    0, 0, 0, 0, 0, 0,                                        // +16..+21 no offset
-    0xFF, 0xFF,                                              // +22/+23 RX tone off
-    0xFF, 0xFF,                                              // +24/+25 TX tone off
+    4,     7,     0,     6,     2,     5,     0,     0,      // +8..+15 470.62500 MHz
+    0,     0,     0,     0,     0,     0,                    // +16..+21 no offset
+    0xFF,  0xFF,                                             // +22/+23 RX tone off
+    0xFF,  0xFF,                                             // +24/+25 TX tone off
     1,                                                       // +26 second band
     kKeep,                                                   // +27 not interpreted
-    0x00, 0x00, 0x50, 0x00,                                  // +28..+31
+    0x00,  0x00,  0x50,  0x00,                               // +28..+31
 };
 
 void WriteVfo(img::Image& im, int firstRow, const VfoBytes& bytes) {

@@ -11,9 +11,7 @@ QString Blanks(int n) { return QString(n, u' '); }
 // A tone in tenths of Hz with one decimal: 670 -> "67.0".
 QString Tenths(int t) { return QString::number(t / 10) + u'.' + QString::number(t % 10); }
 
-QString DcsName(int number, QChar kind) {
-  return u'D' + QString::number(number).rightJustified(3, u'0') + kind;
-}
+QString DcsName(int number, QChar kind) { return u'D' + QString::number(number).rightJustified(3, u'0') + kind; }
 
 }  // namespace
 

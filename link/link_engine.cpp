@@ -22,9 +22,7 @@ void LinkEngine::ConnectHandlers() {
 
 // ---- starting and ending --------------------------------------------------------
 
-bool LinkEngine::Busy() const {
-  return busyRead_ || busyWrite_ || T1_.enabled() || T2_.enabled() || T3_.enabled();
-}
+bool LinkEngine::Busy() const { return busyRead_ || busyWrite_ || T1_.enabled() || T2_.enabled() || T3_.enabled(); }
 
 bool LinkEngine::Port_open() {
   ::Port_open(MSC_, env_.st, env_.prompt, profile_.portMessage);
@@ -178,15 +176,19 @@ void LinkEngine::MSC_OnComm(CommEvent event) {
   if (event != CommEvent::DataReceived || !kind_ || !MSC_.isOpen()) return;
   const bool kindPhase = connected_ || state_ >= Link_first_kind_state;
   int threshold = 0;
-  if (kindPhase) threshold = std::clamp(kind_->phaseThreshold(*this), 0, proto::kRxMax - 1);
-  else if (state_ == Wait_ident) threshold = proto::kIdentLen - 1;
+  if (kindPhase)
+    threshold = std::clamp(kind_->phaseThreshold(*this), 0, proto::kRxMax - 1);
+  else if (state_ == Wait_ident)
+    threshold = proto::kIdentLen - 1;
   // Too few bytes: they stay in the input and a later event finds them
   // together with the ones still to come.
   if (MSC_.bytesWaiting() <= threshold) return;
   const int got = Read_input(threshold + 1);
   if (got != threshold + 1) return;
-  if (kindPhase) kind_->phaseReceive(*this, got);
-  else Handshake(got);
+  if (kindPhase)
+    kind_->phaseReceive(*this, got);
+  else
+    Handshake(got);
 }
 
 void LinkEngine::Handshake(int count) {
@@ -229,7 +231,6 @@ void LinkEngine::Handshake(int count) {
       if (rxbuf_[0] == proto::Cmd_ack) kind_->connected(*this);
       return;
 
-    default:
-      return;
+    default: return;
   }
 }

@@ -13,15 +13,15 @@
 // exchange kind (LinkExchangeKind) that plugs into the hooks below.
 //
 // Nothing in it ever waits: every step runs inside one event and returns.
-#include "state/session.h"
 #include "link/link_protocol.h"
 #include "link/link_texts.h"
 #include "link/port_open.h"
 #include "link/status_panel.h"
-#include "platform/core/text.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
+#include "platform/core/text.h"
 #include "platform/core/timer.h"
+#include "state/session.h"
 
 #include <QString>
 
@@ -40,7 +40,7 @@ enum class BusyRule {
 
 // Engine constants of one exchange, and the window's rules around it.
 struct LinkProfile {
-  int entryBytes = 7;           // bytes of Hand_code the entry frame sends (7, or 8 in the password change)
+  int entryBytes = 7;  // bytes of Hand_code the entry frame sends (7, or 8 in the password change)
   // The historic busy pauses after each byte, as loop counts (0: none). They
   // are kept for the record only: the sender does not spin, the line itself
   // paces the bytes at 9600 baud.
@@ -57,24 +57,32 @@ struct LinkProfile {
 
 namespace link_profiles {
 // Identification at start-up (main window; its open is silent).
-inline constexpr LinkProfile kIdentStartup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None,
-                                           BusyRule::RefuseSilently, BusyRule::Allow};
+inline constexpr LinkProfile kIdentStartup{
+    7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::None, BusyRule::RefuseSilently, BusyRule::Allow};
 // Identification from the port dialog: Cancel closes it also while it runs.
-inline constexpr LinkProfile kIdentSetup{7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog,
-                                         BusyRule::RefuseWithMessage, BusyRule::Allow};
+inline constexpr LinkProfile kIdentSetup{
+    7, 20000, 0, 1000, 1000, 1000, 0, PortOpenMessage::Dialog, BusyRule::RefuseWithMessage, BusyRule::Allow};
 // Read-all (read dialog).
 inline constexpr LinkProfile kReadAll{7, 60000, 10000, 2000, 2000, 1000, 0, PortOpenMessage::Dialog};
 // Write-all (write dialog).
 inline constexpr LinkProfile kWriteAll{7, 20000, 10000, 1000, 1000, 1000, 0, PortOpenMessage::Dialog};
 // Password change: all 8 entry bytes, no pause, 2000 ms after each byte and
 // 1000 ms after the last; Modify while it runs does nothing.
-inline constexpr LinkProfile kPassword{8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog,
-                                       BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
+inline constexpr LinkProfile kPassword{
+    8, 0, 0, 2000, 1000, 1000, 0, PortOpenMessage::Dialog, BusyRule::RefuseSilently, BusyRule::RefuseWithMessage};
 // Alignment read and write: failure timer 2000 ms and 3 retries. Its five
 // buttons refuse with the busy message until the last attempt has ended (the
 // pause before a retry included); its Close has a message of its own.
-inline constexpr LinkProfile kAlignment{7, 20000, 0, 1000, 1000, 2000, 3, PortOpenMessage::Alignment,
-                                        BusyRule::RefuseWithMessage, BusyRule::RefuseWithMessage,
+inline constexpr LinkProfile kAlignment{7,
+                                        20000,
+                                        0,
+                                        1000,
+                                        1000,
+                                        2000,
+                                        3,
+                                        PortOpenMessage::Alignment,
+                                        BusyRule::RefuseWithMessage,
+                                        BusyRule::RefuseWithMessage,
                                         Msg_busy_close_alignment};
 }  // namespace link_profiles
 
@@ -243,9 +251,9 @@ class LinkEngine {
 
   // The exchange record.
   std::array<std::uint8_t, proto::kTxMax> txbuf_{};  // the frame being sent
-  int txlen_ = 0;          // bytes in the frame (at most kTxMax)
-  int txpos_ = 0;          // next byte to send
-  bool sent_ = false;      // the last byte of the frame went out
+  int txlen_ = 0;                                    // bytes in the frame (at most kTxMax)
+  int txpos_ = 0;                                    // next byte to send
+  bool sent_ = false;                                // the last byte of the frame went out
   std::array<std::uint8_t, proto::kRxMax> rxbuf_{};  // bytes read by the last receive event
   Int16 state_ = Wait_ack;
   bool connected_ = false;  // the kind's phase has taken over

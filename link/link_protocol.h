@@ -20,12 +20,12 @@ constexpr std::uint8_t Cmd_data = 0x58;    // 'X', first byte of a data frame
 constexpr std::uint8_t Ident_head = 0xAA;  // first byte of the identification frame
 constexpr std::uint8_t Ident_tail = 0xDD;  // last byte of the identification frame
 
-constexpr int kIdentLen = 8;      // the identification frame
-constexpr int kTxMax = 201;       // a frame the PC sends holds at most 201 bytes
-constexpr int kRxMax = 2001;      // one receive event reads at most 2001 bytes
+constexpr int kIdentLen = 8;         // the identification frame
+constexpr int kTxMax = 201;          // a frame the PC sends holds at most 201 bytes
+constexpr int kRxMax = 2001;         // one receive event reads at most 2001 bytes
 constexpr int kMemorySize = 0x2000;  // the radio's parameter memory
-constexpr int kBlockLen = 64;     // a read reply carries 64 data bytes
-constexpr int kRowLen = 16;       // a row frame carries 16 data bytes
+constexpr int kBlockLen = 64;        // a read reply carries 64 data bytes
+constexpr int kRowLen = 16;          // a row frame carries 16 data bytes
 
 // A frame to send, bounded by construction: bytes beyond kTxMax are dropped.
 struct Frame {

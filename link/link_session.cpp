@@ -24,13 +24,9 @@ LinkStart LinkSession::Start(LinkExchangeKind& kind) {
 bool LinkSession::Close_request() {
   if (engine_->Busy()) {
     switch (engine_->profile().closeWhileBusy) {
-      case BusyRule::RefuseWithMessage:
-        engine_->Show(engine_->profile().closeWhileBusyMessage);
-        return false;
-      case BusyRule::RefuseSilently:
-        return false;
-      case BusyRule::Allow:
-        break;
+      case BusyRule::RefuseWithMessage: engine_->Show(engine_->profile().closeWhileBusyMessage); return false;
+      case BusyRule::RefuseSilently: return false;
+      case BusyRule::Allow: break;
     }
   }
   engine_->Close_port();

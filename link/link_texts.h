@@ -18,7 +18,8 @@ inline constexpr Text kPromptTitle{"Operate prompt", "操作提示"};
 inline constexpr Text kPromptTitleCapital{"Operate Prompt", "操作提示"};
 
 // A start refused while the window's exchange runs.
-inline constexpr Message Msg_busy{{"Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"}, kPromptTitle};
+inline constexpr Message Msg_busy{{"Read-write operating with transceiver .", "正在与对讲机进行读写操作 ！"},
+                                  kPromptTitle};
 // Close or Cancel refused while it runs.
 inline constexpr Message Msg_busy_close{
     {"Read-write operating，don't close the window. ,", "正在进行读写操作,请勿关窗口 ！,"}, kPromptTitle};
@@ -26,9 +27,9 @@ inline constexpr Message Msg_busy_close{
 inline constexpr Message Msg_busy_close_alignment{
     {"Read-write operating，don't close the window.,", "正在进行读写操作,请勿关窗口 ！,"}, kPromptTitle};
 // The port error of the dialogs.
-inline constexpr Message Msg_port_error{
-    {"Communication port is error, please setting right communication port . ！", "通讯端口打开错误，请正确设置通讯端口 ！"},
-    kPromptTitle};
+inline constexpr Message Msg_port_error{{"Communication port is error, please setting right communication port . ！",
+                                         "通讯端口打开错误，请正确设置通讯端口 ！"},
+                                        kPromptTitle};
 // The alignment editor's port error.
 inline constexpr Message Msg_port_error_alignment{
     {"Communication Port Open Error ！", "通讯端口打开错误，请正确设置通讯端口 ！"}, kPromptTitleCapital};

@@ -26,7 +26,8 @@ void Text_to_cells(const QString& text, Cells& cells) {
 
 Field Cells_field(const Cells& cells) {
   Field f{};
-  for (int i = 0; i < kFieldLen; ++i) f[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(cells[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kFieldLen; ++i)
+    f[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(cells[static_cast<std::size_t>(i)]);
   return f;
 }
 
@@ -94,8 +95,7 @@ void PassWordChange::connected(LinkEngine& e) {
 
 int PassWordChange::phaseThreshold(const LinkEngine& e) const {
   switch (e.State()) {
-    case Wait_record:
-      return pw::kReplyLen - 1;
+    case Wait_record: return pw::kReplyLen - 1;
     case Wait_echo:
       // The reply's bytes still owed come first, then the answer.
       return owed_;
@@ -103,26 +103,19 @@ int PassWordChange::phaseThreshold(const LinkEngine& e) const {
       // A radio that answered the 0x06 ahead of the read request answers the
       // 0x06 ahead of the write too: its echo comes before the acknowledgement.
       return echoes_ && leadingAck_ ? 1 : 0;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 
 void PassWordChange::phaseReceive(LinkEngine& e, int count) {
   switch (e.State()) {
-    case Wait_record:
-      Record_received(e, count);
-      return;
+    case Wait_record: Record_received(e, count); return;
     case Wait_echo:
       e.Discard_input();
       Record_check_and_write(e);
       return;
-    case Wait_done:
-      Write_answered(e, count);
-      return;
-    default:
-      e.Discard_input();
-      return;
+    case Wait_done: Write_answered(e, count); return;
+    default: e.Discard_input(); return;
   }
 }
 

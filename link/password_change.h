@@ -73,7 +73,8 @@ proto::Frame Write_frame(const Record& record, const Field& newUser, bool leadin
 
 // Message boxes of the password dialog.
 inline constexpr Message Msg_inconsistent{{"Password is not consistent .", "密码不一致"}, kPromptTitle};
-inline constexpr Message Msg_refused{{"Old PassWord Error, Writeing Stop", "原密码错误，禁止写入"}, kPromptTitleCapital};
+inline constexpr Message Msg_refused{{"Old PassWord Error, Writeing Stop", "原密码错误，禁止写入"},
+                                     kPromptTitleCapital};
 inline constexpr Message Msg_success{{"PassWord Modify Success ! ", "密码修改成功 "}, kPromptTitleCapital};
 
 // The dialog's captions.
@@ -95,10 +96,10 @@ class PassWordChange : public LinkExchangeKind {
  public:
   // Receive states after the handshake.
   enum : Int16 {
-    Wait_record = 3,  // 68 bytes: the reply to the read request
-    Wait_echo = 4,    // 1 byte: the radio's answer to the PC's acknowledgement
-    Wait_done = 5,    // the answer to the write: 0x06 (an echoing radio: 0x06, 0x06)
-    Wait_nothing = 6, // the exchange is over: stray bytes are dropped
+    Wait_record = 3,   // 68 bytes: the reply to the read request
+    Wait_echo = 4,     // 1 byte: the radio's answer to the PC's acknowledgement
+    Wait_done = 5,     // the answer to the write: 0x06 (an echoing radio: 0x06, 0x06)
+    Wait_nothing = 6,  // the exchange is over: stray bytes are dropped
   };
 
   // `succeeded` runs after the success message has been closed (the dialog

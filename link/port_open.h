@@ -1,8 +1,8 @@
 #pragma once
 // Opening a window's serial port on `Comm_port`, 9600 8N1, raw bytes.
-#include "state/session.h"
 #include "platform/core/prompt.h"
 #include "platform/core/serial_port.h"
+#include "state/session.h"
 
 // Sets Port_err to 0, opens the port and sets Port_err to -1 when that fails.
 // Shows nothing (the main window's open, also used by the start-up scan).

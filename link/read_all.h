@@ -3,8 +3,8 @@
 // rows 0..479, a block read over the blocks of the memory map in address
 // order. The replies reach the image only after the last one has arrived, so
 // a read that fails or is abandoned leaves the image exactly as it was.
-#include "state/image.h"
 #include "link/block_read.h"
+#include "state/image.h"
 
 #include <functional>
 

@@ -27,7 +27,7 @@ QString Text_reading_block(int n, bool chinese);  // "Reading 3 Data Block"
 QString Text_writing_block(int n, bool chinese);  // "Writing  0  Data Block"
 
 // The completion messages spell their English title with a capital P.
-inline constexpr Message Msg_read_complete{
-    {"Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"}, kPromptTitleCapital};
+inline constexpr Message Msg_read_complete{{"Complete reading the data from transceiver.", "从对讲机中读取数据完毕 ！"},
+                                           kPromptTitleCapital};
 inline constexpr Message Msg_write_complete{
     {"Complete writing parameters to the transceiver.", "向对讲机写入参数完毕 ！"}, kPromptTitleCapital};

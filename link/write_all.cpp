@@ -15,7 +15,8 @@ proto::Frame Row_frame(const img::Image& image, int r, std::uint8_t baseHi, std:
   const proto::Addr a = proto::Row_address(r, baseHi, baseLo);
   if (r >= 1 && r <= img::kChannelLast && image(r, 0) == img::kEmpty) return proto::Empty_row_frame(a);
   std::array<std::uint8_t, proto::kRowLen> data{};
-  for (int c = 0; c < proto::kRowLen; ++c) data[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(image(r, c) & 0xFF);
+  for (int c = 0; c < proto::kRowLen; ++c)
+    data[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(image(r, c) & 0xFF);
   return proto::Data_frame(a, data);
 }
 

@@ -8,8 +8,8 @@
 // The rows are copied when the write starts (Take_rows, after the
 // preparation): an edit or a file load while the write runs changes what the
 // next write sends, never what this one sends.
-#include "state/image.h"
 #include "link/row_write.h"
+#include "state/image.h"
 
 // The write preparation, run before every accepted write (also when the port
 // then fails to open): the selected channels of sides A and B and the FM band

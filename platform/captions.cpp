@@ -40,15 +40,24 @@ void Apply_captions(QWidget* root, std::span<const Caption> table, bool chinese)
       continue;
     }
     QObject* control = root->findChild<QObject*>(name);
-    if (auto* grid = qobject_cast<Grid*>(control)) grid->setFormatString(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-    else if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
-    else if (auto* textBox = qobject_cast<TextBox*>(control)) textBox->putText(text);  // a design text, no change
-    else if (auto* box = qobject_cast<QLineEdit*>(control)) box->setText(text);
-    else if (auto* bar = qobject_cast<QProgressBar*>(control)) bar->setAccessibleName(text);
-    else if (auto* action = qobject_cast<QAction*>(control)) action->setText(text);
-    else qWarning("No control \"%s\" in %s to caption", c.control, qPrintable(root->objectName()));
+    if (auto* grid = qobject_cast<Grid*>(control))
+      grid->setFormatString(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+      button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+      label->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+      group->setTitle(text);
+    else if (auto* textBox = qobject_cast<TextBox*>(control))
+      textBox->putText(text);  // a design text, no change
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+      box->setText(text);
+    else if (auto* bar = qobject_cast<QProgressBar*>(control))
+      bar->setAccessibleName(text);
+    else if (auto* action = qobject_cast<QAction*>(control))
+      action->setText(text);
+    else
+      qWarning("No control \"%s\" in %s to caption", c.control, qPrintable(root->objectName()));
   }
 }
 

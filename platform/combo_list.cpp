@@ -83,8 +83,10 @@ void ComboList::setListIndex(int i) {
   if (i < -1 || i >= count()) return;
   const QString before = Text();
   setIndexQuietly(i);
-  if (i >= 0) fire(onClick);
-  else if (!before.isEmpty()) fire(onChange);
+  if (i >= 0)
+    fire(onClick);
+  else if (!before.isEmpty())
+    fire(onChange);
 }
 
 void ComboList::PositionOn(int i) {
@@ -98,8 +100,10 @@ void ComboList::PositionOn(int i) {
 void ComboList::keyPressEvent(QKeyEvent* e) {
   RouteKeyPress(e, onKeyPress, [this](QKeyEvent* k) {
     // Enter is the handler's alone: Qt would choose a matching item with it.
-    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) k->accept();
-    else QComboBox::keyPressEvent(k);
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+      k->accept();
+    else
+      QComboBox::keyPressEvent(k);
   });
 }
 

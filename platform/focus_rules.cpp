@@ -91,9 +91,12 @@ void FocusRules::move(QWidget* from, QWidget* to, bool byMouse) {
   if (unloading_()) return;
   QWidget* focus = window_->focusWidget();
   QWidget* now = inWindow(focus) ? controlOf(focus) : nullptr;
-  if (now == from) current_ = from;  // given back: nobody got the focus
-  else if (now) gotFocus(now);
-  else current_ = nullptr;
+  if (now == from)
+    current_ = from;  // given back: nobody got the focus
+  else if (now)
+    gotFocus(now);
+  else
+    current_ = nullptr;
   if (!byMouse || (now == to && !leftWindow_)) return;
   if (!actsAlways(to)) {
     cancelled_ = to;
@@ -104,7 +107,11 @@ void FocusRules::move(QWidget* from, QWidget* to, bool byMouse) {
     cancelled_ = to;
     QPointer<QAbstractButton> button = qobject_cast<QAbstractButton*>(to);
     QMetaObject::invokeMethod(
-        button, [button] { if (button) button->click(); }, Qt::QueuedConnection);
+        button,
+        [button] {
+          if (button) button->click();
+        },
+        Qt::QueuedConnection);
   }
 }
 
@@ -133,8 +140,7 @@ bool FocusRules::eventFilter(QObject* watched, QEvent* event) {
         return onTarget;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return false;
 }

@@ -83,11 +83,11 @@ class FocusRules : public QObject {
 
   QWidget* window_;
   std::function<bool()> unloading_;
-  QPointer<QWidget> current_;     // the control that has the window's focus
-  QPointer<QWidget> transit_;     // the focus stopped on the MDI frame, coming from here
-  bool moving_ = false;           // a lost-focus handler runs
-  bool leftWindow_ = false;       // ...and the focus went to another window meanwhile
-  QPointer<QWidget> cancelled_;   // the press that moved the focus here is dropped
+  QPointer<QWidget> current_;                          // the control that has the window's focus
+  QPointer<QWidget> transit_;                          // the focus stopped on the MDI frame, coming from here
+  bool moving_ = false;                                // a lost-focus handler runs
+  bool leftWindow_ = false;                            // ...and the focus went to another window meanwhile
+  QPointer<QWidget> cancelled_;                        // the press that moved the focus here is dropped
   Qt::FocusReason lastReason_ = Qt::OtherFocusReason;  // of the last focus change in the window
   std::vector<QPointer<QAbstractButton>> alwaysActs_;  // presses never cancelled
 };

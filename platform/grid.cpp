@@ -45,8 +45,10 @@ void Grid::setFormatString(const QString& format) {
   for (int c = 0; c < columns.size(); ++c) {
     QString text = columns[c];
     Qt::Alignment h = Qt::AlignLeft;
-    if (text.startsWith(u'^')) h = Qt::AlignHCenter;
-    else if (text.startsWith(u'>')) h = Qt::AlignRight;
+    if (text.startsWith(u'^'))
+      h = Qt::AlignHCenter;
+    else if (text.startsWith(u'>'))
+      h = Qt::AlignRight;
     if (h != Qt::AlignLeft || text.startsWith(u'<')) text.remove(0, 1);
     align_[static_cast<size_t>(c)] = h | Qt::AlignVCenter;
     auto* item = new QTableWidgetItem(text);

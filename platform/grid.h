@@ -99,8 +99,8 @@ class Grid : public QTableWidget, public GridCells {
   std::vector<Qt::Alignment> align_;
   int row_ = 1;
   int col_ = 0;
-  bool moving_ = false;  // inside a move made by code
-  int userInput_ = 0;    // inside a mouse or key event
-  bool blocked_ = false; // a modal window opened while a press was handled
+  bool moving_ = false;   // inside a move made by code
+  int userInput_ = 0;     // inside a mouse or key event
+  bool blocked_ = false;  // a modal window opened while a press was handled
   bool events_ = true;
 };

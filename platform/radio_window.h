@@ -3,8 +3,8 @@
 // which then runs its load handling and shows it; unloading runs its unload
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
-#include "platform/window_context.h"
 #include "platform/core/text.h"
+#include "platform/window_context.h"
 
 #include <QWidget>
 

@@ -29,7 +29,9 @@ void TextBox::Got_focus() {
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
   RouteKeyPress(e, onKeyPress, [this](QKeyEvent* k) {
-    if (IsEnter(k)) k->accept();
-    else QLineEdit::keyPressEvent(k);
+    if (IsEnter(k))
+      k->accept();
+    else
+      QLineEdit::keyPressEvent(k);
   });
 }

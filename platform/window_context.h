@@ -20,7 +20,7 @@ class MainFrame {
   virtual ~MainFrame() = default;
   virtual double Width() const = 0;
   virtual double Height() const = 0;
-  virtual double ScaleWidth() const = 0;   // client area, twips
+  virtual double ScaleWidth() const = 0;  // client area, twips
   virtual double ScaleHeight() const = 0;
   virtual void SetPanelText(int panel, const QString& text) = 0;
   virtual QString PanelText(int panel) const = 0;

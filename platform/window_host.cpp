@@ -71,7 +71,8 @@ void WindowHost::runLoad(RadioWindow* w) {
   if (!guard || guard->unloading_) return;
   guard->Name_controls();
   guard->frame()->show();
-  if (guard->isMdiChild() && ctx_->main) ctx_->main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guard->frame()));
+  if (guard->isMdiChild() && ctx_->main)
+    ctx_->main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guard->frame()));
 }
 
 void WindowHost::setFlag(std::type_index type, std::int16_t value) {
@@ -139,8 +140,10 @@ void WindowHost::raiseWindow(RadioWindow* w) {
   QWidget* f = w->frame();
   f->show();
   f->raise();
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(f)) ctx_->main->mdiArea()->setActiveSubWindow(sub);
-  else f->activateWindow();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(f))
+    ctx_->main->mdiArea()->setActiveSubWindow(sub);
+  else
+    f->activateWindow();
 }
 
 void WindowHost::Command_begin() {

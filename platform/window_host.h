@@ -37,7 +37,9 @@ class WindowHost : public QObject {
     return static_cast<W*>(find(std::type_index(typeid(W))));
   }
   template <class W>
-  bool isLoaded() const { return find<W>() != nullptr; }
+  bool isLoaded() const {
+    return find<W>() != nullptr;
+  }
 
   // Builds and shows a new window of class W. When one is loaded already it is
   // returned unchanged.
@@ -58,7 +60,9 @@ class WindowHost : public QObject {
   }
   // Open: load only when not loaded; a loaded window is neither rebuilt nor raised.
   template <class W>
-  W* open() { return load<W>(); }
+  W* open() {
+    return load<W>();
+  }
   // Open and show: load when not loaded, then show and bring to the front.
   template <class W>
   W* openAndShow() {

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the program and its tests need (only the missing ones).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev
-          libgl-dev libgtest-dev libgmock-dev clang)
+          libgl-dev libgtest-dev libgmock-dev clang clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

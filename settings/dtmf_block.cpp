@@ -51,9 +51,7 @@ QString FieldText(const img::Image& im, int row, int first) {
 
 int CodeFirst(Code c) { return c == Code::Alarm ? kAlarmFirst : kAniFirst; }
 
-bool Acceptable(QChar c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'D') || c == u'*' || c == u'#';
-}
+bool Acceptable(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'D') || c == u'*' || c == u'#'; }
 
 bool IsDigit(int key) { return key >= '0' && key <= '9'; }
 // A key that types a character into the box (not a control key).

@@ -9,8 +9,8 @@
 //                  release), 3..7 alarm code, 8..12 ANI code, 13 group call,
 //                  14..15 carried.
 // Digit codes: "0".."9" 0..9, "*" 11, "#" 12, "A".."D" 13..16; 0xFF none.
-#include "state/image.h"
 #include "platform/core/text.h"
+#include "state/image.h"
 
 #include <QString>
 #include <QStringList>

@@ -135,12 +135,8 @@ OptCommit Opt_commit(std::span<std::int16_t, kOptBlockSize> block, OptCtl contro
       if (value >= 0 && value < k.list()->size()) v = static_cast<std::int16_t>(value);
       if (control == C::Combo_AL_Mode) r.Check_Alarm_Sound_enabled = value > 0;
       break;
-    case K::OptionChann:
-      v = value == 1 ? 1 : 0;
-      break;
-    case K::OptionFreq:
-      v = value == 1 ? 0 : 1;
-      break;
+    case K::OptionChann: v = value == 1 ? 1 : 0; break;
+    case K::OptionFreq: v = value == 1 ? 0 : 1; break;
   }
   if (v) {
     entry = *v;
@@ -187,9 +183,7 @@ void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowT
           target.set(C::Option_freq, 1);
         }
         break;
-      case Step::SetOnce:
-        target.set(step.control, entry(step.control) != 0 ? 1 : 0);
-        break;
+      case Step::SetOnce: target.set(step.control, entry(step.control) != 0 ? 1 : 0); break;
       case Step::FlagBoxes: {
         const std::int16_t flags = entry(C::Check_chann_menu);
         for (OptCtl c : kFlagBoxes) target.set(c, 0);

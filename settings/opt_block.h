@@ -9,8 +9,8 @@
 // control edits (and those that the write preparation or a file load changed
 // since the window last showed the block) are never rewritten from an older
 // copy.
-#include "state/image.h"
 #include "image/opt_positions.h"
+#include "state/image.h"
 
 #include <array>
 #include <cstdint>
@@ -23,12 +23,41 @@ struct OptList;
 // The 35 controls that edit the block: ten check boxes, 23 lists and the two
 // work-mode option buttons.
 enum class OptCtl : std::uint8_t {
-  Check_tdr, Check_Beep, Check_bcl, Check_Autolk, Check_db_PTT, Check_Lock,
-  Check_chann_menu, Check_chann_init, Check_Alarm_Sound, Check_radio,
-  Combo_sql, Combo_save, Combo_vox, Combo_abr, Combo_tot, Combo_voice, Combo_dtmfst, Combo_sc_rev,
-  Combo_ptt_id, Combo_ptt_lt, Combo_MDF_A, Combo_MDF_B, Combo_wt_led, Combo_rx_led, Combo_tx_led,
-  Combo_AL_Mode, Combo_Tdr_ab, Combo_ste, Combo_Rp_Ste, Combo_RPT_RL, Combo_ponmsg, Combo_roger, Combo_ab_Beep,
-  Option_chann, Option_freq,
+  Check_tdr,
+  Check_Beep,
+  Check_bcl,
+  Check_Autolk,
+  Check_db_PTT,
+  Check_Lock,
+  Check_chann_menu,
+  Check_chann_init,
+  Check_Alarm_Sound,
+  Check_radio,
+  Combo_sql,
+  Combo_save,
+  Combo_vox,
+  Combo_abr,
+  Combo_tot,
+  Combo_voice,
+  Combo_dtmfst,
+  Combo_sc_rev,
+  Combo_ptt_id,
+  Combo_ptt_lt,
+  Combo_MDF_A,
+  Combo_MDF_B,
+  Combo_wt_led,
+  Combo_rx_led,
+  Combo_tx_led,
+  Combo_AL_Mode,
+  Combo_Tdr_ab,
+  Combo_ste,
+  Combo_Rp_Ste,
+  Combo_RPT_RL,
+  Combo_ponmsg,
+  Combo_roger,
+  Combo_ab_Beep,
+  Option_chann,
+  Option_freq,
 };
 constexpr int kOptControlCount = 35;
 
@@ -45,7 +74,7 @@ struct OptControl {
   const char* name;  // the control's object name
   OptKind kind;
   std::int16_t position;
-  std::uint8_t mask;  // FlagBox: its bit
+  std::uint8_t mask;            // FlagBox: its bit
   const OptList* list() const;  // List: its items (see opt_lists.h); nullptr for the others
 };
 

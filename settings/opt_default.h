@@ -1,8 +1,8 @@
 #pragma once
 // The options window's Default button, without the window: it runs at once,
 // without a question, and the window then shows the block again.
-#include "state/image.h"
 #include "image/opt_positions.h"
+#include "state/image.h"
 
 #include <cstdint>
 #include <span>

@@ -14,8 +14,8 @@
 // One list: its fixed items, then `count` decimal numbers first, first + step,
 // ..., then (tone lists) the tone texts of Tone_list_fine entries 1..2210.
 struct OptList {
-  const char* control;           // the list's object name
-  std::span<const Text> fixed;   // items in both languages
+  const char* control;          // the list's object name
+  std::span<const Text> fixed;  // items in both languages
   int first = 0, count = 0, step = 1;
   bool tones = false;
   int size() const;

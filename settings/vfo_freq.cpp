@@ -40,9 +40,7 @@ Int64 FloorDiv(Int64 a, Int64 b) {  // b > 0
 Int64 LeadingMilli(const QString& text) {
   qsizetype i = 0;
   const qsizetype n = text.size();
-  auto blank = [&](qsizetype k) {
-    return text[k] == u' ' || text[k] == u'\t' || text[k] == u'\r' || text[k] == u'\n';
-  };
+  auto blank = [&](qsizetype k) { return text[k] == u' ' || text[k] == u'\t' || text[k] == u'\r' || text[k] == u'\n'; };
   auto digit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
   while (i < n && blank(i)) ++i;
   bool negative = false;
@@ -143,7 +141,8 @@ Commit FreqCommit(img::Image& im, Side s, const QString& boxText, BandLimits lim
 
 QString RangeText(BandLimits limits) {
   const Range r = RangeOf(limits);
-  if (r.end <= r.lo) return num::Plain(limits.low) + QStringLiteral(" - ") + num::Plain(limits.high) + QStringLiteral(".99750");
+  if (r.end <= r.lo)
+    return num::Plain(limits.low) + QStringLiteral(" - ") + num::Plain(limits.high) + QStringLiteral(".99750");
   return num::Plain(static_cast<double>(r.lo) / kMilliPerMhz) + QStringLiteral(" - ") +
          QString::number(FloorDiv(r.end, kMilliPerMhz) - 1) + QStringLiteral(".99750");
 }
@@ -177,8 +176,8 @@ Commit OffsetCommit(img::Image& im, Side s, const QString& boxText) {
     v = kOffsetMaxMilli;
   }
   const Int64 khz = 5 * FloorDiv(v + kMilliPerHz, 5 * 1000 * kMilliPerHz);
-  out.text = QString::number(khz / 1000).rightJustified(2, u'0') + u'.' +
-             QString::number(khz % 1000).rightJustified(3, u'0');
+  out.text =
+      QString::number(khz / 1000).rightJustified(2, u'0') + u'.' + QString::number(khz % 1000).rightJustified(3, u'0');
   SetByte(im, s, kOffsetFirst, 0);
   Int64 rest = khz;
   for (int k = kOffsetDigits - 1; k >= 1; --k) {

@@ -8,8 +8,8 @@
 // accepted when max(low, 100) <= f < min(high + 1, 1000) MHz: the record's
 // eight digits hold 100 MHz to below 1000 MHz, so whatever a radio reports as
 // its band edges, only digits 0..9 ever reach record bytes 8..15.
-#include "settings/vfo_record.h"
 #include "platform/core/text.h"
+#include "settings/vfo_record.h"
 
 #include <QString>
 

@@ -10,8 +10,8 @@
 // record (item texts, what index a record shows, how a choice is stored) and
 // what the options window shows of a record. The frequency, offset and band
 // rules are in vfo_freq.h, the tones in vfo_tone.h.
-#include "state/image.h"
 #include "platform/core/text.h"
+#include "state/image.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,7 +23,7 @@ namespace vfo {
 enum class Side { A, B };
 
 constexpr int kRecordSize = 32;
-constexpr int kFreqFirst = 8, kFreqDigits = 8;      // +8..+15
+constexpr int kFreqFirst = 8, kFreqDigits = 8;       // +8..+15
 constexpr int kOffsetFirst = 16, kOffsetDigits = 6;  // +16..+21
 constexpr int kRxToneLow = 22, kTxToneLow = 24;
 constexpr int kBand = 26, kShiftSignal = 28, kMuteOptSig = 29, kStep = 30, kPowerWidth = 31;

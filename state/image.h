@@ -13,21 +13,21 @@ constexpr int kCols = 16;
 constexpr std::int16_t kEmpty = 0xFF;
 
 // Memory map, in image rows.
-constexpr int kChannelFirst = 0, kChannelLast = 199;          // 0x0000-0x0C7F channel records
-constexpr int kDtmfFirst = 208, kDtmfLast = 223;              // 0x0D00-0x0DFF DTMF block
+constexpr int kChannelFirst = 0, kChannelLast = 199;  // 0x0000-0x0C7F channel records
+constexpr int kDtmfFirst = 208, kDtmfLast = 223;      // 0x0D00-0x0DFF DTMF block
 constexpr int kDtmfSettingsRow = 223;
-constexpr int kOptFirst = 226, kOptLast = 229;                // 0x0E20-0x0E5F option block
-constexpr int kChannAbRow = 231;                              // 0x0E70 selected channels A/B
-constexpr int kVfoAFirst = 240, kVfoALast = 241;              // 0x0F00 VFO A
-constexpr int kVfoBFirst = 242, kVfoBLast = 243;              // 0x0F20 VFO B
-constexpr int kFmLabelsFirst = 244, kFmLabelsLast = 245;      // 0x0F40-0x0F5F FM band labels
-constexpr int kNameFirst = 256, kNameLast = 455;              // 0x1000-0x1C7F channel names
+constexpr int kOptFirst = 226, kOptLast = 229;            // 0x0E20-0x0E5F option block
+constexpr int kChannAbRow = 231;                          // 0x0E70 selected channels A/B
+constexpr int kVfoAFirst = 240, kVfoALast = 241;          // 0x0F00 VFO A
+constexpr int kVfoBFirst = 242, kVfoBLast = 243;          // 0x0F20 VFO B
+constexpr int kFmLabelsFirst = 244, kFmLabelsLast = 245;  // 0x0F40-0x0F5F FM band labels
+constexpr int kNameFirst = 256, kNameLast = 455;          // 0x1000-0x1C7F channel names
 
 // Row ranges of the paths that move whole rows.
-constexpr int kReadLastRow = 479;    // read-all replaces rows 0..479
-constexpr int kWriteLastRow = 448;   // write-all sends rows 0..448
-constexpr int kFileLastRow = 480;    // the .dat file holds rows 0..480
-constexpr int kFillLastRow = 495;    // the start-up fill covers rows 0..495
+constexpr int kReadLastRow = 479;   // read-all replaces rows 0..479
+constexpr int kWriteLastRow = 448;  // write-all sends rows 0..448
+constexpr int kFileLastRow = 480;   // the .dat file holds rows 0..480
+constexpr int kFillLastRow = 495;   // the start-up fill covers rows 0..495
 
 constexpr int kChannelCount = 200;
 
@@ -52,7 +52,9 @@ class Image {
  public:
   Image() { clear(0); }
   std::int16_t& operator()(int r, int c) { return cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; }
-  std::int16_t operator()(int r, int c) const { return cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; }
+  std::int16_t operator()(int r, int c) const {
+    return cells_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+  }
   std::int16_t& at(Cell cell) { return (*this)(cell.row, cell.col); }
   std::int16_t at(Cell cell) const { return (*this)(cell.row, cell.col); }
   // Sets rows first..last, all 16 columns, to v.

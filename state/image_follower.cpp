@@ -43,5 +43,6 @@ ImageFollower::Handling::~Handling() {
   if (--f_.handling_ > 0 || !f_.pending_) return;
   // The handler may have run inside a move of a control, which must end
   // before the editor is drawn again.
-  QMetaObject::invokeMethod(&f_, [&f = f_] { f.redrawIfPending(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      &f_, [&f = f_] { f.redrawIfPending(); }, Qt::QueuedConnection);
 }

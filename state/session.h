@@ -39,7 +39,7 @@ struct Session {
   Int16 Chann_total = 0;
 
   // Band table and the editors' band limits in MHz.
-  QStringList Model_names;                      // 11 entries
+  QStringList Model_names;  // 11 entries
   std::array<std::array<Int16, 4>, 11> Band_table{};
   Int16 Model_index = 0;
   double Freq_vhf_low = 0, Freq_vhf_high = 0, Freq_uhf_low = 0, Freq_uhf_high = 0;

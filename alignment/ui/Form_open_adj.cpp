@@ -19,7 +19,8 @@ const ParaFileDialogKind kOpen{
     .request = Adj_dialog_request_load,
     .captions = kCaptions,
     // The open dialog's invalid-name text has always named the channel parameter file.
-    .invalidName = {{"Open the file name of channel parameter is nullity ", "打开信道参数文件名无效 "}, kAdjPromptTitle},
+    .invalidName = {{"Open the file name of channel parameter is nullity ", "打开信道参数文件名无效 "},
+                    kAdjPromptTitle},
     .wrongSuffix = {{"Nullity file suffix name of adjust parameter.", "无效的调整参数文件后缀名！"}, kAdjPromptTitle},
 };
 

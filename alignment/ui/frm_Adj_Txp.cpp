@@ -53,8 +53,12 @@ constexpr int kBoxHeight = 330, kLabelHeight = 255, kListHeight = 360;
 // label above its box.
 constexpr Place kFrameB0[2]{{150, 300, 9100, 2000}, {150, 2450, 9100, 2000}};
 constexpr int kPointPitch = 1120, kPointRowPitch = 850;
-constexpr Place PowerLabel(int i) { return {120 + (i % 8) * kPointPitch, 330 + (i / 8) * kPointRowPitch, 1050, kLabelHeight}; }
-constexpr Place PowerBox(int i) { return {210 + (i % 8) * kPointPitch, 600 + (i / 8) * kPointRowPitch, 870, kBoxHeight}; }
+constexpr Place PowerLabel(int i) {
+  return {120 + (i % 8) * kPointPitch, 330 + (i / 8) * kPointRowPitch, 1050, kLabelHeight};
+}
+constexpr Place PowerBox(int i) {
+  return {210 + (i % 8) * kPointPitch, 600 + (i / 8) * kPointRowPitch, 870, kBoxHeight};
+}
 
 // Squelch page: per band the ten levels, then the sixteen points in two
 // columns of eight.
@@ -64,8 +68,12 @@ constexpr Place kFrame9{150, 4700, 9100, 1500};
 constexpr int kSqRowTop = 600, kSqRowPitch = 360;
 constexpr Place SqLevelLabel(int i) { return {150, kSqRowTop + i * kSqRowPitch, 450, kLabelHeight}; }
 constexpr Place SqLevelBox(int i) { return {650, kSqRowTop - 30 + i * kSqRowPitch, 750, kBoxHeight}; }
-constexpr Place SqPointLabel(int i) { return {1550 + (i / 8) * 1400, kSqRowTop + (i % 8) * kSqRowPitch, 600, kLabelHeight}; }
-constexpr Place SqPointBox(int i) { return {2200 + (i / 8) * 1400, kSqRowTop - 30 + (i % 8) * kSqRowPitch, 650, kBoxHeight}; }
+constexpr Place SqPointLabel(int i) {
+  return {1550 + (i / 8) * 1400, kSqRowTop + (i % 8) * kSqRowPitch, 600, kLabelHeight};
+}
+constexpr Place SqPointBox(int i) {
+  return {2200 + (i / 8) * 1400, kSqRowTop - 30 + (i % 8) * kSqRowPitch, 650, kBoxHeight};
+}
 constexpr Place kSqHeadings[6]{{150, 300, 500, kLabelHeight},  {650, 300, 800, kLabelHeight},
                                {1550, 300, 650, kLabelHeight}, {2200, 300, 700, kLabelHeight},
                                {2950, 300, 650, kLabelHeight}, {3600, 300, 700, kLabelHeight}};
@@ -107,27 +115,48 @@ constexpr Place kFrame5{150, 5050, 7100, 550};
 // ---- captions of the controls that never change (Chinese only) -----------
 
 constexpr Caption kLayoutCaptions[] = {
-    {"Label_Level_VHF", Same("级别")},     {"Label_Open_VHF", Same("打开值")},
-    {"Label_Point_VHF_0", Same("频点")},   {"Label_Offset_VHF_0", Same("补偿")},
-    {"Label_Point_VHF_1", Same("频点")},   {"Label_Offset_VHF_1", Same("补偿")},
-    {"Label_Level_UHF", Same("级别")},     {"Label_Open_UHF", Same("打开值")},
-    {"Label_Point_UHF_0", Same("频点")},   {"Label_Offset_UHF_0", Same("补偿")},
-    {"Label_Point_UHF_1", Same("频点")},   {"Label_Offset_UHF_1", Same("补偿")},
-    {"Label_dev_voice", Same("宽带话音")}, {"Label_dev_ctcss", Same("宽带模拟")},
-    {"Label_dev_dcs", Same("宽带数字")},   {"Label_dev_tone", Same("TONE 增益")},
-    {"Label_OSC_Add", Same("温补晶体上补偿")}, {"Label_OSC_Dec", Same("温补晶体下补偿")},
-    {"Label_RX_VH_0", Same("宽带音量粗调")}, {"Label_RX_VL_0", Same("宽带音量细调")},
-    {"Label_RX_VH_1", Same("窄带音量粗调")}, {"Label_RX_VL_1", Same("窄带音量细调")},
-    {"Label_band", Same("频段")},          {"Label_band_range", Same("最大工作频率范围(MHZ)")},
-    {"Label_band_limit", Same("限制工作频率范围(MHZ)")}, {"Label_band_tx", Same("发射允许 ")},
-    {"Label_from_0", Same("从")},          {"Label_to_0", Same("到")},
-    {"Label_from_1", Same("从")},          {"Label_to_1", Same("到")},
-    {"Label_batt_0", Same("禁发闪烁")},    {"Label_batt_1", Same("显示外框")},
-    {"Label_batt_2", Same("显示 1 条")},   {"Label_batt_3", Same("显示 2 条")},
-    {"Label_batt_4", Same("满格显示")},    {"Label_batt_5", Same("超压禁发")},
-    {"Label_vox_level_0", Same("声控等级")}, {"Label_vox_value_0", Same("起控值")},
-    {"Label_vox_level_1", Same("声控等级")}, {"Label_vox_value_1", Same("起控值")},
-    {"Label_PassWord_User", Same("用户密码")}, {"Label_PassWord_Super", Same("超级密码")},
+    {"Label_Level_VHF", Same("级别")},
+    {"Label_Open_VHF", Same("打开值")},
+    {"Label_Point_VHF_0", Same("频点")},
+    {"Label_Offset_VHF_0", Same("补偿")},
+    {"Label_Point_VHF_1", Same("频点")},
+    {"Label_Offset_VHF_1", Same("补偿")},
+    {"Label_Level_UHF", Same("级别")},
+    {"Label_Open_UHF", Same("打开值")},
+    {"Label_Point_UHF_0", Same("频点")},
+    {"Label_Offset_UHF_0", Same("补偿")},
+    {"Label_Point_UHF_1", Same("频点")},
+    {"Label_Offset_UHF_1", Same("补偿")},
+    {"Label_dev_voice", Same("宽带话音")},
+    {"Label_dev_ctcss", Same("宽带模拟")},
+    {"Label_dev_dcs", Same("宽带数字")},
+    {"Label_dev_tone", Same("TONE 增益")},
+    {"Label_OSC_Add", Same("温补晶体上补偿")},
+    {"Label_OSC_Dec", Same("温补晶体下补偿")},
+    {"Label_RX_VH_0", Same("宽带音量粗调")},
+    {"Label_RX_VL_0", Same("宽带音量细调")},
+    {"Label_RX_VH_1", Same("窄带音量粗调")},
+    {"Label_RX_VL_1", Same("窄带音量细调")},
+    {"Label_band", Same("频段")},
+    {"Label_band_range", Same("最大工作频率范围(MHZ)")},
+    {"Label_band_limit", Same("限制工作频率范围(MHZ)")},
+    {"Label_band_tx", Same("发射允许 ")},
+    {"Label_from_0", Same("从")},
+    {"Label_to_0", Same("到")},
+    {"Label_from_1", Same("从")},
+    {"Label_to_1", Same("到")},
+    {"Label_batt_0", Same("禁发闪烁")},
+    {"Label_batt_1", Same("显示外框")},
+    {"Label_batt_2", Same("显示 1 条")},
+    {"Label_batt_3", Same("显示 2 条")},
+    {"Label_batt_4", Same("满格显示")},
+    {"Label_batt_5", Same("超压禁发")},
+    {"Label_vox_level_0", Same("声控等级")},
+    {"Label_vox_value_0", Same("起控值")},
+    {"Label_vox_level_1", Same("声控等级")},
+    {"Label_vox_value_1", Same("起控值")},
+    {"Label_PassWord_User", Same("用户密码")},
+    {"Label_PassWord_Super", Same("超级密码")},
 };
 
 // The hidden squelch register group: the detection bits of row 15, column 12.
@@ -211,8 +240,8 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
   Label_tr_count = Control<QLabel>("Label_tr_count");
   at(Label_tr_count, kLabelTrCount);
   const std::pair<QPushButton**, std::pair<const char*, Place>> buttons[] = {
-      {&Command_read, {"Command_read", kCommandRead}},   {&Command_Write, {"Command_Write", kCommandWrite}},
-      {&Command_save, {"Command_save", kCommandSave}},   {&Command_open, {"Command_open", kCommandOpen}},
+      {&Command_read, {"Command_read", kCommandRead}},    {&Command_Write, {"Command_Write", kCommandWrite}},
+      {&Command_save, {"Command_save", kCommandSave}},    {&Command_open, {"Command_open", kCommandOpen}},
       {&Command_close, {"Command_close", kCommandClose}},
   };
   for (const auto& [button, spec] : buttons) {
@@ -226,7 +255,7 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
   connect(Command_close, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_close_Click));
   // What lies outside the groups stays above them, however large the groups grow.
   for (QWidget* w : std::initializer_list<QWidget*>{Check_Band, ProgressBar1, Label_tr_count, Command_read,
-                                                     Command_Write, Command_save, Command_open, Command_close})
+                                                    Command_Write, Command_save, Command_open, Command_close})
     w->raise();
 
   link = Window_link(c, link_profiles::kAlignment);
@@ -269,7 +298,9 @@ void frm_Adj_Txp::Build_pages() {
     l->setMode(ComboList::Mode::Setting);
     return l;
   };
-  auto framed = [&](QWidget* parent, const char* name, const Place& p) { return child(new QGroupBox, parent, name, p); };
+  auto framed = [&](QWidget* parent, const char* name, const Place& p) {
+    return child(new QGroupBox, parent, name, p);
+  };
 
   Frame_Frame = Control<QGroupBox>("Frame_Frame");
   Frame_Sql = Control<QGroupBox>("Frame_Sql");
@@ -294,11 +325,10 @@ void frm_Adj_Txp::Build_pages() {
   // Page 3: squelch levels and offsets of both bands.
   Frame1 = framed(Frame_Sql, "Frame1", kFrame1);
   Frame_Sql_UHF = framed(Frame_Sql, "Frame_Sql_UHF", kFrameSqlUhf);
-  const char* headings[2][6] = {
-      {"Label_Level_VHF", "Label_Open_VHF", "Label_Point_VHF_0", "Label_Offset_VHF_0", "Label_Point_VHF_1",
-       "Label_Offset_VHF_1"},
-      {"Label_Level_UHF", "Label_Open_UHF", "Label_Point_UHF_0", "Label_Offset_UHF_0", "Label_Point_UHF_1",
-       "Label_Offset_UHF_1"}};
+  const char* headings[2][6] = {{"Label_Level_VHF", "Label_Open_VHF", "Label_Point_VHF_0", "Label_Offset_VHF_0",
+                                 "Label_Point_VHF_1", "Label_Offset_VHF_1"},
+                                {"Label_Level_UHF", "Label_Open_UHF", "Label_Point_UHF_0", "Label_Offset_UHF_0",
+                                 "Label_Point_UHF_1", "Label_Offset_UHF_1"}};
   for (int b = 0; b < 2; ++b) {
     QGroupBox* g = b == 0 ? Frame1 : Frame_Sql_UHF;
     for (int h = 0; h < 6; ++h) label(g, headings[b][h], kSqHeadings[h], Qt::AlignHCenter);
@@ -679,8 +709,10 @@ void frm_Adj_Txp::Show_effects(const adj::Effects& fx) {
   // message box gives the window back.
   if (fx.focus) {
     QWidget* w = control(*fx.focus);
-    if (auto* t = qobject_cast<TextBox*>(w)) t->SetFocus();
-    else if (auto* c = qobject_cast<ComboList*>(w)) c->SetFocus();
+    if (auto* t = qobject_cast<TextBox*>(w))
+      t->SetFocus();
+    else if (auto* c = qobject_cast<ComboList*>(w))
+      c->SetFocus();
   }
   for (const adj::Notice& n : fx.notices) MsgBox(n.message, n.icon);
 }
@@ -782,10 +814,18 @@ void frm_Adj_Txp::Text_PON_MSG_U_KeyPress(int& key) { Line_key(Line::Text_PON_MS
 void frm_Adj_Txp::Text_PON_MSG_D_KeyPress(int& key) { Line_key(Line::Text_PON_MSG_D, key); }
 void frm_Adj_Txp::Text_info_0_KeyPress(int& key) { Line_key(Line::Text_info_0, key); }
 void frm_Adj_Txp::Text_info_1_KeyPress(int& key) { Line_key(Line::Text_info_1, key); }
-void frm_Adj_Txp::Text_PON_MSG_U_LostFocus() { Run([this] { return adj::LineLostFocus(editor_, Line::Text_PON_MSG_U); }); }
-void frm_Adj_Txp::Text_PON_MSG_D_LostFocus() { Run([this] { return adj::LineLostFocus(editor_, Line::Text_PON_MSG_D); }); }
-void frm_Adj_Txp::Text_info_0_LostFocus() { Run([this] { return adj::LineLostFocus(editor_, Line::Text_info_0); }); }
-void frm_Adj_Txp::Text_info_1_LostFocus() { Run([this] { return adj::LineLostFocus(editor_, Line::Text_info_1); }); }
+void frm_Adj_Txp::Text_PON_MSG_U_LostFocus() {
+  Run([this] { return adj::LineLostFocus(editor_, Line::Text_PON_MSG_U); });
+}
+void frm_Adj_Txp::Text_PON_MSG_D_LostFocus() {
+  Run([this] { return adj::LineLostFocus(editor_, Line::Text_PON_MSG_D); });
+}
+void frm_Adj_Txp::Text_info_0_LostFocus() {
+  Run([this] { return adj::LineLostFocus(editor_, Line::Text_info_0); });
+}
+void frm_Adj_Txp::Text_info_1_LostFocus() {
+  Run([this] { return adj::LineLostFocus(editor_, Line::Text_info_1); });
+}
 
 // ---- buttons -----------------------------------------------------------------------
 
@@ -822,8 +862,10 @@ void frm_Adj_Txp::Timer4_Timer() {
   for (const adj::AdjRequest& r :
        adj::Adj_file_poll(ctx.st.File_load_req, ctx.st.File_save_req, ctx.st.Adj_file_requests)) {
     if (Unloading()) break;
-    if (r.op == adj::AdjFileOp::Load) Adj_File_Load(r.path);
-    else Adj_File_Save(r.path);
+    if (r.op == adj::AdjFileOp::Load)
+      Adj_File_Load(r.path);
+    else
+      Adj_File_Save(r.path);
   }
   --handling_;
 }
@@ -843,8 +885,10 @@ void frm_Adj_Txp::Adj_File_Load(const QString& path) {
 
 void frm_Adj_Txp::Adj_File_Save(const QString& path) {
   QString reason;
-  if (adj::Adj_file_save(path, ctx.st.AdjTable, view_.checkBand, &reason)) MsgBox(adj::kFileSavedMsg);
-  else ctx.MsgBox(adj::Adj_file_save_error_text(reason, chinese()), adj::kFileTitle.in(chinese()));
+  if (adj::Adj_file_save(path, ctx.st.AdjTable, view_.checkBand, &reason))
+    MsgBox(adj::kFileSavedMsg);
+  else
+    ctx.MsgBox(adj::Adj_file_save_error_text(reason, chinese()), adj::kFileTitle.in(chinese()));
 }
 
 // ---- TransferView ----------------------------------------------------------------

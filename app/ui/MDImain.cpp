@@ -7,11 +7,11 @@
 #include "app/ui/program_windows.h"
 #include "channels/ui/frm_chann.h"
 #include "image/band_table.h"
-#include "image/ui/Form_open_chann.h"
-#include "image/ui/Form_save_chann.h"
-#include "image/tone_table.h"
 #include "image/factory_startup.h"
 #include "image/opt_positions.h"
+#include "image/tone_table.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
 #include "link/hand_code.h"
 #include "link/ident_check.h"
 #include "link/link_session.h"
@@ -22,11 +22,11 @@
 #include "link/ui/Form_Write_PassWord.h"
 #include "link/ui/Form_setup.h"
 #include "link/ui/window_link.h"
-#include "settings/ui/frm_dtmf.h"
-#include "settings/ui/frm_option.h"
 #include "platform/captions.h"
 #include "platform/core/numbers.h"
 #include "platform/core/twips.h"
+#include "settings/ui/frm_dtmf.h"
+#include "settings/ui/frm_option.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,9 +131,9 @@ void MDImain::buildToolbar() {
   Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
   Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
   Toolbar1->setMovable(false);
-  const QStyle::StandardPixmap pictures[] = {QStyle::SP_DialogOpenButton,  QStyle::SP_DialogSaveButton,
-                                             QStyle::SP_FileDialogDetailedView, QStyle::SP_ArrowDown,
-                                             QStyle::SP_ArrowUp,           QStyle::SP_DialogCloseButton};
+  const QStyle::StandardPixmap pictures[] = {
+      QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton, QStyle::SP_FileDialogDetailedView,
+      QStyle::SP_ArrowDown,        QStyle::SP_ArrowUp,          QStyle::SP_DialogCloseButton};
   int i = 0;
   for (const ToolSpec& t : MainTools()) {
     const QString key = QString::fromLatin1(t.key);
@@ -255,8 +255,7 @@ void MDImain::MDImain_MDIForm_Load() {
   // 15. Alignment defaults, copied into the alignment table.
   // 16. Image fill: rows 0..495 := 0xFF.
   // 17. Factory defaults: options with VFOs and FM labels, DTMF, channels, weather channels.
-  ctx_.image.change(0, img::kFillLastRow, this,
-                    [this](img::Image& im) { Factory_startup(st_, im, svc_.clock); });
+  ctx_.image.change(0, img::kFillLastRow, this, [this](img::Image& im) { Factory_startup(st_, im, svc_.clock); });
 
   // 18. Window-loaded flags.
   host_.Clear_loaded_flags();
@@ -320,12 +319,18 @@ void MDImain::Language_reload() { host_.Reopen_open(&WindowPlaces::language); }
 
 void MDImain::MDImain_Toolbar1_ButtonClick(const QString& key) {
   // Exact, case-sensitive comparison, in this order; no match does nothing.
-  if (key == QLatin1String("open")) MDImain_File_Open_Click();
-  else if (key == QLatin1String("save")) MDImain_File_save_Click();
-  else if (key == QLatin1String("edit_chann")) MDImain_Channel_edit_Click();
-  else if (key == QLatin1String("read")) MDImain_Prog_read_Click();
-  else if (key == QLatin1String("write")) MDImain_Prog_write_Click();
-  else if (key == QLatin1String("exit")) Exit_program();
+  if (key == QLatin1String("open"))
+    MDImain_File_Open_Click();
+  else if (key == QLatin1String("save"))
+    MDImain_File_save_Click();
+  else if (key == QLatin1String("edit_chann"))
+    MDImain_Channel_edit_Click();
+  else if (key == QLatin1String("read"))
+    MDImain_Prog_read_Click();
+  else if (key == QLatin1String("write"))
+    MDImain_Prog_write_Click();
+  else if (key == QLatin1String("exit"))
+    Exit_program();
 }
 
 void MDImain::Exit_program() {

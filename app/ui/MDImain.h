@@ -1,8 +1,8 @@
 #pragma once
 // The main window: menus, toolbar, the 11-panel status bar, the MDI area the
 // editors live in, and the program's start-up.
-#include "state/app_context.h"
 #include "platform/window_host.h"
+#include "state/app_context.h"
 
 #include <QMainWindow>
 
@@ -94,7 +94,7 @@ class MDImain : public QMainWindow, public MainFrame {
   std::map<QString, QMenu*> submenus_;
   std::array<QLabel*, 11> panels_{};
   bool exiting_ = false;
-  QSize outerSize_;          // the screen: the window's size with its frame
+  QSize outerSize_;  // the screen: the window's size with its frame
   bool outerFitted_ = false;
   std::unique_ptr<IdentCheck> ident_;
 };

@@ -30,8 +30,8 @@
 WindowRegistry Program_windows(Session& st) {
   return WindowRegistry({
       Registered<frm_option>("frm_option", {.flag = &st.Flag_frm_option, .language = 1, .fileLoad = 2, .exit = 3}),
-      Registered<frm_chann>("frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1,
-                                          .fileLoadOpens = true, .exit = 2}),
+      Registered<frm_chann>(
+          "frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1, .fileLoadOpens = true, .exit = 2}),
       Registered<Form_setup>("Form_setup", {.flag = &st.Flag_setup, .language = 3}),
       Registered<Form_save_chann>("Form_save_chann", {.flag = &st.Flag_save_chann, .language = 4, .channelClose = 2}),
       Registered<Form_open_chann>("Form_open_chann", {.flag = &st.Flag_open_chann, .language = 5, .channelClose = 1}),

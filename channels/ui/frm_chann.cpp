@@ -35,7 +35,8 @@ constexpr Caption kCaptions[] = {
     {"MSF_Chann",
      {"^Channel|^  Band  |^RX Frequency|^TX Frequency|^CTCSS/DCS Dec|^CTCSS/DCS Enc|^TX Power|^ W/N "
       "|^PTT-ID|^BusyLock|^Scan_Add|^SigCode|^CH-Name",
-      "^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT 编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定"
+      "^信道号|^ 工作频段 |^接收频率(MHZ)|^发射频率(MHZ)|^QT/DQT 解码|^QT/DQT "
+      "编码|^发射功率|^信道带宽|^PTT-ID|^繁忙锁定"
       "|^扫描添加|^信令码|^信 道 名 称"}},
     {"Command_read", {"Read", "读 取"}},
     {"Command_Write", {"Write", "写 入"}},
@@ -172,8 +173,9 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   connect(Command_Clear, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_Clear_Click));
   connect(Command_close, &QPushButton::clicked, this, on(&frm_chann::frm_chann_Command_close_Click));
   // The window follows every change of its rows that it did not make itself.
-  follow_ = new ImageFollower(ctx.image, this, {{img::kChannelFirst, img::kChannelLast}, {img::kNameFirst, img::kNameLast}},
-                              [this] { Image_redraw(); });
+  follow_ =
+      new ImageFollower(ctx.image, this, {{img::kChannelFirst, img::kChannelLast}, {img::kNameFirst, img::kNameLast}},
+                        [this] { Image_redraw(); });
 }
 
 frm_chann::~frm_chann() {
@@ -410,8 +412,7 @@ void frm_chann::frm_chann_MSF_Chann_Scroll() {
 }
 
 void frm_chann::Commit_and_close() {
-  if (ownerRow_ >= 0 && ownerRow_ == MSF_Chann->Row() && ownerCol_ == MSF_Chann->Col())
-    frm_chann_MSF_Chann_LeaveCell();
+  if (ownerRow_ >= 0 && ownerRow_ == MSF_Chann->Row() && ownerCol_ == MSF_Chann->Col()) frm_chann_MSF_Chann_LeaveCell();
   closeEditors();
 }
 
@@ -442,11 +443,15 @@ void frm_chann::Tab_move(bool next) {
   for (;;) {
     int r = MSF_Chann->Row(), c = MSF_Chann->Col();
     if (next) {
-      if (c < kColName) ++c;
-      else if (r < channelRows()) r = r + 1, c = kColBand;
+      if (c < kColName)
+        ++c;
+      else if (r < channelRows())
+        r = r + 1, c = kColBand;
     } else {
-      if (c > kColBand) --c;
-      else if (r > 1) r = r - 1, c = kColName;
+      if (c > kColBand)
+        --c;
+      else if (r > 1)
+        r = r - 1, c = kColName;
     }
     if (r == MSF_Chann->Row() && c == MSF_Chann->Col()) {
       frm_chann_MSF_Chann_LeaveCell();  // the cell is committed all the same
@@ -468,8 +473,10 @@ void frm_chann::Fit_columns() {
     MSF_Chann->widenColumn(c, MSF_Chann->horizontalHeader()->sectionSizeHint(c));
     for (const QString& t : Chann_column_texts(ctx.st, c)) {
       MSF_Chann->fitColumn(c, t);
-      if (IsTextColumn(c)) MSF_Chann->widenColumn(c, textFm.horizontalAdvance(t) + textExtra);
-      else if (IsListColumn(c)) MSF_Chann->widenColumn(c, listFm.horizontalAdvance(t) + listExtra);
+      if (IsTextColumn(c))
+        MSF_Chann->widenColumn(c, textFm.horizontalAdvance(t) + textExtra);
+      else if (IsListColumn(c))
+        MSF_Chann->widenColumn(c, listFm.horizontalAdvance(t) + listExtra);
     }
   }
 }
@@ -498,9 +505,7 @@ void frm_chann::frm_chann_Combo_edit_Click() {
         });
       }
       break;
-    default:
-      editChannel(r, [&](img::Image& im) { Chann_setting_store(im, r, Edit_col, i); });
-      break;
+    default: editChannel(r, [&](img::Image& im) { Chann_setting_store(im, r, Edit_col, i); }); break;
   }
 }
 

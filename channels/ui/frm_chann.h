@@ -143,7 +143,7 @@ class frm_chann : public RadioWindow {
   int ownerCol_ = -1;
   bool loaded_ = false;
   bool unloaded_ = false;
-  bool typed_ = false;  // the open editor holds text the user typed
-  bool placing_ = false;  // an editor is being laid over its cell
+  bool typed_ = false;               // the open editor holds text the user typed
+  bool placing_ = false;             // an editor is being laid over its cell
   ImageFollower* follow_ = nullptr;  // the changes of the image made by someone else
 };

@@ -18,7 +18,8 @@ const ParaFileDialogKind kSave{
     .requestFlag = &Session::File_save_req,
     .captions = kCaptions,
     .invalidName = {{"Store the file name is nullity. ", "保存文件所需要的文件名无效 "}, kTitle},
-    .wrongSuffix = {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"}, kTitle},
+    .wrongSuffix = {{"Advice don't modify file suffix name of system default ！", "建议不要修改系统默认的文件后缀名！"},
+                    kTitle},
     .done = {{"Complete storing  parameter.", "参数保存完毕 ！"}, kTitle},
 };
 

@@ -106,8 +106,10 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
 // keeps its design position, that position.
 void ParaFileDialog::layOut() {
   const ParaFileLayout& l = kind_.layout;
-  if (l.centredAtLoad) setTwipsSize(l.width, l.height);
-  else setTwipsGeometry(l.left, l.top, l.width, l.height);
+  if (l.centredAtLoad)
+    setTwipsSize(l.width, l.height);
+  else
+    setTwipsGeometry(l.left, l.top, l.width, l.height);
   const auto put = [this](QWidget* control, const TwipsRect& r) { place(control, r.left, r.top, r.width, r.height); };
   put(Label_drive, l.Label_drive);
   put(Drive1, l.Drive1);
@@ -224,8 +226,8 @@ void ParaFileDialog::fillFiles() {
   // suffix in any case: .dat, .DAT, .Dat and so on.
   const QSignalBlocker quiet(File1);
   File1->clear();
-  File1->addItems(QDir(dirPath_).entryList({QString::fromLatin1(kind_.pattern)}, QDir::Files,
-                                           QDir::Name | QDir::IgnoreCase));
+  File1->addItems(
+      QDir(dirPath_).entryList({QString::fromLatin1(kind_.pattern)}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void ParaFileDialog::File1_Click() {
@@ -237,14 +239,9 @@ void ParaFileDialog::File1_Click() {
 void ParaFileDialog::Command_enter_Click() {
   const QString name = Text1->text().trimmed();
   switch (kind_.nameCheck(name)) {
-    case ParaNameCheck::InvalidChar:
-      MsgBox(kind_.invalidName);
-      return;
-    case ParaNameCheck::WrongSuffix:
-      MsgBox(kind_.wrongSuffix);
-      return;
-    case ParaNameCheck::Ok:
-      break;
+    case ParaNameCheck::InvalidChar: MsgBox(kind_.invalidName); return;
+    case ParaNameCheck::WrongSuffix: MsgBox(kind_.wrongSuffix); return;
+    case ParaNameCheck::Ok: break;
   }
   // At the root the directory path already ends with a separator; the double
   // separator is harmless.
@@ -281,8 +278,7 @@ QString ParaFileDialog::transferFile() const {
   const bool zh = chinese();
   if (kind_.confirm == ParaFileDialogKind::Confirm::Save) {
     ParaSaveFailure why;
-    return Para_file_save(ctx.st.File_path, ctx.image.image(), &why) ? QString()
-                                                                     : Para_file_save_error_text(why, zh);
+    return Para_file_save(ctx.st.File_path, ctx.image.image(), &why) ? QString() : Para_file_save_error_text(why, zh);
   }
   // The image announces the loaded rows: open editors show them at once.
   ParaFileResult r;

@@ -44,9 +44,9 @@ struct ParaFileDialogKind {
     Save,     // write the image to the file, report
     Request,  // record the path as a request for another window, nothing else
   };
-  const char* name;                 // the dialog's object name
+  const char* name;  // the dialog's object name
   const ParaFileLayout& layout;
-  const char* pattern;              // the file list's pattern and the name box's first text
+  const char* pattern;  // the file list's pattern and the name box's first text
   ParaNameCheck (*nameCheck)(const QString& trimmedName);
   Confirm confirm;
   // Load and Save: the one request flag this dialog clears.
@@ -55,7 +55,7 @@ struct ParaFileDialogKind {
   void (*request)(Session& st, const QString& path) = nullptr;
   std::span<const Caption> captions;  // the title and the name box's label
   Message invalidName, wrongSuffix;
-  Message done{};                     // Load and Save: the completion message
+  Message done{};  // Load and Save: the completion message
 };
 
 class ParaFileDialog : public RadioWindow {
@@ -117,13 +117,13 @@ class ParaFileDialog : public RadioWindow {
 extern const ParaFileLayout kParaFileLayout;
 
 // The dialogs' handlers under their own names.
-#define PARA_FILE_DIALOG_HANDLERS(Dialog)                         \
-  void Dialog##_Form_Load() { Form_Load(); }                      \
-  void Dialog##_Drive1_Change() { Drive1_Change(); }              \
-  void Dialog##_Dir1_Change() { Dir1_Change(); }                  \
-  void Dialog##_File1_Click() { File1_Click(); }                  \
-  void Dialog##_Command_enter_Click() { Command_enter_Click(); }  \
-  void Dialog##_Command_close_Click() { Command_close_Click(); }  \
+#define PARA_FILE_DIALOG_HANDLERS(Dialog)                        \
+  void Dialog##_Form_Load() { Form_Load(); }                     \
+  void Dialog##_Drive1_Change() { Drive1_Change(); }             \
+  void Dialog##_Dir1_Change() { Dir1_Change(); }                 \
+  void Dialog##_File1_Click() { File1_Click(); }                 \
+  void Dialog##_Command_enter_Click() { Command_enter_Click(); } \
+  void Dialog##_Command_close_Click() { Command_close_Click(); } \
   void Dialog##_Form_Unload() { Form_Unload(); }
 
 // After a parameter file was loaded the editors are rebuilt, so each shows the

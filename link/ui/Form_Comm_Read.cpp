@@ -5,8 +5,7 @@
 #include <QPushButton>
 
 Form_Comm_Read::Form_Comm_Read(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll,
-                         &Read_captions}),
+    : TransferDialog(c, {"Form_Comm_Read", "Command_read", link_profiles::kReadAll, &Read_captions}),
       Command_read(startButton()),
       kind(*this, [this](const ReadAll& read) {
         // The one place where a read changes the image: rows 0..479, once
@@ -20,6 +19,8 @@ Form_Comm_Read::Form_Comm_Read(AppContext& c)
 
 void Form_Comm_Read::Form_Comm_Read_Form_Load() { Load(); }
 void Form_Comm_Read::Form_Comm_Read_Form_Unload() { Unload(); }
-void Form_Comm_Read::Form_Comm_Read_Command_read_Click() { Start_click([this] { return Read_start(); }); }
+void Form_Comm_Read::Form_Comm_Read_Command_read_Click() {
+  Start_click([this] { return Read_start(); });
+}
 void Form_Comm_Read::Form_Comm_Read_Command_Cancel_Click() { Cancel_click(); }
 LinkStart Form_Comm_Read::Read_start() { return link->Start(kind); }

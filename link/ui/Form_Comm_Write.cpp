@@ -5,8 +5,7 @@
 #include <QPushButton>
 
 Form_Comm_Write::Form_Comm_Write(AppContext& c)
-    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll,
-                         &Write_captions}),
+    : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Write_captions}),
       Command_Write(startButton()),
       kind(*this) {
   connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Comm_Write_Command_Write_Click(); });

@@ -2,8 +2,8 @@
 // The write dialog: writes image rows 0..448 to the radio (write-all), after
 // the write preparation has rewritten the selected channels and the FM band
 // labels in the image.
-#include "link/write_all.h"
 #include "link/ui/transfer_dialog.h"
+#include "link/write_all.h"
 
 class Form_Comm_Write : public TransferDialog {
   Q_OBJECT

@@ -79,8 +79,10 @@ void Form_Write_PassWord::Form_Load() {
   const bool chinese = IsChinese(ctx.st.Lang_chn);
   for (const Caption& c : pw::kCaptions) {
     auto* w = findChild<QWidget*>(QString::fromLatin1(c.control));
-    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(c.text.in(chinese));
-    else if (auto* b = qobject_cast<QPushButton*>(w)) b->setText(c.text.in(chinese));
+    if (auto* l = qobject_cast<QLabel*>(w))
+      l->setText(c.text.in(chinese));
+    else if (auto* b = qobject_cast<QPushButton*>(w))
+      b->setText(c.text.in(chinese));
   }
   setWindowTitle(pw::kDialogTitle.in(chinese));
 
@@ -134,9 +136,12 @@ bool Form_Write_PassWord::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->text().size() == 1 && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
       int KeyAscii = key->text()[0].unicode();
-      if (watched == Text_Old_PassWord) Form_Write_PassWord_Text_Old_PassWord_KeyPress(KeyAscii);
-      else if (watched == Text_New_Password_1) Form_Write_PassWord_Text_New_Password_1_KeyPress(KeyAscii);
-      else if (watched == Text_New_PassWord_2) Form_Write_PassWord_Text_New_PassWord_2_KeyPress(KeyAscii);
+      if (watched == Text_Old_PassWord)
+        Form_Write_PassWord_Text_Old_PassWord_KeyPress(KeyAscii);
+      else if (watched == Text_New_Password_1)
+        Form_Write_PassWord_Text_New_Password_1_KeyPress(KeyAscii);
+      else if (watched == Text_New_PassWord_2)
+        Form_Write_PassWord_Text_New_PassWord_2_KeyPress(KeyAscii);
       if (KeyAscii == 0) return true;
     }
   }
@@ -178,7 +183,6 @@ void Form_Write_PassWord::Form_Write_PassWord_Command_Cancel_Click() {
 }
 
 // ---- the exchange -----------------------------------------------------------------------
-
 
 void Form_Write_PassWord::Succeeded() {
   // Runs once the success message has been closed: the boxes are emptied and

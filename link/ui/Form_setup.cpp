@@ -100,7 +100,8 @@ void Form_setup::Form_setup_Command_ok_Click() {
       break;
     }
   }
-  for (StatusPanel panel : {StatusPanel::LinkState, StatusPanel::BandA, StatusPanel::BandB}) link->Panel(panel, QString());
+  for (StatusPanel panel : {StatusPanel::LinkState, StatusPanel::BandA, StatusPanel::BandB})
+    link->Panel(panel, QString());
   link->Panel(StatusPanel::Port, QStringLiteral("COM") + QString::number(ctx.st.Comm_port));
   if (!link->Port_open()) {
     ctx.host.unloadWindow(this);
@@ -114,4 +115,3 @@ void Form_setup::Form_setup_Command1_Click() {
 }
 
 void Form_setup::Ident_start() { link->Start(ident_); }
-

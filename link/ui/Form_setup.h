@@ -30,7 +30,6 @@ class Form_setup : public RadioWindow {
   // The dialog's identification (the port is already open).
   void Ident_start();
 
-
   QGroupBox* Frame1 = nullptr;
   std::array<QRadioButton*, 16> Option_Port{};  // option i stands for port i + 1
   QPushButton* Command_ok = nullptr;

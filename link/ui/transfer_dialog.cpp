@@ -61,9 +61,7 @@ void TransferDialog::Load() {
   Command_Help->setText(t.help.in(chinese));
 }
 
-void TransferDialog::Unload() {
-  link->End();
-}
+void TransferDialog::Unload() { link->End(); }
 
 void TransferDialog::Start_click(const std::function<LinkStart()>& start) {
   if (link->Refused_while_busy()) return;

@@ -40,8 +40,8 @@ class TransferDialog : public RadioWindow, public TransferView {
 
  protected:
   struct Setup {
-    const char* name;        // the window's name
-    const char* startName;   // the start button's name
+    const char* name;       // the window's name
+    const char* startName;  // the start button's name
     LinkProfile profile;
     const TransferCaptions* captions;
   };

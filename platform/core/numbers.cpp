@@ -27,8 +27,8 @@ double OutOfRange(std::string_view number) {
   const auto point = std::min(mantissa.find('.'), mantissa.size());
   const auto firstDigit = mantissa.find_first_of("123456789");
   if (firstDigit == std::string_view::npos) return 0.0;
-  const long long order = firstDigit < point ? static_cast<long long>(point - firstDigit) - 1
-                                             : -static_cast<long long>(firstDigit - point);
+  const long long order =
+      firstDigit < point ? static_cast<long long>(point - firstDigit) - 1 : -static_cast<long long>(firstDigit - point);
   return order + exponent < 0 ? 0.0 : HUGE_VAL;
 }
 

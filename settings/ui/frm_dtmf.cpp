@@ -42,9 +42,7 @@ W* Make(QWidget* parent, const QString& name) {
   return w;
 }
 
-QString Member(const char* array, int index) {
-  return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
+QString Member(const char* array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 }  // namespace
 

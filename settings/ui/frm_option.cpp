@@ -60,9 +60,9 @@ constexpr vfo::Tone ToneOf(int tone) { return tone % 2 == 0 ? vfo::Tone::Rx : vf
 // the rows of a frame inside it: a label on the left, its control beside it.
 constexpr int kFontPoints = 8;
 constexpr double kRowTop = 240, kRowHeight = 315;
-constexpr double kRowPitch = 375;       // the left column and the VFO frames
-constexpr double kTightPitch = 360;     // the backlight and alarm frames
-constexpr double kWidePitch = 420;      // the channel-mode frame
+constexpr double kRowPitch = 375;    // the left column and the VFO frames
+constexpr double kTightPitch = 360;  // the backlight and alarm frames
+constexpr double kWidePitch = 420;   // the channel-mode frame
 constexpr double kButtonTop = 7440, kButtonWidth = 855, kButtonHeight = 495;
 constexpr double kDefLeft = 7440, kCloseLeft = 8880;
 
@@ -111,9 +111,12 @@ class frm_option::ShowTarget : public OptShowTarget {
   int listCount(OptCtl list) const override { return static_cast<ComboList*>(w_.Opt_widget(list))->ListCount(); }
   void set(OptCtl c, int value) override {
     QWidget* widget = w_.Opt_widget(c);
-    if (auto* l = qobject_cast<ComboList*>(widget)) l->setListIndex(value);
-    else if (auto* b = qobject_cast<CheckBox*>(widget)) b->setValue(value);
-    else static_cast<OptionButton*>(widget)->setValue(value != 0);
+    if (auto* l = qobject_cast<ComboList*>(widget))
+      l->setListIndex(value);
+    else if (auto* b = qobject_cast<CheckBox*>(widget))
+      b->setValue(value);
+    else
+      static_cast<OptionButton*>(widget)->setValue(value != 0);
   }
   void setEnabled(OptCtl c, bool enabled) override { w_.Opt_widget(c)->setEnabled(enabled); }
 
@@ -195,16 +198,16 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c) {
 
   // A change of the block or the VFO records that the window did not make
   // is shown at once (after a handler that is waiting for a message box).
-  follow_ = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kVfoBLast}},
-                              [this] {
-                                // What the user typed is replaced by the image's
-                                // values: nothing typed is left to commit.
-                                for (const Vfo& v : vfo) {
-                                  v.Text_Freq->ForgetUserChange();
-                                  v.Text_Offset->ForgetUserChange();
-                                }
-                                Show_image();
-                              });
+  follow_ =
+      new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kVfoBLast}}, [this] {
+        // What the user typed is replaced by the image's
+        // values: nothing typed is left to commit.
+        for (const Vfo& v : vfo) {
+          v.Text_Freq->ForgetUserChange();
+          v.Text_Offset->ForgetUserChange();
+        }
+        Show_image();
+      });
 }
 
 frm_option::~frm_option() = default;
@@ -405,8 +408,10 @@ void frm_option::Commit_typed() {
   // commits and forgets it), so at most the box left last holds one.
   for (int side = 0; side < 2; ++side) {
     const Vfo& v = vfo[static_cast<std::size_t>(side)];
-    if (v.Text_Freq->ChangedByUser()) Text_Freq_LostFocus(side);
-    else if (v.Text_Offset->ChangedByUser()) Text_Offset_LostFocus(side);
+    if (v.Text_Freq->ChangedByUser())
+      Text_Freq_LostFocus(side);
+    else if (v.Text_Offset->ChangedByUser())
+      Text_Offset_LostFocus(side);
   }
 }
 
@@ -491,8 +496,10 @@ void frm_option::Tone_show(int side, vfo::Tone t) {
   const vfo::ToneShown shown = vfo::ToneShow(ctx.image.image(), SideOf(side), t);
   // OFF and the DCS codes select their item (a change runs the choice); a
   // CTCSS tone is shown as text, which selects nothing and writes nothing.
-  if (shown.index >= 0) l->setListIndex(shown.index);
-  else l->setText(shown.text);
+  if (shown.index >= 0)
+    l->setListIndex(shown.index);
+  else
+    l->setText(shown.text);
 }
 
 // ---- buttons -----------------------------------------------------------------
@@ -526,7 +533,9 @@ void frm_option::Opt_setting_Click(int control) {
   if (r.Check_Alarm_Sound_enabled) Check_Alarm_Sound->setEnabled(*r.Check_Alarm_Sound_enabled);
 }
 
-void frm_option::Opt_setting_KeyPress(int control, int& key) { key = Opt_list_KeyPress(static_cast<OptCtl>(control), key); }
+void frm_option::Opt_setting_KeyPress(int control, int& key) {
+  key = Opt_list_KeyPress(static_cast<OptCtl>(control), key);
+}
 
 // ---- VFO editing ------------------------------------------------------------------
 
@@ -611,8 +620,9 @@ bool frm_option::Box_commit(int side, TextBox* box, Commit&& commit) {
 void frm_option::Text_Freq_LostFocus(int side) {
   const Side s = SideOf(side);
   const vfo::BandLimits limits = Shown_band_limits(side);
-  const bool done = Box_commit(side, vfo[static_cast<std::size_t>(side)].Text_Freq,
-                               [&](img::Image& im, const QString& text) { return vfo::FreqCommit(im, s, text, limits); });
+  const bool done =
+      Box_commit(side, vfo[static_cast<std::size_t>(side)].Text_Freq,
+                 [&](img::Image& im, const QString& text) { return vfo::FreqCommit(im, s, text, limits); });
   if (done) Opt_show();
 }
 

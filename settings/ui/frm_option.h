@@ -9,8 +9,8 @@
 // message handling.
 #include "platform/radio_window.h"
 #include "settings/opt_block.h"
-#include "settings/vfo_record.h"
 #include "settings/vfo_freq.h"
+#include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
 #include "state/app_context.h"
 

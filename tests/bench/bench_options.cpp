@@ -85,8 +85,10 @@ int main(int argc, char** argv) {
     rebuilt.push_back(Ms(t));
     // The whole switch, back to the first language.
     t.start();
-    if (st.Lang_chn) main.MDImain_Language_eng_Click();
-    else main.MDImain_Language_chn_Click();
+    if (st.Lang_chn)
+      main.MDImain_Language_eng_Click();
+    else
+      main.MDImain_Language_chn_Click();
     Settle();
     switched.push_back(Ms(t));
     main.host().unload<frm_option>();

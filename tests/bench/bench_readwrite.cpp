@@ -18,13 +18,13 @@
 // millisecond would itself slow the exchange.
 //
 //   build/default/tests/bench/bench_readwrite [rounds]
-#include "state/image_store.h"
-#include "state/session.h"
 #include "alignment/ui/frm_Adj_Txp.h"
 #include "app/ui/MDImain.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "link/ui/Form_Comm_Write.h"
 #include "platform/qt_services.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"
 #include "support/sim_pty.h"
@@ -210,11 +210,10 @@ int main(int argc, char** argv) {
     for (Exchange e : kExchanges) {
       const Figures f = bench.run(e);
       const double ratio = f.elapsedS / f.floorS;
-      out << Name(e) << ": elapsed " << Fixed(f.elapsedS, 3) << " s, floor "
-          << Fixed(f.floorS, 3) << " s (" << f.bytes << " bytes, " << f.frames << " frames), ratio "
-          << Fixed(ratio, 3) << ", longest stall " << Fixed(f.stallMs, 1) << " ms (button with port open "
-          << Fixed(f.buttonMs, 1) << " ms, longest other event " << Fixed(f.eventMs, 1) << " ms)"
-          << (f.completed ? "" : "  NOT COMPLETED") << Qt::endl;
+      out << Name(e) << ": elapsed " << Fixed(f.elapsedS, 3) << " s, floor " << Fixed(f.floorS, 3) << " s (" << f.bytes
+          << " bytes, " << f.frames << " frames), ratio " << Fixed(ratio, 3) << ", longest stall "
+          << Fixed(f.stallMs, 1) << " ms (button with port open " << Fixed(f.buttonMs, 1) << " ms, longest other event "
+          << Fixed(f.eventMs, 1) << " ms)" << (f.completed ? "" : "  NOT COMPLETED") << Qt::endl;
       ok = ok && f.completed && ratio <= 1.05 && f.stallMs < 20;
     }
   }

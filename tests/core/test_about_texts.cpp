@@ -1,7 +1,7 @@
 #include "app/about_texts.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
 
 #include <cstdint>
 

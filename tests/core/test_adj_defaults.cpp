@@ -1,5 +1,5 @@
-#include "support/session_and_image.h"
 #include "image/adj_defaults.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -88,8 +88,8 @@ TEST_F(AdjDefaults, StampComesFromOneClockReading) {
     const char* stamp;
   };
   const Case cases[] = {
-      {{2026, 12, 31, 23, 59, 59}, {2027, 1, 1, 0, 0, 0}, "261231NB5R0001"},  // new year
-      {{2027, 3, 14, 23, 59, 59}, {2027, 3, 15, 0, 0, 0}, "270314NB5R0001"},  // midnight
+      {{2026, 12, 31, 23, 59, 59}, {2027, 1, 1, 0, 0, 0}, "261231NB5R0001"},   // new year
+      {{2027, 3, 14, 23, 59, 59}, {2027, 3, 15, 0, 0, 0}, "270314NB5R0001"},   // midnight
       {{2027, 3, 14, 12, 59, 59}, {2027, 3, 14, 13, 0, 0}, "270314AB5R0001"},  // 13:00
       {{2027, 3, 14, 17, 59, 59}, {2027, 3, 14, 18, 0, 0}, "270314PB5R0001"},  // 18:00
   };

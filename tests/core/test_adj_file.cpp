@@ -59,7 +59,8 @@ TEST(AdjFile, FactoryTableAsWritten) {
   EXPECT_EQ(lines[0], QByteArray(" 0 \r"));
   for (int r = 0; r < 16; ++r) {
     QByteArray expected;
-    for (int c = 0; c < 16; ++c) expected += ' ' + QByteArray::number(t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]) + ' ';
+    for (int c = 0; c < 16; ++c)
+      expected += ' ' + QByteArray::number(t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]) + ' ';
     EXPECT_EQ(lines[r + 1], expected + '\r') << "row " << r;
   }
   EXPECT_TRUE(Adj_file_text(t, true).startsWith(" 1 \r\n"));
@@ -88,7 +89,8 @@ TEST_P(AdjFileLayouts, ReadLikeTheWrittenLayout) {
 INSTANTIATE_TEST_SUITE_P(Layouts, AdjFileLayouts,
                          ::testing::Values(LayoutCase{"AsWritten", "  ", "\r\n"}, LayoutCase{"Commas", ",", ",\r\n"},
                                            LayoutCase{"CommasOneLine", ",", ","}, LayoutCase{"SpacesOneLine", " ", " "},
-                                           LayoutCase{"TabsAndLf", "\t", "\n"}, LayoutCase{"CommaWithSpaces", " , ", "\n"}),
+                                           LayoutCase{"TabsAndLf", "\t", "\n"},
+                                           LayoutCase{"CommaWithSpaces", " , ", "\n"}),
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(AdjFile, NumbersAfterThe257thAreIgnored) {
@@ -200,7 +202,8 @@ TEST_F(AdjFileOnDisk, FailedSaveKeepsTheOldFile) {
   EXPECT_EQ(ReadFile(p), QByteArray("old contents"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   EXPECT_FALSE(Adj_file_save(path("no/such/folder/x.adj"), Pattern(), false));
-  EXPECT_TRUE(Adj_file_save_error_text(why, false).startsWith(QStringLiteral("The adjust parameter file could not be saved.\n")));
+  EXPECT_TRUE(Adj_file_save_error_text(why, false)
+                  .startsWith(QStringLiteral("The adjust parameter file could not be saved.\n")));
 }
 
 struct NameCase {

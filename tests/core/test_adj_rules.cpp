@@ -32,24 +32,24 @@ TEST_P(ValueCheckTable, CheckThenValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Boxes, ValueCheckTable,
-    ::testing::Values(
-        ValueCase{"SpacesAround", QStringLiteral(" 12 "), 255, ValueCheck::Ok, 12},
-        ValueCase{"InnerSpace", QStringLiteral("1 2"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"PlusSign", QStringLiteral("+5"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"MinusSign", QStringLiteral("-1"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"LeadingZeros", QStringLiteral("007"), 255, ValueCheck::Ok, 7},
-        ValueCase{"EmptyIsZero", QString(), 255, ValueCheck::Ok, 0},
-        ValueCase{"OnlySpacesIsZero", QStringLiteral("   "), 20, ValueCheck::Ok, 0},
-        ValueCase{"Top255", QStringLiteral("255"), 255, ValueCheck::Ok, 255},
-        ValueCase{"Above255", QStringLiteral("256"), 255, ValueCheck::OutOfRange, 0},
-        ValueCase{"Offset20", QStringLiteral("20"), 20, ValueCheck::Ok, 20},
-        ValueCase{"Offset21", QStringLiteral("21"), 20, ValueCheck::OutOfRange, 0},
-        ValueCase{"TwentyDigitsSaturate", QStringLiteral("99999999999999999999"), 255, ValueCheck::OutOfRange, 0},
-        ValueCase{"TwentyZerosThenOne", QStringLiteral("00000000000000000001"), 255, ValueCheck::Ok, 1},
-        ValueCase{"FullWidthDigits", QStringLiteral("１２"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"ArabicIndicDigit", QStringLiteral("\u0661"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"Tab", QStringLiteral("\t5"), 255, ValueCheck::NotADigit, 0},
-        ValueCase{"Letter", QStringLiteral("1a"), 255, ValueCheck::NotADigit, 0}),
+    ::testing::Values(ValueCase{"SpacesAround", QStringLiteral(" 12 "), 255, ValueCheck::Ok, 12},
+                      ValueCase{"InnerSpace", QStringLiteral("1 2"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"PlusSign", QStringLiteral("+5"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"MinusSign", QStringLiteral("-1"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"LeadingZeros", QStringLiteral("007"), 255, ValueCheck::Ok, 7},
+                      ValueCase{"EmptyIsZero", QString(), 255, ValueCheck::Ok, 0},
+                      ValueCase{"OnlySpacesIsZero", QStringLiteral("   "), 20, ValueCheck::Ok, 0},
+                      ValueCase{"Top255", QStringLiteral("255"), 255, ValueCheck::Ok, 255},
+                      ValueCase{"Above255", QStringLiteral("256"), 255, ValueCheck::OutOfRange, 0},
+                      ValueCase{"Offset20", QStringLiteral("20"), 20, ValueCheck::Ok, 20},
+                      ValueCase{"Offset21", QStringLiteral("21"), 20, ValueCheck::OutOfRange, 0},
+                      ValueCase{"TwentyDigitsSaturate", QStringLiteral("99999999999999999999"), 255,
+                                ValueCheck::OutOfRange, 0},
+                      ValueCase{"TwentyZerosThenOne", QStringLiteral("00000000000000000001"), 255, ValueCheck::Ok, 1},
+                      ValueCase{"FullWidthDigits", QStringLiteral("１２"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"ArabicIndicDigit", QStringLiteral("\u0661"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"Tab", QStringLiteral("\t5"), 255, ValueCheck::NotADigit, 0},
+                      ValueCase{"Letter", QStringLiteral("1a"), 255, ValueCheck::NotADigit, 0}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // ---- Band limits.
@@ -69,15 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitValueCase{"NoSign", QStringLiteral("+150"), 0},
                       LimitValueCase{"NoPoint", QStringLiteral("150.5"), 150},
                       LimitValueCase{"NoExponent", QStringLiteral("1e3"), 1},
-                      LimitValueCase{"NoNumber", QStringLiteral("abc"), 0},
-                      LimitValueCase{"Empty", QString(), 0},
+                      LimitValueCase{"NoNumber", QStringLiteral("abc"), 0}, LimitValueCase{"Empty", QString(), 0},
                       LimitValueCase{"Saturates", QStringLiteral("123456789012345678901234"), kSaturated}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(AdjLimits, TextFromCells) {
   EXPECT_EQ(LimitText(1, 0x30), QStringLiteral("130"));
   EXPECT_EQ(LimitText(1, 0x79), QStringLiteral("179"));
-  EXPECT_EQ(LimitText(2, 0x3A), QStringLiteral("2310"));  // a nibble above 9 gives two digits
+  EXPECT_EQ(LimitText(2, 0x3A), QStringLiteral("2310"));    // a nibble above 9 gives two digits
   EXPECT_EQ(LimitText(0x15, 0x20), QStringLiteral("520"));  // only the hundreds cell's low four bits
 }
 

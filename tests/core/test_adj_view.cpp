@@ -242,17 +242,16 @@ TEST_P(AdjValueBoxes, HighPowerFirstBand) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typed, AdjValueBoxes,
-    ::testing::Values(TypedCase{"SpacesAround", QStringLiteral(" 12 "), true, 12},
-                      TypedCase{"InnerSpace", QStringLiteral("1 2"), false, 0},
-                      TypedCase{"PlusSign", QStringLiteral("+5"), false, 0},
-                      TypedCase{"LeadingZeros", QStringLiteral("007"), true, 7},
-                      TypedCase{"Cleared", QString(), true, 0},
-                      TypedCase{"Above255", QStringLiteral("256"), false, 0},
-                      TypedCase{"TwentyDigits", QStringLiteral("12345678901234567890"), false, 0},
-                      TypedCase{"FullWidthDigits", QStringLiteral("１２"), false, 0}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Typed, AdjValueBoxes,
+                         ::testing::Values(TypedCase{"SpacesAround", QStringLiteral(" 12 "), true, 12},
+                                           TypedCase{"InnerSpace", QStringLiteral("1 2"), false, 0},
+                                           TypedCase{"PlusSign", QStringLiteral("+5"), false, 0},
+                                           TypedCase{"LeadingZeros", QStringLiteral("007"), true, 7},
+                                           TypedCase{"Cleared", QString(), true, 0},
+                                           TypedCase{"Above255", QStringLiteral("256"), false, 0},
+                                           TypedCase{"TwentyDigits", QStringLiteral("12345678901234567890"), false, 0},
+                                           TypedCase{"FullWidthDigits", QStringLiteral("１２"), false, 0}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(AdjEditor, TypingTwoFiveSix) {
   Load();
@@ -457,7 +456,8 @@ TEST_F(AdjLimitsPage, TextLinesStoreAtEveryChangeAndShowAgainWhenLeft) {
   EXPECT_EQ(view.text(Line::Text_PON_MSG_U), QStringLiteral("AB "));
   EXPECT_EQ(std::vector<int>(table[13].begin(), table[13].begin() + 7), (std::vector<int>{32, 32, 65, 66, 32, 32, 32}));
   SetLineText(e, Line::Text_PON_MSG_D, QStringLiteral("A B"));
-  EXPECT_EQ(std::vector<int>(table[13].begin() + 7, table[13].begin() + 14), (std::vector<int>{32, 32, 65, 11, 66, 32, 32}));
+  EXPECT_EQ(std::vector<int>(table[13].begin() + 7, table[13].begin() + 14),
+            (std::vector<int>{32, 32, 65, 11, 66, 32, 32}));
   SetLineText(e, Line::Text_info_1, QString());
   EXPECT_EQ(std::vector<int>(table[14].begin() + 7, table[14].begin() + 14), (std::vector<int>(7, 32)));
   EXPECT_TRUE(Spec(Line::Text_info_0).digitsOnly);
@@ -493,7 +493,8 @@ TEST_F(AdjEditor, LoadedBandLineSwitchesTheBandBeforeTheRows) {
   EXPECT_EQ(at(17, 3), 42);
   EXPECT_EQ(view.freqL[1], QStringLiteral("230"));
   ASSERT_FALSE(fx.notices.empty());
-  EXPECT_EQ(fx.notices.back().message.text.in(false), QStringLiteral("Succeed fold the optional parameters from file."));
+  EXPECT_EQ(fx.notices.back().message.text.in(false),
+            QStringLiteral("Succeed fold the optional parameters from file."));
 }
 
 }  // namespace

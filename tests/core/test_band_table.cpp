@@ -1,5 +1,5 @@
-#include "support/session_and_image.h"
 #include "image/band_table.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "support/session_and_image.h"
 #include "image/chann_ab_check.h"
 #include "image/factory_startup.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -54,19 +54,18 @@ TEST_P(ChannAbCheck, CorrectsBothSidesAndTouchesNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChannAbCheck,
-    ::testing::Values(
-        Case{"ProgrammedSidesStay", {5, 9}, 5, 9, 5, 9, false},
-        Case{"EmptySideTakesLowestProgrammed", {3, 5, 40}, 7, 5, 3, 5, false},
-        Case{"SidesAreCorrectedIndependently", {3, 5}, 5, 100, 5, 3, false},
-        Case{"BothEmptyTakeLowest", {17, 64}, 20, 21, 17, 17, false},
-        Case{"ChannelZeroCounts", {0, 8}, 0, 3, 0, 0, false},
-        Case{"Channel127Stays", {127}, 127, 127, 127, 127, false},
-        Case{"AboveRangeIsChannelZeroWhichIsProgrammed", {0, 4}, 128, 255, 0, 0, false},
-        Case{"AboveRangeIsChannelZeroWhichIsEmpty", {4, 6}, 200, 255, 4, 4, false},
-        Case{"NegativeIsChannelZero", {2}, -1, -300, 2, 2, false},
-        Case{"OnlyChannelsAbove127Programmed", {128, 150, 199}, 130, 5, 0, 0, true},
-        Case{"NothingProgrammed", {}, 9, 255, 0, 0, true},
-        Case{"NothingProgrammedSidesAlreadyZero", {}, 0, 0, 0, 0, true}),
+    ::testing::Values(Case{"ProgrammedSidesStay", {5, 9}, 5, 9, 5, 9, false},
+                      Case{"EmptySideTakesLowestProgrammed", {3, 5, 40}, 7, 5, 3, 5, false},
+                      Case{"SidesAreCorrectedIndependently", {3, 5}, 5, 100, 5, 3, false},
+                      Case{"BothEmptyTakeLowest", {17, 64}, 20, 21, 17, 17, false},
+                      Case{"ChannelZeroCounts", {0, 8}, 0, 3, 0, 0, false},
+                      Case{"Channel127Stays", {127}, 127, 127, 127, 127, false},
+                      Case{"AboveRangeIsChannelZeroWhichIsProgrammed", {0, 4}, 128, 255, 0, 0, false},
+                      Case{"AboveRangeIsChannelZeroWhichIsEmpty", {4, 6}, 200, 255, 4, 4, false},
+                      Case{"NegativeIsChannelZero", {2}, -1, -300, 2, 2, false},
+                      Case{"OnlyChannelsAbove127Programmed", {128, 150, 199}, 130, 5, 0, 0, true},
+                      Case{"NothingProgrammed", {}, 9, 255, 0, 0, true},
+                      Case{"NothingProgrammedSidesAlreadyZero", {}, 0, 0, 0, 0, true}),
     [](const ::testing::TestParamInfo<Case>& i) { return i.param.name; });
 
 TEST(ChannAbCheckRecord, ReceiveFrequencyMustBeWholeAndTheRestPlaysNoPart) {

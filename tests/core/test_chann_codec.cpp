@@ -1,9 +1,9 @@
 // The channel record as grid texts, and the routines that create and empty a
 // channel, against a table of cell texts that needs no display.
-#include "support/session_and_image.h"
 #include "channels/chann_codec.h"
 #include "image/tone_table.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -74,21 +74,37 @@ TEST_F(ChannCodec, RecordsToRowTexts) {
     std::array<const char*, 12> texts;  // columns 1..12
   };
   const Case cases[] = {
-      {"CTCSS tones, factory-like settings", Record(0x9E, 0x02, 0xFD, 0x09, 0x00, 0x00, 0x44), {'A', 'B', 0xFF},
+      {"CTCSS tones, factory-like settings",
+       Record(0x9E, 0x02, 0xFD, 0x09, 0x00, 0x00, 0x44),
+       {'A', 'B', 0xFF},
        {"VHF/UHF ", "146.52000", "147.60000", "67.0", "255.7", "HIGH", "W", "OFF", "OFF", "ON", "1", "AB"}},
-      {"DCS normal: padded in RX, trimmed in TX", Record(0x01, 0x00, 0x01, 0x00, 0xF3, 0x01, 0x0B), {' ', 'A', ' ', 'B', 0xFF},
+      {"DCS normal: padded in RX, trimmed in TX",
+       Record(0x01, 0x00, 0x01, 0x00, 0xF3, 0x01, 0x0B),
+       {' ', 'A', ' ', 'B', 0xFF},
        {"VHF/UHF ", "146.52000", "147.60000", "  D023N   ", "D023N", "LOW", "N", "BOTH", "ON", "OFF", "4", "AB"}},
-      {"DCS inverted, signal code 15", Record(0xD2, 0x00, 0xD2, 0x00, 0x0E, 0xFE, 0x45), {'O', 's', 't', 'r', '1', '-', '1'},
+      {"DCS inverted, signal code 15",
+       Record(0xD2, 0x00, 0xD2, 0x00, 0x0E, 0xFE, 0x45),
+       {'O', 's', 't', 'r', '1', '-', '1'},
        {"VHF/UHF ", "146.52000", "147.60000", " D754I   ", "D754I", "HIGH", "W", "BOT", "OFF", "ON", "15", "Ostr1-1"}},
-      {"OFF pairs; signal nibble 15 is empty; PTT-ID EOT", Record(0x00, 0x00, 0xFF, 0xFF, 0x0F, 0x00, 0x02), {0xFF, 'X'},
+      {"OFF pairs; signal nibble 15 is empty; PTT-ID EOT",
+       Record(0x00, 0x00, 0xFF, 0xFF, 0x0F, 0x00, 0x02),
+       {0xFF, 'X'},
        {"VHF/UHF ", "146.52000", "147.60000", "OFF", "OFF", "HIGH", "N", "EOT", "OFF", "OFF", "", ""}},
-      {"DCS index without list entry, foreign high bytes", Record(0xFF, 0x00, 0x10, 0x80, 0x00, 0x00, 0x00), {},
+      {"DCS index without list entry, foreign high bytes",
+       Record(0xFF, 0x00, 0x10, 0x80, 0x00, 0x00, 0x00),
+       {},
        {"VHF/UHF ", "146.52000", "147.60000", "", "", "HIGH", "N", "OFF", "OFF", "OFF", "1", ""}},
-      {"smallest CTCSS code and a whole tone", Record(0x00, 0x01, 0xE8, 0x03, 0x00, 0x00, 0x00), {},
+      {"smallest CTCSS code and a whole tone",
+       Record(0x00, 0x01, 0xE8, 0x03, 0x00, 0x00, 0x00),
+       {},
        {"VHF/UHF ", "146.52000", "147.60000", "25.6", "100.0", "HIGH", "N", "OFF", "OFF", "OFF", "1", ""}},
-      {"no TX frequency: TX and TX tone empty", {0x50, 0x62, 0x48, 0x04, 0xFF, 0x00, 0x00, 0x00, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44}, {},
+      {"no TX frequency: TX and TX tone empty",
+       {0x50, 0x62, 0x48, 0x04, 0xFF, 0x00, 0x00, 0x00, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44},
+       {},
        {"VHF/UHF ", "44.86250", "", "67.0", "", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}},
-      {"name bytes beyond the printable set", Record(0, 0, 0, 0, 0, 0, 0), {0x41, 0x09, 0xE9, 0x7F, 0x42, 0x20, 0x43, 0x44},
+      {"name bytes beyond the printable set",
+       Record(0, 0, 0, 0, 0, 0, 0),
+       {0x41, 0x09, 0xE9, 0x7F, 0x42, 0x20, 0x43, 0x44},
        {"VHF/UHF ", "146.52000", "147.60000", "OFF", "OFF", "HIGH", "N", "OFF", "OFF", "OFF", "1", "A?\xC3\xA9?BC"}},
   };
   for (const Case& c : cases) {
@@ -119,10 +135,18 @@ TEST_F(ChannCodec, ToneTexts) {
     const char *rx, *tx;
   };
   const Case cases[] = {
-      {0x00, 0x00, "OFF", "OFF"},    {0xFF, 0xFF, "OFF", "OFF"},         {0xFF, 0x00, "", ""},
-      {0x9E, 0x02, "67.0", "67.0"},  {0xFD, 0x09, "255.7", "255.7"},     {0x01, 0x00, "  D023N   ", "D023N"},
-      {0xD2, 0x00, " D754I   ", "D754I"}, {0xD3, 0x00, "", ""},          {0x00, 0x7F, "3251.2", "3251.2"},
-      {0x00, 0x80, "", ""},          {0x12, 0xFE, "", ""},               {0xFF, 0x0A, "281.5", "281.5"},
+      {0x00, 0x00, "OFF", "OFF"},
+      {0xFF, 0xFF, "OFF", "OFF"},
+      {0xFF, 0x00, "", ""},
+      {0x9E, 0x02, "67.0", "67.0"},
+      {0xFD, 0x09, "255.7", "255.7"},
+      {0x01, 0x00, "  D023N   ", "D023N"},
+      {0xD2, 0x00, " D754I   ", "D754I"},
+      {0xD3, 0x00, "", ""},
+      {0x00, 0x7F, "3251.2", "3251.2"},
+      {0x00, 0x80, "", ""},
+      {0x12, 0xFE, "", ""},
+      {0xFF, 0x0A, "281.5", "281.5"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Tone_text(st, c.low, c.high, false).toStdString(), c.rx) << c.low << "/" << c.high;
@@ -148,7 +172,8 @@ TEST_F(ChannCodec, EmptyRecordIsNormalised) {
 }
 
 TEST_F(ChannCodec, NewClearParaAndClear) {
-  const Bytes programmed = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0xA3, 0x77, 0xF1, 0xBB};
+  const Bytes programmed = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15,
+                            0x9E, 0x02, 0x9E, 0x02, 0xA3, 0x77, 0xF1, 0xBB};
   const Bytes named = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99};
 
   // Chann_new: bytes 0..7 and columns 1..3 are the caller's.
@@ -157,7 +182,8 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
   Chann_new(st.Image, grid, 5);
   EXPECT_EQ(record(4), (Bytes{0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0, 0, 0, 0, 0, 0, 0, 0x44}));
   EXPECT_EQ(name(4), kAllFF);
-  EXPECT_EQ(grid.row(5), (std::vector<std::string>{"x", "x", "x", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
+  EXPECT_EQ(grid.row(5),
+            (std::vector<std::string>{"x", "x", "x", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
 
   // Chann_clear_para keeps columns 2 and 3; Chann_clear keeps column 1.
   struct Case {

@@ -1,6 +1,6 @@
-#include "support/session_and_image.h"
 #include "image/chann_defaults.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +92,8 @@ TEST_F(ChannDefaults, ServiceChannelRecordsAsTheRadioStoresThem) {
   EXPECT_EQ(s.Image(16, 0), 0xFF);
   EXPECT_EQ(s.Image(199, 0), 0xFF);
   // Names: "Ostr1-1", "Ostr3-5"; the byte after the name is not written.
-  EXPECT_EQ(RowBytes(s.Image, 257), (Row{'O', 's', 't', 'r', '1', '-', '1', kMarker, kMarker, kMarker, kMarker,
-                                         kMarker, kMarker, kMarker, kMarker, kMarker}));
+  EXPECT_EQ(RowBytes(s.Image, 257), (Row{'O', 's', 't', 'r', '1', '-', '1', kMarker, kMarker, kMarker, kMarker, kMarker,
+                                         kMarker, kMarker, kMarker, kMarker}));
   EXPECT_EQ(s.Image(271, 4), '3');
   EXPECT_EQ(s.Image(271, 6), '5');
 }
@@ -107,8 +107,8 @@ TEST_F(ChannDefaults, WeatherChannelsWriteTheirRowsAndSixNameBytesOnly) {
 TEST_F(ChannDefaults, WeatherNameKeepsAnOldSeventhCharacter) {
   PutBytes(s.Image, 449, 0, Ascii("ABCDEFG"));
   Wx_chann_init(s.Image);
-  EXPECT_EQ(RowBytes(s.Image, 449), (Row{'N', 'O', 'A', 'A', '0', '1', 'G', kMarker, kMarker, kMarker, kMarker,
-                                         kMarker, kMarker, kMarker, kMarker, kMarker}));
+  EXPECT_EQ(RowBytes(s.Image, 449), (Row{'N', 'O', 'A', 'A', '0', '1', 'G', kMarker, kMarker, kMarker, kMarker, kMarker,
+                                         kMarker, kMarker, kMarker, kMarker}));
 }
 
 TEST_F(ChannDefaults, BothInOrderGiveTheFactoryChannelTable) {

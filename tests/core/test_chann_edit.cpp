@@ -1,9 +1,9 @@
 // The channel editor's rules that need no window: frequency limits and texts,
 // list items, and how choices, tones and names land in the records.
-#include "support/session_and_image.h"
 #include "channels/chann_codec.h"
 #include "channels/chann_edit.h"
 #include "image/tone_table.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +34,9 @@ TEST_F(ChannEdit, FrequencyLimits) {
     bool commitOut, enterOut;
   };
   const Case cases[] = {
-      {130, false, false},    {129.99, true, true},   {179, false, false},    {179.5, false, true},
-      {179.99, false, true},  {180, true, true},      {399.99, true, true},   {400, false, false},
-      {520, false, false},    {520.01, true, true},   {0, true, true},        {-145, true, true},
+      {130, false, false},   {129.99, true, true}, {179, false, false},  {179.5, false, true},
+      {179.99, false, true}, {180, true, true},    {399.99, true, true}, {400, false, false},
+      {520, false, false},   {520.01, true, true}, {0, true, true},      {-145, true, true},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Freq_out_of_range(st, c.f), c.commitOut) << c.f;
@@ -63,10 +63,11 @@ TEST_F(ChannEdit, FrequencyTexts) {
     const char *typed, *shown;
   };
   const Case forms[] = {
-      {"145.5", "145.50000"}, {"145", "145.00000"},     {"145.123456", "145.12345"},
-      {"44.8625", "44.86250"}, {"", ".0000000"},        {"146.52000", "146.52000"},
+      {"145.5", "145.50000"},  {"145", "145.00000"}, {"145.123456", "145.12345"},
+      {"44.8625", "44.86250"}, {"", ".0000000"},     {"146.52000", "146.52000"},
   };
-  for (const Case& c : forms) EXPECT_EQ(Freq_display_form(QString::fromLatin1(c.typed)).toStdString(), c.shown) << c.typed;
+  for (const Case& c : forms)
+    EXPECT_EQ(Freq_display_form(QString::fromLatin1(c.typed)).toStdString(), c.shown) << c.typed;
 }
 
 TEST_F(ChannEdit, ListItems) {
@@ -98,9 +99,8 @@ TEST_F(ChannEdit, ToneCodes) {
     std::optional<int> code;
   };
   const Case typed[] = {
-      {"60", 600},     {"259.9", 2599},  {"59.9", std::nullopt}, {"260", std::nullopt},
-      {"100.55", 1006}, {"100.45", 1004}, {"88.5", 885},         {"D023N", std::nullopt},
-      {"", std::nullopt}, {"67.", 670},
+      {"60", 600},      {"259.9", 2599}, {"59.9", std::nullopt},  {"260", std::nullopt}, {"100.55", 1006},
+      {"100.45", 1004}, {"88.5", 885},   {"D023N", std::nullopt}, {"", std::nullopt},    {"67.", 670},
   };
   for (const Case& c : typed) EXPECT_EQ(Ctcss_code_of_text(QString::fromLatin1(c.typed)), c.code) << c.typed;
 }
@@ -124,10 +124,10 @@ TEST_F(ChannEdit, SettingChoices) {
     int col, item, byte, before, after;
   };
   const Case cases[] = {
-      {kColPower, 1, 14, 0xF2, 0xF1},   {kColPower, 0, 14, 0x01, 0x00},   {kColWidth, 0, 15, 0x0B, 0x4B},
-      {kColWidth, 1, 15, 0xFF, 0xBF},   {kColPttId, 3, 15, 0x44, 0x47},   {kColPttId, 1, 15, 0xFF, 0xFD},
+      {kColPower, 1, 14, 0xF2, 0xF1},    {kColPower, 0, 14, 0x01, 0x00},    {kColWidth, 0, 15, 0x0B, 0x4B},
+      {kColWidth, 1, 15, 0xFF, 0xBF},    {kColPttId, 3, 15, 0x44, 0x47},    {kColPttId, 1, 15, 0xFF, 0xFD},
       {kColBusyLock, 1, 15, 0x00, 0x08}, {kColBusyLock, 0, 15, 0xFF, 0xF7}, {kColScanAdd, 0, 15, 0x44, 0x40},
-      {kColScanAdd, 1, 15, 0x00, 0x04}, {kColSigCode, 14, 12, 0xA0, 0xAE}, {kColSigCode, 0, 12, 0x5F, 0x50},
+      {kColScanAdd, 1, 15, 0x00, 0x04},  {kColSigCode, 14, 12, 0xA0, 0xAE}, {kColSigCode, 0, 12, 0x5F, 0x50},
   };
   const int r = 31, row = 30;
   for (const Case& c : cases) {

@@ -1,9 +1,9 @@
 // The DTMF block: digit codes both ways, what the window shows, each
 // handler's bytes, the key rule, the alarm and ANI check and its messages.
-#include "state/image.h"
-#include "state/session.h"
 #include "image/settings_defaults.h"
 #include "settings/dtmf_block.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "support/image_diff.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +36,9 @@ std::vector<int> Row(const img::Image& im, int row, int first, int count) {
 
 TEST(DtmfCodes, CharacterToCode) {
   const std::pair<const char*, int> cases[] = {
-      {"0", 0},  {"1", 1},  {"5", 5},  {"9", 9},  {"*", 11}, {"#", 12},  {"A", 13},  {"B", 14},
-      {"C", 15}, {"D", 16}, {"a", 13}, {"b", 14}, {"c", 15}, {"d", 16},  {"E", 255}, {"e", 255},
-      {" ", 255}, {"", 255}, {"12", 255}, {"-", 255},
+      {"0", 0},   {"1", 1},   {"5", 5},   {"9", 9},  {"*", 11},   {"#", 12},  {"A", 13},
+      {"B", 14},  {"C", 15},  {"D", 16},  {"a", 13}, {"b", 14},   {"c", 15},  {"d", 16},
+      {"E", 255}, {"e", 255}, {" ", 255}, {"", 255}, {"12", 255}, {"-", 255},
   };
   for (const auto& [c, code] : cases) EXPECT_EQ(DtmfCharToCode(QString::fromUtf8(c)), code) << "'" << c << "'";
 }
@@ -62,9 +62,8 @@ TEST(DtmfCodes, GroupToTextAndBack) {
     std::array<int, 5> codes;
   };
   const Case cases[] = {
-      {"A1", {13, 1, 0xFF, 0xFF, 0xFF}},   {"a1b", {13, 1, 14, 0xFF, 0xFF}},
-      {"x12", {0xFF, 1, 2, 0xFF, 0xFF}},   {"1234567", {1, 2, 3, 4, 5}},
-      {" 12 ", {1, 2, 0xFF, 0xFF, 0xFF}},  {"", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+      {"A1", {13, 1, 0xFF, 0xFF, 0xFF}}, {"a1b", {13, 1, 14, 0xFF, 0xFF}},   {"x12", {0xFF, 1, 2, 0xFF, 0xFF}},
+      {"1234567", {1, 2, 3, 4, 5}},      {" 12 ", {1, 2, 0xFF, 0xFF, 0xFF}}, {"", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
       {"1 2", {1, 0xFF, 2, 0xFF, 0xFF}},
   };
   for (const Case& c : cases) EXPECT_EQ(DtmfTextToCodes(c.text), c.codes) << Str(c.text);
@@ -158,10 +157,8 @@ TEST(DtmfHandlers, GroupsAreNeverRefused) {
     std::string shown;
   };
   const Case cases[] = {
-      {0, "A1", {13, 1, 0xFF, 0xFF, 0xFF}, "A1"},
-      {1, "a1b", {13, 1, 14, 0xFF, 0xFF}, "A1B"},
-      {2, "x12", {0xFF, 1, 2, 0xFF, 0xFF}, ""},
-      {14, " 1234567 ", {1, 2, 3, 4, 5}, "12345"},
+      {0, "A1", {13, 1, 0xFF, 0xFF, 0xFF}, "A1"},  {1, "a1b", {13, 1, 14, 0xFF, 0xFF}, "A1B"},
+      {2, "x12", {0xFF, 1, 2, 0xFF, 0xFF}, ""},    {14, " 1234567 ", {1, 2, 3, 4, 5}, "12345"},
       {5, "", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, ""},
   };
   for (const Case& c : cases) {

@@ -1,9 +1,9 @@
-#include "support/session_and_image.h"
 #include "image/adj_defaults.h"
 #include "image/chann_defaults.h"
 #include "image/factory_startup.h"
 #include "image/settings_defaults.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 

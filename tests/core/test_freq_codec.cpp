@@ -1,5 +1,5 @@
-#include "support/session_and_image.h"
 #include "image/freq_codec.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -66,8 +66,8 @@ TEST(FreqCodec, FrequencyOutsideTheFormStoresNothing) {
     const char* normalised;
   };
   const Case cases[] = {
-      {"-5", "-5.000000"},       {"-0.0025", "-0.002500"}, {"1000", "1000.0000"},
-      {"1600.5", "1600.5000"},   {"1e12", "1000000000000."},
+      {"-5", "-5.000000"},     {"-0.0025", "-0.002500"},   {"1000", "1000.0000"},
+      {"1600.5", "1600.5000"}, {"1e12", "1000000000000."},
   };
   for (const auto& c : cases) {
     SessionAndImage st;
@@ -113,7 +113,8 @@ TEST(FreqCodec, DecodesStoredBytes) {
       {{0x05, 0x00, 0x00, 0x10}, "100.00005"},
       {{0x50, 0x62, 0x48, 0x04}, "44.86250"},
       {{0x09, 0x00, 0x00, 0x01}, "10.00009"},
-      {{0x00, 0x00, 0x05, 0x00}, "0.500000"}, {{0x00, 0x00, 0x50, 0x00}, "5.000000"},
+      {{0x00, 0x00, 0x05, 0x00}, "0.500000"},
+      {{0x00, 0x00, 0x50, 0x00}, "5.000000"},
       {{0x00, 0x00, 0x00, 0x00}, "0.000000"},
       // Nibbles of 10..15 count with their face value.
       {{0x0A, 0x00, 0x00, 0x15}, "150.00010"},
@@ -134,8 +135,8 @@ TEST(FreqCodec, EveryRasterPointComesBackAsEntered) {
   for (const auto& [first, last] : {std::pair{13000000LL, 18000000LL}, {40000000LL, 52000000LL}}) {
     for (long long hz10 = first; hz10 <= last; hz10 += 25) {  // 10 Hz units, 250 Hz apart
       if (hz10 % 250 != 0 && hz10 % 625 != 0) continue;
-      const QString entered = QString::number(hz10 / 100000) + u'.' +
-                              QString::number(hz10 % 100000).rightJustified(5, u'0');
+      const QString entered =
+          QString::number(hz10 / 100000) + u'.' + QString::number(hz10 % 100000).rightJustified(5, u'0');
       QString text = entered;
       text = Freq_to_image(st.Image, text, 0, 0);
       ASSERT_EQ(text, entered);

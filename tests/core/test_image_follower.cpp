@@ -3,8 +3,8 @@
 // the handler's end and the event loop.
 #include "state/image_follower.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -25,13 +25,13 @@ void Set(ImageStore& s, int row, std::int16_t v, const void* origin) { s.set(row
 TEST(ImageFollower, RedrawsForOthersChangesOfItsRowsOnly) {
   ImageStore store;
   Editor e(store);
-  Set(store, 227, 1, nullptr);         // someone else, a shown row
+  Set(store, 227, 1, nullptr);  // someone else, a shown row
   EXPECT_EQ(e.redraws, 1);
-  Set(store, 242, 1, &store);          // another changer
+  Set(store, 242, 1, &store);  // another changer
   EXPECT_EQ(e.redraws, 2);
-  Set(store, 227, 2, &e.owner);        // the editor itself
-  Set(store, 235, 1, nullptr);         // a row it does not show
-  Set(store, 227, 2, nullptr);         // no byte changes: nothing announced
+  Set(store, 227, 2, &e.owner);  // the editor itself
+  Set(store, 235, 1, nullptr);   // a row it does not show
+  Set(store, 227, 2, nullptr);   // no byte changes: nothing announced
   EXPECT_EQ(e.redraws, 2);
   EXPECT_EQ(e.follow->foreignChanges(), 2);
   // A change that spans its rows (a read of rows 0..479) counts.

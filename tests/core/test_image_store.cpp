@@ -15,8 +15,7 @@ struct Announcement {
 
 struct Listener {
   explicit Listener(ImageStore& s) {
-    QObject::connect(&s, &ImageStore::rowsChanged,
-                     [this](int f, int l, const void* o) { heard.push_back({f, l, o}); });
+    QObject::connect(&s, &ImageStore::rowsChanged, [this](int f, int l, const void* o) { heard.push_back({f, l, o}); });
   }
   std::vector<Announcement> heard;
 };
@@ -30,7 +29,9 @@ TEST(ImageStore, AnnouncesTheRowsThatChangedAndWhoChangedThem) {
   Listener l(store);
   const int me = 0;
   int seen = -1;
-  QObject::connect(&store, &ImageStore::rowsChanged, [&](int, int, const void*) { if (seen < 0) seen = store.image()(7, 3); });
+  QObject::connect(&store, &ImageStore::rowsChanged, [&](int, int, const void*) {
+    if (seen < 0) seen = store.image()(7, 3);
+  });
   store.change(0, img::kRows - 1, &me, [](img::Image& im) {
     im(7, 3) = 0x12;
     im(300, 0) = 0x34;

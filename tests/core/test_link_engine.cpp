@@ -1,9 +1,9 @@
 // The exchange engine on the virtual clock: sending, byte counts per state,
 // the handshake, the watchdog and failure timer, the identification.
-#include "support/session_and_image.h"
 #include "link/ident_check.h"
 #include "link/link_engine.h"
 #include "support/link_bench.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +106,10 @@ TEST(LinkEngine, WaitIdentReadsEightBytesOnlyWhenMoreThanSevenWait) {
        {Bytes(kIdentFrame.begin(), kIdentFrame.begin() + 7), Bytes{0xDD}},
        true,
        0},
-      {"a stray byte ahead of the frame", {Concat({0x00}, Bytes(kIdentFrame.begin(), kIdentFrame.begin() + 7))}, false, 0},
+      {"a stray byte ahead of the frame",
+       {Concat({0x00}, Bytes(kIdentFrame.begin(), kIdentFrame.begin() + 7))},
+       false,
+       0},
   };
   for (const Case& c : cases) {
     Manual m;
@@ -171,7 +174,7 @@ TEST(LinkEngine, WaitConfirmHandsTheAcknowledgementToTheKind) {
   m.toWaitIdent();
   m.b.port.feed(kIdentFrame);
   m.b.clock.advance(LinkEngine::kSendDelayMs);  // the confirmation goes out
-  m.b.port.feed({0x15, 0x06});  // another byte: dropped with what waits behind it
+  m.b.port.feed({0x15, 0x06});                  // another byte: dropped with what waits behind it
   EXPECT_EQ(m.kind.connects, 0);
   EXPECT_EQ(m.b.port.bytesWaiting(), 0);
   m.b.port.feed({0x06});
@@ -255,7 +258,7 @@ TEST(LinkEngine, NoStartWhileTheFailureReportIsPending) {
   Probe kind(b.clock);
   ASSERT_EQ(b.engine->Start(kind), LinkStart::Started);
   EXPECT_EQ(b.engine->Start(kind), LinkStart::Busy);  // running
-  b.clock.advance(15 + 1000);                          // the watchdog expired: port closed, flags clear
+  b.clock.advance(15 + 1000);                         // the watchdog expired: port closed, flags clear
   EXPECT_FALSE(b.port.isOpen());
   EXPECT_TRUE(b.engine->Busy());
   EXPECT_EQ(b.engine->Start(kind), LinkStart::Busy);

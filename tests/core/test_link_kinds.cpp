@@ -4,9 +4,9 @@
 // run against the simulated radio.
 #include "link/block_read.h"
 #include "link/link_engine.h"
-#include "link/row_write.h"
 #include "link/link_protocol.h"
 #include "link/link_texts.h"
+#include "link/row_write.h"
 #include "support/link_bench.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Frames, address arithmetic, the identification frame and the entry sequence.
-#include "support/session_and_image.h"
 #include "link/hand_code.h"
 #include "link/link_protocol.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 
@@ -62,10 +62,18 @@ TEST(LinkProtocol, IdentificationFrame) {
     const char *panel7, *panel8;
   };
   const Case cases[] = {
-      {"136..174 and 400..520", {0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20, 0xDD}, true, {136, 174, 400, 520},
-       "VHF: 136-- 174 MHZ", "UHF: 400-- 520 MHZ"},
-      {"a nibble above 9 counts with its value", {0xAA, 0x3A, 0x74, 0x02, 0x20, 0x02, 0x70, 0xDD}, true,
-       {140, 174, 220, 270}, "VHF: 140-- 174 MHZ", "UHF: 220-- 270 MHZ"},
+      {"136..174 and 400..520",
+       {0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20, 0xDD},
+       true,
+       {136, 174, 400, 520},
+       "VHF: 136-- 174 MHZ",
+       "UHF: 400-- 520 MHZ"},
+      {"a nibble above 9 counts with its value",
+       {0xAA, 0x3A, 0x74, 0x02, 0x20, 0x02, 0x70, 0xDD},
+       true,
+       {140, 174, 220, 270},
+       "VHF: 140-- 174 MHZ",
+       "UHF: 220-- 270 MHZ"},
       {"stray byte ahead", {0x00, 0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20}, false, {}, nullptr, nullptr},
       {"wrong tail", {0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20, 0xDE}, false, {}, nullptr, nullptr},
       {"seven bytes", {0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0xDD}, false, {}, nullptr, nullptr},
@@ -88,8 +96,8 @@ TEST(LinkProtocol, IdentificationFrame) {
 
 TEST(LinkProtocol, EntrySequenceHoldsNoProtocolByte) {
   for (std::uint8_t b : kHandCode)
-    for (std::uint8_t p : {proto::Cmd_ack, proto::Cmd_ident, proto::Cmd_read, proto::Cmd_data, proto::Ident_head,
-                           proto::Ident_tail})
+    for (std::uint8_t p :
+         {proto::Cmd_ack, proto::Cmd_ident, proto::Cmd_read, proto::Cmd_data, proto::Ident_head, proto::Ident_tail})
       EXPECT_NE(b, p);
   SessionAndImage st;
   Hand_code_init(st);

@@ -1,10 +1,10 @@
 // The link session of a window: its port and timers made from the window's
 // factories and wired to the engine, and the window's rules from its profile
 // for a start or a close while the exchange runs.
-#include "state/session.h"
 #include "link/hand_code.h"
 #include "link/ident_check.h"
 #include "link/link_session.h"
+#include "state/session.h"
 #include "support/fake_port.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"

@@ -22,8 +22,8 @@ using Bytes = std::vector<std::pair<int, int>>;  // (offset, value)
 constexpr std::int16_t kCarried = 0xAA;
 
 // Offsets that no control edits.
-const std::vector<int> kCarriedOffsets{1,  2,  5,  10, 11, 12, 13, 15, 17, 25, 26, 27, 28, 40, 41, 43,
-                                       44, 45, 46, 47, 48, 49, 50, 51, 52, 53, 55, 58, 59, 60, 61, 62, 63};
+const std::vector<int> kCarriedOffsets{1,  2,  5,  10, 11, 12, 13, 15, 17, 25, 26, 27, 28, 40, 41, 43, 44,
+                                       45, 46, 47, 48, 49, 50, 51, 52, 53, 55, 58, 59, 60, 61, 62, 63};
 
 // A block of zeros with kCarried at every carried offset, then `bytes`.
 Block MakeBlock(const Bytes& bytes = {}) {
@@ -139,21 +139,22 @@ TEST_P(OptListHandler, FirstAndLastItemAndNothingBeyond) {
   EXPECT_TRUE(im == before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, OptListHandler,
-    ::testing::Values(ListCase{C::Combo_sql, 226, 0, 10}, ListCase{C::Combo_save, 226, 3, 5},
-                      ListCase{C::Combo_vox, 226, 4, 11}, ListCase{C::Combo_abr, 226, 6, 11},
-                      ListCase{C::Combo_tot, 226, 9, 40}, ListCase{C::Combo_voice, 226, 14, 3},
-                      ListCase{C::Combo_dtmfst, 227, 0, 4}, ListCase{C::Combo_sc_rev, 227, 2, 3},
-                      ListCase{C::Combo_ptt_id, 227, 3, 4}, ListCase{C::Combo_ptt_lt, 227, 4, 31},
-                      ListCase{C::Combo_MDF_A, 227, 5, 3}, ListCase{C::Combo_MDF_B, 227, 6, 3},
-                      ListCase{C::Combo_wt_led, 227, 13, 4}, ListCase{C::Combo_rx_led, 227, 14, 4},
-                      ListCase{C::Combo_tx_led, 227, 15, 4}, ListCase{C::Combo_AL_Mode, 228, 0, 4},
-                      ListCase{C::Combo_Tdr_ab, 228, 2, 3}, ListCase{C::Combo_ste, 228, 3, 2},
-                      ListCase{C::Combo_Rp_Ste, 228, 4, 11}, ListCase{C::Combo_RPT_RL, 228, 5, 11},
-                      ListCase{C::Combo_ponmsg, 228, 6, 2}, ListCase{C::Combo_roger, 228, 7, 2},
-                      ListCase{C::Combo_ab_Beep, 228, 10, 3}),
-    [](const ::testing::TestParamInfo<ListCase>& i) { return std::string(Opt_control(i.param.control).name); });
+INSTANTIATE_TEST_SUITE_P(Lists, OptListHandler,
+                         ::testing::Values(ListCase{C::Combo_sql, 226, 0, 10}, ListCase{C::Combo_save, 226, 3, 5},
+                                           ListCase{C::Combo_vox, 226, 4, 11}, ListCase{C::Combo_abr, 226, 6, 11},
+                                           ListCase{C::Combo_tot, 226, 9, 40}, ListCase{C::Combo_voice, 226, 14, 3},
+                                           ListCase{C::Combo_dtmfst, 227, 0, 4}, ListCase{C::Combo_sc_rev, 227, 2, 3},
+                                           ListCase{C::Combo_ptt_id, 227, 3, 4}, ListCase{C::Combo_ptt_lt, 227, 4, 31},
+                                           ListCase{C::Combo_MDF_A, 227, 5, 3}, ListCase{C::Combo_MDF_B, 227, 6, 3},
+                                           ListCase{C::Combo_wt_led, 227, 13, 4}, ListCase{C::Combo_rx_led, 227, 14, 4},
+                                           ListCase{C::Combo_tx_led, 227, 15, 4}, ListCase{C::Combo_AL_Mode, 228, 0, 4},
+                                           ListCase{C::Combo_Tdr_ab, 228, 2, 3}, ListCase{C::Combo_ste, 228, 3, 2},
+                                           ListCase{C::Combo_Rp_Ste, 228, 4, 11}, ListCase{C::Combo_RPT_RL, 228, 5, 11},
+                                           ListCase{C::Combo_ponmsg, 228, 6, 2}, ListCase{C::Combo_roger, 228, 7, 2},
+                                           ListCase{C::Combo_ab_Beep, 228, 10, 3}),
+                         [](const ::testing::TestParamInfo<ListCase>& i) {
+                           return std::string(Opt_control(i.param.control).name);
+                         });
 
 TEST(OptControlTable, NamesAndKindsOfAllThirtyFive) {
   int boxes = 0, flagBoxes = 0, lists = 0, options = 0;
@@ -161,14 +162,20 @@ TEST(OptControlTable, NamesAndKindsOfAllThirtyFive) {
     EXPECT_EQ(&Opt_control(k.id), &k);
     switch (k.kind) {
       case OptKind::Box: ++boxes; break;
-      case OptKind::FlagBox: ++flagBoxes; EXPECT_EQ(k.position, Pos_flags); break;
+      case OptKind::FlagBox:
+        ++flagBoxes;
+        EXPECT_EQ(k.position, Pos_flags);
+        break;
       case OptKind::List:
         ++lists;
         EXPECT_NE(k.list(), nullptr) << k.name;
         EXPECT_EQ(k.list(), Opt_list(k.name)) << k.name;
         break;
       case OptKind::OptionChann:
-      case OptKind::OptionFreq: ++options; EXPECT_EQ(k.position, Pos_work_mode); break;
+      case OptKind::OptionFreq:
+        ++options;
+        EXPECT_EQ(k.position, Pos_work_mode);
+        break;
     }
   }
   EXPECT_EQ(boxes, 6);
@@ -217,10 +224,10 @@ TEST(OptListIndex, AnEntryBeyondTheListShowsTheLastItem) {
 
 struct ShowCase {
   const char* name;
-  Bytes block;                 // over MakeBlock()
-  std::optional<Bytes> first;  // when set: a first show of this block came before
+  Bytes block;                                   // over MakeBlock()
+  std::optional<Bytes> first;                    // when set: a first show of this block came before
   std::vector<std::pair<OptCtl, int>> controls;  // what these controls show
-  Bytes bytes;                 // the block afterwards differs from `block` at exactly these offsets
+  Bytes bytes;                                   // the block afterwards differs from `block` at exactly these offsets
   bool tdrAb, alarmSound;
 };
 
@@ -255,57 +262,122 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{"ValuesPastTheEndShowTheLastItemAndAreWrittenBack",
                  {{Pos_sql, 10}, {Pos_tot, 40}, {Pos_vox, 0xFF}, {Pos_al_mode, 4}, {Pos_tdr_ab, 0xFF}, {Pos_ponmsg, 2}},
                  std::nullopt,
-                 {{C::Combo_sql, 9}, {C::Combo_tot, 39}, {C::Combo_vox, 10}, {C::Combo_AL_Mode, 3},
-                  {C::Combo_Tdr_ab, 2}, {C::Combo_ponmsg, 1}},
+                 {{C::Combo_sql, 9},
+                  {C::Combo_tot, 39},
+                  {C::Combo_vox, 10},
+                  {C::Combo_AL_Mode, 3},
+                  {C::Combo_Tdr_ab, 2},
+                  {C::Combo_ponmsg, 1}},
                  {{Pos_sql, 9}, {Pos_tot, 39}, {Pos_vox, 10}, {Pos_al_mode, 3}, {Pos_tdr_ab, 2}, {Pos_ponmsg, 1}},
-                 false, true},
-        ShowCase{"LastItemExactlyStays", {{Pos_sql, 9}, {Pos_tot, 39}, {Pos_ptt_lt, 30}}, std::nullopt,
-                 {{C::Combo_sql, 9}, {C::Combo_tot, 39}, {C::Combo_ptt_lt, 30}}, {}, false, false},
+                 false,
+                 true},
+        ShowCase{"LastItemExactlyStays",
+                 {{Pos_sql, 9}, {Pos_tot, 39}, {Pos_ptt_lt, 30}},
+                 std::nullopt,
+                 {{C::Combo_sql, 9}, {C::Combo_tot, 39}, {C::Combo_ptt_lt, 30}},
+                 {},
+                 false,
+                 false},
         ShowCase{"CellsOutsideAByteNeverIndexPastAList",
                  {{Pos_sql, 300}, {Pos_tot, -1}, {Pos_flags, 0x1FF}, {Pos_work_mode, 256}, {Pos_beep, -5}},
                  std::nullopt,
-                 {{C::Combo_sql, 9}, {C::Combo_tot, 39}, {C::Check_radio, 1}, {C::Check_chann_menu, 1},
-                  {C::Option_chann, 1}, {C::Check_Beep, 1}},
-                 {{Pos_sql, 9}, {Pos_tot, 39}, {Pos_flags, 0xFF}, {Pos_work_mode, 1}, {Pos_beep, 1}}, false, false},
+                 {{C::Combo_sql, 9},
+                  {C::Combo_tot, 39},
+                  {C::Check_radio, 1},
+                  {C::Check_chann_menu, 1},
+                  {C::Option_chann, 1},
+                  {C::Check_Beep, 1}},
+                 {{Pos_sql, 9}, {Pos_tot, 39}, {Pos_flags, 0xFF}, {Pos_work_mode, 1}, {Pos_beep, 1}},
+                 false,
+                 false},
         ShowCase{"BoxByteTwoShowsCheckedAndBecomesOne",
                  {{Pos_tdr, 2}, {Pos_db_ptt, 2}, {Pos_beep, 2}, {Pos_lock, 2}, {Pos_autolk, 2}, {Pos_bcl, 2}},
                  std::nullopt,
-                 {{C::Check_tdr, 1}, {C::Check_db_PTT, 1}, {C::Check_Beep, 1}, {C::Check_Lock, 1},
-                  {C::Check_Autolk, 1}, {C::Check_bcl, 1}},
-                 {{Pos_tdr, 1}, {Pos_db_ptt, 1}, {Pos_beep, 1}, {Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 1}}, true,
+                 {{C::Check_tdr, 1},
+                  {C::Check_db_PTT, 1},
+                  {C::Check_Beep, 1},
+                  {C::Check_Lock, 1},
+                  {C::Check_Autolk, 1},
+                  {C::Check_bcl, 1}},
+                 {{Pos_tdr, 1}, {Pos_db_ptt, 1}, {Pos_beep, 1}, {Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 1}},
+                 true,
                  false},
-        ShowCase{"Flags0x1FCheckAllFourAndStay", {{Pos_flags, 0x1F}}, std::nullopt,
+        ShowCase{"Flags0x1FCheckAllFourAndStay",
+                 {{Pos_flags, 0x1F}},
+                 std::nullopt,
                  {{C::Check_chann_menu, 1}, {C::Check_chann_init, 1}, {C::Check_Alarm_Sound, 1}, {C::Check_radio, 1}},
-                 {}, false, false},
-        ShowCase{"Flags0xE4CheckNoneAndStay", {{Pos_flags, 0xE4}}, std::nullopt,
+                 {},
+                 false,
+                 false},
+        ShowCase{"Flags0xE4CheckNoneAndStay",
+                 {{Pos_flags, 0xE4}},
+                 std::nullopt,
                  {{C::Check_chann_menu, 0}, {C::Check_chann_init, 0}, {C::Check_Alarm_Sound, 0}, {C::Check_radio, 0}},
-                 {}, false, false},
-        ShowCase{"Flags0xE4AfterAllFourWereChecked", {{Pos_flags, 0xE4}}, Bytes{{Pos_flags, 0x1F}},
+                 {},
+                 false,
+                 false},
+        ShowCase{"Flags0xE4AfterAllFourWereChecked",
+                 {{Pos_flags, 0xE4}},
+                 Bytes{{Pos_flags, 0x1F}},
                  {{C::Check_chann_menu, 0}, {C::Check_chann_init, 0}, {C::Check_Alarm_Sound, 0}, {C::Check_radio, 0}},
-                 {}, false, false},
-        ShowCase{"WorkMode5SelectsChannelAndBecomesOne", {{Pos_work_mode, 5}}, std::nullopt,
-                 {{C::Option_chann, 1}, {C::Option_freq, 0}}, {{Pos_work_mode, 1}}, false, false},
-        ShowCase{"WorkMode0SelectsFrequency", {{Pos_work_mode, 0}}, Bytes{{Pos_work_mode, 1}},
-                 {{C::Option_chann, 0}, {C::Option_freq, 1}}, {}, false, false},
+                 {},
+                 false,
+                 false},
+        ShowCase{"WorkMode5SelectsChannelAndBecomesOne",
+                 {{Pos_work_mode, 5}},
+                 std::nullopt,
+                 {{C::Option_chann, 1}, {C::Option_freq, 0}},
+                 {{Pos_work_mode, 1}},
+                 false,
+                 false},
+        ShowCase{"WorkMode0SelectsFrequency",
+                 {{Pos_work_mode, 0}},
+                 Bytes{{Pos_work_mode, 1}},
+                 {{C::Option_chann, 0}, {C::Option_freq, 1}},
+                 {},
+                 false,
+                 false},
         // The boxes cleared and then set are decided by the byte read before
         // the clear, whose handler zeroes the entry: a later show keeps them.
         ShowCase{"LaterShowKeepsTheClearedThenSetBoxes",
                  {{Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 2}, {Pos_beep, 1}},
                  Bytes{{Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 1}, {Pos_beep, 1}},
                  {{C::Check_Lock, 1}, {C::Check_Autolk, 1}, {C::Check_bcl, 1}, {C::Check_Beep, 1}},
-                 {{Pos_bcl, 1}}, false, false},
-        ShowCase{"LaterShowOfZerosClearsThem", {}, Bytes{{Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 1}, {Pos_beep, 1}},
-                 {{C::Check_Lock, 0}, {C::Check_Autolk, 0}, {C::Check_bcl, 0}, {C::Check_Beep, 0}}, {}, false, false},
+                 {{Pos_bcl, 1}},
+                 false,
+                 false},
+        ShowCase{"LaterShowOfZerosClearsThem",
+                 {},
+                 Bytes{{Pos_lock, 1}, {Pos_autolk, 1}, {Pos_bcl, 1}, {Pos_beep, 1}},
+                 {{C::Check_Lock, 0}, {C::Check_Autolk, 0}, {C::Check_bcl, 0}, {C::Check_Beep, 0}},
+                 {},
+                 false,
+                 false},
         // A list that already shows its last item runs no handler: the byte
         // beyond its end stays until the selection next changes.
-        ShowCase{"LaterShowLeavesAListThatDoesNotChange", {{Pos_sql, 12}, {Pos_db_ptt, 2}},
-                 Bytes{{Pos_sql, 9}, {Pos_db_ptt, 1}}, {{C::Combo_sql, 9}, {C::Check_db_PTT, 1}}, {}, false, false},
-        ShowCase{"DualWatchEnablesItsBandList", {{Pos_tdr, 1}, {Pos_al_mode, 1}}, std::nullopt,
-                 {{C::Check_tdr, 1}, {C::Combo_AL_Mode, 1}}, {}, true, true},
+        ShowCase{"LaterShowLeavesAListThatDoesNotChange",
+                 {{Pos_sql, 12}, {Pos_db_ptt, 2}},
+                 Bytes{{Pos_sql, 9}, {Pos_db_ptt, 1}},
+                 {{C::Combo_sql, 9}, {C::Check_db_PTT, 1}},
+                 {},
+                 false,
+                 false},
+        ShowCase{"DualWatchEnablesItsBandList",
+                 {{Pos_tdr, 1}, {Pos_al_mode, 1}},
+                 std::nullopt,
+                 {{C::Check_tdr, 1}, {C::Combo_AL_Mode, 1}},
+                 {},
+                 true,
+                 true},
         // A later show where Check_tdr keeps its state still leaves
         // Combo_Tdr_ab enabled exactly while the box is checked.
-        ShowCase{"LaterShowKeepsTdrAbFollowingTheBox", {{Pos_tdr, 1}}, Bytes{{Pos_tdr, 1}}, {{C::Check_tdr, 1}}, {},
-                 true, false}),
+        ShowCase{"LaterShowKeepsTdrAbFollowingTheBox",
+                 {{Pos_tdr, 1}},
+                 Bytes{{Pos_tdr, 1}},
+                 {{C::Check_tdr, 1}},
+                 {},
+                 true,
+                 false}),
     [](const ::testing::TestParamInfo<ShowCase>& i) { return std::string(i.param.name); });
 
 // All zeros: the first item everywhere, every box clear, frequency mode; the
@@ -321,11 +393,11 @@ TEST(OptShow, AllZerosFirstShow) {
   EXPECT_FALSE(s.controls.Check_Alarm_Sound_enabled);
   EXPECT_EQ(s.block, in);
   // Every list changes from no selection; Check_Beep changes from checked.
-  const std::vector<OptWrite> want{
-      {Pos_tot, 0},   {Pos_sql, 0},   {Pos_vox, 0},    {Pos_mdf_a, 0},  {Pos_mdf_b, 0},  {Pos_dtmfst, 0},
-      {Pos_abr, 0},   {Pos_voice, 0}, {Pos_wt_led, 0}, {Pos_rx_led, 0}, {Pos_tx_led, 0}, {Pos_ste, 0},
-      {Pos_rp_ste, 0}, {Pos_rpt_rl, 0}, {Pos_sc_rev, 0}, {Pos_ptt_id, 0}, {Pos_ptt_lt, 0}, {Pos_beep, 0},
-      {Pos_save, 0},  {Pos_ponmsg, 0}, {Pos_roger, 0}, {Pos_tdr_ab, 0}, {Pos_al_mode, 0}, {Pos_ab_beep, 0}};
+  const std::vector<OptWrite> want{{Pos_tot, 0},    {Pos_sql, 0},    {Pos_vox, 0},     {Pos_mdf_a, 0},  {Pos_mdf_b, 0},
+                                   {Pos_dtmfst, 0}, {Pos_abr, 0},    {Pos_voice, 0},   {Pos_wt_led, 0}, {Pos_rx_led, 0},
+                                   {Pos_tx_led, 0}, {Pos_ste, 0},    {Pos_rp_ste, 0},  {Pos_rpt_rl, 0}, {Pos_sc_rev, 0},
+                                   {Pos_ptt_id, 0}, {Pos_ptt_lt, 0}, {Pos_beep, 0},    {Pos_save, 0},   {Pos_ponmsg, 0},
+                                   {Pos_roger, 0},  {Pos_tdr_ab, 0}, {Pos_al_mode, 0}, {Pos_ab_beep, 0}};
   EXPECT_EQ(s.writes, want);
 }
 
@@ -345,12 +417,9 @@ TEST(OptShow, AllFFFirstShow) {
         EXPECT_EQ(s.controls[k.id], 1) << k.name;
         want[std::size_t(k.position)] = 1;
         break;
-      case OptKind::FlagBox:
-        EXPECT_EQ(s.controls[k.id], 1) << k.name;
-        break;
+      case OptKind::FlagBox: EXPECT_EQ(s.controls[k.id], 1) << k.name; break;
       case OptKind::OptionChann:
-      case OptKind::OptionFreq:
-        break;
+      case OptKind::OptionFreq: break;
     }
   }
   EXPECT_EQ(s.controls[C::Option_chann], 1);

@@ -1,11 +1,11 @@
 // The options window's Default, and the carried bytes of the option block
 // through shows, edits and Default.
-#include "state/image.h"
-#include "state/session.h"
 #include "image/opt_positions.h"
 #include "image/settings_defaults.h"
 #include "settings/opt_block.h"
 #include "settings/opt_default.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "support/image_diff.h"
 
 #include <gtest/gtest.h>
@@ -107,7 +107,7 @@ TEST(OptCarried, ThroughShowsEditsAndDefault) {
   Opt_default(im, std::span<std::int16_t, kOptBlockSize>(Opt_para.data(), kOptBlockSize), Chann_total);
   Opt_show(im, controls);
   carriedHold(kUnnamed, "Default");
-  EXPECT_EQ(im.at(img::OptionCell(Pos_spare1)), 1);   // factory values
+  EXPECT_EQ(im.at(img::OptionCell(Pos_spare1)), 1);  // factory values
   EXPECT_EQ(im.at(img::OptionCell(Pos_spare40)), 2);
   EXPECT_EQ(im.at(img::OptionCell(Pos_spare44)), 0);
   // The defaults shown: channel mode, the factory squelch and flags.

@@ -1,9 +1,9 @@
 // The options window's list items and captions in both languages.
-#include "state/image.h"
-#include "state/session.h"
 #include "image/tone_table.h"
 #include "settings/opt_captions.h"
 #include "settings/opt_lists.h"
+#include "state/image.h"
+#include "state/session.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 QStringList Items(const char* control, bool chinese) {
   static const QStringList tones = [] {
     Session st;
-  img::Image image;
+    img::Image image;
     Tone_table_init(st);
     return st.Tone_list_fine;
   }();
@@ -54,27 +54,49 @@ INSTANTIATE_TEST_SUITE_P(
     Lists, OptListItems,
     ::testing::Values(
         ListCase{"Combo_sql", 10, {"0", "1", "2"}, {"0", "1"}, "9", "9"},
-        ListCase{"Combo_save", 5, {"OFF", "1:1", "1:2", "1:3", "1:4"}, {"关", "1:1", "1:2", "1:3", "1:4"}, "1:4", "1:4"},
+        ListCase{
+            "Combo_save", 5, {"OFF", "1:1", "1:2", "1:3", "1:4"}, {"关", "1:1", "1:2", "1:3", "1:4"}, "1:4", "1:4"},
         ListCase{"Combo_vox", 11, {"OFF", "1", "2"}, {"关", "1"}, "10", "10"},
         ListCase{"Combo_abr", 11, {"OFF", "1", "2"}, {"关", "1"}, "10", "10"},
         ListCase{"Combo_tot", 40, {"15", "30", "45", "60"}, {"15", "30"}, "600", "600"},
         ListCase{"Combo_voice", 3, {"OFF", "English", "Chinese"}, {"关闭", "英文", "中文"}, "Chinese", "中文"},
-        ListCase{"Combo_dtmfst", 4,
+        ListCase{"Combo_dtmfst",
+                 4,
                  {"OFF All ", "KB DTMF Side Tone", "Send ANI DTMF Side Tone", "KB DTMFST + Send ANI DTMFST"},
-                 {"关闭", "按键侧音", "发身份码侧音", "按键侧音+发身份码侧音"}, "KB DTMFST + Send ANI DTMFST",
+                 {"关闭", "按键侧音", "发身份码侧音", "按键侧音+发身份码侧音"},
+                 "KB DTMFST + Send ANI DTMFST",
                  "按键侧音+发身份码侧音"},
         ListCase{"Combo_sc_rev", 3, {"TO", "CO", "SE"}, {"时间", "载波", "搜索"}, "SE", "搜索"},
-        ListCase{"Combo_ptt_id", 4, {"OFF", "BOT", "EOT", "BOTH"}, {"关", "按下发码", "松开发码", "两者均发"}, "BOTH",
+        ListCase{"Combo_ptt_id",
+                 4,
+                 {"OFF", "BOT", "EOT", "BOTH"},
+                 {"关", "按下发码", "松开发码", "两者均发"},
+                 "BOTH",
                  "两者均发"},
         ListCase{"Combo_ptt_lt", 31, {"0", "1"}, {"0"}, "30", "30"},
-        ListCase{"Combo_MDF_A", 3, {"Channel", "Channel+Name", "Channel+Frequency"},
-                 {"信道号", "信道名称+信道号", "频率+信道号"}, "Channel+Frequency", "频率+信道号"},
-        ListCase{"Combo_MDF_B", 3, {"Channel", "Channel+Name", "Channel+Frequency"},
-                 {"信道号", "信道名称+信道号", "频率+信道号"}, "Channel+Frequency", "频率+信道号"},
-        ListCase{"Combo_wt_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
-        ListCase{"Combo_rx_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
-        ListCase{"Combo_tx_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
-        ListCase{"Combo_AL_Mode", 4, {"OFF", "SITE", "TONE", "CODE"}, {"关闭", "现场", "发射报警音", "发射报警码"}, "CODE",
+        ListCase{"Combo_MDF_A",
+                 3,
+                 {"Channel", "Channel+Name", "Channel+Frequency"},
+                 {"信道号", "信道名称+信道号", "频率+信道号"},
+                 "Channel+Frequency",
+                 "频率+信道号"},
+        ListCase{"Combo_MDF_B",
+                 3,
+                 {"Channel", "Channel+Name", "Channel+Frequency"},
+                 {"信道号", "信道名称+信道号", "频率+信道号"},
+                 "Channel+Frequency",
+                 "频率+信道号"},
+        ListCase{
+            "Combo_wt_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
+        ListCase{
+            "Combo_rx_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
+        ListCase{
+            "Combo_tx_led", 4, {"OFF", "Blue", "Orange", "Purple"}, {"关", "蓝色", "橙色", "紫色"}, "Purple", "紫色"},
+        ListCase{"Combo_AL_Mode",
+                 4,
+                 {"OFF", "SITE", "TONE", "CODE"},
+                 {"关闭", "现场", "发射报警音", "发射报警码"},
+                 "CODE",
                  "发射报警码"},
         ListCase{"Combo_Tdr_ab", 3, {"OFF", "A Band", "B Band"}, {"关", "A 段", "B 段"}, "B Band", "B 段"},
         ListCase{"Combo_ste", 2, {"OFF", "ON"}, {"关闭", "开启"}, "ON", "开启"},
@@ -87,11 +109,19 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"Combo_Band_B", 2, {"VHF", "UHF"}, {"VHF", "UHF"}, "UHF", "UHF"},
         ListCase{"Combo_wn_a", 2, {"WIDE", "NARROR"}, {"宽带", "窄带"}, "NARROR", "窄带"},
         ListCase{"Combo_sft_d_b", 3, {"OFF", "+", "-"}, {"关", "加频", "减频"}, "-", "减频"},
-        ListCase{"Combo_step_a", 8, {"2.50 KHZ", "5.00 KHZ", "6.25 KHZ", "10.00 KHZ", "12.50 KHZ", "20.00 KHZ"},
-                 {"2.50 KHZ"}, "50.00 KHZ", "50.00 KHZ"},
+        ListCase{"Combo_step_a",
+                 8,
+                 {"2.50 KHZ", "5.00 KHZ", "6.25 KHZ", "10.00 KHZ", "12.50 KHZ", "20.00 KHZ"},
+                 {"2.50 KHZ"},
+                 "50.00 KHZ",
+                 "50.00 KHZ"},
         ListCase{"Combo_OptSig_b", 2, {"OFF", "DTMF"}, {"关", "DTMF"}, "DTMF", "DTMF"},
-        ListCase{"Combo_Spmute_a", 3, {"QT/DQT", "QT/DQT AND OPTSIG", "QT/DQT OR OPTSIG"},
-                 {"哑音", "哑音与可选信令", "哑音或可选信令"}, "QT/DQT OR OPTSIG", "哑音或可选信令"},
+        ListCase{"Combo_Spmute_a",
+                 3,
+                 {"QT/DQT", "QT/DQT AND OPTSIG", "QT/DQT OR OPTSIG"},
+                 {"哑音", "哑音与可选信令", "哑音或可选信令"},
+                 "QT/DQT OR OPTSIG",
+                 "哑音或可选信令"},
         ListCase{"Combo_S_info_b", 15, {"1", "2"}, {"1"}, "15", "15"},
         ListCase{"Combo_r_ctdcs_a", 2211, {"OFF", "60.0", "60.1"}, {"关", "60.0"}, "D754I", "D754I"},
         ListCase{"Combo_t_ctdcs_b", 2211, {"OFF", "60.0"}, {"关"}, "D754I", "D754I"}),
@@ -105,14 +135,26 @@ TEST(OptListItem, StoredValuesShowTheirItems) {
     const char* english;
     const char* chinese;
   } cases[] = {
-      {"Combo_AL_Mode", 3, "CODE", "发射报警码"}, {"Combo_tot", 3, "60", "60"},         {"Combo_tot", 39, "600", "600"},
-      {"Combo_sql", 9, "9", "9"},                {"Combo_ptt_lt", 30, "30", "30"},     {"Combo_Rp_Ste", 1, "100", "100"},
-      {"Combo_RPT_RL", 10, "1000", "1000"},      {"Combo_S_info_a", 0, "1", "1"},      {"Combo_S_info_a", 14, "15", "15"},
-      {"Combo_r_ctdcs_b", 1, "60.0", "60.0"},    {"Combo_r_ctdcs_b", 2000, "259.9", "259.9"},
-      {"Combo_t_ctdcs_a", 2001, "D023N", "D023N"}, {"Combo_t_ctdcs_a", 2105, "D754N", "D754N"},
-      {"Combo_t_ctdcs_a", 2106, "D023I", "D023I"}, {"Combo_t_ctdcs_a", 2210, "D754I", "D754I"},
-      {"Combo_r_ctdcs_a", 400, "99.9", "99.9"},  {"Combo_r_ctdcs_a", 401, "100.0", "100.0"},
-      {"Combo_vox", 0, "OFF", "关"},             {"Combo_roger", 2, "", ""},           {"Combo_roger", -1, "", ""},
+      {"Combo_AL_Mode", 3, "CODE", "发射报警码"},
+      {"Combo_tot", 3, "60", "60"},
+      {"Combo_tot", 39, "600", "600"},
+      {"Combo_sql", 9, "9", "9"},
+      {"Combo_ptt_lt", 30, "30", "30"},
+      {"Combo_Rp_Ste", 1, "100", "100"},
+      {"Combo_RPT_RL", 10, "1000", "1000"},
+      {"Combo_S_info_a", 0, "1", "1"},
+      {"Combo_S_info_a", 14, "15", "15"},
+      {"Combo_r_ctdcs_b", 1, "60.0", "60.0"},
+      {"Combo_r_ctdcs_b", 2000, "259.9", "259.9"},
+      {"Combo_t_ctdcs_a", 2001, "D023N", "D023N"},
+      {"Combo_t_ctdcs_a", 2105, "D754N", "D754N"},
+      {"Combo_t_ctdcs_a", 2106, "D023I", "D023I"},
+      {"Combo_t_ctdcs_a", 2210, "D754I", "D754I"},
+      {"Combo_r_ctdcs_a", 400, "99.9", "99.9"},
+      {"Combo_r_ctdcs_a", 401, "100.0", "100.0"},
+      {"Combo_vox", 0, "OFF", "关"},
+      {"Combo_roger", 2, "", ""},
+      {"Combo_roger", -1, "", ""},
   };
   Session st;
   img::Image image;
@@ -142,13 +184,13 @@ TEST(OptLists, AllFortyThreeInTheOrderTheWindowFillsThem) {
   std::vector<std::string> names;
   for (const OptList& l : Opt_lists()) names.emplace_back(l.control);
   const std::vector<std::string> want{
-      "Combo_txp_a",  "Combo_Band_A",   "Combo_r_ctdcs_a", "Combo_t_ctdcs_a", "Combo_wn_a",     "Combo_sft_d_a",
-      "Combo_step_a", "Combo_Optsig_a", "Combo_Spmute_a",  "Combo_S_info_a",  "Combo_txp_b",    "Combo_Band_B",
-      "Combo_r_ctdcs_b", "Combo_t_ctdcs_b", "Combo_wn_b",  "Combo_sft_d_b",   "Combo_step_b",   "Combo_OptSig_b",
-      "Combo_Spmute_b", "Combo_S_info_b", "Combo_tot",     "Combo_sql",       "Combo_voice",    "Combo_MDF_A",
-      "Combo_MDF_B",  "Combo_dtmfst",   "Combo_ponmsg",    "Combo_roger",     "Combo_vox",      "Combo_abr",
-      "Combo_sc_rev", "Combo_ptt_id",   "Combo_ptt_lt",    "Combo_save",      "Combo_wt_led",   "Combo_rx_led",
-      "Combo_tx_led", "Combo_ste",      "Combo_Rp_Ste",    "Combo_RPT_RL",    "Combo_Tdr_ab",   "Combo_ab_Beep",
+      "Combo_txp_a",     "Combo_Band_A",    "Combo_r_ctdcs_a", "Combo_t_ctdcs_a", "Combo_wn_a",   "Combo_sft_d_a",
+      "Combo_step_a",    "Combo_Optsig_a",  "Combo_Spmute_a",  "Combo_S_info_a",  "Combo_txp_b",  "Combo_Band_B",
+      "Combo_r_ctdcs_b", "Combo_t_ctdcs_b", "Combo_wn_b",      "Combo_sft_d_b",   "Combo_step_b", "Combo_OptSig_b",
+      "Combo_Spmute_b",  "Combo_S_info_b",  "Combo_tot",       "Combo_sql",       "Combo_voice",  "Combo_MDF_A",
+      "Combo_MDF_B",     "Combo_dtmfst",    "Combo_ponmsg",    "Combo_roger",     "Combo_vox",    "Combo_abr",
+      "Combo_sc_rev",    "Combo_ptt_id",    "Combo_ptt_lt",    "Combo_save",      "Combo_wt_led", "Combo_rx_led",
+      "Combo_tx_led",    "Combo_ste",       "Combo_Rp_Ste",    "Combo_RPT_RL",    "Combo_Tdr_ab", "Combo_ab_Beep",
       "Combo_AL_Mode"};
   EXPECT_EQ(names, want);
   EXPECT_EQ(Opt_list("Combo_nothing"), nullptr);

@@ -1,12 +1,12 @@
 #include "image/para_file.h"
 #include "support/image_diff.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -106,7 +106,8 @@ TEST(ParaFile, OtherLayoutsLoadTheSame) {
   }();
   const QByteArray leadingZeros = [&] {
     QByteArray out;
-    for (int k = 0; k < kParaFileValues; ++k) out += QByteArray::number(src(k / 16, k % 16)).rightJustified(3, '0') + ' ';
+    for (int k = 0; k < kParaFileValues; ++k)
+      out += QByteArray::number(src(k / 16, k % 16)).rightJustified(3, '0') + ' ';
     return out;
   }();
   struct Case {
@@ -179,7 +180,12 @@ TEST(ParaFile, BadTextsChangeNothing) {
       {"comma on a line of its own", good + ",", ParaFileError::EmptyField, 482, ""},
       {"one value more", good + " 7 \r\n", ParaFileError::TooManyValues, 482, "7"},
       {"text after the values", good + "end", ParaFileError::TooManyValues, 482, "end"},
-      {"text after an end-of-file mark", good + "\x1A" "end", ParaFileError::TooManyValues, 482, "\x1A" "end"},
+      {"text after an end-of-file mark",
+       good + "\x1A"
+              "end",
+       ParaFileError::TooManyValues, 482,
+       "\x1A"
+       "end"},
       {"end-of-file mark before a value", withLine(480, " \x1A 7 \r"), ParaFileError::NotANumber, 481, "\x1A"},
       {"byte-order mark not at the start", " \xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
       {"byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
@@ -209,9 +215,14 @@ TEST(ParaFile, TooFewValuesCountsWhatIsThere) {
 TEST(ParaFile, MessageNamesTheLineAndShowsTheFieldSafely) {
   img::Image im;
   const QByteArray good = Para_file_text(im);
-  const ParaFileResult r = Para_file_read(good.first(good.indexOf('\n') + 1) + " 1\x01" "2 \r\n" + good, im);
-  EXPECT_EQ(Para_file_error_text(r, false),
-            QStringLiteral("The parameter file could not be read.\nLine 2: \"1?2\" is not a whole number from 0 to 255."));
+  const ParaFileResult r = Para_file_read(good.first(good.indexOf('\n') + 1) +
+                                              " 1\x01"
+                                              "2 \r\n" +
+                                              good,
+                                          im);
+  EXPECT_EQ(
+      Para_file_error_text(r, false),
+      QStringLiteral("The parameter file could not be read.\nLine 2: \"1?2\" is not a whole number from 0 to 255."));
   EXPECT_EQ(Para_file_error_text(r, true), QStringLiteral("参数文件读取失败 ！\n第 2 行：“1?2”不是 0 至 255 的整数。"));
   const ParaFileResult longField = Para_file_read(QByteArray(100, '9'), im);
   EXPECT_EQ(longField.field, QByteArray(24, '9'));
@@ -222,9 +233,11 @@ TEST(ParaFile, TextAfterTheLastValueIsNamedWithItsLine) {
   const QByteArray good = Para_file_text(im);
   const ParaFileResult r = Para_file_read(good + "\r\n  ; saved 2024\r\n", im);
   EXPECT_EQ(r.error, ParaFileError::TooManyValues);
-  EXPECT_EQ(Para_file_error_text(r, false),
-            QStringLiteral("The parameter file could not be read.\nLine 483: \";\" follows the last of the 7696 values."));
-  EXPECT_EQ(Para_file_error_text(r, true), QStringLiteral("参数文件读取失败 ！\n第 483 行：第 7696 个数值之后还有“;”。"));
+  EXPECT_EQ(
+      Para_file_error_text(r, false),
+      QStringLiteral("The parameter file could not be read.\nLine 483: \";\" follows the last of the 7696 values."));
+  EXPECT_EQ(Para_file_error_text(r, true),
+            QStringLiteral("参数文件读取失败 ！\n第 483 行：第 7696 个数值之后还有“;”。"));
 }
 
 TEST(ParaFile, LoadOfAMissingOrUnreadablePathChangesNothing) {
@@ -292,8 +305,8 @@ TEST(ParaFile, SaveIntoAWriteProtectedFolderSaysSoAndKeepsTheFile) {
   ASSERT_TRUE(dir.isValid());
   const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup |
                    QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-  const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                        QFile::ExeOther;
+  const auto readOnly =
+      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
   ASSERT_TRUE(QFile::setPermissions(dir.path(), all));
   const QString folder = dir.filePath(QStringLiteral("locked"));
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));

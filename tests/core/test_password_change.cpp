@@ -40,10 +40,10 @@ TEST(PassWordRecord, TypedTextBecomesSixCells) {
   } cases[] = {
       {QString(), "      "},
       {QStringLiteral("  ab "), "ab    "},
-      {QStringLiteral("AbCdEf"), "AbCdEf"},          // letters keep their case
-      {QStringLiteral("a b"), "a b   "},            // a space inside is a character
-      {QStringLiteral("abcdefghXYZ"), "abcdef"},    // a longer (pasted) text: the first six
-      {QStringLiteral("\tab"), "ab    "},           // not printable ASCII: skipped
+      {QStringLiteral("AbCdEf"), "AbCdEf"},       // letters keep their case
+      {QStringLiteral("a b"), "a b   "},          // a space inside is a character
+      {QStringLiteral("abcdefghXYZ"), "abcdef"},  // a longer (pasted) text: the first six
+      {QStringLiteral("\tab"), "ab    "},         // not printable ASCII: skipped
       {QStringLiteral("pä\u4E2Dss"), "pss   "},
   };
   for (const Case& c : cases) {
@@ -125,10 +125,10 @@ namespace {
 
 struct PacedCase {
   const char* name;
-  const char* user;       // the radio's user password ("" : none)
-  bool echoing;           // the radio answers every 0x06
+  const char* user;  // the radio's user password ("" : none)
+  bool echoing;      // the radio answers every 0x06
   std::vector<SimFault> faults;
-  bool stored;            // the radio stores the write
+  bool stored;  // the radio stores the write
   bool success;
 };
 
@@ -174,21 +174,39 @@ TEST_P(PassWordOnPacedLine, SuccessOnlyForTheWritesAcknowledgement) {
   EXPECT_FALSE(b.engine->Busy());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PassWordOnPacedLine,
-    testing::Values(
-        PacedCase{"EchoingNoPassword", "", true, {}, true, true},
-        PacedCase{"EchoingWithPassword", "USER1", true, {}, true, true},
-        PacedCase{"QuietNoPassword", "", false, {}, true, true},
-        PacedCase{"QuietWithPassword", "USER1", false, {}, true, true},
-        PacedCase{"EchoingNoPasswordWriteRefused", "", true, {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}},
-                  true, false},
-        PacedCase{"EchoingWithPasswordWriteRefused", "USER1", true,
-                  {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}}, true, false},
-        PacedCase{"EchoingNoPasswordWriteUnanswered", "", true, {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}},
-                  true, false},
-        PacedCase{"EchoingWithPasswordWriteUnanswered", "USER1", true,
-                  {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}}, true, false},
-        PacedCase{"EchoingRadioSilentAfterTheRecord", "USER1", true,
-                  {{SimReply::BlockAck, -1, SimFault::Silence, 0, 0, {}}}, false, false}),
-    PacedName);
+INSTANTIATE_TEST_SUITE_P(Cases, PassWordOnPacedLine,
+                         testing::Values(PacedCase{"EchoingNoPassword", "", true, {}, true, true},
+                                         PacedCase{"EchoingWithPassword", "USER1", true, {}, true, true},
+                                         PacedCase{"QuietNoPassword", "", false, {}, true, true},
+                                         PacedCase{"QuietWithPassword", "USER1", false, {}, true, true},
+                                         PacedCase{"EchoingNoPasswordWriteRefused",
+                                                   "",
+                                                   true,
+                                                   {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}},
+                                                   true,
+                                                   false},
+                                         PacedCase{"EchoingWithPasswordWriteRefused",
+                                                   "USER1",
+                                                   true,
+                                                   {{SimReply::WriteAck, -1, SimFault::Wrong, 0, 0x15, {}}},
+                                                   true,
+                                                   false},
+                                         PacedCase{"EchoingNoPasswordWriteUnanswered",
+                                                   "",
+                                                   true,
+                                                   {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}},
+                                                   true,
+                                                   false},
+                                         PacedCase{"EchoingWithPasswordWriteUnanswered",
+                                                   "USER1",
+                                                   true,
+                                                   {{SimReply::WriteAck, -1, SimFault::Silence, 0, 0, {}}},
+                                                   true,
+                                                   false},
+                                         PacedCase{"EchoingRadioSilentAfterTheRecord",
+                                                   "USER1",
+                                                   true,
+                                                   {{SimReply::BlockAck, -1, SimFault::Silence, 0, 0, {}}},
+                                                   false,
+                                                   false}),
+                         PacedName);

@@ -14,9 +14,16 @@ TEST(PortNames, PortNumbersMapToDevices) {
   // start-up scan from 15 down therefore tries the adapters before the
   // built-in ports, which open even with nothing attached.
   const Case cases[] = {
-      {1, "/dev/ttyS0"},    {4, "/dev/ttyS3"},    {5, "/dev/ttyUSB0"}, {12, "/dev/ttyUSB7"},
-      {13, "/dev/ttyACM0"}, {15, "/dev/ttyACM2"}, {16, "/dev/ttyACM3"},
-      {0, ""},              {17, ""},             {-1, ""},
+      {1, "/dev/ttyS0"},
+      {4, "/dev/ttyS3"},
+      {5, "/dev/ttyUSB0"},
+      {12, "/dev/ttyUSB7"},
+      {13, "/dev/ttyACM0"},
+      {15, "/dev/ttyACM2"},
+      {16, "/dev/ttyACM3"},
+      {0, ""},
+      {17, ""},
+      {-1, ""},
   };
 #endif
   for (const auto& c : cases) EXPECT_EQ(DefaultPortName(c.port).toStdString(), c.device) << c.port;

@@ -1,9 +1,9 @@
 // Read-all on the virtual clock against the simulated radio: what reaches the
 // image and when, the progress it shows, and how a refused or missing reply
 // ends it.
-#include "support/session_and_image.h"
 #include "link/read_all.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 #include "support/transfer_bench.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,7 @@ namespace {
 
 struct ReadBench : TransferBench<ReadAll> {
   ReadBench() : TransferBench(link_profiles::kReadAll) {
-    for (std::size_t i = 0; i < b.sim.memory.size(); ++i)
-      b.sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
+    for (std::size_t i = 0; i < b.sim.memory.size(); ++i) b.sim.memory[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
     // What the image held before: nothing of it may change on a failure.
     b.image.change(0, img::kRows - 1, nullptr, [](img::Image& im) { im.clear(0x3C); });
     before = b.image.image();
@@ -42,7 +41,8 @@ TEST(ReadAll, FillsRows0To479AndShowsItsProgress) {
   // After block n the label names RxBuf row n + 3 and the bar stands at (n + 3) / 121.
   ASSERT_EQ(r.view.labels.size(), 120u);
   for (int n = 0; n < 119; ++n) {
-    EXPECT_EQ(r.view.labels[static_cast<std::size_t>(n)].toStdString(), "Reading " + std::to_string(n + 3) + " Data Block");
+    EXPECT_EQ(r.view.labels[static_cast<std::size_t>(n)].toStdString(),
+              "Reading " + std::to_string(n + 3) + " Data Block");
     EXPECT_EQ(r.view.bars[static_cast<std::size_t>(n)], (n + 3) * 100 / 121);
   }
   EXPECT_EQ(r.view.bars.front(), 2);

@@ -1,7 +1,7 @@
-#include "support/session_and_image.h"
 #include "image/opt_positions.h"
 #include "image/settings_defaults.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <gtest/gtest.h>
 

@@ -36,9 +36,9 @@ struct FreqCase {
   std::string name;
   BandLimits limits;
   QString typed;
-  std::string shown;         // box text afterwards
-  bool message;              // the range message
-  std::vector<int> digits;   // bytes 8..15 afterwards; empty: not written
+  std::string shown;        // box text afterwards
+  bool message;             // the range message
+  std::vector<int> digits;  // bytes 8..15 afterwards; empty: not written
 };
 
 class VfoFreqCommit : public ::testing::TestWithParam<FreqCase> {};
@@ -75,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
         FreqCase{"EmptyIsBelow", {130, 179}, "", "130.02500", true, {1, 3, 0, 0, 2, 5, 0, 0}},
         FreqCase{"JustBelow", {130, 179}, "129.99", "130.02500", true, {1, 3, 0, 0, 2, 5, 0, 0}},
         FreqCase{"AtEnd", {130, 179}, "180", "178.62500", true, {1, 7, 8, 6, 2, 5, 0, 0}},
-        FreqCase{"LeadingBlanksAndTrailingText", {130, 179}, "  146.52 MHZ", "146.52000", false, {1, 4, 6, 5, 2, 0, 0, 0}},
+        FreqCase{
+            "LeadingBlanksAndTrailingText", {130, 179}, "  146.52 MHZ", "146.52000", false, {1, 4, 6, 5, 2, 0, 0, 0}},
         FreqCase{"NoExponent", {130, 179}, "1.5e2", "130.02500", true, {1, 3, 0, 0, 2, 5, 0, 0}},
         FreqCase{"ToleranceNeverReachesEnd", {130, 179}, "179.9999995", "179.99750", false, {1, 7, 9, 9, 9, 7, 5, 0}},
         FreqCase{"LowLimitBelowSpanTwoDigitText", {0, 165}, "45", "100.02500", true, {1, 0, 0, 0, 2, 5, 0, 0}},
@@ -127,7 +128,8 @@ TEST(VfoBand, VfoOnTheOtherBandKeepsItsFrequency) {
   PutBytes(im, img::kVfoBFirst, kFreqFirst, std::vector<int>{1, 4, 5, 5, 0, 0, 0, 0});
   im.at(ByteCell(Side::B, kBand)) = 0;
   const img::Image before = im;
-  const Commit r = FreqCommit(im, Side::B, FreqText(im, Side::B), LimitsOf(kStartBands, ListShown(im, Side::B, List::Band)));
+  const Commit r =
+      FreqCommit(im, Side::B, FreqText(im, Side::B), LimitsOf(kStartBands, ListShown(im, Side::B, List::Band)));
   EXPECT_FALSE(r.message);
   EXPECT_EQ(Str(r.text), "145.50000");
   EXPECT_EQ(ImageDiff(im, before), "");
@@ -158,17 +160,16 @@ TEST_P(VfoOffsetCommit, SnapsTo5kHzAndStoresSixDigits) {
   EXPECT_EQ(Str(OffsetText(im, Side::B)), c.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VfoOffsetCommit,
-    ::testing::Values(OffsetCase{"Empty", "", "00.000", false, {0, 0, 0, 0, 0, 0}},
-                      OffsetCase{"BelowOneMhz", "0.6", "00.600", false, {0, 0, 0, 6, 0, 0}},
-                      OffsetCase{"WholeMhz", "5", "05.000", false, {0, 0, 5, 0, 0, 0}},
-                      OffsetCase{"SnapsDown", "1.2349", "01.230", false, {0, 0, 1, 2, 3, 0}},
-                      OffsetCase{"BelowOneStep", "0.004", "00.000", false, {0, 0, 0, 0, 0, 0}},
-                      OffsetCase{"Largest", "59.95", "59.950", false, {0, 5, 9, 9, 5, 0}},
-                      OffsetCase{"AboveLargest", "60", "59.950", true, {0, 5, 9, 9, 5, 0}},
-                      OffsetCase{"Negative", "-5", "00.000", true, {0, 0, 0, 0, 0, 0}}),
-    [](const ::testing::TestParamInfo<OffsetCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, VfoOffsetCommit,
+                         ::testing::Values(OffsetCase{"Empty", "", "00.000", false, {0, 0, 0, 0, 0, 0}},
+                                           OffsetCase{"BelowOneMhz", "0.6", "00.600", false, {0, 0, 0, 6, 0, 0}},
+                                           OffsetCase{"WholeMhz", "5", "05.000", false, {0, 0, 5, 0, 0, 0}},
+                                           OffsetCase{"SnapsDown", "1.2349", "01.230", false, {0, 0, 1, 2, 3, 0}},
+                                           OffsetCase{"BelowOneStep", "0.004", "00.000", false, {0, 0, 0, 0, 0, 0}},
+                                           OffsetCase{"Largest", "59.95", "59.950", false, {0, 5, 9, 9, 5, 0}},
+                                           OffsetCase{"AboveLargest", "60", "59.950", true, {0, 5, 9, 9, 5, 0}},
+                                           OffsetCase{"Negative", "-5", "00.000", true, {0, 0, 0, 0, 0, 0}}),
+                         [](const ::testing::TestParamInfo<OffsetCase>& i) { return i.param.name; });
 
 TEST(VfoOffset, ShownTexts) {
   struct Case {
@@ -176,11 +177,18 @@ TEST(VfoOffset, ShownTexts) {
     std::string shown;
   };
   const Case cases[] = {
-      {{0, 0, 5, 0, 0, 0}, "05.000"}, {{0, 0, 0, 6, 0, 0}, "00.600"}, {{0, 1, 2, 3, 4, 5}, "12.345"},
-      {{0, 5, 9, 9, 5, 0}, "59.950"}, {{0, 0, 0, 0, 0, 5}, "00.005"}, {{0, 0, 0, 0, 0, 0}, "00.000"},
-      {{0, 0, 0, 0, 0, 1}, "00.001"}, {{0, 1, 0, 0, 0, 0}, "10.000"}, {{1, 2, 3, 4, 5, 0}, "123.45"},
+      {{0, 0, 5, 0, 0, 0}, "05.000"},
+      {{0, 0, 0, 6, 0, 0}, "00.600"},
+      {{0, 1, 2, 3, 4, 5}, "12.345"},
+      {{0, 5, 9, 9, 5, 0}, "59.950"},
+      {{0, 0, 0, 0, 0, 5}, "00.005"},
+      {{0, 0, 0, 0, 0, 0}, "00.000"},
+      {{0, 0, 0, 0, 0, 1}, "00.001"},
+      {{0, 1, 0, 0, 0, 0}, "10.000"},
+      {{1, 2, 3, 4, 5, 0}, "123.45"},
       // Not digits (an unprogrammed record): shown as no offset.
-      {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "00.000"}, {{0, 0, 5, 0, 0, 10}, "00.000"},
+      {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "00.000"},
+      {{0, 0, 5, 0, 0, 10}, "00.000"},
   };
   for (const Case& c : cases) {
     img::Image im;
@@ -221,11 +229,10 @@ TEST(VfoBoxes, KeyFilter) {
     bool accepted;
   };
   const Case cases[] = {
-      {'.', "", false},          {'.', "  ", false},         {'.', "1", true},
-      {'.', "146.01234", true},  {'5', "", true},            {'5', "146.0123", true},
-      {'5', "146.01234", false}, {'5', " 146.0123 ", true},  {8, "", true},
-      {8, "146.01234", true},    {'a', "1", false},          {13, "1", false},
-      {'-', "", false},          {' ', "1", false},
+      {'.', "", false}, {'.', "  ", false},      {'.', "1", true},          {'.', "146.01234", true},
+      {'5', "", true},  {'5', "146.0123", true}, {'5', "146.01234", false}, {'5', " 146.0123 ", true},
+      {8, "", true},    {8, "146.01234", true},  {'a', "1", false},         {13, "1", false},
+      {'-', "", false}, {' ', "1", false},
   };
   for (const Case& c : cases)
     EXPECT_EQ(BoxKeyAccepted(c.key, c.text), c.accepted) << c.key << " on '" << Str(c.text) << "'";

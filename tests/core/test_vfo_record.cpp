@@ -1,12 +1,12 @@
 // The VFO records: what the options window shows of a record, the nibble and
 // bit lists, the tones, and what the first show writes back.
-#include "state/image.h"
-#include "state/session.h"
 #include "image/settings_defaults.h"
 #include "image/tone_table.h"
 #include "settings/vfo_freq.h"
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
+#include "state/image.h"
+#include "state/session.h"
 #include "support/image_diff.h"
 
 #include <gtest/gtest.h>
@@ -56,19 +56,32 @@ TEST(VfoRecord, NibbleAndBitListsShow) {
     int shown;
   };
   const Case cases[] = {
-      {kShiftSignal, 0x09, List::Shift, 0},      {kShiftSignal, 0x09, List::SignalCode, 9},
-      {kShiftSignal, 0x18, List::Shift, 1},      {kShiftSignal, 0x18, List::SignalCode, 8},
-      {kShiftSignal, 0x2E, List::Shift, 2},      {kShiftSignal, 0x2E, List::SignalCode, 14},
-      {kShiftSignal, 0xFF, List::Shift, 2},      {kShiftSignal, 0xFF, List::SignalCode, 14},
-      {kMuteOptSig, 0xFF, List::SpeakerMute, 2}, {kMuteOptSig, 0xFF, List::OptSignal, 1},
-      {kMuteOptSig, 0x11, List::SpeakerMute, 1}, {kMuteOptSig, 0x11, List::OptSignal, 1},
-      {kStep, 0x50, List::Step, 5},              {kStep, 0x5F, List::Step, 5},
-      {kStep, 0xF0, List::Step, 7},              {kPowerWidth, 0x80, List::Power, 1},
-      {kPowerWidth, 0x80, List::Bandwidth, 0},   {kPowerWidth, 0x40, List::Power, 0},
-      {kPowerWidth, 0x40, List::Bandwidth, 1},   {kPowerWidth, 0xC0, List::Power, 1},
-      {kPowerWidth, 0xC0, List::Bandwidth, 1},   {kPowerWidth, 0x3F, List::Power, 0},
-      {kPowerWidth, 0x3F, List::Bandwidth, 0},   {kBand, 0, List::Band, 0},
-      {kBand, 1, List::Band, 1},                 {kBand, 0xFF, List::Band, 1},
+      {kShiftSignal, 0x09, List::Shift, 0},
+      {kShiftSignal, 0x09, List::SignalCode, 9},
+      {kShiftSignal, 0x18, List::Shift, 1},
+      {kShiftSignal, 0x18, List::SignalCode, 8},
+      {kShiftSignal, 0x2E, List::Shift, 2},
+      {kShiftSignal, 0x2E, List::SignalCode, 14},
+      {kShiftSignal, 0xFF, List::Shift, 2},
+      {kShiftSignal, 0xFF, List::SignalCode, 14},
+      {kMuteOptSig, 0xFF, List::SpeakerMute, 2},
+      {kMuteOptSig, 0xFF, List::OptSignal, 1},
+      {kMuteOptSig, 0x11, List::SpeakerMute, 1},
+      {kMuteOptSig, 0x11, List::OptSignal, 1},
+      {kStep, 0x50, List::Step, 5},
+      {kStep, 0x5F, List::Step, 5},
+      {kStep, 0xF0, List::Step, 7},
+      {kPowerWidth, 0x80, List::Power, 1},
+      {kPowerWidth, 0x80, List::Bandwidth, 0},
+      {kPowerWidth, 0x40, List::Power, 0},
+      {kPowerWidth, 0x40, List::Bandwidth, 1},
+      {kPowerWidth, 0xC0, List::Power, 1},
+      {kPowerWidth, 0xC0, List::Bandwidth, 1},
+      {kPowerWidth, 0x3F, List::Power, 0},
+      {kPowerWidth, 0x3F, List::Bandwidth, 0},
+      {kBand, 0, List::Band, 0},
+      {kBand, 1, List::Band, 1},
+      {kBand, 0xFF, List::Band, 1},
   };
   for (const Case& c : cases) {
     img::Image im;
@@ -116,13 +129,14 @@ TEST(VfoRecord, NibbleAndBitListsStoreKeepOtherBits) {
 
   // Nothing outside VFO A's bytes 28..31 changed.
   img::Image want = before;
-  for (int n : {kShiftSignal, kMuteOptSig, kStep, kPowerWidth}) want.at(ByteCell(Side::A, n)) = im.at(ByteCell(Side::A, n));
+  for (int n : {kShiftSignal, kMuteOptSig, kStep, kPowerWidth})
+    want.at(ByteCell(Side::A, n)) = im.at(ByteCell(Side::A, n));
   EXPECT_EQ(ImageDiff(im, want), "");
 }
 
 TEST(VfoRecord, ListItemsInBothLanguages) {
-  const List all[] = {List::Band, List::Shift, List::SignalCode, List::SpeakerMute,
-                      List::OptSignal, List::Step, List::Power, List::Bandwidth};
+  const List all[] = {List::Band,      List::Shift, List::SignalCode, List::SpeakerMute,
+                      List::OptSignal, List::Step,  List::Power,      List::Bandwidth};
   const int counts[] = {2, 3, 15, 3, 2, 8, 2, 2};
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(ListCount(all[i]), counts[i]);
@@ -134,13 +148,11 @@ TEST(VfoRecord, ListItemsInBothLanguages) {
   EXPECT_EQ(ListItems(List::Shift, true), (QStringList{"关", "加频", "减频"}));
   EXPECT_EQ(ListItems(List::SignalCode, false).first(), "1");
   EXPECT_EQ(ListItems(List::SignalCode, true).last(), "15");
-  EXPECT_EQ(ListItems(List::SpeakerMute, false),
-            (QStringList{"QT/DQT", "QT/DQT AND OPTSIG", "QT/DQT OR OPTSIG"}));
+  EXPECT_EQ(ListItems(List::SpeakerMute, false), (QStringList{"QT/DQT", "QT/DQT AND OPTSIG", "QT/DQT OR OPTSIG"}));
   EXPECT_EQ(ListItems(List::SpeakerMute, true), (QStringList{"哑音", "哑音与可选信令", "哑音或可选信令"}));
   EXPECT_EQ(ListItems(List::OptSignal, true), (QStringList{"关", "DTMF"}));
-  EXPECT_EQ(ListItems(List::Step, false),
-            (QStringList{"2.50 KHZ", "5.00 KHZ", "6.25 KHZ", "10.00 KHZ", "12.50 KHZ", "20.00 KHZ", "25.00 KHZ",
-                         "50.00 KHZ"}));
+  EXPECT_EQ(ListItems(List::Step, false), (QStringList{"2.50 KHZ", "5.00 KHZ", "6.25 KHZ", "10.00 KHZ", "12.50 KHZ",
+                                                       "20.00 KHZ", "25.00 KHZ", "50.00 KHZ"}));
   EXPECT_EQ(ListItems(List::Step, true), ListItems(List::Step, false));
   EXPECT_EQ(ListItems(List::Power, false), (QStringList{"HIGH", "LOW"}));
   EXPECT_EQ(ListItems(List::Power, true), (QStringList{"高功率", "低功率"}));
@@ -283,10 +295,9 @@ TEST_F(VfoTone, Shown) {
     ToneShown shown;
   };
   const Case cases[] = {
-      {0x75, 0x03, {-1, "88.5"}},    {0xE8, 0x03, {-1, "100.0"}},  {0x13, 0x00, {2019, {}}},
-      {0x01, 0x00, {2001, {}}},      {210, 0x00, {2210, {}}},      {0x00, 0x00, {0, {}}},
-      {0xFF, 0xFF, {0, {}}},         {0x20, 0xFF, {0, {}}},        {0xFF, 0x20, {0, {}}},
-      {0x00, 0x80, {-1, "3276.8"}},  {211, 0x00, {-1, {}}},        {254, 0x00, {-1, {}}},
+      {0x75, 0x03, {-1, "88.5"}}, {0xE8, 0x03, {-1, "100.0"}},  {0x13, 0x00, {2019, {}}}, {0x01, 0x00, {2001, {}}},
+      {210, 0x00, {2210, {}}},    {0x00, 0x00, {0, {}}},        {0xFF, 0xFF, {0, {}}},    {0x20, 0xFF, {0, {}}},
+      {0xFF, 0x20, {0, {}}},      {0x00, 0x80, {-1, "3276.8"}}, {211, 0x00, {-1, {}}},    {254, 0x00, {-1, {}}},
   };
   for (const Case& c : cases) {
     img::Image im;
@@ -304,13 +315,13 @@ TEST_F(VfoTone, ChoiceStoresCode) {
     int low, high;  // -1: nothing written
   };
   const Case cases[] = {
-      {0, 0, 0},           // OFF
-      {1, 88, 2},          // 60.0 Hz = 600
-      {71, 158, 2},        // 67.0 Hz = 670
-      {2000, 39, 10},      // 259.9 Hz = 2599
-      {2001, 1, 0},        // D023N
-      {2210, 210, 0},      // D754I
-      {-1, -1, -1},        // no item: nothing, never 0, 0
+      {0, 0, 0},       // OFF
+      {1, 88, 2},      // 60.0 Hz = 600
+      {71, 158, 2},    // 67.0 Hz = 670
+      {2000, 39, 10},  // 259.9 Hz = 2599
+      {2001, 1, 0},    // D023N
+      {2210, 210, 0},  // D754I
+      {-1, -1, -1},    // no item: nothing, never 0, 0
       {2211, -1, -1},
   };
   for (const Case& c : cases) {
@@ -339,9 +350,9 @@ TEST_F(VfoTone, FourListsWriteOnlyTheirOwnCells) {
 }
 
 TEST_F(VfoTone, KeyFilter) {
-  const std::pair<int, int> cases[] = {{'0', '0'}, {'9', '9'}, {'.', '.'}, {'D', 'D'}, {'d', 'D'}, {'n', 'N'},
-                                       {'i', 'I'}, {'N', 'N'}, {8, 0},     {'x', 0},   {' ', 0},   {'-', 0},
-                                       {13, 0},    {'e', 0}};
+  const std::pair<int, int> cases[] = {{'0', '0'}, {'9', '9'}, {'.', '.'}, {'D', 'D'}, {'d', 'D'},
+                                       {'n', 'N'}, {'i', 'I'}, {'N', 'N'}, {8, 0},     {'x', 0},
+                                       {' ', 0},   {'-', 0},   {13, 0},    {'e', 0}};
   for (const auto& [key, want] : cases) EXPECT_EQ(ToneKey(key), want) << key;
 }
 
@@ -351,10 +362,9 @@ TEST_F(VfoTone, TypedEntry) {
     int index;  // -1: nothing found
   };
   const Case cases[] = {
-      {"67", 71},       {"100.50", 406},  {"067.50", 76},    {"100.", 401},   {"D023N", 2001},
-      {" D754I ", 2210}, {"OFF", 0},      {"60", 1},         {"259.9", 2000}, {"67.05", -1},
-      {"59.9", -1},     {"260", -1},      {"", -1},          {"关", -1},       {"D999N", -1},
-      {"d023n", -1},    {"67.0.1", -1},   {"67D", -1},
+      {"67", 71}, {"100.50", 406}, {"067.50", 76},  {"100.", 401}, {"D023N", 2001}, {" D754I ", 2210},
+      {"OFF", 0}, {"60", 1},       {"259.9", 2000}, {"67.05", -1}, {"59.9", -1},    {"260", -1},
+      {"", -1},   {"关", -1},      {"D999N", -1},   {"d023n", -1}, {"67.0.1", -1},  {"67D", -1},
   };
   for (const Case& c : cases) {
     const auto got = ToneLookup(c.typed, st.Tone_list_fine);

@@ -1,10 +1,10 @@
 // Write-all on the virtual clock against the simulated radio: the frames it
 // sends, when an acknowledgement counts, the progress it shows and how a
 // missing acknowledgement ends it.
-#include "support/session_and_image.h"
 #include "image/factory_startup.h"
 #include "link/write_all.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 #include "support/transfer_bench.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +86,7 @@ TEST(WriteAll, RowFrames) {
     std::vector<int> cells;  // from column 0; the rest 0x11
     Bytes head;              // 'X' hi lo len
     int dataLen;
-    Bytes data;              // first data bytes
+    Bytes data;  // first data bytes
   };
   const Case cases[] = {
       {0, {0xFF}, {0x58, 0x00, 0x00, 0x10}, 16, {0xFF, 0x11}},
@@ -101,7 +101,8 @@ TEST(WriteAll, RowFrames) {
   for (const Case& c : cases) {
     img::Image im;
     im.clear(0x11);
-    for (std::size_t i = 0; i < c.cells.size(); ++i) im(c.row, static_cast<int>(i)) = static_cast<std::int16_t>(c.cells[i]);
+    for (std::size_t i = 0; i < c.cells.size(); ++i)
+      im(c.row, static_cast<int>(i)) = static_cast<std::int16_t>(c.cells[i]);
     const proto::Frame f = Row_frame(im, c.row, 0, 0);
     ASSERT_EQ(f.len, 4 + c.dataLen) << c.row;
     EXPECT_EQ(Bytes(f.bytes.begin(), f.bytes.begin() + 4), c.head) << c.row;
@@ -146,12 +147,12 @@ TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
     port.feed(reply);
     w.b.clock.advance(waitMs);
   };
-  w.b.clock.advance(15);                                           // entry out
-  step({0x06}, 15);                                                // 0x02 out
-  step({0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20, 0xDD}, 15);      // 0x06 out
-  step({0x06}, 5);                                                 // connected: row 0 queued
+  w.b.clock.advance(15);                                       // entry out
+  step({0x06}, 15);                                            // 0x02 out
+  step({0xAA, 0x36, 0x74, 0x04, 0x00, 0x05, 0x20, 0xDD}, 15);  // 0x06 out
+  step({0x06}, 5);                                             // connected: row 0 queued
   const std::size_t queued = port.written.size();
-  step({0x06, 0x06}, 10);  // before row 0 went out: dropped
+  step({0x06, 0x06}, 10);                       // before row 0 went out: dropped
   ASSERT_EQ(port.written.size(), queued + 20);  // row 0 out now (t + 15)
   EXPECT_EQ(w.kind.framesSent(), 1);
   step({0x15, 0x06, 0x06, 0x06}, 14);  // one acknowledgement: row 1 queued, the rest dropped
@@ -159,7 +160,7 @@ TEST(WriteAll, AnAcknowledgementCountsOnlyOnceTheFrameHasGoneOut) {
   EXPECT_EQ(w.kind.framesSent(), 2);
   w.b.clock.advance(1);
   EXPECT_EQ(port.written.size(), queued + 20 + 5);  // row 1 (an empty record) 15 ms after the 0x06
-  step({0x15}, 500);  // not an acknowledgement
+  step({0x15}, 500);                                // not an acknowledgement
   EXPECT_EQ(w.kind.framesSent(), 2);
   EXPECT_EQ(port.written.size(), queued + 25);
 }

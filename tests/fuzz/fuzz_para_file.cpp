@@ -39,8 +39,10 @@ bool Fields(const char* p, std::size_t n, std::vector<int>& out) {
       int v = 0;
       bool digits = true;
       for (; i < n && !IsSeparator(p[i]); ++i) {
-        if (p[i] < '0' || p[i] > '9') digits = false;
-        else if (v <= 255) v = v * 10 + (p[i] - '0');
+        if (p[i] < '0' || p[i] > '9')
+          digits = false;
+        else if (v <= 255)
+          v = v * 10 + (p[i] - '0');
       }
       if (!digits || v > 255) return false;
       out.push_back(v);

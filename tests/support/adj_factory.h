@@ -2,9 +2,9 @@
 // The factory alignment table at a fixed clock, as the start-up builds it:
 // the defaults, and the table with their rows 0..15 copied in.
 #include "alignment/adj_table.h"
+#include "image/adj_defaults.h"
 #include "state/image.h"
 #include "state/session.h"
-#include "image/adj_defaults.h"
 
 inline adj::Table AdjFactoryDefaults() {
   Session s;

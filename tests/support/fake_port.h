@@ -90,7 +90,7 @@ class FakePortFactory : public SerialPortFactory {
     if (onCreate) onCreate(*p);
     return p;
   }
-  std::set<int> present;          // port numbers that open
+  std::set<int> present;           // port numbers that open
   std::vector<FakePort*> created;  // in creation order (owned by the windows)
   // Runs for each new port (a test can put a simulated radio on it).
   std::function<void(FakePort&)> onCreate;

@@ -16,8 +16,8 @@ class FakeSystemInfo : public SystemInfoTool {
     launched.push_back(p);
     return startWorks;
   }
-  QString path;             // empty: no program found
-  bool startWorks = true;   // false: the start fails
+  QString path;            // empty: no program found
+  bool startWorks = true;  // false: the start fails
   int locateCalls = 0;
   std::vector<QString> launched;
 };

@@ -13,8 +13,8 @@ inline std::string ImageDiff(const img::Image& got, const img::Image& want, int 
     for (int c = 0; c < img::kCols; ++c)
       if (got(r, c) != want(r, c)) {
         if (count < maxReported)
-          out += "(" + std::to_string(r) + "," + std::to_string(c) + "): got " + std::to_string(got(r, c)) +
-                 " want " + std::to_string(want(r, c)) + "\n";
+          out += "(" + std::to_string(r) + "," + std::to_string(c) + "): got " + std::to_string(got(r, c)) + " want " +
+                 std::to_string(want(r, c)) + "\n";
         ++count;
       }
   if (count > maxReported) out += "... " + std::to_string(count) + " cells differ\n";

@@ -6,10 +6,10 @@
 //   MyKind kind;
 //   b.engine->Start(kind);
 //   b.clock.runUntil([&] { return kind.done; }, 60000);
-#include "state/image_store.h"
-#include "state/session.h"
 #include "link/hand_code.h"
 #include "link/link_engine.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "support/fake_port.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"

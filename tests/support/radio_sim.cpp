@@ -15,8 +15,12 @@ RadioSim::RadioSim() {
 }
 
 void RadioSim::setBands(int aLow, int aHigh, int bLow, int bHigh) {
-  bands = {Bcd(aLow - 100), Bcd(aHigh - 100), static_cast<std::uint8_t>(bLow / 100), Bcd(bLow % 100),
-           static_cast<std::uint8_t>(bHigh / 100), Bcd(bHigh % 100)};
+  bands = {Bcd(aLow - 100),
+           Bcd(aHigh - 100),
+           static_cast<std::uint8_t>(bLow / 100),
+           Bcd(bLow % 100),
+           static_cast<std::uint8_t>(bHigh / 100),
+           Bcd(bHigh % 100)};
 }
 
 void RadioSim::setPasswords(std::string_view user, std::string_view super) {
@@ -49,8 +53,7 @@ void RadioSim::receive(std::uint8_t b) {
   }
 
   switch (mode_) {
-    case Mode::Idle:
-      return;
+    case Mode::Idle: return;
     case Mode::Entered:
       if (entry8_ && b == handCode[7]) {
         entry8_ = false;
@@ -71,9 +74,7 @@ void RadioSim::receive(std::uint8_t b) {
         reply(SimReply::ConfirmAck, {proto::Cmd_ack});
       }
       return;
-    case Mode::Programming:
-      programming(b);
-      return;
+    case Mode::Programming: programming(b); return;
   }
 }
 
@@ -122,8 +123,7 @@ void RadioSim::reply(SimReply kind, std::vector<std::uint8_t> bytes) {
   for (const SimFault& f : faults) {
     if (f.reply != kind || (f.occurrence != -1 && f.occurrence != occurrence)) continue;
     switch (f.kind) {
-      case SimFault::Silence:
-        return;
+      case SimFault::Silence: return;
       case SimFault::HangUp:
         if (hangUp) hangUp();
         return;
@@ -134,11 +134,10 @@ void RadioSim::reply(SimReply kind, std::vector<std::uint8_t> bytes) {
         t.bytes.insert(t.bytes.end(), static_cast<std::size_t>(std::max(f.count, 0)), f.value);
         break;
       case SimFault::Wrong:
-        if (f.count >= 0 && f.count < static_cast<int>(t.bytes.size())) t.bytes[static_cast<std::size_t>(f.count)] = f.value;
+        if (f.count >= 0 && f.count < static_cast<int>(t.bytes.size()))
+          t.bytes[static_cast<std::size_t>(f.count)] = f.value;
         break;
-      case SimFault::Split:
-        t.pieces = f.pieces;
-        break;
+      case SimFault::Split: t.pieces = f.pieces; break;
     }
   }
   replies.push_back(kind);

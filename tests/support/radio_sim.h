@@ -111,11 +111,11 @@ class RadioSim {
   // ---- observation
   enum class Mode { Idle, Entered, Identified, Programming };
   Mode mode() const { return mode_; }
-  std::vector<std::uint8_t> received;           // every byte from the PC
-  std::vector<int> readRequests;                // addresses of the read requests
-  std::vector<std::pair<int, int>> writes;      // address and length of each data frame stored
-  std::vector<SimReply> replies;                // replies sent, in order
-  int entries = 0;                              // entry sequences recognised
+  std::vector<std::uint8_t> received;       // every byte from the PC
+  std::vector<int> readRequests;            // addresses of the read requests
+  std::vector<std::pair<int, int>> writes;  // address and length of each data frame stored
+  std::vector<SimReply> replies;            // replies sent, in order
+  int entries = 0;                          // entry sequences recognised
   int count(SimReply r) const;
 
  private:

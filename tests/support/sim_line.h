@@ -11,15 +11,15 @@ class SimLine {
   // The program's port: its writes reach the radio, the radio's replies reach it.
   void attach(FakePort& port);
 
-  int replyDelayMs = 2;   // from the byte that completes a request to the reply's first arrival
-  bool paced = false;     // bytes take their time on a 9600-baud line, both ways
-  int pieceGapMs = 1;     // between the pieces of a split reply
+  int replyDelayMs = 2;  // from the byte that completes a request to the reply's first arrival
+  bool paced = false;    // bytes take their time on a 9600-baud line, both ways
+  int pieceGapMs = 1;    // between the pieces of a split reply
 
  private:
   RadioSim& sim_;
   VirtualClock& clock_;
   FakePort* port_ = nullptr;
-  long lineFreeAt_ = 0;   // the radio sends one reply after the other
+  long lineFreeAt_ = 0;  // the radio sends one reply after the other
   SimInbound inbound_;
-  long receivedAt_ = 0;   // when the byte being handled reached the radio
+  long receivedAt_ = 0;  // when the byte being handled reached the radio
 };

@@ -3,13 +3,13 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
 
 SimPty::SimPty(RadioSim& sim) : sim_(sim) {
   clock_.start();

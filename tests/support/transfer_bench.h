@@ -3,10 +3,10 @@
 // a LinkBench with the exchange kind and a record of what it shows on its
 // dialog's progress bar and label; and the frames a write must send, built
 // from the frame layout independently of the program.
-#include "state/image.h"
 #include "link/read_all.h"
 #include "link/transfer.h"
 #include "link/write_all.h"
+#include "state/image.h"
 #include "support/link_bench.h"
 #include "support/virtual_clock.h"
 
@@ -38,8 +38,8 @@ class TransferLog : public TransferView {
   int progress = 0;
   bool progressVisible = true;
   QString label;
-  std::vector<int> bars;          // every value shown, in order
-  std::vector<QString> labels;    // every label text, in order
+  std::vector<int> bars;        // every value shown, in order
+  std::vector<QString> labels;  // every label text, in order
   std::vector<long> labelTimes;
 
  private:
@@ -51,9 +51,10 @@ class TransferLog : public TransferView {
 template <class Kind>
 struct TransferBench {
   explicit TransferBench(LinkProfile profile) : b(profile) {
-    if constexpr (std::is_same_v<Kind, ReadAll>) kind.store = [this](const ReadAll& r) {
-      b.image.change(0, img::kReadLastRow, nullptr, [&r](img::Image& im) { r.Rx_unpack(im); });
-    };
+    if constexpr (std::is_same_v<Kind, ReadAll>)
+      kind.store = [this](const ReadAll& r) {
+        b.image.change(0, img::kReadLastRow, nullptr, [&r](img::Image& im) { r.Rx_unpack(im); });
+      };
   }
   LinkStart start() {
     if constexpr (std::is_same_v<Kind, WriteAll>) kind.Take_rows(b.image.image());

@@ -26,10 +26,10 @@ class VirtualTimer : public Timer {
   bool enabled() const override { return enabled_; }
   int interval() const override { return interval_; }
 
-  int arms = 0;                  // how often it was armed
-  std::vector<long> armTimes;    // virtual time of each arming
-  std::vector<int> armIntervals; // interval of each arming
-  std::vector<long> fireTimes;   // virtual time of each tick
+  int arms = 0;                   // how often it was armed
+  std::vector<long> armTimes;     // virtual time of each arming
+  std::vector<int> armIntervals;  // interval of each arming
+  std::vector<long> fireTimes;    // virtual time of each tick
 
  private:
   friend class VirtualClock;

@@ -64,7 +64,8 @@ class AdjWindowOn : public Base {
     for (std::size_t r = 0; r < adj::kTableRows; ++r)
       for (std::size_t c = 0; c < adj::kTableCols; ++c)
         if (this->st.AdjTable[r][c] != before[r][c])
-          out += "(" + std::to_string(r) + "," + std::to_string(c) + ")=" + std::to_string(this->st.AdjTable[r][c]) + " ";
+          out +=
+              "(" + std::to_string(r) + "," + std::to_string(c) + ")=" + std::to_string(this->st.AdjTable[r][c]) + " ";
     return out;
   }
 

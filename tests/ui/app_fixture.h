@@ -2,15 +2,15 @@
 // A fresh program for each test: its own shared state, recorded prompts,
 // fake ports and hand-fired timers, and a 1024 x 768 screen unless a test
 // says otherwise.
+#include "app/ui/MDImain.h"
 #include "state/image_store.h"
 #include "state/session.h"
-#include "app/ui/MDImain.h"
 #include "support/fake_port.h"
 #include "support/manual_timer.h"
 #include "support/recording_prompt.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 #include <memory>
 #include <utility>
@@ -37,7 +37,9 @@ class AppFixture : public ::testing::Test {
   // Changes the image through its owner, as something outside the windows
   // would (a read, a file load).
   template <class Edit>
-  void edit(Edit&& e) { image.change(0, img::kRows - 1, nullptr, std::forward<Edit>(e)); }
+  void edit(Edit&& e) {
+    image.change(0, img::kRows - 1, nullptr, std::forward<Edit>(e));
+  }
   void setImage(const img::Image& im) { image.replaceRows(im, 0, img::kRows - 1, nullptr); }
   // Lets deferred deletions of unloaded windows happen.
   static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

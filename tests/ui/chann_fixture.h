@@ -79,8 +79,10 @@ class ChannFixtureOn : public Base {
     click(r, c);
     ASSERT_TRUE(w->Text_Edit->isVisible());
     w->Text_Edit->selectAll();
-    if (text.isEmpty()) key(Qt::Key_Backspace);
-    else type(text);
+    if (text.isEmpty())
+      key(Qt::Key_Backspace);
+    else
+      type(text);
   }
   // Chooses an item of the open list editor from its drop-down part.
   void choose(const QString& item) {

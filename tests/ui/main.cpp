@@ -1,7 +1,7 @@
 // Window tests: one application object for the whole run, offscreen.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QString>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include <QAccessibleInterface>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace {
@@ -47,8 +47,10 @@ using AccessibleNames = ChannFixture;
 // language of the moment.
 TEST_F(AccessibleNames, ToolbarButtonsByTheirToolTips) {
   for (bool chinese : {false, true, false}) {
-    if (chinese) main->MDImain_Language_chn_Click();
-    else main->MDImain_Language_eng_Click();
+    if (chinese)
+      main->MDImain_Language_chn_Click();
+    else
+      main->MDImain_Language_eng_Click();
     for (const ToolSpec& t : MainTools()) {
       QAction* a = main->toolButton(QString::fromLatin1(t.key));
       QWidget* button = main->Toolbar1->widgetForAction(a);
@@ -85,8 +87,8 @@ TEST_F(AccessibleNames, CellEditorsByTheirColumnHeader) {
     const char* name;
   };
   const Case cases[] = {
-      {chann::kColRx, w->Text_Edit, "RX Frequency"},   {chann::kColBand, w->Combo_edit, "Band"},
-      {chann::kColTx, w->Text_Edit, "TX Frequency"},   {chann::kColRxTone, w->Combo_edit, "CTCSS/DCS Dec"},
+      {chann::kColRx, w->Text_Edit, "RX Frequency"}, {chann::kColBand, w->Combo_edit, "Band"},
+      {chann::kColTx, w->Text_Edit, "TX Frequency"}, {chann::kColRxTone, w->Combo_edit, "CTCSS/DCS Dec"},
       {chann::kColName, w->Text_Edit, "CH-Name"},
   };
   for (const Case& c : cases) {

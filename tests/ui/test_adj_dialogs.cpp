@@ -124,10 +124,10 @@ TEST_F(AdjDialogs, DesignedLayoutAndPosition) {
     const char* control;
     TwipsRect place;
   } places[] = {
-      {"Label_drive", {240, 240, 975, 255}},       {"Drive1", {1320, 240, 1695, 300}},
-      {"Dir1", {240, 720, 5775, 1770}},            {"File1", {240, 2520, 5775, 1650}},
-      {"Label_name", {240, 4560, 1095, 255}},      {"Text1", {1440, 4560, 1695, 270}},
-      {"Command_enter", {3480, 4440, 975, 495}},   {"Command_close", {4920, 4440, 975, 495}},
+      {"Label_drive", {240, 240, 975, 255}},     {"Drive1", {1320, 240, 1695, 300}},
+      {"Dir1", {240, 720, 5775, 1770}},          {"File1", {240, 2520, 5775, 1650}},
+      {"Label_name", {240, 4560, 1095, 255}},    {"Text1", {1440, 4560, 1695, 270}},
+      {"Command_enter", {3480, 4440, 975, 495}}, {"Command_close", {4920, 4440, 975, 495}},
   };
   QPoint first[2];
   for (int round = 0; round < 2; ++round) {
@@ -145,8 +145,10 @@ TEST_F(AdjDialogs, DesignedLayoutAndPosition) {
       }
       const QPoint at = main->mdiArea()->mapFromGlobal(d->frame()->geometry().topLeft());
       EXPECT_EQ(at, QPoint(Px(kAdjFileLayout.left), Px(kAdjFileLayout.top)));
-      if (round == 0) first[static_cast<int>(k)] = at;
-      else EXPECT_EQ(at, first[static_cast<int>(k)]);
+      if (round == 0)
+        first[static_cast<int>(k)] = at;
+      else
+        EXPECT_EQ(at, first[static_cast<int>(k)]);
       main->host().unloadWindow(d);
       settle();
     }
@@ -163,9 +165,9 @@ TEST_F(AdjDialogs, ConfirmNames) {
     const char* typed;
     Outcome outcome;
   } cases[] = {
-      {"*.adj", Invalid},   {"data.ADJ", Ok},  {"data.adj", Ok},    {"data.Adj", Suffix}, {"", Suffix},
-      {"dir/a.adj", Invalid}, {"dir\\a.adj", Invalid}, {"  x.adj  ", Ok}, {"a$.adj", Invalid}, {"#.adj", Invalid},
-      {"adj", Suffix},      {"a.adj.", Suffix}, {"data.dat", Suffix}, {"my table.adj", Ok},
+      {"*.adj", Invalid},     {"data.ADJ", Ok},        {"data.adj", Ok},     {"data.Adj", Suffix}, {"", Suffix},
+      {"dir/a.adj", Invalid}, {"dir\\a.adj", Invalid}, {"  x.adj  ", Ok},    {"a$.adj", Invalid},  {"#.adj", Invalid},
+      {"adj", Suffix},        {"a.adj.", Suffix},      {"data.dat", Suffix}, {"my table.adj", Ok},
   };
   WriteFile(inCwd("data.adj"), "old contents");
   for (Kind k : {Kind::Open, Kind::Save}) {
@@ -192,11 +194,11 @@ TEST_F(AdjDialogs, ConfirmNames) {
       } else {
         ASSERT_EQ(prompt.calls.size(), 1u);
         const bool invalid = c.outcome == Invalid;
-        EXPECT_EQ(prompt.calls[0].text,
-                  k == Kind::Open ? (invalid ? "Open the file name of channel parameter is nullity "
-                                             : "Nullity file suffix name of adjust parameter.")
-                                  : (invalid ? "Store the file name of adjust parameter need is nullity. "
-                                             : "Advice don't modify file suffix name of system default ！"));
+        EXPECT_EQ(prompt.calls[0].text, k == Kind::Open
+                                            ? (invalid ? "Open the file name of channel parameter is nullity "
+                                                       : "Nullity file suffix name of adjust parameter.")
+                                            : (invalid ? "Store the file name of adjust parameter need is nullity. "
+                                                       : "Advice don't modify file suffix name of system default ！"));
         EXPECT_TRUE(requests() == before);
         EXPECT_EQ(loaded(k), d);
         EXPECT_EQ(d->Text1->text(), typed);
@@ -242,7 +244,8 @@ TEST_F(AdjDialogs, ParameterFileConfirmKeepsThePendingRequestsPath) {
     EXPECT_EQ(st.File_path, inCwd("radio.dat"));
     EXPECT_EQ(ImageDiff(image.image(), held), "");
 
-    const std::vector<adj::AdjRequest> work = adj::Adj_file_poll(st.File_load_req, st.File_save_req, st.Adj_file_requests);
+    const std::vector<adj::AdjRequest> work =
+        adj::Adj_file_poll(st.File_load_req, st.File_save_req, st.Adj_file_requests);
     if (c.served) {
       const adj::AdjFileOp op = c.adj == Kind::Open ? adj::AdjFileOp::Load : adj::AdjFileOp::Save;
       EXPECT_EQ(work, (std::vector<adj::AdjRequest>{{op, inCwd("table.adj")}}));
@@ -267,8 +270,10 @@ TEST_F(AdjDialogs, CancelAndCloseBoxChangeNothing) {
       ParaFileDialog* d = open(k);
       ASSERT_TRUE(d);
       d->Text1->setText(QStringLiteral("typed.adj"));
-      if (closeBox) d->frame()->close();
-      else d->Command_close->click();
+      if (closeBox)
+        d->frame()->close();
+      else
+        d->Command_close->click();
       EXPECT_FALSE(loaded(k));
       EXPECT_TRUE(requests() == before);
       settle();
@@ -307,7 +312,8 @@ TEST_F(AdjDialogs, OpeningAnOpenDialogBringsItForward) {
 // real click on Confirm requests it from the directory the list shows.
 TEST_F(AdjDialogs, ListsByRealClicks) {
   QDir(cwd).mkpath(QStringLiteral("tables"));
-  for (const char* f : {"b.adj", "A.ADJ", "c.Adj", "radio.dat", "notes.txt"}) WriteFile(inCwd(QString::fromLatin1(f)), "x");
+  for (const char* f : {"b.adj", "A.ADJ", "c.Adj", "radio.dat", "notes.txt"})
+    WriteFile(inCwd(QString::fromLatin1(f)), "x");
   WriteFile(inCwd("tables/set1.adj"), "x");
   main->show();
   ParaFileDialog* d = open(Kind::Open);

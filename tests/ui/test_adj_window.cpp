@@ -19,8 +19,7 @@ using adj::kNoItem;
 
 // Twips to pixels at the fixture's 96 dpi.
 QRect Px(double left, double top, double width, double height) {
-  return {twips::ToPixels(left, 96), twips::ToPixels(top, 96), twips::ToPixels(width, 96),
-          twips::ToPixels(height, 96)};
+  return {twips::ToPixels(left, 96), twips::ToPixels(top, 96), twips::ToPixels(width, 96), twips::ToPixels(height, 96)};
 }
 
 const QString kRange255 = QStringLiteral(" 输入数字范围为 0 - 255 ！");
@@ -90,12 +89,12 @@ TEST_F(AdjWindow, FreshLoad) {
     QWidget* control;
     QRect want;
   } places[] = {
-      {w->TabStrip1, Px(200, 100, 10095, 7455)},      {w->Frame_Frame, Px(300, 600, W / 1.1, W / 2)},
-      {w->Frame_Sql, Px(300, 600, W / 1.1, H / 1.49)}, {w->Frame_Dev, Px(300, 600, W / 1.15, H / 1.6)},
+      {w->TabStrip1, Px(200, 100, 10095, 7455)},        {w->Frame_Frame, Px(300, 600, W / 1.1, W / 2)},
+      {w->Frame_Sql, Px(300, 600, W / 1.1, H / 1.49)},  {w->Frame_Dev, Px(300, 600, W / 1.15, H / 1.6)},
       {w->Frame_Other, Px(300, 600, W / 1.4, H / 1.7)}, {w->ProgressBar1, Px(120, 7680, 7575, 495)},
-      {w->Command_read, Px(600, 8160, 855, 495)},
-      {w->Command_Write, Px(1920, 8160, 855, 495)},    {w->Command_save, Px(4560, 8160, 855, 495)},
-      {w->Command_open, Px(5880, 8160, 855, 495)},     {w->Command_close, Px(7200, 8160, 855, 495)},
+      {w->Command_read, Px(600, 8160, 855, 495)},       {w->Command_Write, Px(1920, 8160, 855, 495)},
+      {w->Command_save, Px(4560, 8160, 855, 495)},      {w->Command_open, Px(5880, 8160, 855, 495)},
+      {w->Command_close, Px(7200, 8160, 855, 495)},
   };
   for (const Place& p : places) EXPECT_EQ(p.control->geometry(), p.want) << p.control->objectName().toStdString();
   // The progress label at its place, as wide as its design or the room to
@@ -157,13 +156,14 @@ TEST_F(AdjWindow, CaptionsAreChineseInBothLanguages) {
     for (const auto& [shown, want] : captions) EXPECT_EQ(shown, want) << want.toStdString();
     for (int p = 0; p < adj::kPages; ++p) {
       EXPECT_EQ(w->TabStrip1->Key(p), QString::fromLatin1(adj::kPageSpecs[static_cast<std::size_t>(p)].key));
-      EXPECT_EQ(w->TabStrip1->bar()->tabText(p), QString::fromUtf8(adj::kPageSpecs[static_cast<std::size_t>(p)].tab.chinese));
+      EXPECT_EQ(w->TabStrip1->bar()->tabText(p),
+                QString::fromUtf8(adj::kPageSpecs[static_cast<std::size_t>(p)].tab.chinese));
     }
-    const std::pair<adj::List, int> counts[] = {
-        {adj::List::Combo_dev_voice, 128}, {adj::List::Combo_dev_ctcss, 64}, {adj::List::Combo_dev_dcs, 64},
-        {adj::List::Combo_dev_tone, 128},  {adj::List::Combo_RX_VH, 16},     {adj::List::Combo_RX_VL, 16},
-        {adj::List::Combo_OSC_Add, 21},    {adj::List::Combo_OSC_Dec, 21},   {adj::List::Combo_vox, 128},
-        {adj::List::Combo_batt_comp, 256}};
+    const std::pair<adj::List, int> counts[] = {{adj::List::Combo_dev_voice, 128}, {adj::List::Combo_dev_ctcss, 64},
+                                                {adj::List::Combo_dev_dcs, 64},    {adj::List::Combo_dev_tone, 128},
+                                                {adj::List::Combo_RX_VH, 16},      {adj::List::Combo_RX_VL, 16},
+                                                {adj::List::Combo_OSC_Add, 21},    {adj::List::Combo_OSC_Dec, 21},
+                                                {adj::List::Combo_vox, 128},       {adj::List::Combo_batt_comp, 256}};
     for (const auto& [l, n] : counts)
       for (int m = 0; m < adj::Spec(l).members; ++m) EXPECT_EQ(w->list(l, m)->ListCount(), n) << adj::Spec(l).name;
     click(w->Command_close);
@@ -413,17 +413,10 @@ TEST_F(AdjWindow, ValueBoxesAsPasted) {
     bool rejected;
     int stored;
   } cases[] = {
-      {" 12 ", false, 12},
-      {"1 2", true, 0},
-      {"+5", true, 0},
-      {"007", false, 7},
-      {"", false, 0},
-      {"255", false, 255},
-      {"256", true, 0},
-      {"12345678901234567890", true, 0},
+      {" 12 ", false, 12}, {"1 2", true, 0},    {"+5", true, 0},  {"007", false, 7},
+      {"", false, 0},      {"255", false, 255}, {"256", true, 0}, {"12345678901234567890", true, 0},
       {"１２", true, 0},  // full-width digits are no digits
-      {"-1", true, 0},
-      {"0x1F", true, 0},
+      {"-1", true, 0},     {"0x1F", true, 0},
   };
   openOn(0);
   TextBox* box = w->Text1[3];
@@ -543,10 +536,28 @@ TEST_F(AdjWindow, CheckBandBothWays) {
     int low, high;
     bool point15;
   } cases[] = {
-      {true, {0x02, 0x20, 0x02, 0x60}, "工作频段: 130 - 179 MHZ / 200 - 270 MHZ ", "UHF0                     200 - 270 ",
-       " 200 - 270  MHZ ", "200MHZ", "220", "260", 200, 270, false},
-      {false, {0x04, 0x00, 0x05, 0x20}, "工作频段: 130 - 179 MHZ / 400 - 520 MHZ ", "UHF0                     400 - 520 ",
-       " 400 - 520  MHZ ", "400MHZ", "400", "520", 400, 520, true},
+      {true,
+       {0x02, 0x20, 0x02, 0x60},
+       "工作频段: 130 - 179 MHZ / 200 - 270 MHZ ",
+       "UHF0                     200 - 270 ",
+       " 200 - 270  MHZ ",
+       "200MHZ",
+       "220",
+       "260",
+       200,
+       270,
+       false},
+      {false,
+       {0x04, 0x00, 0x05, 0x20},
+       "工作频段: 130 - 179 MHZ / 400 - 520 MHZ ",
+       "UHF0                     400 - 520 ",
+       " 400 - 520  MHZ ",
+       "400MHZ",
+       "400",
+       "520",
+       400,
+       520,
+       true},
   };
   // The second band's boxes hold something else: the choice resets them.
   at(12, 6) = 3;
@@ -615,9 +626,7 @@ class AdjLimits : public AdjWindow {
     QTest::keyClicks(b, text);
     QTest::keyClick(b, Qt::Key_Tab);
   }
-  std::vector<Cell> limits() const {
-    return {st.AdjTable[12].begin() + 1, st.AdjTable[12].begin() + 5};
-  }
+  std::vector<Cell> limits() const { return {st.AdjTable[12].begin() + 1, st.AdjTable[12].begin() + 5}; }
   std::vector<Cell> second() const { return {st.AdjTable[12].begin() + 6, st.AdjTable[12].begin() + 10}; }
 };
 
@@ -640,7 +649,8 @@ TEST_F(AdjLimits, RejectedLimits) {
        "Receive frequency of upper limit can't more than the highest of work frequency. ", "Operate Prompt", "520"},
       {"upper below the lower", 0, 0, true, "160", "150",
        "Receive frequency of lower limit can't more than receive frequency of upper limit.", "Operate Prompt", "179"},
-      {"upper below the lower, Chinese", -1, 0, true, "160", "150", "上限频率不可小于该频段下限频率", "操作提示", "179"},
+      {"upper below the lower, Chinese", -1, 0, true, "160", "150", "上限频率不可小于该频段下限频率", "操作提示",
+       "179"},
       {"lower above the upper", -1, 1, false, "450", "460", "下限频率不可大于该频段上限频率", "操作提示", "400"},
       {"lower of 1000 or more", 0, 0, false, "9999", "1000",
        "Receive frequency of lower limit can't more than the highest of work frequency. ", "Operate Prompt", "130"},

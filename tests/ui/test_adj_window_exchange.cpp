@@ -34,7 +34,8 @@ using namespace adj_frames;
 // The radio's alignment area, different everywhere; values a page shows
 // without complaint (offsets 0..20, list values within their lists).
 void FillRadio(RadioSim& sim) {
-  for (int a = 0x1EC0; a < 0x2000; ++a) sim.memory[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>((a * 7 + a / 16) % 21);
+  for (int a = 0x1EC0; a < 0x2000; ++a)
+    sim.memory[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>((a * 7 + a / 16) % 21);
 }
 
 }  // namespace
@@ -55,9 +56,7 @@ class AdjExchangeOn : public AdjWindowOn<Line> {
            !l.failureTimer().enabled();
   }
   // What the radio holds where table row k goes.
-  Cell radio(int k, int c) const {
-    return this->sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)];
-  }
+  Cell radio(int k, int c) const { return this->sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)]; }
   // The table a read must leave: rows 0..15 from where the write puts them,
   // rows 16..19 from 0x1EC0..0x1EFF.
   std::vector<Cell> radioRows() const {
@@ -125,7 +124,8 @@ TEST_F(AdjExchange, FullRead) {
     EXPECT_EQ(main->PanelText(8), QStringLiteral("UHF: 400-- 520 MHZ"));
     // The second round reads something else.
     for (int a = 0x1EC0; a < 0x2000; ++a)
-      sim.memory[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>((sim.memory[static_cast<std::size_t>(a)] + 1) % 21);
+      sim.memory[static_cast<std::size_t>(a)] =
+          static_cast<std::uint8_t>((sim.memory[static_cast<std::size_t>(a)] + 1) % 21);
   }
 }
 
@@ -148,7 +148,8 @@ TEST_F(AdjExchange, FullWrite) {
   EXPECT_TRUE(idle());
   EXPECT_EQ(sim.received, Write_bytes(pressed));
   for (int k = 0; k < 16; ++k)
-    for (int c = 0; c < 16; ++c) EXPECT_EQ(radio(k, c), pressed[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]) << k;
+    for (int c = 0; c < 16; ++c)
+      EXPECT_EQ(radio(k, c), pressed[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)]) << k;
   EXPECT_EQ(std::vector<std::uint8_t>(sim.memory.begin() + 0x1FD0, sim.memory.begin() + 0x1FF0), untouched);
   EXPECT_EQ(Bytes(sim.memory.begin() + 0x0DF0, sim.memory.begin() + 0x0E00), Marker());
   EXPECT_EQ(bars, (std::vector<int>{6, 12, 18, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100}));

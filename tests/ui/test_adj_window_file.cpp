@@ -62,8 +62,8 @@ class AdjWindowFile : public AdjWindowOn<FileDialogFixture> {
   // The user: Open or Save, then the name typed and Confirm clicked.
   void choose(bool save, const QString& name) {
     click(save ? w->Command_save : w->Command_open);
-    ParaFileDialog* d = save ? static_cast<ParaFileDialog*>(main->host().find<Form_save_adj>())
-                             : main->host().find<Form_open_adj>();
+    ParaFileDialog* d =
+        save ? static_cast<ParaFileDialog*>(main->host().find<Form_save_adj>()) : main->host().find<Form_open_adj>();
     ASSERT_TRUE(d);
     click(d->Text1);
     QTest::keyClick(d->Text1, Qt::Key_A, Qt::ControlModifier);
@@ -199,8 +199,9 @@ TEST_F(AdjWindowFile, BadFilesChangeNothing) {
     const char* name;
     QByteArray text;  // empty: as it is on disk
   } cases[] = {
-      {"missing.adj", {}}, {"dir.adj", {}},       {"short.adj", shortFile}, {"letters.adj", notANumber},
-      {"large.adj", tooLarge}, {"negative.adj", negative}, {"band.adj", badBand},
+      {"missing.adj", {}},         {"dir.adj", {}},         {"short.adj", shortFile},
+      {"letters.adj", notANumber}, {"large.adj", tooLarge}, {"negative.adj", negative},
+      {"band.adj", badBand},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

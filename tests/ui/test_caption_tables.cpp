@@ -25,10 +25,8 @@ void Record(QtMsgType type, const QMessageLogContext& where, const QString& text
 }
 
 constexpr Caption kSample[] = {
-    {"Sample", {"Sample window", "示例窗口"}},
-    {"Command_ok", {"OK", "确定"}},
-    {"Label_name", {"Name:", "名称："}},
-    {"MSF_Sample", {"^One|^Two", "^一|^二"}},
+    {"Sample", {"Sample window", "示例窗口"}}, {"Command_ok", {"OK", "确定"}},
+    {"Label_name", {"Name:", "名称："}},       {"MSF_Sample", {"^One|^Two", "^一|^二"}},
     {"ProgressBar1", {"Transfer", "传输"}},
 };
 

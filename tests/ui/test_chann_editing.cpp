@@ -14,7 +14,8 @@ const Bytes k130 = {0x00, 0x00, 0x00, 0x13};
 const Bytes k145 = {0x00, 0x00, 0x50, 0x14};
 
 // Factory channel 1 (grid row 2) and its name.
-const Bytes kFactory1 = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0x00, 0x00, 0x00, 0x04};
+const Bytes kFactory1 = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15,
+                         0x9E, 0x02, 0x9E, 0x02, 0x00, 0x00, 0x00, 0x04};
 const Bytes kName1 = {'O', 's', 't', 'r', '1', '-', '1', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 
 Bytes Cat(const Bytes& a, const Bytes& b) {
@@ -82,12 +83,12 @@ TEST_F(ChannEditing, RxLimitsByLeavingAndByEnter) {
   const Bytes k151 = Slice(kFactory1, 0, 4);
   const Bytes k179 = {0x00, 0x90, 0x99, 0x17}, k400 = {0x00, 0x00, 0x00, 0x40}, k520 = {0x00, 0x00, 0x00, 0x52};
   const Case cases[] = {
-      {"130", Leave, k130, k130, false},     {"130", Enter, k130, k130, false},
-      {"129.99", Leave, k130, k151, true},   {"129.99", Enter, k130, k130, true},
-      {"179.99", Leave, k179, k179, false},  {"179.99", Enter, k130, k130, true},
-      {"180", Leave, k130, k151, true},      {"399.99", Leave, k130, k151, true},
-      {"400", Leave, k400, k400, false},     {"520", Enter, k520, k520, false},
-      {"520.01", Leave, k130, k151, true},   {"abc", Leave, k130, k151, true},
+      {"130", Leave, k130, k130, false},       {"130", Enter, k130, k130, false},
+      {"129.99", Leave, k130, k151, true},     {"129.99", Enter, k130, k130, true},
+      {"179.99", Leave, k179, k179, false},    {"179.99", Enter, k130, k130, true},
+      {"180", Leave, k130, k151, true},        {"399.99", Leave, k130, k151, true},
+      {"400", Leave, k400, k400, false},       {"520", Enter, k520, k520, false},
+      {"520.01", Leave, k130, k151, true},     {"abc", Leave, k130, k151, true},
       {"1000", Leave, k130, k151, true, 1200}, {"1000", Enter, k130, k130, true, 1200},
   };
   for (const Case& c : cases) {
@@ -95,8 +96,10 @@ TEST_F(ChannEditing, RxLimitsByLeavingAndByEnter) {
     st.Freq_uhf_high = c.uhfHigh;
     freshChannel1();
     retype(2, 2, QString::fromLatin1(c.typed));
-    if (c.how == Leave) leave(2);
-    else enter();
+    if (c.how == Leave)
+      leave(2);
+    else
+      enter();
     EXPECT_EQ(Slice(record(1), 0, 4), c.rx) << what;
     EXPECT_EQ(Slice(record(1), 4, 4), c.tx) << what;
     EXPECT_EQ(Slice(record(1), 8, 8), Slice(kFactory1, 8, 8)) << what;
@@ -172,8 +175,10 @@ TEST_F(ChannEditing, TxCommits) {
   for (bool byEnter : {false, true}) {
     freshChannel1();
     retype(2, 3, QStringLiteral("600"));
-    if (byEnter) enter();
-    else leave(2);
+    if (byEnter)
+      enter();
+    else
+      leave(2);
     EXPECT_EQ(messages(), std::vector<std::string>{kTxMessage}) << byEnter;
     EXPECT_EQ(record(1), Cat(Cat(Slice(kFactory1, 0, 4), k130), {0x9E, 0x02, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x04}))
         << byEnter;
@@ -196,8 +201,8 @@ TEST_F(ChannEditing, TonesTyped) {
     const char* shown;
   };
   const Case cases[] = {
-      {4, "60", {0x58, 0x02, 0x58, 0x02}, "60.0"},     {4, "259.9", {0x27, 0x0A, 0x27, 0x0A}, "259.9"},
-      {4, "59.9", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},   {4, "260", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},
+      {4, "60", {0x58, 0x02, 0x58, 0x02}, "60.0"},      {4, "259.9", {0x27, 0x0A, 0x27, 0x0A}, "259.9"},
+      {4, "59.9", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},    {4, "260", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},
       {4, "100.55", {0xEE, 0x03, 0xEE, 0x03}, "100.6"}, {5, "88.5", {0x9E, 0x02, 0x75, 0x03}, "88.5"},
       {5, "d023n", {0x9E, 0x02, 0x01, 0x00}, "D023N"},  {5, "D999N", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},
       {4, "d754i", {0xD2, 0x00, 0xD2, 0x00}, "D754I"},  {5, "off", {0x9E, 0x02, 0x9E, 0x02}, "67.0"},
@@ -465,7 +470,8 @@ TEST_F(ChannEditing, StaleEditorAfterDefaultOrClear) {
     type(QStringLiteral("146"));
     QTest::mouseClick(w->findChild<QPushButton*>(QString::fromLatin1(c.button)), Qt::LeftButton);
     c.after();
-    EXPECT_EQ(record(20), (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44})) << c.button;
+    EXPECT_EQ(record(20), (Bytes{0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x14, 0, 0, 0, 0, 0, 0, 0, 0x44}))
+        << c.button;
     EXPECT_EQ(name(20), kAllFF) << c.button;
     EXPECT_EQ(cell(21, 11), QStringLiteral("1")) << c.button;
   }

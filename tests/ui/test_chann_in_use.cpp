@@ -32,7 +32,8 @@ using namespace chann;
 namespace {
 
 // Factory channel 1 (grid row 2).
-const Bytes kFactory1 = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0x00, 0x00, 0x00, 0x04};
+const Bytes kFactory1 = {0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15,
+                         0x9E, 0x02, 0x9E, 0x02, 0x00, 0x00, 0x00, 0x04};
 const Bytes kName1 = {'O', 's', 't', 'r', '1', '-', '1', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
 // 146.00000 MHz and 130.00000 MHz as RX and TX frequency (bytes 0..7).
 const Bytes k146Twice = {0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x14};
@@ -102,7 +103,7 @@ TEST_F(ChannInUse, ListEditorOpensOnTheCellsItem) {
     int byte, value;  // the setting as the record holds it
     int index;        // the item the cell shows
     Qt::Key key;
-    Bytes after;      // bytes `byte`.. after the key (one byte; four for a tone)
+    Bytes after;  // bytes `byte`.. after the key (one byte; four for a tone)
   };
   const Case cases[] = {
       {"power LOW, Down", kColPower, 14, 0x01, 1, Qt::Key_Down, {0x01}},
@@ -204,7 +205,9 @@ TEST_F(ChannInUse, SaveTakesTheTypedText) {
   ASSERT_TRUE(QDir::setCurrent(tmp.path()));
   const std::function<void()> saves[] = {
       [this] { press(Qt::CTRL | Qt::Key_S); },
-      [this] { QTest::mouseClick(main->Toolbar1->widgetForAction(main->toolButton(QStringLiteral("save"))), Qt::LeftButton); },
+      [this] {
+        QTest::mouseClick(main->Toolbar1->widgetForAction(main->toolButton(QStringLiteral("save"))), Qt::LeftButton);
+      },
   };
   const char* const typed[] = {"146", "147"};
   for (int i = 0; i < 2; ++i) {
@@ -432,9 +435,10 @@ TEST_F(ChannInUseWithRadio, WriteSendsTheTypedText) {
   ASSERT_TRUE(d);
   EXPECT_EQ(cell(2, kColRx), QStringLiteral("146.00000"));
   QTest::mouseClick(d->Command_Write, Qt::LeftButton);
-  ASSERT_TRUE(this->waitFor([&] { return this->shown(QStringLiteral("Complete writing parameters to the transceiver.")); },
-                            30000));
-  for (int b = 0; b < 8; ++b) EXPECT_EQ(this->sim.memory[static_cast<size_t>(16 + b)], k146Twice[static_cast<size_t>(b)]) << b;
+  ASSERT_TRUE(this->waitFor(
+      [&] { return this->shown(QStringLiteral("Complete writing parameters to the transceiver.")); }, 30000));
+  for (int b = 0; b < 8; ++b)
+    EXPECT_EQ(this->sim.memory[static_cast<size_t>(16 + b)], k146Twice[static_cast<size_t>(b)]) << b;
 }
 
 // A click opens the text editor with the cell's text selected, so what the

@@ -16,9 +16,9 @@ const Bytes kAllFF(16, 0xFF);
 
 // The factory channel 1 and weather channel 193, as the grid shows them.
 const std::vector<std::string> kChannel1 = {"VHF/UHF ", "151.82000", "151.82000", "67.0", "67.0", "HIGH",
-                                            "N", "OFF", "OFF", "ON", "1", "Ostr1-1"};
+                                            "N",        "OFF",       "OFF",       "ON",   "1",    "Ostr1-1"};
 const std::vector<std::string> kChannel193 = {"VHF/UHF ", "162.40000", "162.40000", "OFF", "OFF", "HIGH",
-                                              "W", "OFF", "OFF", "ON", "1", "NOAA01"};
+                                              "W",        "OFF",       "OFF",       "ON",  "1",   "NOAA01"};
 const std::vector<std::string> kEmptyRow(12, "");
 
 // A small editor of the main window that can take the activation away.
@@ -58,8 +58,8 @@ TEST_F(ChannWindow, OpensLastAtStartUpAndShowsTheImage) {
   EXPECT_EQ(row(1), kEmptyRow);
   EXPECT_EQ(row(2), kChannel1);
   EXPECT_EQ(row(194), kChannel193);
-  EXPECT_EQ(row(200), (std::vector<std::string>{"VHF/UHF ", "162.55000", "162.55000", "OFF", "OFF", "HIGH", "W",
-                                                "OFF", "OFF", "ON", "1", "NOAA07"}));
+  EXPECT_EQ(row(200), (std::vector<std::string>{"VHF/UHF ", "162.55000", "162.55000", "OFF", "OFF", "HIGH", "W", "OFF",
+                                                "OFF", "ON", "1", "NOAA07"}));
   // After the drawing the current cell is column 0 of the last row; no editor is open.
   EXPECT_EQ(grid().Row(), 200);
   EXPECT_EQ(grid().Col(), 0);
@@ -80,14 +80,24 @@ TEST_F(ChannWindow, CaptionsAndHeadersByLanguage) {
     const char *def, *clear, *close, *read, *write;
   };
   const Case cases[] = {
-      {0, "Channel Information",
+      {0,
+       "Channel Information",
        {"Channel", "  Band  ", "RX Frequency", "TX Frequency", "CTCSS/DCS Dec", "CTCSS/DCS Enc", "TX Power", " W/N ",
         "PTT-ID", "BusyLock", "Scan_Add", "SigCode", "CH-Name"},
-       "Default", "Clear", "Close", "Read", "Write"},
-      {-1, "信道参数编辑",
+       "Default",
+       "Clear",
+       "Close",
+       "Read",
+       "Write"},
+      {-1,
+       "信道参数编辑",
        {"信道号", " 工作频段 ", "接收频率(MHZ)", "发射频率(MHZ)", "QT/DQT 解码", "QT/DQT 编码", "发射功率", "信道带宽",
         "PTT-ID", "繁忙锁定", "扫描添加", "信令码", "信 道 名 称"},
-       "出厂值", "清 除", "关 闭", "读 取", "写 入"},
+       "出厂值",
+       "清 除",
+       "关 闭",
+       "读 取",
+       "写 入"},
   };
   for (const Case& c : cases) {
     st.Lang_chn = c.lang;
@@ -109,7 +119,8 @@ TEST_F(ChannWindow, CaptionsAndHeadersByLanguage) {
 // Drawing an empty channel leaves its record and its name record all 0xFF,
 // whatever they held; the image row after the channels is never shown.
 TEST_F(ChannWindow, DrawingNormalisesEmptyChannels) {
-  put(30, {0xFF, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44}, {'J', 'U', 'N', 'K'});
+  put(30, {0xFF, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44},
+      {'J', 'U', 'N', 'K'});
   edit([&](img::Image& im) { PutBytes(im, 200, 0, Bytes{0x00, 0x20, 0x18, 0x15}); });
   w = main->host().reopen<frm_chann>();
   EXPECT_EQ(record(30), kAllFF);

@@ -2,6 +2,7 @@
 // real key and mouse events, with its messages as real modal boxes where the
 // focus matters. What is checked is what the user sees and what lands in the
 // image (rows 208..223).
+#include "channels/ui/frm_chann.h"
 #include "file_dialog_fixture.h"
 #include "image/para_file.h"
 #include "image/settings_defaults.h"
@@ -14,7 +15,6 @@
 #include "platform/grid.h"
 #include "platform/qt_services.h"
 #include "platform/text_box.h"
-#include "channels/ui/frm_chann.h"
 #include "settings/ui/frm_dtmf.h"
 #include "support/image_diff.h"
 
@@ -74,8 +74,6 @@ std::string BlockDiff(const img::Image& got, const img::Image& want) {
 
 }  // namespace
 
-
-
 class DtmfWindow : public FileDialogFixture {
  protected:
   void SetUp() override {
@@ -125,7 +123,8 @@ class DtmfWindow : public FileDialogFixture {
       QTimer closer;
       closer.setInterval(30);
       QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) QTest::keyClick(box, Qt::Key_Return);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+          QTest::keyClick(box, Qt::Key_Return);
       });
       closer.start();
       real.MsgBox(c.text, c.title, c.icon);
@@ -178,7 +177,8 @@ TEST_F(DtmfWindow, OpensFromTheEditMenu) {
   }
   for (int i = 0; i < dtmf::kGroups; ++i) {
     const QString n = QString::number(i);
-    EXPECT_EQ(first->findChild<TextBox*>("Text_tx_Encode(" + n + ")"), first->Text_tx_Encode[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(first->findChild<TextBox*>("Text_tx_Encode(" + n + ")"),
+              first->Text_tx_Encode[static_cast<std::size_t>(i)]);
     auto* label = first->findChild<QLabel*>("Label_xh(" + n + ")");
     ASSERT_TRUE(label);
     EXPECT_EQ(label->text(), QString::number(i + 1));
@@ -252,7 +252,7 @@ TEST_F(DtmfWindow, ShowsTheFactoryBlockAsItIs) {
 TEST_F(DtmfWindow, ShowStoresWhatItShows) {
   main->host().unload<frm_dtmf>();
   edit([](img::Image& im) {
-    PutBytes(im, img::kDtmfFirst + 3, 0, Bytes(16, 0));             // group 4: codes, then zeros
+    PutBytes(im, img::kDtmfFirst + 3, 0, Bytes(16, 0));                // group 4: codes, then zeros
     PutBytes(im, img::kDtmfFirst + 4, 0, Bytes{0xFF, 1, 2, 3, 0xFF});  // group 5: empty although 1, 2, 3 follow
     im(kSet, dtmf::kOnTime) = 200;
     im(kSet, dtmf::kOffTime) = 196;
@@ -269,7 +269,7 @@ TEST_F(DtmfWindow, ShowStoresWhatItShows) {
   EXPECT_EQ(BlockDiff(im(), want), "");
   EXPECT_EQ(Row(im(), kSet, 0, 2), (Bytes{195, 195}));
   EXPECT_EQ(Row(im(), kSet, kAlarm, 5), (Bytes{1, 9, 0xFF, 0xFF, 0xFF}));  // the gap closed
-  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes{0xFF, 4, 5, 6, 7}));           // shown empty, not written
+  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes{0xFF, 4, 5, 6, 7}));          // shown empty, not written
   EXPECT_EQ(group(3)->Text(), QStringLiteral("00000"));
   EXPECT_EQ(group(4)->Text(), QString());
   EXPECT_EQ(w->Combo_Enc_ys1->Text(), QStringLiteral("2000"));
@@ -341,10 +341,8 @@ TEST_F(DtmfWindow, GroupsAreStoredWhenLeft) {
     const char* shown;
   };
   const Case cases[] = {
-      {1, "A1", {13, 1, 0xFF, 0xFF, 0xFF}, "A1"},
-      {2, "a1b", {13, 1, 14, 0xFF, 0xFF}, "A1B"},
-      {3, "x12", {0xFF, 1, 2, 0xFF, 0xFF}, ""},
-      {4, " *#D ", {11, 12, 16, 0xFF, 0xFF}, "*#D"},
+      {1, "A1", {13, 1, 0xFF, 0xFF, 0xFF}, "A1"},     {2, "a1b", {13, 1, 14, 0xFF, 0xFF}, "A1B"},
+      {3, "x12", {0xFF, 1, 2, 0xFF, 0xFF}, ""},       {4, " *#D ", {11, 12, 16, 0xFF, 0xFF}, "*#D"},
       {5, "1234567", {6, 7, 0xFF, 0xFF, 0xFF}, "67"},  // the sixth key emptied the box
       {6, "12E45", {1, 2, 0xFF, 4, 5}, "1245"},
   };

@@ -73,8 +73,9 @@ class LanguageSwitch : public AppFixture {
     const int numbers[] = {1, 4, 5, 6};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(m.PanelText(numbers[i]), QString::fromUtf8(panels[i])) << numbers[i];
     for (int p : {9, 10, 11}) EXPECT_EQ(m.PanelText(p), QString()) << p;
-    EXPECT_EQ(m.windowTitle(), chinese ? QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )")
-                                       : QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )"));
+    EXPECT_EQ(m.windowTitle(), chinese
+                                   ? QStringLiteral("ZQ-47  Velk 系列对讲机编程调试软件（本厂调试版，200信道版 )")
+                                   : QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )"));
     EXPECT_EQ(m.menu("Language_chn")->isChecked(), chinese);
     EXPECT_EQ(m.menu("Language_eng")->isChecked(), !chinese);
     EXPECT_EQ(st.Lang_chn, chinese ? -1 : 0);
@@ -124,8 +125,10 @@ TEST_F(LanguageSwitch, SameLanguageRecaptionsButKeepsTheTexts) {
     m.menu("File")->setText(QStringLiteral("stale"));
     m.SetPanelText(9, QStringLiteral("stale"));
     m.setWindowTitle(QStringLiteral("stale"));
-    if (chinese) m.MDImain_Language_chn_Click();
-    else m.MDImain_Language_eng_Click();
+    if (chinese)
+      m.MDImain_Language_chn_Click();
+    else
+      m.MDImain_Language_eng_Click();
     EXPECT_EQ(about->lblTitle->text(), QStringLiteral("untouched"));
     m.host().unload<frmAbout>();
     settle();
@@ -215,7 +218,8 @@ TEST_F(LanguageSwitch, OpenWindowsAreRebuiltInTheirOrder) {
     for (const auto& [name, w] : after) names.push_back(name);
     std::vector<std::string> want;
     for (const Expected& e : all) {
-      const bool closed = round == 1 && (std::string(e.name) == "Form_setup" || std::string(e.name) == "Form_Comm_Read");
+      const bool closed =
+          round == 1 && (std::string(e.name) == "Form_setup" || std::string(e.name) == "Form_Comm_Read");
       EXPECT_EQ(st.*e.flag, closed ? 0 : -1) << e.name << " round " << round;
       if (!closed) want.push_back(e.name);
     }

@@ -3,25 +3,25 @@
 // start-up identification, a port that fails to reopen and a hang-up also run
 // through the production serial adapter and timers to the radio behind a
 // pseudo-terminal (waits bounded).
-#include "state/image_store.h"
-#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/hand_code.h"
 #include "link/ui/Form_setup.h"
 #include "platform/qt_services.h"
+#include "state/image_store.h"
+#include "state/session.h"
+#include "support/fake_port.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"
 #include "support/sim_line.h"
 #include "support/sim_pty.h"
 #include "support/virtual_clock.h"
-#include "support/fake_port.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 

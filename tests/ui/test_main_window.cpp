@@ -1,6 +1,6 @@
 #include "app/main_captions.h"
-#include "image/factory_startup.h"
 #include "app_fixture.h"
+#include "image/factory_startup.h"
 #include "link/link_session.h"
 #include "support/session_and_image.h"
 
@@ -18,8 +18,8 @@ TEST_F(MainWindow, StartUpCaptionsTitleAndPanels) {
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Arvex Ostr Ver 2.0  Series Program Software. ( 200 channel )"));
   EXPECT_EQ(st.Lang_chn, 0);
   EXPECT_EQ(st.Chann_total, 200);
-  const char* panels[] = {"State", "", "COM1", "Version", "V22.8.23", "Band",
-                          "VHF0: 130 -   179MHZ", "UHF0: 400 -   520MHZ", "", "", ""};
+  const char* panels[] = {
+      "State", "", "COM1", "Version", "V22.8.23", "Band", "VHF0: 130 -   179MHZ", "UHF0: 400 -   520MHZ", "", "", ""};
   for (int i = 0; i < 11; ++i) {
     if (panels[i]) {
       EXPECT_EQ(m.PanelText(i + 1).toStdString(), panels[i]) << "panel " << i + 1;
@@ -38,7 +38,7 @@ TEST_F(MainWindow, StartUpCaptionsTitleAndPanels) {
   EXPECT_EQ(m.menu("Language_chn")->text(), QStringLiteral("中文"));
   EXPECT_TRUE(m.menu("Language_eng")->isChecked());
   EXPECT_FALSE(m.menu("Language_chn")->isChecked());
-  const char* tips[] = {"Open Parameter file", "Save Parameter", "Channel Information",
+  const char* tips[] = {"Open Parameter file",  "Save Parameter",      "Channel Information",
                         "Read Data From Radio", "Write Data to Radio", "Exit"};
   int i = 0;
   for (const ToolSpec& t : MainTools()) EXPECT_EQ(m.toolButton(t.key)->toolTip().toStdString(), tips[i++]);
@@ -67,14 +67,18 @@ TEST_F(MainWindow, HiddenMenusCannotBeReached) {
     EXPECT_FALSE(a->isEnabled()) << name;
     EXPECT_TRUE(a->shortcut().isEmpty()) << name;
   }
-  for (const char* name : {"File", "Edit", "Program", "proc_setup", "Menu_Exit"}) EXPECT_TRUE(m.menu(name)->isVisible());
+  for (const char* name : {"File", "Edit", "Program", "proc_setup", "Menu_Exit"})
+    EXPECT_TRUE(m.menu(name)->isVisible());
 }
 
 TEST_F(MainWindow, ShortcutsAsCreated) {
   MDImain& m = start();
-  struct { const char* menu; const char* keys; } cases[] = {
-      {"File_New", "Ctrl+N"}, {"File_Open", "Ctrl+O"}, {"File_save", "Ctrl+S"},
-      {"Prog_read", "Ctrl+R"}, {"Prog_write", "Ctrl+W"}, {"File_saveas", ""}, {"Channel_edit", ""},
+  struct {
+    const char* menu;
+    const char* keys;
+  } cases[] = {
+      {"File_New", "Ctrl+N"},   {"File_Open", "Ctrl+O"}, {"File_save", "Ctrl+S"}, {"Prog_read", "Ctrl+R"},
+      {"Prog_write", "Ctrl+W"}, {"File_saveas", ""},     {"Channel_edit", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(m.menu(c.menu)->shortcut(), QKeySequence(c.keys)) << c.menu;
 }
@@ -92,8 +96,11 @@ TEST_F(MainWindow, PanelWidthsAreSharesOfTheScreen) {
 
 // The screen check: strict comparisons against 11500 twips high and 15300 wide.
 TEST_F(MainWindow, SmallScreenWarning) {
-  struct { int w, h, dpi; bool warned; } cases[] = {
-      {1024, 768, 96, false}, {800, 600, 96, true}, {1020, 767, 96, false},
+  struct {
+    int w, h, dpi;
+    bool warned;
+  } cases[] = {
+      {1024, 768, 96, false}, {800, 600, 96, true},  {1020, 767, 96, false},
       {1020, 766, 96, true},  {1019, 768, 96, true},
   };
   for (const auto& c : cases) {

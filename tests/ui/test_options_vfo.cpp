@@ -87,8 +87,8 @@ TEST_F(OptionsVfo, UnprogrammedRecordShowsAndIsNormalised) {
   EXPECT_EQ(a().tones[0]->ListIndex(), 0);
   EXPECT_EQ(a().tones[1]->ListIndex(), 0);
   const std::vector<std::pair<const char*, const char*>> lists{
-      {"Combo_sft_d_a", "-"},         {"Combo_S_info_a", "15"}, {"Combo_Spmute_a", "QT/DQT OR OPTSIG"},
-      {"Combo_Optsig_a", "DTMF"},     {"Combo_step_a", "50.00 KHZ"}, {"Combo_txp_a", "LOW"},
+      {"Combo_sft_d_a", "-"},     {"Combo_S_info_a", "15"},      {"Combo_Spmute_a", "QT/DQT OR OPTSIG"},
+      {"Combo_Optsig_a", "DTMF"}, {"Combo_step_a", "50.00 KHZ"}, {"Combo_txp_a", "LOW"},
       {"Combo_wn_a", "NARROR"}};
   for (auto [name, text] : lists) EXPECT_EQ(list(name)->Text(), QString::fromUtf8(text)) << name;
   EXPECT_EQ(freqDigits(0), (std::vector<int>{4, 0, 0, 0, 2, 5, 0, 0}));
@@ -111,8 +111,8 @@ TEST_F(OptionsVfo, UnprogrammedRecordShowsAndIsNormalised) {
 // tabbing through every control changes nothing.
 TEST_F(OptionsVfo, RecordOnTheOtherBandTabbedThroughChangesNothing) {
   img::Image im = image.image();
-  PutRecord(im, 0, Record({4, 4, 6, 0, 0, 6, 2, 5}, 1));   // VFO A on UHF, 446.00625
-  PutRecord(im, 1, Record({1, 4, 5, 5, 0, 0, 0, 0}, 0));   // VFO B on VHF, 145.50000
+  PutRecord(im, 0, Record({4, 4, 6, 0, 0, 6, 2, 5}, 1));  // VFO A on UHF, 446.00625
+  PutRecord(im, 1, Record({1, 4, 5, 5, 0, 0, 0, 0}, 0));  // VFO B on VHF, 145.50000
   ASSERT_TRUE(openOn(im));
   const img::Image opened = image.image();
   EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("446.00625"));
@@ -538,8 +538,8 @@ TEST_F(OptionsTone, ChineseOffTabbedThrough) {
 // The four lists write only their own two cells.
 TEST_F(OptionsTone, FourListsWriteOnlyTheirOwnCells) {
   ASSERT_TRUE(open());
-  const std::array<std::pair<int, int>, 4> cells{{{img::kVfoAFirst + 1, 6}, {img::kVfoAFirst + 1, 8},
-                                                  {img::kVfoBFirst + 1, 6}, {img::kVfoBFirst + 1, 8}}};
+  const std::array<std::pair<int, int>, 4> cells{
+      {{img::kVfoAFirst + 1, 6}, {img::kVfoAFirst + 1, 8}, {img::kVfoBFirst + 1, 6}, {img::kVfoBFirst + 1, 8}}};
   for (int t = 0; t < 4; ++t) {
     img::Image want = image.image();
     // Item 71 is 67.0 Hz, stored as 0x029E.

@@ -53,9 +53,12 @@ class OptionsWindow : public OptionsFixture {
     OptControls c;
     for (const OptControl& k : Opt_controls()) {
       QWidget* widget = w->Opt_widget(k.id);
-      if (auto* l = qobject_cast<ComboList*>(widget)) c[k.id] = static_cast<std::int16_t>(l->ListIndex());
-      else if (auto* b = qobject_cast<CheckBox*>(widget)) c[k.id] = static_cast<std::int16_t>(b->Value());
-      else c[k.id] = static_cast<OptionButton*>(widget)->Value() ? 1 : 0;
+      if (auto* l = qobject_cast<ComboList*>(widget))
+        c[k.id] = static_cast<std::int16_t>(l->ListIndex());
+      else if (auto* b = qobject_cast<CheckBox*>(widget))
+        c[k.id] = static_cast<std::int16_t>(b->Value());
+      else
+        c[k.id] = static_cast<OptionButton*>(widget)->Value() ? 1 : 0;
     }
     c.Combo_Tdr_ab_enabled = w->Combo_Tdr_ab->isEnabled();
     c.Check_Alarm_Sound_enabled = w->Check_Alarm_Sound->isEnabled();
@@ -185,9 +188,12 @@ TEST_F(OptionsWindow, CaptionsInBothLanguages) {
       QWidget* c = control(e.name);
       ASSERT_TRUE(c) << e.name;
       QString text;
-      if (auto* b = qobject_cast<QAbstractButton*>(c)) text = b->text();
-      else if (auto* l = qobject_cast<QLabel*>(c)) text = l->text();
-      else if (auto* g = qobject_cast<QGroupBox*>(c)) text = g->title();
+      if (auto* b = qobject_cast<QAbstractButton*>(c))
+        text = b->text();
+      else if (auto* l = qobject_cast<QLabel*>(c))
+        text = l->text();
+      else if (auto* g = qobject_cast<QGroupBox*>(c))
+        text = g->title();
       EXPECT_EQ(text, QString::fromUtf8(zh ? e.chinese : e.english)) << e.name << (zh ? " zh" : " en");
     }
   }
@@ -198,9 +204,9 @@ TEST_F(OptionsWindow, CaptionsInBothLanguages) {
 // only display. The hidden lists are filled and shown all the same.
 TEST_F(OptionsWindow, HiddenAndDisplayOnlyControls) {
   ASSERT_TRUE(open());
-  for (const char* name : {"Combo_Optsig_a", "Combo_OptSig_b", "Combo_Spmute_a", "Combo_Spmute_b", "Label_Optsig_a",
-                           "Label_OptSig_b", "Label_Spmute_a", "Label_Spmute_b", "Label_Cht", "Text_chann_total",
-                           "Check_chann_syn"}) {
+  for (const char* name :
+       {"Combo_Optsig_a", "Combo_OptSig_b", "Combo_Spmute_a", "Combo_Spmute_b", "Label_Optsig_a", "Label_OptSig_b",
+        "Label_Spmute_a", "Label_Spmute_b", "Label_Cht", "Text_chann_total", "Check_chann_syn"}) {
     ASSERT_TRUE(control(name)) << name;
     EXPECT_FALSE(control(name)->isVisible()) << name;
   }
@@ -233,9 +239,9 @@ TEST_F(OptionsWindow, ListItemsInBothLanguagesAndOnceOnly) {
     EXPECT_EQ(list("Combo_tot")->Text(), QStringLiteral("600"));
     ComboList* tone = list("Combo_t_ctdcs_b");
     EXPECT_EQ(tone->ListCount(), 2211);
-    const std::vector<std::pair<int, const char*>> items{
-        {0, zh ? "关" : "OFF"}, {1, "60.0"}, {2000, "259.9"}, {2001, "D023N"}, {2105, "D754N"}, {2106, "D023I"},
-        {2210, "D754I"}};
+    const std::vector<std::pair<int, const char*>> items{{0, zh ? "关" : "OFF"}, {1, "60.0"},     {2000, "259.9"},
+                                                         {2001, "D023N"},        {2105, "D754N"}, {2106, "D023I"},
+                                                         {2210, "D754I"}};
     for (auto [i, text] : items) EXPECT_EQ(tone->List(i), QString::fromUtf8(text)) << i;
     EXPECT_EQ(list("Combo_Rp_Ste")->List(10), QStringLiteral("1000"));
     EXPECT_EQ(list("Combo_S_info_a")->List(14), QStringLiteral("15"));
@@ -287,7 +293,9 @@ TEST_P(OptionsShow, BytesToControlsToBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, OptionsShow,
     ::testing::Values(
-        ShowCase{"AllZeros", {}, {{0, 0}, {56, 0}, {54, 0}},
+        ShowCase{"AllZeros",
+                 {},
+                 {{0, 0}, {56, 0}, {54, 0}},
                  [](const OptControls& s) {
                    EXPECT_EQ(s[C::Option_freq], 1);
                    EXPECT_EQ(s[C::Combo_tot], 0);
@@ -296,7 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_FALSE(s.Combo_Tdr_ab_enabled);
                    EXPECT_FALSE(s.Check_Alarm_Sound_enabled);
                  }},
-        ShowCase{"ValuesPastTheListsEnd", {{0, 10}, {9, 40}, {20, 31}, {36, 0xFF}, {42, 3}},
+        ShowCase{"ValuesPastTheListsEnd",
+                 {{0, 10}, {9, 40}, {20, 31}, {36, 0xFF}, {42, 3}},
                  {{0, 9}, {9, 39}, {20, 30}, {36, 10}, {42, 2}}},
         ShowCase{"LastItemsStay", {{0, 9}, {9, 39}, {35, 1}}, {{0, 9}, {9, 39}, {35, 1}}},
         ShowCase{"EveryByteFF",
@@ -306,7 +315,8 @@ INSTANTIATE_TEST_SUITE_P(
                    return b;
                  }(),
                  {{7, 1}, {8, 1}, {23, 1}, {24, 1}, {33, 1}, {57, 1}, {54, 0xFF}, {56, 1}, {3, 4}, {32, 3}}},
-        ShowCase{"ClearedThenSetBoxesKeepTheirByte", {{57, 1}, {24, 2}, {23, 1}, {8, 0}},
+        ShowCase{"ClearedThenSetBoxesKeepTheirByte",
+                 {{57, 1}, {24, 2}, {23, 1}, {8, 0}},
                  {{57, 1}, {24, 1}, {23, 1}, {8, 0}},
                  [](const OptControls& s) {
                    EXPECT_EQ(s[C::Check_Lock], 1);
@@ -314,23 +324,32 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(s[C::Check_bcl], 1);
                    EXPECT_EQ(s[C::Check_Beep], 0);
                  }},
-        ShowCase{"Flags1F", {{54, 0x1F}}, {{54, 0x1F}},
+        ShowCase{"Flags1F",
+                 {{54, 0x1F}},
+                 {{54, 0x1F}},
                  [](const OptControls& s) {
                    for (C c : {C::Check_chann_menu, C::Check_chann_init, C::Check_Alarm_Sound, C::Check_radio})
                      EXPECT_EQ(s[c], 1);
                  }},
-        ShowCase{"FlagsE4", {{54, 0xE4}}, {{54, 0xE4}},
+        ShowCase{"FlagsE4",
+                 {{54, 0xE4}},
+                 {{54, 0xE4}},
                  [](const OptControls& s) {
                    for (C c : {C::Check_chann_menu, C::Check_chann_init, C::Check_Alarm_Sound, C::Check_radio})
                      EXPECT_EQ(s[c], 0);
                  }},
-        ShowCase{"WorkMode5", {{56, 5}}, {{56, 1}},
+        ShowCase{"WorkMode5",
+                 {{56, 5}},
+                 {{56, 1}},
                  [](const OptControls& s) {
                    EXPECT_EQ(s[C::Option_chann], 1);
                    EXPECT_EQ(s[C::Option_freq], 0);
                  }},
-        ShowCase{"CellsOutside0To255", {{0, 300}, {3, -1}, {54, 0x1E4}, {7, -2}}, {{0, 9}, {3, 4}, {54, 0x1E4}, {7, 1}}},
-        ShowCase{"DualWatchAndAlarm", {{7, 2}, {33, 2}, {32, 1}}, {{7, 1}, {33, 1}, {32, 1}},
+        ShowCase{
+            "CellsOutside0To255", {{0, 300}, {3, -1}, {54, 0x1E4}, {7, -2}}, {{0, 9}, {3, 4}, {54, 0x1E4}, {7, 1}}},
+        ShowCase{"DualWatchAndAlarm",
+                 {{7, 2}, {33, 2}, {32, 1}},
+                 {{7, 1}, {33, 1}, {32, 1}},
                  [](const OptControls& s) {
                    EXPECT_TRUE(s.Combo_Tdr_ab_enabled);
                    EXPECT_TRUE(s.Check_Alarm_Sound_enabled);
@@ -343,9 +362,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(OptionsWindow, LaterShowsWriteOnlyWhatChanged) {
   ASSERT_TRUE(openOn(BlockImage(factory(), {{0, 9}, {7, 1}, {57, 1}})));
   edit([](img::Image& im) {
-    im.at(img::OptionCell(Pos_sql)) = 12;   // list already on its last item
-    im.at(img::OptionCell(Pos_tdr)) = 2;    // set-once box already checked
-    im.at(img::OptionCell(Pos_lock)) = 2;   // cleared and set again
+    im.at(img::OptionCell(Pos_sql)) = 12;  // list already on its last item
+    im.at(img::OptionCell(Pos_tdr)) = 2;   // set-once box already checked
+    im.at(img::OptionCell(Pos_lock)) = 2;  // cleared and set again
   });
   EXPECT_EQ(opt(0), 12);
   EXPECT_EQ(opt(7), 2);
@@ -385,24 +404,24 @@ TEST_P(OptionsHandler, WritesItsOneByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, OptionsHandler,
-    ::testing::Values(
-        HandlerCase{"Check_tdr", 7, 1, 0}, HandlerCase{"Check_Beep", 8, 0, 1}, HandlerCase{"Check_bcl", 23, 1, 0},
-        HandlerCase{"Check_Autolk", 24, 0, 1}, HandlerCase{"Check_db_PTT", 33, 0, 1},
-        HandlerCase{"Check_Lock", 57, 1, 0},
-        HandlerCase{"Check_chann_menu", 54, 0xE4, 0xE5}, HandlerCase{"Check_chann_init", 54, 0x1D, 0x1F},
-        HandlerCase{"Check_Alarm_Sound", 54, 0x1F, 0x17}, HandlerCase{"Check_radio", 54, 0xE5, 0xF5},
-        HandlerCase{"Combo_sql", 0, 0, 1}, HandlerCase{"Combo_save", 3, 4, 3}, HandlerCase{"Combo_vox", 4, 9, 10},
-        HandlerCase{"Combo_abr", 6, 0, 1}, HandlerCase{"Combo_tot", 9, 38, 39}, HandlerCase{"Combo_voice", 14, 1, 2},
-        HandlerCase{"Combo_dtmfst", 16, 3, 2}, HandlerCase{"Combo_sc_rev", 18, 0, 1},
-        HandlerCase{"Combo_ptt_id", 19, 1, 0}, HandlerCase{"Combo_ptt_lt", 20, 29, 30},
-        HandlerCase{"Combo_MDF_A", 21, 0, 1}, HandlerCase{"Combo_MDF_B", 22, 2, 1},
-        HandlerCase{"Combo_wt_led", 29, 2, 3}, HandlerCase{"Combo_rx_led", 30, 1, 0},
-        HandlerCase{"Combo_tx_led", 31, 0, 1}, HandlerCase{"Combo_AL_Mode", 32, 1, 2},
-        HandlerCase{"Combo_Tdr_ab", 34, 1, 2}, HandlerCase{"Combo_ste", 35, 1, 0},
-        HandlerCase{"Combo_Rp_Ste", 36, 9, 10}, HandlerCase{"Combo_RPT_RL", 37, 0, 1},
-        HandlerCase{"Combo_ponmsg", 38, 0, 1}, HandlerCase{"Combo_roger", 39, 1, 0},
-        HandlerCase{"Combo_ab_Beep", 42, 0, 1},
-        HandlerCase{"Option_chann", 56, 0, 1}, HandlerCase{"Option_freq", 56, 1, 0}),
+    ::testing::Values(HandlerCase{"Check_tdr", 7, 1, 0}, HandlerCase{"Check_Beep", 8, 0, 1},
+                      HandlerCase{"Check_bcl", 23, 1, 0}, HandlerCase{"Check_Autolk", 24, 0, 1},
+                      HandlerCase{"Check_db_PTT", 33, 0, 1}, HandlerCase{"Check_Lock", 57, 1, 0},
+                      HandlerCase{"Check_chann_menu", 54, 0xE4, 0xE5}, HandlerCase{"Check_chann_init", 54, 0x1D, 0x1F},
+                      HandlerCase{"Check_Alarm_Sound", 54, 0x1F, 0x17}, HandlerCase{"Check_radio", 54, 0xE5, 0xF5},
+                      HandlerCase{"Combo_sql", 0, 0, 1}, HandlerCase{"Combo_save", 3, 4, 3},
+                      HandlerCase{"Combo_vox", 4, 9, 10}, HandlerCase{"Combo_abr", 6, 0, 1},
+                      HandlerCase{"Combo_tot", 9, 38, 39}, HandlerCase{"Combo_voice", 14, 1, 2},
+                      HandlerCase{"Combo_dtmfst", 16, 3, 2}, HandlerCase{"Combo_sc_rev", 18, 0, 1},
+                      HandlerCase{"Combo_ptt_id", 19, 1, 0}, HandlerCase{"Combo_ptt_lt", 20, 29, 30},
+                      HandlerCase{"Combo_MDF_A", 21, 0, 1}, HandlerCase{"Combo_MDF_B", 22, 2, 1},
+                      HandlerCase{"Combo_wt_led", 29, 2, 3}, HandlerCase{"Combo_rx_led", 30, 1, 0},
+                      HandlerCase{"Combo_tx_led", 31, 0, 1}, HandlerCase{"Combo_AL_Mode", 32, 1, 2},
+                      HandlerCase{"Combo_Tdr_ab", 34, 1, 2}, HandlerCase{"Combo_ste", 35, 1, 0},
+                      HandlerCase{"Combo_Rp_Ste", 36, 9, 10}, HandlerCase{"Combo_RPT_RL", 37, 0, 1},
+                      HandlerCase{"Combo_ponmsg", 38, 0, 1}, HandlerCase{"Combo_roger", 39, 1, 0},
+                      HandlerCase{"Combo_ab_Beep", 42, 0, 1}, HandlerCase{"Option_chann", 56, 0, 1},
+                      HandlerCase{"Option_freq", 56, 1, 0}),
     [](const ::testing::TestParamInfo<HandlerCase>& i) { return std::string(i.param.control); });
 
 // Check_tdr enables the dual-watch transmit band exactly while it is checked;
@@ -486,8 +505,8 @@ TEST_F(OptionsWindow, DefaultAtOnceKeepingTheImagesUnnamedBytes) {
   EXPECT_EQ(st.Chann_total, 200);
   for (int k = 0; k < kOptBlockSize; ++k) {
     const bool unnamed = (k >= 46 && k <= 53) || k >= 58;
-    const int want = unnamed ? ((k == 46 || k == 53 || k == 58 || k == 63) ? 0x33 : kCarried)
-                             : defaults.at(img::OptionCell(k));
+    const int want =
+        unnamed ? ((k == 46 || k == 53 || k == 58 || k == 63) ? 0x33 : kCarried) : defaults.at(img::OptionCell(k));
     EXPECT_EQ(opt(k), want) << "offset " << k;
   }
   EXPECT_EQ(image.image()(img::kFmLabelsFirst, 0), ' ');
@@ -510,8 +529,10 @@ TEST_F(OptionsWindow, CarriedBytesSurviveShowsEditsAndDefault) {
   for (const OptControl& k : Opt_controls()) {
     QWidget* widget = w->Opt_widget(k.id);
     if (!widget->isEnabled()) continue;
-    if (auto* l = qobject_cast<ComboList*>(widget)) pick(l, l->ListCount() - 1);
-    else QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+    if (auto* l = qobject_cast<ComboList*>(widget))
+      pick(l, l->ListCount() - 1);
+    else
+      QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
   }
   for (int k : kCarriedOffsets) {
     EXPECT_EQ(opt(k), kCarried) << "offset " << k;

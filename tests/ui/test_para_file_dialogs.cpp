@@ -1,11 +1,11 @@
-#include "file_dialog_fixture.h"
-#include "support/session_and_image.h"
 #include "channels/ui/frm_chann.h"
+#include "file_dialog_fixture.h"
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
 #include "platform/grid.h"
 #include "support/image_diff.h"
+#include "support/session_and_image.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -71,8 +71,8 @@ TEST_F(ParaFileDialogs, TextsInBothLanguages) {
     EXPECT_EQ(d->Command_enter->text(), QString::fromUtf8(c.confirm));
     EXPECT_EQ(d->Command_close->text(), QString::fromUtf8(c.cancel));
     EXPECT_EQ(d->Text1->text(), QStringLiteral("*.dat"));
-    for (const char* control : {"Label_drive", "Drive1", "Dir1", "File1", "Label_name", "Text1", "Command_enter",
-                                "Command_close"})
+    for (const char* control :
+         {"Label_drive", "Drive1", "Dir1", "File1", "Label_name", "Text1", "Command_enter", "Command_close"})
       EXPECT_TRUE(d->findChild<QWidget*>(QString::fromLatin1(control))) << control;
 
     prompt.calls.clear();
@@ -220,10 +220,10 @@ TEST_F(ParaFileDialogs, NameChecks) {
     const char* typed;
     Outcome outcome;
   } cases[] = {
-      {"*.dat", Invalid},      {"a$.dat", Invalid},   {"a\\b.dat", Invalid},    {"sub/a.dat", Invalid},
-      {"#1.dat", Invalid},     {"x#.txt", Invalid},   {"a.Dat", Suffix},        {"a.dAT", Suffix},
-      {"a.txt", Suffix},       {"a.dat.", Suffix},    {"", Suffix},             {"   ", Suffix},
-      {"dat", Suffix},         {"a.dat", Ok},         {"B.DAT", Ok},            {"  my radio.dat  ", Ok},
+      {"*.dat", Invalid},  {"a$.dat", Invalid}, {"a\\b.dat", Invalid}, {"sub/a.dat", Invalid},
+      {"#1.dat", Invalid}, {"x#.txt", Invalid}, {"a.Dat", Suffix},     {"a.dAT", Suffix},
+      {"a.txt", Suffix},   {"a.dat.", Suffix},  {"", Suffix},          {"   ", Suffix},
+      {"dat", Suffix},     {"a.dat", Ok},       {"B.DAT", Ok},         {"  my radio.dat  ", Ok},
       {"radio-2.dat", Ok},
   };
   for (Kind k : {Kind::Open, Kind::Save}) {
@@ -249,10 +249,9 @@ TEST_F(ParaFileDialogs, NameChecks) {
         EXPECT_FALSE(loaded(k));
       } else {
         const bool invalid = c.outcome == Invalid;
-        EXPECT_EQ(msg, k == Kind::Open
-                           ? (invalid ? "Open the file name is nullity " : "Nullity file suffix name.")
-                           : (invalid ? "Store the file name is nullity. "
-                                      : "Advice don't modify file suffix name of system default ！"));
+        EXPECT_EQ(msg, k == Kind::Open ? (invalid ? "Open the file name is nullity " : "Nullity file suffix name.")
+                                       : (invalid ? "Store the file name is nullity. "
+                                                  : "Advice don't modify file suffix name of system default ！"));
         EXPECT_EQ(st.File_path, QStringLiteral("before"));
         EXPECT_EQ(st.File_load_req, -1);
         EXPECT_EQ(st.File_save_req, -1);
@@ -319,8 +318,10 @@ TEST_F(ParaFileDialogs, ChannelWindowCloseTakesTheDialogs) {
     open(Kind::Open);
     frm_chann* w = main->host().find<frm_chann>();
     ASSERT_TRUE(w);
-    if (button) w->Command_close->click();
-    else w->frame()->close();
+    if (button)
+      w->Command_close->click();
+    else
+      w->frame()->close();
     EXPECT_FALSE(main->host().isLoaded<frm_chann>());
     EXPECT_EQ(main->host().isLoaded<Form_open_chann>(), !button) << button;
     EXPECT_EQ(main->host().isLoaded<Form_save_chann>(), !button) << button;
@@ -415,7 +416,8 @@ TEST_F(ParaFileDialogs, FailedSaveKeepsTheOldFileAndTheDialog) {
     confirm(d, longName);
     ASSERT_EQ(prompt.calls.size(), 1u);
     const QString first = prompt.calls[0].text.section(u'\n', 0, 0);
-    EXPECT_EQ(first, lang ? QStringLiteral("参数文件保存失败 ！") : QStringLiteral("The parameter file could not be saved."));
+    EXPECT_EQ(first,
+              lang ? QStringLiteral("参数文件保存失败 ！") : QStringLiteral("The parameter file could not be saved."));
     EXPECT_FALSE(prompt.calls[0].text.section(u'\n', 1).isEmpty());  // the reason
     EXPECT_EQ(prompt.calls[0].icon, PromptIcon::Exclamation);
     EXPECT_EQ(ReadFile(inCwd(longName)), QByteArray("old contents"));
@@ -455,8 +457,10 @@ TEST_F(ParaFileDialogs, CancelAndCloseBoxUnload) {
       ASSERT_TRUE(d);
       Int16& flag = k == Kind::Open ? st.Flag_open_chann : st.Flag_save_chann;
       EXPECT_EQ(flag, -1);
-      if (closeBox) d->frame()->close();
-      else d->Command_close->click();
+      if (closeBox)
+        d->frame()->close();
+      else
+        d->Command_close->click();
       EXPECT_FALSE(loaded(k)) << Name(k) << closeBox;
       EXPECT_EQ(flag, 0);
       EXPECT_EQ(st.File_path, QStringLiteral("kept"));
@@ -483,7 +487,8 @@ TEST_F(ParaFileDialogs, MenuAndToolbarReopen) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.action);
-    QAction* a = c.toolbar ? main->toolButton(QString::fromLatin1(c.action)) : main->menu(QString::fromLatin1(c.action));
+    QAction* a =
+        c.toolbar ? main->toolButton(QString::fromLatin1(c.action)) : main->menu(QString::fromLatin1(c.action));
     ASSERT_TRUE(a);
     a->trigger();
     ParaFileDialog* first = loaded(c.kind);

@@ -241,10 +241,9 @@ TEST_F(PassWordDialog, InconsistentPasswordsStartNothing) {
     const char* again;
     bool consistent;
   } cases[] = {
-      {"abc", "ABC", false},  // letter case counts
-      {"abc", "abcd", false},
-      {"abcdefgh", "abcdefXY", false},  // the whole texts are compared
-      {"abc ", " abc", true},           // outer spaces are not
+      {"abc", "ABC", false},                                    // letter case counts
+      {"abc", "abcd", false}, {"abcdefgh", "abcdefXY", false},  // the whole texts are compared
+      {"abc ", " abc", true},                                   // outer spaces are not
       {"", "", true},
   };
   for (const Case& c : cases) {
@@ -398,9 +397,9 @@ TEST_F(PassWordDialog, FailedExchanges) {
     const char* name;
     std::vector<SimFault> faults;
     bool echoing;
-    bool acked;      // the PC acknowledged the record
-    bool written;    // the radio stored the write
-    bool byWatchdog; // reported 1000 ms after the watchdog expired
+    bool acked;       // the PC acknowledged the record
+    bool written;     // the radio stored the write
+    bool byWatchdog;  // reported 1000 ms after the watchdog expired
   };
   const Case cases[] = {
       {"no record", {{SimReply::Block, -1, F::Silence, 0, 0, {}}}, false, false, false, true},
@@ -410,9 +409,17 @@ TEST_F(PassWordDialog, FailedExchanges) {
       {"no answer to the acknowledgement", {{SimReply::BlockAck, -1, F::Silence, 0, 0, {}}}, false, true, false, true},
       {"no acknowledgement of the write", {{SimReply::WriteAck, -1, F::Silence, 0, 0, {}}}, false, true, true, true},
       {"write answered 0x15", {{SimReply::WriteAck, -1, F::Wrong, 0, 0x15, {}}}, false, true, true, false},
-      {"echoing radio, write not acknowledged", {{SimReply::WriteAck, -1, F::Silence, 0, 0, {}}}, true, true, true,
+      {"echoing radio, write not acknowledged",
+       {{SimReply::WriteAck, -1, F::Silence, 0, 0, {}}},
+       true,
+       true,
+       true,
        true},
-      {"echoing radio, write answered 0x15", {{SimReply::WriteAck, -1, F::Wrong, 0, 0x15, {}}}, true, true, true,
+      {"echoing radio, write answered 0x15",
+       {{SimReply::WriteAck, -1, F::Wrong, 0, 0x15, {}}},
+       true,
+       true,
+       true,
        false},
   };
   for (const Case& c : cases) {
@@ -548,7 +555,8 @@ TEST_F(PassWordDialog, PortThatDoesNotOpen) {
   Form_Write_PassWord* d = open();
   ports.present.clear();
   d->Command_Write->click();
-  ASSERT_EQ(texts(), QStringList{QStringLiteral("Communication port is error, please setting right communication port . ！")});
+  ASSERT_EQ(texts(),
+            QStringList{QStringLiteral("Communication port is error, please setting right communication port . ！")});
   EXPECT_EQ(st.Port_err, -1);
   EXPECT_FALSE(d->engine().Busy());
   clock.advance(10000);

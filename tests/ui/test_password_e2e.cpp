@@ -1,20 +1,20 @@
 // The password change end to end on a real serial line: the main window and
 // the password dialog with the production serial adapter and timers, the
 // simulated radio behind a pseudo-terminal at 9600 baud. Waits are bounded.
-#include "state/image_store.h"
-#include "state/session.h"
 #include "app/ui/MDImain.h"
 #include "link/ui/Form_Write_PassWord.h"
 #include "platform/qt_services.h"
+#include "state/image_store.h"
+#include "state/session.h"
 #include "support/radio_sim.h"
 #include "support/recording_prompt.h"
 #include "support/sim_pty.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -64,7 +64,8 @@ TEST(PassWordEndToEnd, ChangesThePasswordOnARealLine) {
     r.sim.answerEveryAck = c.echoing;
     r.main = std::make_unique<MDImain>(r.st, r.image, r.svc);
     r.main->MDImain_MDIForm_Load();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return r.main->PanelText(2) == QStringLiteral("Connect well with radio."); }, 3000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return r.main->PanelText(2) == QStringLiteral("Connect well with radio."); }, 3000));
 
     r.main->MDImain_PC_PassWord_Click();
     Form_Write_PassWord* d = r.main->host().find<Form_Write_PassWord>();

@@ -3,6 +3,7 @@
 #include "platform/combo_list.h"
 #include "platform/grid.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHeaderView>
@@ -10,7 +11,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -225,8 +225,10 @@ TEST_F(ComboTest, KeysGoThroughTheHandler) {
   std::vector<int> seen;
   combo->onKeyPress = [&](int& key) {
     seen.push_back(key);
-    if (key == 'a') key = 'B';
-    else if (!(key >= '0' && key <= '9') && key != 13) key = 0;
+    if (key == 'a')
+      key = 'B';
+    else if (!(key >= '0' && key <= '9') && key != 13)
+      key = 0;
   };
   fill({"67.0", "B6"});
   combo->setFocus();

@@ -38,12 +38,9 @@
 namespace {
 
 constexpr Caption kFormCaptions[] = {
-    {"FormWindow", {"Form", "表"}},
-    {"Label_A", {"Alarm", "报 警 码"}},
-    {"Check_1", {"Beep", "哔声"}},
-    {"Option_a", {"Frequency ", "频率"}},
-    {"Option_b", {"Channel", "信道"}},
-    {"Frame_Mode", {"Work Mode", "当前工作模式"}},
+    {"FormWindow", {"Form", "表"}},    {"Label_A", {"Alarm", "报 警 码"}},
+    {"Check_1", {"Beep", "哔声"}},     {"Option_a", {"Frequency ", "频率"}},
+    {"Option_b", {"Channel", "信道"}}, {"Frame_Mode", {"Work Mode", "当前工作模式"}},
     {"Text_C", {"KELMOR", "KELMOR"}},
 };
 constexpr Message kBad{{"Bad value.", "错误"}, {"Operate prompt", "操作提示"}};
@@ -185,7 +182,8 @@ class FormsTest : public AppFixture {
   }
   void focusOn(QWidget* c) {
     c->setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == c; }, 1000)) << c->objectName().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == c; }, 1000))
+        << c->objectName().toStdString();
   }
   static QWidget* focus() { return QApplication::focusWidget(); }
   static void tab() { QTest::keyClick(focus(), Qt::Key_Tab); }
@@ -244,10 +242,18 @@ TEST_F(FormsTest, SettingListModeTable) {
          QTest::keyClick(c, Qt::Key_5);
          c->setListIndex(1);
        },
-       {"change:Combo_typed:67.05", "click:Combo_typed:67.0"}, 1, "67.0"},
+       {"change:Combo_typed:67.05", "click:Combo_typed:67.0"},
+       1,
+       "67.0"},
       {"-1 by code", [&] { c->setListIndex(-1); }, {}, -1, ""},
       {"past the end by code", [&] { c->setListIndex(3); }, {}, -1, ""},
-      {"fill", [&] { c->Clear(), c->AddItems({QStringLiteral("A"), QStringLiteral("B")}); }, {}, -1, ""},
+      {"fill",
+       [&] {
+         c->Clear(), c->AddItems({QStringLiteral("A"), QStringLiteral("B")});
+       },
+       {},
+       -1,
+       ""},
       {"more items", [&] { c->AddItems({QStringLiteral("D023N")}); }, {}, 1, "67.0"},
   };
   for (const Case& k : cases) {
@@ -300,7 +306,7 @@ TEST_F(FormsTest, ReadOnlyListFieldKeepsItsText) {
   };
   c->lineEdit()->setCursorPosition(0);
   press(Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));  // as X sends it
-  QTest::keyClick(c, Qt::Key_Delete);                                 // as QTest sends it
+  QTest::keyClick(c, Qt::Key_Delete);                             // as QTest sends it
   QTest::keyClick(c, Qt::Key_End);
   QTest::keyClick(c, Qt::Key_Backspace);
   QTest::keyClicks(c, QStringLiteral("x7"));
@@ -331,7 +337,7 @@ TEST_F(FormsTest, ReadOnlyListFieldShowsTheStartOfItsItem) {
     EXPECT_EQ(c->lineEdit()->cursorPosition(), expected) << c->objectName().toStdString();
     c->setListIndex(0);
     focusOn(c);
-    QTest::keyClick(c, Qt::Key_Up);   // stays on the first item
+    QTest::keyClick(c, Qt::Key_Up);  // stays on the first item
     c->setListIndex(2);
     QTest::keyClick(c, Qt::Key_Down);  // the user's choice
     ASSERT_EQ(c->ListIndex(), 3);
@@ -434,12 +440,14 @@ TEST_F(FormsTest, NoLostFocusForOtherWindowsMenusMessageBoxesAndDropDowns) {
   click(w->Text_A);
   ASSERT_EQ(focus(), w->Text_A);
   // A message box over the window, closed by the user.
-  QMessageBox* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("t"), QStringLiteral("m"), QMessageBox::Ok,
-                                     main.get());
+  QMessageBox* box =
+      new QMessageBox(QMessageBox::Warning, QStringLiteral("t"), QStringLiteral("m"), QMessageBox::Ok, main.get());
   box->setAttribute(Qt::WA_DeleteOnClose);
   QTimer::singleShot(0, box, [box] {
-    if (QTest::qWaitForWindowActive(box)) QTest::keyClick(box, Qt::Key_Return);
-    else box->accept();
+    if (QTest::qWaitForWindowActive(box))
+      QTest::keyClick(box, Qt::Key_Return);
+    else
+      box->accept();
   });
   box->exec();
   main->activateWindow();  // what the window manager does when the box has gone
@@ -547,8 +555,10 @@ TEST_F(FormsTest, GiveBackAroundANestedEventLoop) {
   prompt.onShow = [&](const PromptCall& call) {
     QMessageBox box(QMessageBox::Warning, call.title, call.text, QMessageBox::Ok, main.get());
     QTimer::singleShot(0, &box, [&box] {
-      if (QTest::qWaitForWindowActive(&box)) QTest::keyClick(&box, Qt::Key_Return);
-      else box.accept();
+      if (QTest::qWaitForWindowActive(&box))
+        QTest::keyClick(&box, Qt::Key_Return);
+      else
+        box.accept();
     });
     box.exec();
   };
@@ -632,7 +642,8 @@ TEST_F(FormsTest, PressAlwaysActsOnceAfterARejection) {
     w->log.clear();
     prompt.calls.clear();
     int clicked = 0;
-    const QMetaObject::Connection counting = QObject::connect(w->Command_def, &QPushButton::clicked, [&] { ++clicked; });
+    const QMetaObject::Connection counting =
+        QObject::connect(w->Command_def, &QPushButton::clicked, [&] { ++clicked; });
     click(w->Command_def);
     QTest::qWait(100);
     QObject::disconnect(counting);
@@ -655,13 +666,13 @@ TEST_F(FormsTest, PressAlwaysActsOnceAfterARejection) {
 
 TEST_F(FormsTest, CheckBoxClickOnEveryChangeOfState) {
   CheckBox* b = w->Check_1;
-  click(b);                                    // the user checks it
-  QTest::keyClick(b, Qt::Key_Space);           // and clears it
-  b->setValue(0);                              // already clear: nothing
+  click(b);                           // the user checks it
+  QTest::keyClick(b, Qt::Key_Space);  // and clears it
+  b->setValue(0);                     // already clear: nothing
   b->setValue(1);
-  b->setValue(2);                              // greyed: not checked
+  b->setValue(2);  // greyed: not checked
   EXPECT_FALSE(b->Checked());
-  click(b);                                    // a click on a greyed box checks it
+  click(b);  // a click on a greyed box checks it
   b->setValue(1);
   EXPECT_EQ(w->log, (Log{"lost:Text_A", "click:Check_1=1", "click:Check_1=0", "click:Check_1=1", "click:Check_1=2",
                          "click:Check_1=1"}));
@@ -715,7 +726,8 @@ TEST_F(FormsTest, CaptionsAndNamesOfTheNewControls) {
     EXPECT_EQ(name(w->Check_1), w->Check_1->text());
     EXPECT_EQ(name(w->Option_a), w->Option_a->text());
     EXPECT_EQ(name(w->Text_A), kFormCaptions[1].text.in(chinese));
-    for (const std::string& e : w->log) EXPECT_EQ(e.rfind("change", 0), std::string::npos) << e;  // captions are no changes
+    for (const std::string& e : w->log)
+      EXPECT_EQ(e.rfind("change", 0), std::string::npos) << e;  // captions are no changes
   }
   settle();
 }

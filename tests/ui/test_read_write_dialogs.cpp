@@ -40,7 +40,8 @@ TransferDialog* Find(MDImain& m, Which w) {
   return m.host().find<Form_Comm_Write>();
 }
 QPushButton* StartButton(TransferDialog* d, Which w) {
-  return d->findChild<QPushButton*>(w == Which::Read ? QStringLiteral("Command_read") : QStringLiteral("Command_Write"));
+  return d->findChild<QPushButton*>(w == Which::Read ? QStringLiteral("Command_read")
+                                                     : QStringLiteral("Command_Write"));
 }
 
 }  // namespace
@@ -50,8 +51,10 @@ class ReadWriteOn : public Line {
  protected:
   // Reopens the dialog from the Program menu.
   TransferDialog* open(Which w) {
-    if (w == Which::Read) this->main->MDImain_Prog_read_Click();
-    else this->main->MDImain_Prog_write_Click();
+    if (w == Which::Read)
+      this->main->MDImain_Prog_read_Click();
+    else
+      this->main->MDImain_Prog_write_Click();
     return Find(*this->main, w);
   }
   static QPushButton* startButton(TransferDialog* d, Which w) { return StartButton(d, w); }
@@ -108,9 +111,11 @@ TEST_F(ReadWriteDialogs, AsLoaded) {
       int left, top, width, height;
     };
     const Place places[] = {
-        {"ProgressBar1", 120, 240, 5775, 495},  {"Label_tr_count", 120, 840, 5775, 375},
+        {"ProgressBar1", 120, 240, 5775, 495},
+        {"Label_tr_count", 120, 840, 5775, 375},
         {c.which == Which::Read ? "Command_read" : "Command_Write", 1320, 1320, 975, 495},
-        {"Command_Cancel", 2760, 1320, 975, 495}, {"Command_Help", 4200, 1320, 975, 495},
+        {"Command_Cancel", 2760, 1320, 975, 495},
+        {"Command_Help", 4200, 1320, 975, 495},
     };
     for (const Place& p : places) {
       auto* w = d->findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -249,7 +254,8 @@ void ReadWriteOn<Line>::fullWrite() {
   for (int r = 0; r <= 448; ++r) {
     const bool empty = r >= 1 && r <= 199 && sent(r, 0) == 0xFF;
     for (int c = 0; c < 16; ++c)
-      ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c)) << r << "," << c;
+      ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c))
+          << r << "," << c;
   }
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;
   EXPECT_EQ(ImageDiff(this->image.image(), edited), "");
@@ -296,7 +302,8 @@ TEST_F(ReadWriteDialogs, PreparationAlsoWhenThePortFails) {
     ASSERT_TRUE(d);
     d->Command_Write->click();
     ASSERT_EQ(prompt.calls.size(), 1u) << c.name;
-    EXPECT_EQ(prompt.calls[0].text, QStringLiteral("Communication port is error, please setting right communication port . ！"));
+    EXPECT_EQ(prompt.calls[0].text,
+              QStringLiteral("Communication port is error, please setting right communication port . ！"));
     EXPECT_EQ(st.Port_err, -1);
     EXPECT_EQ(image.image()(img::kChannAbRow, 6), c.wantA) << c.name;
     EXPECT_EQ(image.image()(img::kChannAbRow, 7), c.wantB) << c.name;
@@ -349,7 +356,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SilenceMidRead", Which::Read, {SimReply::Block, 20, SimFault::Silence, 0, 0, {}}},
         FailureCase{"ReplyWithoutItsLeading06", Which::Read, {SimReply::BlockAck, 8, SimFault::Silence, 0, 0, {}}},
         FailureCase{"WrongAddress", Which::Read, {SimReply::Block, 30, SimFault::Wrong, 2, 0x40, {}}},
-        FailureCase{"MissingAcknowledgementMidWrite", Which::Write, {SimReply::WriteAck, 60, SimFault::Silence, 0, 0, {}}}),
+        FailureCase{
+            "MissingAcknowledgementMidWrite", Which::Write, {SimReply::WriteAck, 60, SimFault::Silence, 0, 0, {}}}),
     [](const ::testing::TestParamInfo<FailureCase>& i) { return std::string(i.param.name); });
 
 // Reloading or closing a dialog during its exchange ends the exchange: its
@@ -391,11 +399,14 @@ TEST_F(ReadWriteDialogs, ReloadEndsTheExchange) {
     pause(50);
     const std::size_t entries = static_cast<std::size_t>(sim.entries);
     startButton(next, c.which)->click();
-    EXPECT_EQ(next->Label_tr_count->text(), st.Lang_chn ? QStringLiteral("正在与对讲机联络 ！") : kConnecting) << c.name;
+    EXPECT_EQ(next->Label_tr_count->text(), st.Lang_chn ? QStringLiteral("正在与对讲机联络 ！") : kConnecting)
+        << c.name;
     ASSERT_TRUE(waitFor([&] { return static_cast<std::size_t>(sim.entries) > entries; }, 2000)) << c.name;
     EXPECT_TRUE(prompt.calls.empty()) << c.name;
-    if (c.which == Which::Write) main->MDImain_Prog_write_Click();
-    else main->MDImain_Prog_read_Click();
+    if (c.which == Which::Write)
+      main->MDImain_Prog_write_Click();
+    else
+      main->MDImain_Prog_read_Click();
     settle();
   }
   // Nothing of the abandoned exchanges reports later.
@@ -437,8 +448,10 @@ TEST_F(TransferDialogTimers, RefusesUntilTheFailureReportHasCome) {
   st.Comm_port = kFakePort;
   for (Which which : {Which::Read, Which::Write}) {
     prompt.calls.clear();
-    if (which == Which::Read) main->MDImain_Prog_read_Click();
-    else main->MDImain_Prog_write_Click();
+    if (which == Which::Read)
+      main->MDImain_Prog_read_Click();
+    else
+      main->MDImain_Prog_write_Click();
     TransferDialog* d = Find(*main, which);
     ASSERT_TRUE(d);
     auto& sender = static_cast<ManualTimer&>(d->link->sender());

@@ -1,10 +1,10 @@
 // The production locator looks for the programs on the PATH; nothing is started.
 #include "platform/qt_system_info.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

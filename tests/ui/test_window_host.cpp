@@ -58,7 +58,11 @@ class PressEditor : public TestEditor {
 class TestDialog : public RadioWindow {
  public:
   explicit TestDialog(AppContext& c) : RadioWindow(c) {}
-  void Form_Load() override { ++loads; setTwipsSize(4000, 3000); centreInMain(500); }
+  void Form_Load() override {
+    ++loads;
+    setTwipsSize(4000, 3000);
+    centreInMain(500);
+  }
   int loads = 0;
 };
 

@@ -34,7 +34,8 @@ class NewEditor : public RadioWindow {
     loadedFlagSeen = flag ? *flag : 1;
   }
   void Form_Unload() override {
-    g_unloads.push_back({"NewEditor", ctx.st.Flag_frm_chann, ctx.host.isLoaded<frmAbout>(), ctx.host.isLoaded<Form_type>()});
+    g_unloads.push_back(
+        {"NewEditor", ctx.st.Flag_frm_chann, ctx.host.isLoaded<frmAbout>(), ctx.host.isLoaded<Form_type>()});
   }
   static inline Int16* flag = nullptr;
   Int16 loadedFlagSeen = 1;
