@@ -146,8 +146,8 @@ void ShowStore(img::Image& im, const Shown& shown) {
   TimeStore(im, Time::Off, shown.offTime);
   PttStore(im, Ptt::Press, shown.pttPress);
   PttStore(im, Ptt::Release, shown.pttRelease);
-  if (!shown.alarm.isEmpty()) CodeStore(im, Code::Alarm, shown.alarm);
-  if (!shown.ani.isEmpty()) CodeStore(im, Code::Ani, shown.ani);
+  CodeStore(im, Code::Alarm, shown.alarm);
+  CodeStore(im, Code::Ani, shown.ani);
 }
 
 void FirstShow(img::Image& im) { ShowStore(im, ShowBlock(im)); }

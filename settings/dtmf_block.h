@@ -73,8 +73,9 @@ void GroupStore(img::Image& im, int group, const QString& text);
 // boxes' texts), whether or not the show changed a control: the times as
 // their lists show them (a byte above 195 as 195), the PTT bits, and the
 // alarm and ANI fields rewritten from the text they show (1, 0xFF, 9 -> 1, 9,
-// 0xFF); a box that shows empty stores nothing here. The code groups and the
-// group call are not written.
+// 0xFF; a field that shows empty holds five 0xFF). The code groups are stored
+// only when their box is left (a group whose first code has no character
+// keeps its later codes), and the group call is never written.
 void ShowStore(img::Image& im, const Shown& shown);
 
 // What the first show of a newly loaded window leaves in the block: the show

@@ -235,7 +235,7 @@ void frm_dtmf::ShowDtmfBlock() {
   Combo_Enc_qh->setText(sh.groupCall);
   // Last, each value is stored as shown, also where no control changed: a
   // time above 195 under a list already on "2000", a gap in an alarm code
-  // whose text the box already showed.
+  // whose text the box already showed, an alarm or ANI code that shows empty.
   Shown shown;
   shown.onTime = Combo_Enc_ys1->ListIndex();
   shown.offTime = Combo_Enc_ys2->ListIndex();
