@@ -34,8 +34,8 @@ bool IsNumber(const QString& t) {
 }
 
 // A tone as the list names it: the number in its plain form (at most 15
-// significant digits, so a text that only a double's last digit parts from a
-// tone is that tone), ".0" for a whole number ("67.0", "100.5").
+// significant digits: a number that differs from a tone only beyond them is
+// that tone), ".0" for a whole number ("67.0", "100.5").
 QString ToneName(double v) {
   QString s = num::Plain(v);
   if (!s.contains(u'.')) s += QStringLiteral(".0");
