@@ -141,13 +141,16 @@ void GroupStore(img::Image& im, int group, const QString& text) {
   for (int k = 0; k < kGroupDigits; ++k) im(row, k) = static_cast<std::int16_t>(codes[static_cast<std::size_t>(k)]);
 }
 
-void FirstShow(img::Image& im) {
-  const Shown sh = ShowBlock(im);
-  TimeStore(im, Time::On, sh.onTime);
-  TimeStore(im, Time::Off, sh.offTime);
-  if (!sh.alarm.isEmpty()) CodeStore(im, Code::Alarm, sh.alarm);
-  if (!sh.ani.isEmpty()) CodeStore(im, Code::Ani, sh.ani);
+void ShowStore(img::Image& im, const Shown& shown) {
+  TimeStore(im, Time::On, shown.onTime);
+  TimeStore(im, Time::Off, shown.offTime);
+  PttStore(im, Ptt::Press, shown.pttPress);
+  PttStore(im, Ptt::Release, shown.pttRelease);
+  CodeStore(im, Code::Alarm, shown.alarm);
+  CodeStore(im, Code::Ani, shown.ani);
 }
+
+void FirstShow(img::Image& im) { ShowStore(im, ShowBlock(im)); }
 
 KeyAction KeyPress(Box box, int key, const QString& text) {
   if (key == 8) return {false, true};

@@ -68,10 +68,18 @@ void CodeStore(img::Image& im, Code c, const QString& text);
 // characters of the trimmed text. Never refused.
 void GroupStore(img::Image& im, int group, const QString& text);
 
-// What the first show of a newly loaded window leaves in the block: time
-// bytes above 195 become 195, and the alarm and ANI fields are rewritten from
-// the text they show (1, 0xFF, 9 -> 1, 9, 0xFF); a field that shows empty is
-// not written.
+// What a show leaves in the block, from what the window's controls show
+// (`shown`: the time lists' indexes, the check boxes, the alarm and ANI
+// boxes' texts), whether or not the show changed a control: the times as
+// their lists show them (a byte above 195 as 195), the PTT bits, and the
+// alarm and ANI fields rewritten from the text they show (1, 0xFF, 9 -> 1, 9,
+// 0xFF; a field that shows empty holds five 0xFF). The code groups are stored
+// only when their box is left (a group whose first code has no character
+// keeps its later codes), and the group call is never written.
+void ShowStore(img::Image& im, const Shown& shown);
+
+// What the first show of a newly loaded window leaves in the block: the show
+// of ShowBlock.
 void FirstShow(img::Image& im);
 
 // Key presses. `key` is the character code; 8 is Backspace.

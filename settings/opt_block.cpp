@@ -203,6 +203,27 @@ void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowT
   }
   target.setEnabled(C::Combo_Tdr_ab, target.state(C::Check_tdr) == 1);
   target.setEnabled(C::Check_Alarm_Sound, target.state(C::Combo_AL_Mode) > 0);
+  OptControls shown;
+  for (const OptControl& k : kControls) shown[k.id] = target.state(k.id);
+  target.storeShown(shown);
+}
+
+std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown) {
+  std::vector<OptWrite> changed;
+  for (const OptControl& k : kControls) {
+    const int value = shown[k.id];
+    // A deselected work-mode button stores nothing: the selected one does.
+    if ((k.kind == K::OptionChann || k.kind == K::OptionFreq) && value != 1) continue;
+    const std::int16_t before = block[static_cast<std::size_t>(k.position)];
+    const OptCommit r = Opt_commit(block, k.id, value);
+    if (r.write && r.write->value != before) changed.push_back(*r.write);
+  }
+  return changed;
+}
+
+void Opt_store_shown(img::Image& image, const OptControls& shown) {
+  std::array<std::int16_t, kOptBlockSize> block = Opt_block(image);
+  for (const OptWrite& w : Opt_store_shown(std::span(block), shown)) image.at(img::OptionCell(w.offset)) = w.value;
 }
 
 namespace {
@@ -224,6 +245,10 @@ class ModelTarget : public OptShowTarget {
   void setEnabled(OptCtl c, bool enabled) override {
     if (c == C::Combo_Tdr_ab) s_.controls.Combo_Tdr_ab_enabled = enabled;
     if (c == C::Check_Alarm_Sound) s_.controls.Check_Alarm_Sound_enabled = enabled;
+  }
+  void storeShown(const OptControls& shown) override {
+    const std::vector<OptWrite> changed = Opt_store_shown(std::span(s_.block), shown);
+    s_.writes.insert(s_.writes.end(), changed.begin(), changed.end());
   }
 
  private:

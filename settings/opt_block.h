@@ -147,7 +147,12 @@ std::array<std::int16_t, kOptBlockSize> Opt_block(const img::Image& image);
 // and Check_Beep are cleared, then checked when their entry as read before
 // the clear is not 0. Afterwards Combo_Tdr_ab is enabled exactly while
 // Check_tdr is checked, and Check_Alarm_Sound while Combo_AL_Mode's index is
-// above 0.
+// above 0. Last, every control stores what it shows (Opt_store_shown), also
+// one that the show did not change: a value beyond a list's end that the list
+// already showed as its last item, a box byte of 2 under a box already
+// checked, a work mode of 5 while channel mode was already selected. After
+// any show the block holds exactly what the controls show, whatever they
+// showed before.
 //
 // The controls the show sets: the window's own, or a model of them. set()
 // puts a control into a state (a list: the index of an item; a box: 1 or 0;
@@ -160,7 +165,16 @@ class OptShowTarget {
   virtual int listCount(OptCtl list) const = 0;
   virtual void set(OptCtl c, int value) = 0;
   virtual void setEnabled(OptCtl c, bool enabled) = 0;
+  // The show's last step: each control's value stored as it shows it.
+  virtual void storeShown(const OptControls& shown) = 0;
 };
+// Every control's value stored as `shown` says it shows it, through its
+// handler's rule (Opt_commit): a list its index (none: nothing), a box 1 or 0,
+// a flag box its bit; of the work-mode buttons only the selected one stores.
+// Returns the entries that this changes, in control order.
+std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown);
+void Opt_store_shown(img::Image& image, const OptControls& shown);
+
 // Runs the show's steps over `target`, each entry read from `block`, which
 // holds the block as the show copied it.
 void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowTarget& target);
@@ -168,8 +182,10 @@ void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowT
 // The show on a model of the controls: `before` is what the controls show
 // before the show (Opt_controls_created() for the first).
 struct OptShow {
-  OptControls controls;                             // what every control shows
-  std::vector<OptWrite> writes;                     // the handlers' writes, in order
+  OptControls controls;  // what every control shows
+  // The handlers' writes, in order, then the entries that storing what the
+  // controls show changes.
+  std::vector<OptWrite> writes;
   std::array<std::int16_t, kOptBlockSize> block{};  // the block after them
 };
 OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const OptControls& before);

@@ -199,18 +199,24 @@ bool BoxKeyAccepted(int key, const QString& boxText) {
   return t.size() <= 8;
 }
 
+QString ShowStore(img::Image& im, Side s, const Shown& shown, BandLimits limits) {
+  if (shown.rxTone.index >= 0) ToneStore(im, s, Tone::Rx, shown.rxTone.index);
+  if (shown.txTone.index >= 0) ToneStore(im, s, Tone::Tx, shown.txTone.index);
+  const QString freq = BandChoose(im, s, shown.band, shown.freq, limits).commit.text;
+  ListStore(im, s, List::Shift, shown.shift);
+  ListStore(im, s, List::SignalCode, shown.signalCode);
+  ListStore(im, s, List::SpeakerMute, shown.speakerMute);
+  ListStore(im, s, List::OptSignal, shown.optSignal);
+  ListStore(im, s, List::Step, shown.step);
+  ListStore(im, s, List::Power, shown.power);
+  ListStore(im, s, List::Bandwidth, shown.bandwidth);
+  if (!OffsetHeld(im, s)) OffsetCommit(im, s, shown.offset);
+  return freq;
+}
+
 void FirstShow(img::Image& im, Side s, const Bands& bands) {
   const Shown sh = ShowRecord(im, s);
-  if (sh.rxTone.index >= 0) ToneStore(im, s, Tone::Rx, sh.rxTone.index);
-  if (sh.txTone.index >= 0) ToneStore(im, s, Tone::Tx, sh.txTone.index);
-  BandChoose(im, s, sh.band, sh.freq, LimitsOf(bands, sh.band));
-  ListStore(im, s, List::Shift, sh.shift);
-  ListStore(im, s, List::SignalCode, sh.signalCode);
-  ListStore(im, s, List::SpeakerMute, sh.speakerMute);
-  ListStore(im, s, List::OptSignal, sh.optSignal);
-  ListStore(im, s, List::Step, sh.step);
-  ListStore(im, s, List::Power, sh.power);
-  ListStore(im, s, List::Bandwidth, sh.bandwidth);
+  ShowStore(im, s, sh, LimitsOf(bands, sh.band));
 }
 
 }  // namespace vfo

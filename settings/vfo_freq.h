@@ -85,10 +85,19 @@ bool OffsetTooLong(const QString& boxText);
 // eight characters; everything else is dropped.
 bool BoxKeyAccepted(int key, const QString& boxText);
 
-// What the first show after the window is loaded leaves in a record: the band
-// choice of the shown band with that band's limits, every setting list storing
-// the index it shows, an OFF or DCS tone stored through its list. Offsets and
-// CTCSS tones are not written.
+// What a show leaves in a record, from what the window's controls show
+// (`shown`: the band list's index, the frequency and offset boxes' texts, the
+// lists' indexes), whether or not the show changed a control: the band choice
+// of the shown band with `limits`, that band's limits (byte 26, and a
+// frequency outside the band as the band's first one, snapped onto the
+// raster), every setting list's index, an OFF or DCS tone through its list,
+// and an offset whose bytes are not all digits (shown "00.000") as shown. A
+// CTCSS tone (shown as it is) and a DCS code without an item (shown as no
+// item) are not written. Returns the frequency text the box shows afterwards.
+QString ShowStore(img::Image& im, Side s, const Shown& shown, BandLimits limits);
+
+// What the first show after the window is loaded leaves in a record: the
+// show of ShowRecord with the limits of the band it shows.
 void FirstShow(img::Image& im, Side s, const Bands& bands);
 
 }  // namespace vfo

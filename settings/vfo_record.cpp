@@ -131,13 +131,16 @@ QString FreqText(const img::Image& im, Side s) {
   return text;
 }
 
+bool OffsetHeld(const img::Image& im, Side s) {
+  for (int n = kOffsetFirst; n < kOffsetFirst + kOffsetDigits; ++n)
+    if (!IsDigit(Byte(im, s, n))) return false;
+  return true;
+}
+
 QString OffsetText(const img::Image& im, Side s) {
+  if (!OffsetHeld(im, s)) return QStringLiteral("00.000");
   long khz = 0;
-  for (int n = kOffsetFirst; n < kOffsetFirst + kOffsetDigits; ++n) {
-    const int d = Byte(im, s, n);
-    if (!IsDigit(d)) return QStringLiteral("00.000");
-    khz = khz * 10 + d;
-  }
+  for (int n = kOffsetFirst; n < kOffsetFirst + kOffsetDigits; ++n) khz = khz * 10 + Byte(im, s, n);
   if (khz < 100000)
     return QString::number(khz / 1000).rightJustified(2, u'0') + u'.' +
            QString::number(khz % 1000).rightJustified(3, u'0');

@@ -60,6 +60,8 @@ QString FreqText(const img::Image& im, Side s);
 // 100 MHz and up, which the window never stores, show their first six
 // characters ("123.45").
 QString OffsetText(const img::Image& im, Side s);
+// The six offset bytes are digits, which the offset box shows as they are.
+bool OffsetHeld(const img::Image& im, Side s);
 
 // What a tone list shows: an item (index >= 0), or no item and `text` in its
 // field (a CTCSS tone as text, or an empty field for a DCS code without item).

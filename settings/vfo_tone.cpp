@@ -33,19 +33,13 @@ bool IsNumber(const QString& t) {
   return digits;
 }
 
-// The shortest form of a number text: no sign for a positive value, no
-// leading zeros, no trailing zeros after the point, ".0" for a whole value.
-QString ShortestForm(const QString& t) {
-  QString s = t;
-  if (s.startsWith(u'+')) s.remove(0, 1);
-  const qsizetype point = s.indexOf(u'.');
-  QString whole = point < 0 ? s : s.left(point);
-  QString frac = point < 0 ? QString() : s.mid(point + 1);
-  while (whole.size() > 1 && whole.startsWith(u'0')) whole.remove(0, 1);
-  if (whole.isEmpty()) whole = QStringLiteral("0");
-  while (frac.endsWith(u'0')) frac.chop(1);
-  if (frac.isEmpty()) frac = QStringLiteral("0");
-  return whole + u'.' + frac;
+// A tone as the list names it: the number in its plain form (at most 15
+// significant digits: a number that differs from a tone only beyond them is
+// that tone), ".0" for a whole number ("67.0", "100.5").
+QString ToneName(double v) {
+  QString s = num::Plain(v);
+  if (!s.contains(u'.')) s += QStringLiteral(".0");
+  return s;
 }
 
 }  // namespace
@@ -91,8 +85,12 @@ int ToneKey(int key) {
 
 std::optional<int> ToneLookup(const QString& fieldText, const QStringList& toneListFine) {
   QString t = fieldText.trimmed();
-  const double v = num::Val(t);
-  if (v >= 60 && v <= 259.9 && IsNumber(t)) t = ShortestForm(t);
+  // The number as its plain form reads: what only a double's last digits
+  // part from 259.9 is 259.9.
+  const double v = num::Val(num::Plain(num::Val(t)));
+  // The number is looked up, not its text: 67, 067.50 and 67.000000000000001
+  // all name an item.
+  if (v >= 60 && v <= 259.9 && IsNumber(t)) t = ToneName(v);
   const int last = std::min<int>(kToneDcsLast, static_cast<int>(toneListFine.size()) - 1);
   for (int i = 0; i <= last; ++i)
     if (toneListFine[i].trimmed() == t) return i;

@@ -37,9 +37,11 @@ void ToneStore(img::Image& im, Side s, Tone t, int index);
 int ToneKey(int key);
 
 // The item a typed text selects when the list loses the focus, or nothing.
-// The text is trimmed; a number from 60 to 259.9 is looked up in its shortest
-// form with ".0" for a whole number (67 -> "67.0", 100.50 -> "100.5"); other
-// texts are looked up as they stand. Entry 0 is "OFF" in both languages.
+// The text is trimmed; a text that reads as one number from 60 to 259.9 is
+// looked up as that number (read independently of the locale), in its plain
+// form with ".0" for a whole number (67 -> "67.0", 100.50 -> "100.5",
+// 67.000000000000001 -> "67.0"); other texts are looked up as they stand.
+// Entry 0 is "OFF" in both languages.
 std::optional<int> ToneLookup(const QString& fieldText, const QStringList& toneListFine);
 
 }  // namespace vfo

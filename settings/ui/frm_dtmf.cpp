@@ -233,6 +233,17 @@ void frm_dtmf::ShowDtmfBlock() {
   Text_BJ->setText(sh.alarm);
   Text_Ani->setText(sh.ani);
   Combo_Enc_qh->setText(sh.groupCall);
+  // Last, each value is stored as shown, also where no control changed: a
+  // time above 195 under a list already on "2000", a gap in an alarm code
+  // whose text the box already showed, an alarm or ANI code that shows empty.
+  Shown shown;
+  shown.onTime = Combo_Enc_ys1->ListIndex();
+  shown.offTime = Combo_Enc_ys2->ListIndex();
+  shown.pttPress = Check_Ptt_P->Checked();
+  shown.pttRelease = Check_Ptt_S->Checked();
+  shown.alarm = Text_BJ->Text();
+  shown.ani = Text_Ani->Text();
+  store(img::kDtmfSettingsRow, [&](img::Image& im) { ShowStore(im, shown); });
 }
 
 // ---- buttons -------------------------------------------------------------------

@@ -119,6 +119,9 @@ class frm_option::ShowTarget : public OptShowTarget {
       static_cast<OptionButton*>(widget)->setValue(value != 0);
   }
   void setEnabled(OptCtl c, bool enabled) override { w_.Opt_widget(c)->setEnabled(enabled); }
+  void storeShown(const OptControls& shown) override {
+    w_.ctx.image.change(img::kOptFirst, img::kOptLast, &w_, [&](img::Image& im) { Opt_store_shown(im, shown); });
+  }
 
  private:
   frm_option& w_;
@@ -489,6 +492,36 @@ void frm_option::Vfo_show(int side) {
   show(vfo::List::Step, vfo::ListShown(im, s, vfo::List::Step));
   show(vfo::List::Power, vfo::ListShown(im, s, vfo::List::Power));
   show(vfo::List::Bandwidth, vfo::ListShown(im, s, vfo::List::Bandwidth));
+  // Last, each value is stored as shown, also where no control changed (a
+  // list already on the last item that a nibble beyond the list shows, an
+  // unprogrammed frequency under a band list that did not move).
+  QString freq;
+  Vfo_change(side,
+             [&](img::Image& image) { freq = vfo::ShowStore(image, s, Vfo_shown(side), Shown_band_limits(side)); });
+  if (freq != v.Text_Freq->Text()) v.Text_Freq->setText(freq);
+}
+
+vfo::Shown frm_option::Vfo_shown(int side) const {
+  const Vfo& v = vfo[static_cast<std::size_t>(side)];
+  const auto index = [&](vfo::List l) { return v.lists[VfoListPlace(l)]->ListIndex(); };
+  const auto tone = [&](int t) {
+    const ComboList* l = v.tones[static_cast<std::size_t>(t)];
+    return vfo::ToneShown{l->ListIndex(), l->Text()};
+  };
+  vfo::Shown sh;
+  sh.freq = v.Text_Freq->Text();
+  sh.offset = v.Text_Offset->Text();
+  sh.rxTone = tone(0);
+  sh.txTone = tone(1);
+  sh.band = v.Combo_Band->ListIndex();
+  sh.shift = index(vfo::List::Shift);
+  sh.signalCode = index(vfo::List::SignalCode);
+  sh.speakerMute = index(vfo::List::SpeakerMute);
+  sh.optSignal = index(vfo::List::OptSignal);
+  sh.step = index(vfo::List::Step);
+  sh.power = index(vfo::List::Power);
+  sh.bandwidth = index(vfo::List::Bandwidth);
+  return sh;
 }
 
 void frm_option::Tone_show(int side, vfo::Tone t) {
@@ -553,11 +586,15 @@ vfo::BandLimits frm_option::Shown_band_limits(int side) const {
 
 bool frm_option::message(const Message& m) {
   const int before = follow_->foreignChanges();
+  // A commit that the unload itself runs (Close, the close box) goes on after
+  // its message, as leaving the box does; one whose window is unloaded while
+  // the message is open stores nothing.
+  const bool unloading = Unloading();
   {
     const ImageFollower::Handling busy(*follow_);
     MsgBox(m);
   }
-  return follow_->foreignChanges() == before && !Unloading();
+  return follow_->foreignChanges() == before && Unloading() == unloading;
 }
 
 void frm_option::Combo_Band_Click(int side) {
@@ -623,7 +660,7 @@ void frm_option::Text_Freq_LostFocus(int side) {
   const bool done =
       Box_commit(side, vfo[static_cast<std::size_t>(side)].Text_Freq,
                  [&](img::Image& im, const QString& text) { return vfo::FreqCommit(im, s, text, limits); });
-  if (done) Opt_show();
+  if (done && !Unloading()) Opt_show();
 }
 
 void frm_option::Text_Offset_LostFocus(int side) {

@@ -105,6 +105,8 @@ class frm_option : public RadioWindow {
   class ShowTarget;
   void Build_controls();
   void Vfo_show(int side);
+  // What the controls of a VFO frame show.
+  vfo::Shown Vfo_shown(int side) const;
   void Tone_show(int side, vfo::Tone t);
   // VFO limits := the editors' band limits, A the first band, B the second.
   void Vfo_limits_reset();
@@ -126,8 +128,9 @@ class frm_option : public RadioWindow {
   template <class Commit>
   bool Box_commit(int side, TextBox* box, Commit&& commit);
   // A message box; false when the image was changed by someone else while it
-  // was open (a read completing), or the window is unloading: the commit that
-  // showed it then stores nothing.
+  // was open (a read completing), or the window began to unload while it was
+  // open: the commit that showed it then stores nothing. A commit run by the
+  // unload itself goes on.
   bool message(const Message& m);
 
   std::array<QWidget*, kOptControlCount> opt_{};

@@ -550,7 +550,8 @@ TEST(AdjExchange, LostWriteAckIsRetried) {
 // One 0x06 counts for one frame and only once the frame has gone out: a
 // second 0x06 in the same arrival, or one arriving apart before the next
 // frame has gone out, is dropped, so the write neither skips a frame nor ends
-// early: spare 0x06 after row 14's do not pass for row 15's.
+// early: spare 0x06 after row 14's do not pass for row 15's, neither when row
+// 15 gets no answer nor when it is refused.
 TEST(AdjExchange, DoubledAckDoesNotAdvanceTwice) {
   using F = SimFault;
   struct Case {
@@ -567,6 +568,12 @@ TEST(AdjExchange, DoubledAckDoesNotAdvanceTwice) {
        true},
       {"three for row 14, none for row 15",
        {{SimReply::WriteAck, 15, F::Long, 2, 0x06, {}}, {SimReply::WriteAck, 16, F::Silence, 0, 0, {}}},
+       1,
+       false},
+      // The refusal arrives: a spare 0x06 still waiting would be read with it
+      // and taken for row 15's acknowledgement.
+      {"two for row 14, a refusal of row 15",
+       {{SimReply::WriteAck, 15, F::Long, 1, 0x06, {}}, {SimReply::WriteAck, 16, F::Wrong, 0, 0x15, {}}},
        1,
        false},
   };

@@ -118,6 +118,8 @@ TEST(DtmfShow, StoredOddities) {
   img::Image want = im;
   want(kSet, kOnTime) = 195;
   PutBytes(want, kSet, kAlarmFirst, std::vector<int>{1, 9, 0xFF, 0xFF, 0xFF});  // the gap closes
+  // Shown empty, stored empty; a group is stored only when its box is left.
+  PutBytes(want, kSet, kAniFirst, std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   FirstShow(im);
   EXPECT_EQ(ImageDiff(im, want), "");
 

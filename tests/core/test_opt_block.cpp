@@ -353,14 +353,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  false,
                  false},
-        // A list that already shows its last item runs no handler: the byte
-        // beyond its end stays until the selection next changes.
-        ShowCase{"LaterShowLeavesAListThatDoesNotChange",
-                 {{Pos_sql, 12}, {Pos_db_ptt, 2}},
-                 Bytes{{Pos_sql, 9}, {Pos_db_ptt, 1}},
-                 {{C::Combo_sql, 9}, {C::Check_db_PTT, 1}},
-                 {},
-                 false,
+        // A list that already shows its last item, a set-once box already
+        // checked and channel mode already selected run no handler; the show
+        // stores what they show all the same.
+        ShowCase{"LaterShowStoresWhatDidNotChange",
+                 {{Pos_sql, 12}, {Pos_db_ptt, 2}, {Pos_tdr, 7}, {Pos_work_mode, 5}, {Pos_ab_beep, 0xFF}},
+                 Bytes{{Pos_sql, 9}, {Pos_db_ptt, 1}, {Pos_tdr, 1}, {Pos_work_mode, 1}, {Pos_ab_beep, 2}},
+                 {{C::Combo_sql, 9},
+                  {C::Check_db_PTT, 1},
+                  {C::Check_tdr, 1},
+                  {C::Option_chann, 1},
+                  {C::Option_freq, 0},
+                  {C::Combo_ab_Beep, 2}},
+                 {{Pos_sql, 9}, {Pos_db_ptt, 1}, {Pos_tdr, 1}, {Pos_work_mode, 1}, {Pos_ab_beep, 2}},
+                 true,
                  false},
         ShowCase{"DualWatchEnablesItsBandList",
                  {{Pos_tdr, 1}, {Pos_al_mode, 1}},
@@ -444,6 +450,33 @@ TEST(OptShow, ShowingTheShownBlockAgainWritesNothing) {
         << w.offset;
   EXPECT_EQ(again.block, first.block);
   EXPECT_EQ(again.controls, first.controls);
+}
+
+// Whatever the controls showed before (a window that stays open over many
+// images), a show leaves in the block what the first show of a new window
+// leaves, and what the controls show.
+TEST(OptShow, EveryShowStoresWhatItShows) {
+  std::uint32_t seed = 12345;
+  const auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int>((seed >> 16) % 262) - 3;  // -3 .. 258
+  };
+  const auto random = [&] {
+    Block b;
+    for (auto& v : b) v = static_cast<std::int16_t>(next());
+    return b;
+  };
+  for (int i = 0; i < 200; ++i) {
+    const OptControls before = Opt_show_block(random(), Opt_controls_created()).controls;
+    const Block in = random();
+    const OptShow later = Opt_show_block(in, before);
+    const OptShow first = Opt_show_block(in, Opt_controls_created());
+    ASSERT_EQ(later.block, first.block) << i;
+    ASSERT_EQ(later.controls, first.controls) << i;
+    // Stored as shown: storing again changes nothing.
+    Block again = later.block;
+    ASSERT_TRUE(Opt_store_shown(std::span(again), later.controls).empty()) << i;
+  }
 }
 
 // On the image the show changes only the cells its handlers write.

@@ -184,8 +184,10 @@ TEST(VfoFirstShow, UnprogrammedRecordIsNormalised) {
   img::Image want = im;
   FirstShow(im, Side::B, kStartBands);
   PutBytes(want, img::kVfoBFirst, kFreqFirst, std::vector<int>{4, 0, 0, 0, 2, 5, 0, 0});
-  // Tones 0, 0; band 1; 0x2E shift "-" code "15"; 0x21; step 7 with the low
-  // nibble kept; both bits set. Offset and bytes 0..7 and 27 untouched.
+  // The offset shown as 00.000; tones 0, 0; band 1; 0x2E shift "-" code "15";
+  // 0x21; step 7 with the low nibble kept; both bits set. Bytes 0..7 and 27
+  // untouched.
+  PutBytes(want, img::kVfoBLast, 0, std::vector<int>{0, 0, 0, 0, 0, 0});
   PutBytes(want, img::kVfoBLast, 6, std::vector<int>{0, 0, 0, 0, 1, 0xFF, 0x2E, 0x21, 0x7F, 0xFF});
   EXPECT_EQ(ImageDiff(im, want), "");
 }
@@ -362,9 +364,32 @@ TEST_F(VfoTone, TypedEntry) {
     int index;  // -1: nothing found
   };
   const Case cases[] = {
-      {"67", 71}, {"100.50", 406}, {"067.50", 76},  {"100.", 401}, {"D023N", 2001}, {" D754I ", 2210},
-      {"OFF", 0}, {"60", 1},       {"259.9", 2000}, {"67.05", -1}, {"59.9", -1},    {"260", -1},
-      {"", -1},   {"关", -1},      {"D999N", -1},   {"d023n", -1}, {"67.0.1", -1},  {"67D", -1},
+      {"67", 71},
+      {"100.50", 406},
+      {"067.50", 76},
+      {"100.", 401},
+      {"D023N", 2001},
+      {" D754I ", 2210},
+      {"OFF", 0},
+      {"60", 1},
+      {"259.9", 2000},
+      {"67.05", -1},
+      {"59.9", -1},
+      {"260", -1},
+      {"", -1},
+      {"关", -1},
+      {"D999N", -1},
+      {"d023n", -1},
+      {"67.0.1", -1},
+      {"67D", -1},
+      // Long forms of a tone are the tone: the number is looked up, not its text.
+      {"67.000000000000001", 71},
+      {"0067.0000", 71},
+      {"+67", 71},
+      {"259.90000000000001", 2000},
+      {"100.500000000000000001", 406},
+      {"67.0000001", -1},
+      {"259.9000001", -1},
   };
   for (const Case& c : cases) {
     const auto got = ToneLookup(c.typed, st.Tone_list_fine);

@@ -268,8 +268,9 @@ TEST_F(DtmfWindow, ShowStoresWhatItShows) {
   ASSERT_TRUE(w);
   EXPECT_EQ(BlockDiff(im(), want), "");
   EXPECT_EQ(Row(im(), kSet, 0, 2), (Bytes{195, 195}));
-  EXPECT_EQ(Row(im(), kSet, kAlarm, 5), (Bytes{1, 9, 0xFF, 0xFF, 0xFF}));  // the gap closed
-  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes{0xFF, 4, 5, 6, 7}));          // shown empty, not written
+  EXPECT_EQ(Row(im(), kSet, kAlarm, 5), (Bytes{1, 9, 0xFF, 0xFF, 0xFF}));         // the gap closed
+  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes(5, 0xFF)));                          // shown empty, stored empty
+  EXPECT_EQ(Row(im(), img::kDtmfFirst + 4, 0, 5), (Bytes{0xFF, 1, 2, 3, 0xFF}));  // stored when left
   EXPECT_EQ(group(3)->Text(), QStringLiteral("00000"));
   EXPECT_EQ(group(4)->Text(), QString());
   EXPECT_EQ(w->Combo_Enc_ys1->Text(), QStringLiteral("2000"));

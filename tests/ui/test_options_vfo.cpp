@@ -6,9 +6,15 @@
 #include "options_fixture.h"
 #include "settings/vfo_record.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QClipboard>
+#include <QPushButton>
 
+#include <functional>
 #include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -78,7 +84,7 @@ TEST_F(OptionsVfo, FirstShowOfTheFactoryImageChangesOnlyVfoBsTones) {
 
 // A record of 32 x 0xFF shows the second band's first frequency, tones off,
 // "-", signal code 15, the last speaker mute, DTMF, 50 kHz, LOW and NARROR,
-// and offset 00.000; the show stores what it shows, the offset excepted.
+// and offset 00.000; the show stores what it shows.
 TEST_F(OptionsVfo, UnprogrammedRecordShowsAndIsNormalised) {
   ASSERT_TRUE(openWithA(std::vector<int>(32, 0xFF)));
   EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("400.02500"));
@@ -99,12 +105,13 @@ TEST_F(OptionsVfo, UnprogrammedRecordShowsAndIsNormalised) {
   EXPECT_EQ(vfoByte(0, 29), 0x21);
   EXPECT_EQ(vfoByte(0, 30), 0x7F);
   EXPECT_EQ(vfoByte(0, 31), 0xFF);
-  for (int n = 16; n < 22; ++n) EXPECT_EQ(vfoByte(0, n), 0xFF) << n;  // the offset is not written by a show
+  for (int n = 16; n < 22; ++n) EXPECT_EQ(vfoByte(0, n), 0) << n;  // the offset as shown
   EXPECT_TRUE(prompt.calls.empty());
-  // Tabbing through the offset box stores what it shows.
+  // Tabbing through the offset box changes nothing more.
+  const img::Image shown = image.image();
   clickInto(a().Text_Offset);
   tab();
-  for (int n = 16; n < 22; ++n) EXPECT_EQ(vfoByte(0, n), 0) << n;
+  EXPECT_EQ(ImageDiff(image.image(), shown), "");
 }
 
 // A VFO stored on the other band keeps its frequency: opening the window and
@@ -465,6 +472,7 @@ TEST_F(OptionsTone, ChoicesAndTypedTones) {
       {"D754I", [&] { pick(rxl, 2210); }, 210, 0, "D754I"},
       {"typed 67", [&] { typeAndLeave(QStringLiteral("67")); }, 158, 2, "67.0"},
       {"typed 100.50", [&] { typeAndLeave(QStringLiteral("100.50")); }, 237, 3, "100.5"},
+      {"typed 67.000000000000001", [&] { typeAndLeave(QStringLiteral("67.000000000000001")); }, 158, 2, "67.0"},
       {"typed d023n", [&] { typeAndLeave(QStringLiteral("d023n")); }, 1, 0, "D023N"},
       {"typed 67.05", [&] { typeAndLeave(QStringLiteral("67.05")); }, 1, 0, "D023N"},
       {"typed 59.9", [&] { typeAndLeave(QStringLiteral("59.9")); }, 1, 0, "D023N"},
@@ -643,6 +651,111 @@ TEST_F(OptionsVfo, TypedTextIsCommittedOnLeavingButNeverIntoANewImage) {
   EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
   EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 4, 4, 0, 0, 0, 0, 0}));
   EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("144.00000"));
+}
+
+// An offset typed into its box is committed when the window is left (another
+// window, a main-window command), as leaving the box does.
+TEST_F(OptionsVfo, TypedOffsetIsCommittedOnLeavingTheWindow) {
+  const std::vector<std::pair<const char*, std::function<void()>>> leaves{
+      {"another window", [&] { main->MDImain_Channel_edit_Click(); }},
+      {"File > Save by its shortcut", [&] { QTest::keyClick(focus(), Qt::Key_S, Qt::ControlModifier); }},
+  };
+  int k = 1;
+  for (const auto& [name, leave] : leaves) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(open());
+    clickInto(b().Text_Offset);
+    retype(b().Text_Offset, QString::number(k));
+    leave();
+    for (int n = 16; n < 22; ++n) EXPECT_EQ(vfoByte(1, n), n == 18 ? k : 0) << n;
+    if (main->host().find<Form_save_chann>()) main->host().unload<Form_save_chann>();
+    settle();
+    ++k;
+  }
+  EXPECT_TRUE(messages().empty());
+}
+
+// Closing the window while a frequency or offset box holds a value out of
+// range commits it as leaving the box does: the range message, then the
+// replacement it announces is stored. The close box, Ctrl+F4, and Close
+// pressed by an accessibility action (the focus stays in the box).
+TEST_F(OptionsVfo, ClosingCommitsAnOutOfRangeValueWithItsReplacement) {
+  const std::vector<std::pair<const char*, std::function<void()>>> closes{
+      {"close box", [&] { w->frame()->close(); }},
+      {"Ctrl+F4", [&] { QTest::keyClick(focus(), Qt::Key_F4, Qt::ControlModifier); }},
+      {"Close by accessibility",
+       [&] {
+         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w->Command_close);
+         ASSERT_TRUE(i && i->actionInterface());
+         i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+       }},
+  };
+  struct Box {
+    const char* name;
+    TextBox* frm_option::Vfo::*box;
+    const char* typed;
+    int first;                // the record byte of the first digit
+    std::vector<int> digits;  // stored from there
+  };
+  const Box boxes[] = {
+      {"frequency", &frm_option::Vfo::Text_Freq, "12", 8, {1, 3, 0, 0, 2, 5, 0, 0}},
+      {"offset", &frm_option::Vfo::Text_Offset, "60", 16, {0, 5, 9, 9, 5, 0}},
+  };
+  for (const Box& box : boxes) {
+    for (const auto& [name, close] : closes) {
+      SCOPED_TRACE(std::string(box.name) + ", " + name);
+      ASSERT_TRUE(open());
+      prompt.calls.clear();
+      TextBox* t = a().*box.box;
+      clickInto(t);
+      retype(t, QString::fromLatin1(box.typed));
+      close();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !main->host().isLoaded<frm_option>(); }, 2000));
+      EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
+      for (std::size_t n = 0; n < box.digits.size(); ++n)
+        EXPECT_EQ(vfoByte(0, box.first + static_cast<int>(n)), box.digits[n]) << n;
+      settle();
+    }
+  }
+}
+
+// While the range message of a commit is open, the image changes behind the
+// window (a read completing, a file load: a byte of the option block that no
+// control edits) and a screen reader presses a check box and then Default.
+// Each works on the image as it is: the changed byte survives both, and
+// Default stores the factory values around it.
+TEST_F(OptionsVfo, HandlersDuringAMessageWorkOnTheImageAsItIs) {
+  ASSERT_TRUE(open());
+  const img::Image factory = image.image();
+  auto press = [](QWidget* c, const QString& action) {
+    QAccessible::queryAccessibleInterface(c)->actionInterface()->doAction(action);
+  };
+  bool once = false;
+  prompt.onShow = [&](const PromptCall&) {
+    if (std::exchange(once, true)) return;
+    edit([](img::Image& im) {
+      im.at(img::OptionCell(50)) = 0x33;
+      im.at(img::OptionCell(Pos_sql)) = 2;
+    });
+    press(w->Check_tdr, QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(opt(Pos_tdr), 1);
+    EXPECT_EQ(opt(50), 0x33);
+    EXPECT_EQ(opt(Pos_sql), 2);
+    // The button acts a moment later, while the message is still open.
+    press(w->Command_def, QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opt(Pos_tdr) == factory.at(img::OptionCell(Pos_tdr)); }, 2000));
+  };
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("12"));
+  tab();
+  prompt.onShow = nullptr;
+  EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
+  EXPECT_EQ(opt(50), 0x33);
+  EXPECT_EQ(opt(Pos_sql), factory.at(img::OptionCell(Pos_sql)));
+  // The commit whose image changed stored nothing; the window shows the image.
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 3, 6, 0, 2, 5, 0, 0}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return a().Text_Freq->Text() == QStringLiteral("136.02500"); }, 1000));
+  EXPECT_EQ(list("Combo_sql")->Text(), QStringLiteral("5"));
 }
 
 // A change of the VFO rows by someone else is shown at once.

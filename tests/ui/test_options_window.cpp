@@ -345,8 +345,7 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(s[C::Option_chann], 1);
                    EXPECT_EQ(s[C::Option_freq], 0);
                  }},
-        ShowCase{
-            "CellsOutside0To255", {{0, 300}, {3, -1}, {54, 0x1E4}, {7, -2}}, {{0, 9}, {3, 4}, {54, 0x1E4}, {7, 1}}},
+        ShowCase{"CellsOutside0To255", {{0, 300}, {3, -1}, {54, 0x1E4}, {7, -2}}, {{0, 9}, {3, 4}, {54, 0xE4}, {7, 1}}},
         ShowCase{"DualWatchAndAlarm",
                  {{7, 2}, {33, 2}, {32, 1}},
                  {{7, 1}, {33, 1}, {32, 1}},
@@ -357,18 +356,32 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ShowCase>& i) { return std::string(i.param.name); });
 
 // A later show of a window that stays open, after someone else wrote the
-// block: a byte beyond its list's end whose list already shows the last
-// item stays; a 2 in a box that is cleared and set again becomes 1.
-TEST_F(OptionsWindow, LaterShowsWriteOnlyWhatChanged) {
-  ASSERT_TRUE(openOn(BlockImage(factory(), {{0, 9}, {7, 1}, {57, 1}})));
+// block, stores what it shows also where no control moved: a byte beyond
+// its list's end whose list already shows the last item, a 2 in a box
+// already checked, a work mode of 5 under channel mode already selected. A
+// click on another option then leaves them as shown.
+TEST_F(OptionsWindow, LaterShowsStoreWhatTheyShow) {
+  ASSERT_TRUE(openOn(BlockImage(factory(), {{0, 9}, {7, 1}, {57, 1}, {56, 1}, {42, 2}})));
   edit([](img::Image& im) {
-    im.at(img::OptionCell(Pos_sql)) = 12;  // list already on its last item
-    im.at(img::OptionCell(Pos_tdr)) = 2;   // set-once box already checked
-    im.at(img::OptionCell(Pos_lock)) = 2;  // cleared and set again
+    im.at(img::OptionCell(Pos_sql)) = 12;        // list already on its last item
+    im.at(img::OptionCell(Pos_ab_beep)) = 0xFF;  // the same
+    im.at(img::OptionCell(Pos_tdr)) = 2;         // set-once box already checked
+    im.at(img::OptionCell(Pos_lock)) = 2;        // cleared and set again
+    im.at(img::OptionCell(Pos_work_mode)) = 5;   // channel mode already selected
   });
-  EXPECT_EQ(opt(0), 12);
-  EXPECT_EQ(opt(7), 2);
-  EXPECT_EQ(opt(57), 1);
+  EXPECT_EQ(list("Combo_sql")->Text(), QStringLiteral("9"));
+  EXPECT_EQ(opt(Pos_sql), 9);
+  EXPECT_EQ(opt(Pos_ab_beep), 2);
+  EXPECT_EQ(opt(Pos_tdr), 1);
+  EXPECT_EQ(opt(Pos_lock), 1);
+  EXPECT_EQ(opt(Pos_work_mode), 1);
+  // A handler writes its own entry into the image as it is: the bytes that
+  // the show stored are not put back from the block the show started from.
+  const img::Image shown = image.image();
+  QTest::mouseClick(check("Check_Beep"), Qt::LeftButton, {}, QPoint(8, check("Check_Beep")->height() / 2));
+  img::Image want = shown;
+  want.at(img::OptionCell(Pos_beep)) = static_cast<std::int16_t>(1 - shown.at(img::OptionCell(Pos_beep)));
+  EXPECT_EQ(ImageDiff(image.image(), want), "");
 }
 
 // ---- the handlers ----------------------------------------------------------------
