@@ -11,8 +11,11 @@
 // Every box here is a real QMessageBox (the program's QtPrompt) over the main
 // window, with its own event loop; the recording prompt still notes each one.
 #include "alignment/ui/frm_Adj_Txp.h"
+#include "channels/chann_codec.h"
+#include "channels/ui/frm_chann.h"
 #include "link/ui/Form_Comm_Read.h"
 #include "options_fixture.h"
+#include "platform/grid.h"
 #include "platform/qt_services.h"
 #include "support/manual_timer.h"
 
@@ -33,6 +36,7 @@ namespace {
 const QString kPortError = QStringLiteral("Communication port is error, please setting right communication port . ！");
 const QString kRange = QStringLiteral("当前工作频率超出范围 ！");
 const QString kFail = QStringLiteral("Fail connect with transceiver.");
+const QString kRxRange = QStringLiteral("Over the range of receive frequency .");
 
 // A screen reader's press: the accessibility action of a button or menu item.
 void Press(QAccessibleInterface* i) {
@@ -58,8 +62,8 @@ class UnloadDuringBox : public OptionsFixture {
 
   // From here on every message is a real modal box over the main window.
   // Once it is up, `during` runs (as a screen reader acts while it is open),
-  // then the box's event loop goes on with what it was handed, and OK closes it. `afterBox` runs as the box has returned, still inside
-  // the handler that showed it.
+  // then the box's event loop goes on with what it was handed, and OK closes it. `afterBox` runs as the box has
+  // returned, still inside the handler that showed it.
   void realBoxes(std::function<void()> during, std::function<void()> afterBox = {}) {
     real.setParent(main.get());
     prompt.onShow = [this, during, afterBox](const PromptCall& c) {
@@ -95,8 +99,30 @@ class UnloadDuringBox : public OptionsFixture {
     tab();
   }
 
+  // Under the next box, the window's `button` (its Cancel or Close) is
+  // pressed through its accessibility action and unloads the window.
+  template <class W>
+  void pressUnderTheBox(W* window, QWidget* button) {
+    const QPointer<W> p(window);
+    realBoxes(
+        [this, button] {
+          PressButton(button);
+          ASSERT_TRUE(QTest::qWaitFor([this] { return !main->host().template isLoaded<W>(); }, 2000));
+        },
+        [this, p] { aliveAfterBox = !p.isNull(); });
+  }
+  // The window was still there when the box returned into the handler that
+  // showed it, and is deleted once that handler has returned.
+  template <class W>
+  void expectDeletedAfterItsHandler(const QPointer<W>& window) {
+    EXPECT_TRUE(aliveAfterBox);
+    EXPECT_FALSE(main->host().template isLoaded<W>());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }, 2000));
+  }
+
   QtPrompt real;
   std::vector<QString> boxes;  // the texts of the real boxes, as they came up
+  bool aliveAfterBox = false;
 };
 
 // ---- a main-window command while a box is open does nothing -----------------------
@@ -177,20 +203,12 @@ TEST_F(UnloadDuringBox, ReadDialogCancelledUnderItsPortErrorBox) {
   main->menu(QStringLiteral("Prog_read"))->trigger();
   QPointer<Form_Comm_Read> d = readDialog();
   ASSERT_TRUE(d);
-  bool aliveAfterBox = false;
-  realBoxes(
-      [&] {
-        PressButton(d->Command_Cancel);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !readDialog(); }, 2000));
-      },
-      [&] { aliveAfterBox = !d.isNull(); });
+  pressUnderTheBox(d.data(), d->Command_Cancel);
   QTest::mouseClick(d->Command_read, Qt::LeftButton);
-  EXPECT_TRUE(aliveAfterBox);
   EXPECT_EQ(boxes, std::vector<QString>{kPortError});
   EXPECT_EQ(prompt.calls.size(), 1u);
-  EXPECT_EQ(readDialog(), nullptr);
   EXPECT_EQ(st.Flag_comm_read, 0);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return d.isNull(); }, 2000));
+  expectDeletedAfterItsHandler(d);
 }
 
 // The failure report of a read that got no answer is a box opened by the
@@ -209,20 +227,12 @@ TEST_F(UnloadDuringBox, ReadDialogCancelledUnderItsFailureReport) {
   static_cast<ManualTimer&>(d->link->watchdog()).fire();
   ASSERT_TRUE(d->link->failureTimer().enabled());
   QPointer<QLabel> label = d->Label_tr_count;
-  bool aliveAfterBox = false;
-  realBoxes(
-      [&] {
-        PressButton(d->Command_Cancel);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !readDialog(); }, 2000));
-      },
-      [&] { aliveAfterBox = !d.isNull(); });
+  pressUnderTheBox(d.data(), d->Command_Cancel);
   static_cast<ManualTimer&>(d->link->failureTimer()).fire();
-  EXPECT_TRUE(aliveAfterBox);
   EXPECT_EQ(boxes, std::vector<QString>{kFail});
-  EXPECT_EQ(readDialog(), nullptr);
   ASSERT_TRUE(label);
   EXPECT_EQ(label->text(), QString());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return d.isNull(); }, 2000));
+  expectDeletedAfterItsHandler(d);
 }
 
 // The options window's Close, pressed through its accessibility action while
@@ -233,19 +243,11 @@ TEST_F(UnloadDuringBox, OptionsWindowClosedUnderItsRangeBox) {
   ASSERT_TRUE(open());
   QPointer<frm_option> o = w;
   const std::vector<int> before = freqDigits(0);
-  bool aliveAfterBox = false;
-  realBoxes(
-      [&] {
-        PressButton(o->Command_close);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !optionsWindow(); }, 2000));
-      },
-      [&] { aliveAfterBox = !o.isNull(); });
+  pressUnderTheBox(o.data(), o->Command_close);
   typeOutOfRange(o);
-  EXPECT_TRUE(aliveAfterBox);
   EXPECT_EQ(boxes, std::vector<QString>{kRange});
-  EXPECT_EQ(optionsWindow(), nullptr);
   EXPECT_EQ(freqDigits(0), before);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return o.isNull(); }, 2000));
+  expectDeletedAfterItsHandler(o);
 }
 
 // The alignment window's Close, pressed through its accessibility action
@@ -260,18 +262,31 @@ TEST_F(UnloadDuringBox, AlignmentWindowClosedUnderItsRangeBox) {
   QTest::mouseClick(box, Qt::LeftButton);
   QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(box, QStringLiteral("25"));
-  const std::int16_t stored = st.AdjTable[0][3];
-  ASSERT_EQ(stored, 25);
-  bool aliveAfterBox = false;
-  realBoxes(
-      [&] {
-        PressButton(a->Command_close);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !alignmentWindow(); }, 2000));
-      },
-      [&] { aliveAfterBox = !a.isNull(); });
+  ASSERT_EQ(st.AdjTable[0][3], 25);
+  pressUnderTheBox(a.data(), a->Command_close);
   QTest::keyClick(box, Qt::Key_6);
-  EXPECT_TRUE(aliveAfterBox);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(alignmentWindow(), nullptr);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return a.isNull(); }, 2000));
+  expectDeletedAfterItsHandler(a);
+}
+
+// The channel window's Close, pressed through its accessibility action while
+// the range box of an RX frequency (typed, the cell left with Tab) is open,
+// unloads the window: the commit waiting in the box stores no replacement
+// into the image, and the window goes once the key's handler has returned.
+TEST_F(UnloadDuringBox, ChannelWindowClosedUnderItsRangeBox) {
+  frm_chann* c = main->host().find<frm_chann>();
+  ASSERT_TRUE(c);
+  QPointer<frm_chann> p(c);
+  main->mdiArea()->setActiveSubWindow(static_cast<QMdiSubWindow*>(c->frame()));
+  Grid& grid = *c->MSF_Chann;
+  const QModelIndex channel1Rx = grid.model()->index(1, chann::kColRx);
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(channel1Rx).center());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return focus() == c->Text_Edit; }, 2000));
+  QTest::keyClicks(c->Text_Edit, QStringLiteral("180"));  // the cell's text stands selected
+  const img::Image before = image.image();
+  pressUnderTheBox(c, c->Command_close);
+  QTest::keyClick(c->Text_Edit, Qt::Key_Tab);
+  EXPECT_EQ(boxes, std::vector<QString>{kRxRange});
+  EXPECT_EQ(ImageDiff(image.image(), before), "");
+  expectDeletedAfterItsHandler(p);
 }
