@@ -68,6 +68,8 @@ void AdjRead::Adj_Unpack(Table& table) const {
 
 void AdjRead::Completion(LinkEngine& e) {
   if (store) store(*this);
+  // The store shows the window's notices, in whose boxes it may have unloaded.
+  if (e.Ended()) return;
   view_.Progress_show(100);
   view_.Label_set(kTextReadDone.in(e.chinese()));
   Message(e, kMsgReadComplete);
@@ -106,7 +108,7 @@ void AdjWrite::Progress(LinkEngine& e, int k) {
 }
 
 void AdjWrite::Completion(LinkEngine& e) {
-  Message(e, kMsgWriteComplete);
+  if (!Message(e, kMsgWriteComplete)) return;
   view_.Label_set(kTextWriteDone.in(e.chinese()));
 }
 

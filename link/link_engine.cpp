@@ -25,18 +25,20 @@ void LinkEngine::ConnectHandlers() {
 bool LinkEngine::Busy() const { return busyRead_ || busyWrite_ || T1_.enabled() || T2_.enabled() || T3_.enabled(); }
 
 bool LinkEngine::Port_open() {
+  if (ended_) return false;
   ::Port_open(MSC_, env_.st, env_.prompt, profile_.portMessage);
-  return env_.st.Port_err == 0;
+  return !ended_ && env_.st.Port_err == 0;
 }
 
 LinkStart LinkEngine::Start(LinkExchangeKind& kind) {
+  if (ended_) return LinkStart::Ended;
   if (Busy()) return LinkStart::Busy;
   retries_ = profile_.retries;
   return Begin(kind);
 }
 
 LinkStart LinkEngine::Begin(LinkExchangeKind& kind) {
-  if (!MSC_.isOpen() && !Port_open()) return LinkStart::PortError;
+  if (!MSC_.isOpen() && !Port_open()) return ended_ ? LinkStart::Ended : LinkStart::PortError;
   kind_ = &kind;
   // The handshake starts again at Wait_ack with a fresh entry sequence.
   connected_ = false;
@@ -51,6 +53,7 @@ LinkStart LinkEngine::Begin(LinkExchangeKind& kind) {
 }
 
 void LinkEngine::End() {
+  ended_ = true;
   Stop_timers();
   Close_port();
   busyRead_ = busyWrite_ = false;
@@ -152,8 +155,9 @@ void LinkEngine::Panel(StatusPanel panel, const QString& text) {
   if (env_.panel) env_.panel(panel, text);
 }
 
-void LinkEngine::Show(const Message& m) {
+bool LinkEngine::Show(const Message& m) {
   if (env_.prompt) env_.prompt->MsgBox(m.text.in(chinese()), m.title.in(chinese()), PromptIcon::Exclamation);
+  return !ended_;
 }
 
 // ---- receiving ------------------------------------------------------------------------

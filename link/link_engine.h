@@ -140,6 +140,7 @@ enum class LinkStart {
   Started,    // the entry frame is queued
   Busy,       // refused: an exchange of this engine runs or its failure report is pending
   PortError,  // the port did not open (Port_err is -1; the profile's message was shown)
+  Ended,      // refused without a word: the window has unloaded (End())
 };
 
 class LinkEngine {
@@ -169,10 +170,16 @@ class LinkEngine {
   // exchange may start then.
   bool Busy() const;
   // Opens the port with the profile's message; true on success (Port_err 0).
+  // False without trying once the engine has ended, and false when it ended
+  // while the port error message was open.
   bool Port_open();
-  // Ends the exchange at once (the window unloads): stops the three timers,
-  // closes the port, clears the busy flags and forgets the kind.
+  // Ends the exchange at once and for good (the window unloads): stops the
+  // three timers, closes the port, clears the busy flags and forgets the
+  // kind. Nothing starts or opens any more afterwards.
   void End();
+  // End() has run. A message box runs a nested event loop in which the
+  // window may unload: whoever showed one checks this before going on.
+  bool Ended() const { return ended_; }
 
   // ---- event handlers: the window routes its port's and timers' events here
   void MSC_OnComm(CommEvent event);  // receive event
@@ -203,8 +210,9 @@ class LinkEngine {
   void Panel(StatusPanel panel, const QString& text);
   void Panel(StatusPanel panel, const Text& text) { Panel(panel, text.in(chinese())); }
   // Shows a message box in the current language, with the exclamation icon
-  // (when there is a prompt).
-  void Show(const Message& m);
+  // (when there is a prompt). False when the engine ended while the box was
+  // open (the window unloaded): the caller stops there.
+  bool Show(const Message& m);
 
   Session& st() { return env_.st; }
   Prompt* prompt() { return env_.prompt; }
@@ -259,6 +267,7 @@ class LinkEngine {
   bool connected_ = false;  // the kind's phase has taken over
   bool busyRead_ = false, busyWrite_ = false;
   int retries_ = 0;
+  bool ended_ = false;  // End() has run: the window unloads
 
   SerialPort& MSC_;
   Timer& T1_;

@@ -2,26 +2,37 @@
 
 #include "link/link_texts.h"
 
-LinkSession::LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEngine::Env env, LinkProfile profile)
-    : port_(ports.create()), sender_(timers.create()), watchdog_(timers.create()), failure_(timers.create()) {
+LinkSession::LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEngine::Env env, LinkProfile profile,
+                         HandlerOwner* owner)
+    : owner_(owner),
+      port_(ports.create()),
+      sender_(timers.create()),
+      watchdog_(timers.create()),
+      failure_(timers.create()) {
   engine_ = std::make_unique<LinkEngine>(*port_, *sender_, *watchdog_, *failure_, std::move(env), profile);
-  engine_->ConnectHandlers();
+  port_->onComm = [this](CommEvent e) { Event([&] { engine_->MSC_OnComm(e); }); };
+  sender_->onTick = [this] { Event([this] { engine_->Timer1_Timer(); }); };
+  watchdog_->onTick = [this] { Event([this] { engine_->Timer2_Timer(); }); };
+  failure_->onTick = [this] { Event([this] { engine_->Timer3_Timer(); }); };
 }
 
 LinkSession::~LinkSession() { engine_.reset(); }
 
 bool LinkSession::Refused_while_busy() {
+  if (engine_->Ended()) return true;
   if (!engine_->Busy()) return false;
   if (engine_->profile().startWhileBusy == BusyRule::RefuseWithMessage) engine_->Show(Msg_busy);
   return true;
 }
 
 LinkStart LinkSession::Start(LinkExchangeKind& kind) {
+  if (engine_->Ended()) return LinkStart::Ended;
   if (Refused_while_busy()) return LinkStart::Busy;
   return engine_->Start(kind);
 }
 
 bool LinkSession::Close_request() {
+  if (engine_->Ended()) return false;
   if (engine_->Busy()) {
     switch (engine_->profile().closeWhileBusy) {
       case BusyRule::RefuseWithMessage: engine_->Show(engine_->profile().closeWhileBusyMessage); return false;

@@ -8,10 +8,16 @@
 // Close or Cancel refused while busy (or allowed), and the exchange ended
 // when the window unloads.
 //
+// The port's and timers' events run as handlers of the window that owns the
+// session (its HandlerOwner): the window is not deleted while one of them
+// waits in a message box (a read's completion, a failure report, the port
+// error message), and once it unloads its events are dropped.
+//
 // It needs nothing but the platform's core interfaces, so tests build it on
 // fake ports and the virtual clock.
 #include "link/link_engine.h"
 #include "link/status_panel.h"
+#include "platform/core/handler_scope.h"
 #include "platform/core/serial_port.h"
 #include "platform/core/timer.h"
 
@@ -19,25 +25,31 @@
 
 class LinkSession {
  public:
-  LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEngine::Env env, LinkProfile profile);
+  // `owner`: the window whose handlers the events are (null: nobody's).
+  LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEngine::Env env, LinkProfile profile,
+              HandlerOwner* owner = nullptr);
   ~LinkSession();
   LinkSession(const LinkSession&) = delete;
   LinkSession& operator=(const LinkSession&) = delete;
 
   // Starts an exchange of `kind`. While an exchange runs (or its failure
   // report is pending) nothing starts; the profile says whether the refusal
-  // shows "Read-write operating with transceiver .".
+  // shows "Read-write operating with transceiver .". After End() nothing
+  // starts, without a word (LinkStart::Ended).
   LinkStart Start(LinkExchangeKind& kind);
   // The same refusal on its own, for a window that prepares something before
-  // it starts: true (and the message shown, by the profile) while busy.
+  // it starts: true (and the message shown, by the profile) while busy; true
+  // without a message after End().
   bool Refused_while_busy();
   // Whether the window may close now. While busy, when the profile refuses
   // it, its close message ("Read-write operating，don't close the window. ,")
   // is shown and the answer is no. When it may close, the port is closed.
+  // After End() the window is closing already: no.
   bool Close_request();
-  // The window unloads: the exchange ends at once (timers stopped, port
-  // closed, busy flags cleared).
+  // The window unloads: the exchange ends at once and for good (timers
+  // stopped, port closed, busy flags cleared; nothing starts any more).
   void End();
+  bool Ended() const { return engine_->Ended(); }
 
   bool Busy() const { return engine_->Busy(); }
   // Opens the port with the profile's message; true on success.
@@ -54,6 +66,15 @@ class LinkSession {
   Timer& failureTimer() { return *failure_; }
 
  private:
+  // Runs one of the port's or timers' events as a handler of the owner.
+  template <class Step>
+  void Event(Step&& step) {
+    if (owner_ && owner_->Handlers_off()) return;
+    const HandlerScope running(owner_);
+    step();
+  }
+
+  HandlerOwner* owner_;
   std::unique_ptr<SerialPort> port_;
   std::unique_ptr<Timer> sender_, watchdog_, failure_;
   std::unique_ptr<LinkEngine> engine_;  // last: it goes before the port and timers it runs on

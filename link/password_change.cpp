@@ -174,15 +174,17 @@ void PassWordChange::Write_answered(LinkEngine& e, int count) {
   // The port stays open until the dialog closes; Wait_nothing drops whatever
   // still arrives.
   e.Complete(false);
-  e.Show(pw::Msg_success);
+  const bool on = e.Show(pw::Msg_success);
+  // The passwords are the session's: they go whatever became of the dialog
+  // while the message was open; the dialog's own step only while it is there.
   std::fill(e.st().PassWord_old.begin(), e.st().PassWord_old.begin() + pw::kFieldLen, Int16{0x20});
   std::fill(e.st().PassWord_new.begin(), e.st().PassWord_new.begin() + pw::kFieldLen, Int16{0x20});
-  if (succeeded_) succeeded_();
+  if (on && succeeded_) succeeded_();
 }
 
 void PassWordChange::failureTick(LinkEngine& e) { Report_failure(e); }
 
 void PassWordChange::Report_failure(LinkEngine& e) {
-  e.Show(Msg_fail_connect);
+  if (!e.Show(Msg_fail_connect)) return;
   e.Panel(StatusPanel::LinkState, link_panel::Fault);
 }

@@ -25,6 +25,9 @@ void ReadAll::Rx_unpack(img::Image& image) const {
 
 void ReadAll::Completion(LinkEngine& e) {
   if (store) store(*this);
+  // The store's editors may have shown a message box, in which the dialog
+  // may have unloaded.
+  if (e.Ended()) return;
   view_.Progress_show(100);
   view_.Label_set(Text_read_done.in(e.chinese()));
   Message(e, Msg_read_complete);

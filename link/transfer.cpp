@@ -13,11 +13,11 @@ void TransferKind::Enter_block_phase(LinkEngine& e) {
   e.Panel(StatusPanel::LinkState, link_panel::ConnectedData);
 }
 
-void TransferKind::Message(LinkEngine& e, const ::Message& m) { e.Show(m); }
+bool TransferKind::Message(LinkEngine& e, const ::Message& m) { return e.Show(m); }
 
 void TransferKind::failureTick(LinkEngine& e) {
   view_.Progress_hide();
   view_.Label_set(QString());
-  Message(e, Msg_fail_connect);
+  if (!Message(e, Msg_fail_connect)) return;
   view_.Label_set(Text_comm_fault.in(e.chinese()));
 }

@@ -31,7 +31,8 @@ class TransferKind : public LinkExchangeKind {
   // The radio confirmed: the block phase takes over (state 3), watchdog and
   // failure timer stop, status panel 2 reads "Connect well with radio.".
   static void Enter_block_phase(LinkEngine& e);
-  static void Message(LinkEngine& e, const ::Message& m);
+  // False when the window unloaded while the box was open: stop there.
+  static bool Message(LinkEngine& e, const ::Message& m);
 
   TransferView& view_;
 };

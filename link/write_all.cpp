@@ -33,6 +33,6 @@ void WriteAll::Progress(LinkEngine& e, int k) {
 }
 
 void WriteAll::Completion(LinkEngine& e) {
-  Message(e, Msg_write_complete);
+  if (!Message(e, Msg_write_complete)) return;
   view_.Label_set(Text_write_done.in(e.chinese()));
 }

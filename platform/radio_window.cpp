@@ -65,9 +65,21 @@ void RadioWindow::closeEvent(QCloseEvent* e) {
     e->accept();
     return;
   }
-  // A user's close: ask the window, then unload it through the host.
+  // A user's close: ask the window (its answer may wait in a message box),
+  // then unload it through the host.
   e->ignore();
-  if (Form_QueryUnload()) wctx.host.unloadWindow(this);
+  const HandlerScope closing(this);
+  if (Form_QueryUnload() && !unloading_) wctx.host.unloadWindow(this);
+}
+
+void RadioWindow::Handler_end() {
+  if (--handlers_ > 0 || !deletePending_) return;
+  // The last handler on the stack has returned: the unloaded window goes
+  // once control is back in the event loop the handler was called from. The
+  // delete is posted only now: Qt takes up a delete posted inside a nested
+  // event loop (a message box's) in that loop, under the handler that waits.
+  deletePending_ = false;
+  frame()->deleteLater();
 }
 
 void RadioWindow::MsgBox(const Message& m, PromptIcon icon) const {

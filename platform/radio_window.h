@@ -1,13 +1,16 @@
 #pragma once
 // Base of every window and dialog. A window is built by the window host,
 // which then runs its load handling and shows it; unloading runs its unload
-// handling and then closes and deletes it. Editors live in the main window's
-// MDI area; dialogs are top-level windows over the main window.
+// handling and then closes and deletes it, once none of its handlers is on
+// the stack any more. Editors live in the main window's MDI area; dialogs are
+// top-level windows over the main window.
+#include "platform/core/handler_scope.h"
 #include "platform/core/text.h"
 #include "platform/window_context.h"
 
 #include <QWidget>
 
+#include <concepts>
 #include <span>
 #include <utility>
 #include <vector>
@@ -16,7 +19,7 @@ class FocusRules;
 class QAbstractButton;
 class QCloseEvent;
 
-class RadioWindow : public QWidget {
+class RadioWindow : public QWidget, public HandlerOwner {
   Q_OBJECT
  public:
   // Built with the program's context (state/app_context.h), which extends
@@ -76,26 +79,52 @@ class RadioWindow : public QWidget {
   // A message box in the current language, exclamation icon unless told otherwise.
   void MsgBox(const Message& m, PromptIcon icon = PromptIcon::Exclamation) const;
 
-  // True from the start of the window's unload: its events are off.
+  // True from the start of the window's unload: its events are off. A
+  // handler that waited in a message box checks it afterwards: the window
+  // may have been unloaded meanwhile (it still exists until the handler has
+  // returned, but its port is closed and its session ended), and the handler
+  // then stops.
   bool Unloading() const { return unloading_; }
-  // A handler of this window as a control's event, dropped once the window
-  // is unloading, so that no handler runs after the unload:
+  // A handler of this window as an event (a control's, a button's clicked
+  // signal, a timer's tick), dropped once the window is unloading, so that
+  // no handler runs after the unload; while it runs the window is not
+  // deleted (HandlerScope):
   //   Text_BJ->onChange = On(&frm_dtmf::Text_BJ_Change);
   //   Text_BJ->onKeyPress = On(&frm_dtmf::Text_BJ_KeyPress);   // (int& key)
+  //   connect(Command_close, &QPushButton::clicked, this, On(&frm_dtmf::Command_close_Click));
   // A member of a control array passes its index to the handler:
   //   Text1[i]->onChange = On(&frm_Adj_Txp::Text1_Change, i);  // (int index)
+  // A step without arguments of its own: On([this] { Show_image(); }).
   template <class W, class... Args>
   auto On(void (W::*handler)(Args...)) {
     return [this, handler](Args... args) {
-      if (!unloading_) (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
+      if (unloading_) return;
+      const HandlerScope running(this);
+      (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
     };
   }
   template <class W, class... Args>
   auto On(void (W::*handler)(int, Args...), int index) {
     return [this, handler, index](Args... args) {
-      if (!unloading_) (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
+      if (unloading_) return;
+      const HandlerScope running(this);
+      (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
     };
   }
+  template <std::invocable F>
+  auto On(F step) {
+    return [this, step = std::move(step)]() mutable {
+      if (unloading_) return;
+      const HandlerScope running(this);
+      step();
+    };
+  }
+
+  // HandlerOwner: the window's handlers on the stack. The window's delete,
+  // once it is unloaded, waits for the last of them to return.
+  bool Handlers_off() const override { return unloading_; }
+  void Handler_begin() override { ++handlers_; }
+  void Handler_end() override;
 
   // Caption tables, applied by object name on every load (a caption naming
   // the window itself is its title); see platform/captions.h.
@@ -116,6 +145,8 @@ class RadioWindow : public QWidget {
  private:
   friend class WindowHost;
   bool unloading_ = false;
+  int handlers_ = 0;            // handlers of the window on the stack
+  bool deletePending_ = false;  // unloaded: deleted when the last of them returns
   std::vector<std::span<const Caption>> captions_;
   // When the window's text boxes and lists get and lose the focus.
   FocusRules* focusRules_;

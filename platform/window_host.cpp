@@ -1,6 +1,7 @@
 #include "platform/window_host.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeySequence>
@@ -64,15 +65,17 @@ void WindowHost::adopt(std::type_index type, RadioWindow* w) {
 }
 
 void WindowHost::runLoad(RadioWindow* w) {
-  QPointer<RadioWindow> guard(w);
+  // The load handling, and the activation the show brings, are handlers of
+  // the window: it stays until they have returned, also when they unload it.
+  const HandlerScope loading(w);
   setFlag(std::type_index(typeid(*w)), -1);
   w->Apply_captions();
   w->Form_Load();
-  if (!guard || guard->unloading_) return;
-  guard->Name_controls();
-  guard->frame()->show();
-  if (guard->isMdiChild() && ctx_->main)
-    ctx_->main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(guard->frame()));
+  if (w->unloading_) return;
+  w->Name_controls();
+  w->frame()->show();
+  if (w->isMdiChild() && ctx_->main && !w->unloading_)
+    ctx_->main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->frame()));
 }
 
 void WindowHost::setFlag(std::type_index type, std::int16_t value) {
@@ -82,6 +85,12 @@ void WindowHost::setFlag(std::type_index type, std::int16_t value) {
 void WindowHost::unloadWindow(RadioWindow* w) {
   if (!w || w->unloading_) return;
   w->unloading_ = true;
+  // The window is deleted once none of its handlers is on the stack: the
+  // unload may run inside one of them, even inside a message box that one of
+  // them waits in (its nested event loop runs timers, a screen reader's
+  // presses). The unload handling below is the last when none waits.
+  w->deletePending_ = true;
+  const HandlerScope unloading(w);
   std::type_index type = typeid(*w);
   for (auto it = loaded_.begin(); it != loaded_.end(); ++it) {
     if (it->second == w) {
@@ -93,11 +102,7 @@ void WindowHost::unloadWindow(RadioWindow* w) {
   w->Form_Unload();
   setFlag(type, 0);
   if (active_ == w) active_ = nullptr;
-  QWidget* f = w->frame();
-  f->hide();
-  // Delete once control is back in the event loop: the unload may run inside
-  // one of the window's own handlers.
-  f->deleteLater();
+  w->frame()->hide();
 }
 
 RadioWindow* WindowHost::reopen(const WindowEntry& e) {
@@ -146,21 +151,35 @@ void WindowHost::raiseWindow(RadioWindow* w) {
     f->activateWindow();
 }
 
-void WindowHost::Command_begin() {
-  if (RadioWindow* w = active_.data(); w && !w->unloading_) w->Form_Deactivate();
+bool WindowHost::Command_begin() {
+  // While an application-modal window (a message box) is open, the mouse
+  // and the keys reach no menu, toolbar or shortcut: a command that arrives
+  // all the same (a screen reader presses a menu item) does nothing either.
+  if (QApplication::activeModalWidget()) return false;
+  if (RadioWindow* w = active_.data(); w && !w->unloading_) {
+    const HandlerScope leaving(w);
+    w->Form_Deactivate();
+  }
+  return true;
 }
 
 void WindowHost::onSubWindowActivated(QMdiSubWindow* sub) {
   // Activation counts only when the active child changes: closing a message
   // box over the same child does not activate it again.
-  RadioWindow* w = sub ? qobject_cast<RadioWindow*>(sub->widget()) : nullptr;
-  if (w == active_.data()) return;
-  QPointer<RadioWindow> left = active_;
+  const QPointer<RadioWindow> w = sub ? qobject_cast<RadioWindow*>(sub->widget()) : nullptr;
+  if (w == active_) return;
+  const QPointer<RadioWindow> left = active_;
   active_ = w;
   // The child left behind commits first (its message box may run a nested
-  // event loop), then the new one shows the image.
-  if (left && !left->unloading_) left->Form_Deactivate();
-  if (w && !w->unloading_ && active_ == w) w->Form_Activate();
+  // event loop, in which the new one may go), then the new one shows the image.
+  if (left && !left->unloading_) {
+    const HandlerScope leaving(left.data());
+    left->Form_Deactivate();
+  }
+  if (w && !w->unloading_ && active_ == w) {
+    const HandlerScope activating(w.data());
+    w->Form_Activate();
+  }
 }
 
 bool WindowHost::eventFilter(QObject* watched, QEvent* event) {

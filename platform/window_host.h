@@ -3,7 +3,9 @@
 // class is loaded at a time. Loading builds the window afresh from the shared
 // state: construct, apply its captions, run its load handling, show, name its
 // controls for assistive technology. Unloading runs its unload handling, then
-// closes it and deletes it once control returns to the event loop.
+// hides it; it is deleted once none of its handlers is on the stack any more
+// and control is back in the event loop (an unload may come while one of its
+// handlers waits in a message box).
 //
 // The host keeps the window registry (window_registry.h): it sets and clears
 // each registered window's loaded flag, and walks the program's fixed orders
@@ -91,10 +93,12 @@ class WindowHost : public QObject {
   void Clear_loaded_flags();
 
   void unloadWindow(RadioWindow* w);
-  // A command of the main window (menu, shortcut, toolbar) is about to run:
-  // the active MDI child is deactivated first, so that what it holds is in
-  // the image before the command reads it.
-  void Command_begin();
+  // A command of the main window (menu, shortcut, toolbar) is about to run.
+  // False while an application-modal window (a message box) is open: the
+  // command then does nothing, as the mouse and the keys cannot reach it
+  // either. Otherwise the active MDI child is deactivated first, so that
+  // what it holds is in the image before the command reads it.
+  bool Command_begin();
   // Every loaded window, in loading order.
   std::vector<RadioWindow*> loadedWindows() const;
   void raiseWindow(RadioWindow* w);

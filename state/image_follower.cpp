@@ -7,7 +7,11 @@
 #include <utility>
 
 ImageFollower::ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw)
-    : QObject(owner), owner_(owner), shown_(std::move(shown)), redraw_(std::move(redraw)) {
+    : QObject(owner),
+      owner_(owner),
+      handlerOwner_(dynamic_cast<HandlerOwner*>(owner)),
+      shown_(std::move(shown)),
+      redraw_(std::move(redraw)) {
   connect(&store, &ImageStore::rowsChanged, this, &ImageFollower::rowsChanged);
 }
 
@@ -30,7 +34,9 @@ void ImageFollower::rowsChanged(int firstRow, int lastRow, const void* origin) {
 
 void ImageFollower::redraw() {
   pending_ = false;
-  if (following_) redraw_();
+  if (!following_ || (handlerOwner_ && handlerOwner_->Handlers_off())) return;
+  const HandlerScope drawing(handlerOwner_);
+  redraw_();
 }
 
 void ImageFollower::redrawIfPending() {

@@ -5,12 +5,15 @@
 // handlers runs (a message box there runs a nested event loop, in which a
 // read may complete) is drawn as soon as the outermost handler has ended and
 // control is back in the event loop. The editor's own changes (origin: the
-// editor) never redraw it.
+// editor) never redraw it. A redraw runs as a handler of the editor (a window
+// is a HandlerOwner): the window is not deleted while it runs, and an editor
+// that is unloading draws nothing.
 //
 //   follow = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kVfoBLast}}, [this] { Opt_show(); });
 //   follow->setFollowing(true);                       // end of the load
 //   { const ImageFollower::Handling busy(*follow); ... MsgBox ...; }
 //   follow->setFollowing(false);                      // the unload
+#include "platform/core/handler_scope.h"
 #include "state/image_store.h"
 
 #include <QObject>
@@ -60,6 +63,7 @@ class ImageFollower : public QObject {
   void redraw();
 
   const void* owner_;
+  HandlerOwner* handlerOwner_;  // the window, whose handler a redraw is
   std::vector<Rows> shown_;
   std::function<void()> redraw_;
   bool following_ = false;

@@ -258,7 +258,7 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
                                                     Command_Write, Command_save, Command_open, Command_close})
     w->raise();
 
-  link = Window_link(c, link_profiles::kAlignment);
+  link = Window_link(c, link_profiles::kAlignment, this);
   read.store = [this](const adj::AdjRead& r) {
     // The one place where a read changes the table: rows 0..19 once all five
     // blocks are in, then the page shown again (its notices come before the
@@ -269,9 +269,7 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
     });
   };
   Timer4 = c.svc.timers->create();
-  Timer4->onTick = [this] {
-    if (!Unloading()) Timer4_Timer();
-  };
+  Timer4->onTick = On(&frm_Adj_Txp::Timer4_Timer);
 
   // The controls as created: the View's first state.
   Show_view();
@@ -391,9 +389,7 @@ void frm_Adj_Txp::Build_pages() {
   Combo_OSC_Add->onKeyPress = Ev(&frm_Adj_Txp::Combo_OSC_Add_KeyPress);
   Combo_OSC_Dec->onKeyPress = Ev(&frm_Adj_Txp::Combo_OSC_Dec_KeyPress);
   // The tone gain's field takes typing, which changes only what it shows.
-  Combo_dev_tone->onChange = [this] {
-    if (!syncing_ && !Unloading()) Typed_into_tone_gain();
-  };
+  Combo_dev_tone->onChange = Ev(&frm_Adj_Txp::Typed_into_tone_gain);
   for (int i = 0; i < 2; ++i) {
     Combo_RX_VH[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_RX_VH_Click, i);
     Combo_RX_VL[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_RX_VL_Click, i);
@@ -714,7 +710,13 @@ void frm_Adj_Txp::Show_effects(const adj::Effects& fx) {
     else if (auto* c = qobject_cast<ComboList*>(w))
       c->SetFocus();
   }
-  for (const adj::Notice& n : fx.notices) MsgBox(n.message, n.icon);
+  // A message box runs a nested event loop in which the window may be
+  // unloaded: it is still there afterwards (the host deletes it once this
+  // handler has returned), but the notices after it are not shown.
+  for (const adj::Notice& n : fx.notices) {
+    if (Unloading()) return;
+    MsgBox(n.message, n.icon);
+  }
 }
 
 // ---- pages ----------------------------------------------------------------------
@@ -879,6 +881,7 @@ void frm_Adj_Txp::Adj_File_Load(const QString& path) {
     return;
   }
   Run([&] { return adj::ApplyLoadedTable(editor_, file.bandChecked, file.rows); });
+  if (Unloading()) return;
   Progress_hide();
   Label_tr_count->clear();
 }

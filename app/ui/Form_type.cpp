@@ -76,9 +76,9 @@ Form_type::Form_type(AppContext& c) : RadioWindow(c) {
   buttons->addStretch();
   outer->addLayout(buttons);
 
-  connect(Combo_type, &QComboBox::currentIndexChanged, this, [this] { Combo_type_Click(); });
-  connect(Command_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
-  connect(Command_Cancel, &QPushButton::clicked, this, [this] { Command_Cancel_Click(); });
+  connect(Combo_type, &QComboBox::currentIndexChanged, this, On(&Form_type::Combo_type_Click));
+  connect(Command_enter, &QPushButton::clicked, this, On(&Form_type::Command_enter_Click));
+  connect(Command_Cancel, &QPushButton::clicked, this, On(&Form_type::Command_Cancel_Click));
 }
 
 void Form_type::Form_Load() {

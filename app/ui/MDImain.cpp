@@ -60,7 +60,7 @@ MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
   buildToolbar();
   buildStatusBar();
   ident_ = std::make_unique<IdentCheck>(IdentCheck::Where::MainWindow);
-  link = Window_link(ctx_, link_profiles::kIdentStartup);
+  link = Window_link(ctx_, link_profiles::kIdentStartup, nullptr);
 }
 
 MDImain::~MDImain() {
@@ -101,10 +101,11 @@ void MDImain::buildMenus() {
     }
     menus_[name] = action;
   }
+  // Every command enters here (menu item, its shortcut, a screen reader's
+  // press of the item); while a message box is open it does nothing.
   auto on = [this](const char* name, void (MDImain::*handler)()) {
     connect(menus_.at(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] {
-      host_.Command_begin();
-      (this->*handler)();
+      if (host_.Command_begin()) (this->*handler)();
     });
   };
   on("File_Open", &MDImain::MDImain_File_Open_Click);
@@ -142,8 +143,7 @@ void MDImain::buildToolbar() {
     a->setData(key);
     a->setToolTip(QString::fromUtf8(t.createdTip));
     connect(a, &QAction::triggered, this, [this, key] {
-      host_.Command_begin();
-      MDImain_Toolbar1_ButtonClick(key);
+      if (host_.Command_begin()) MDImain_Toolbar1_ButtonClick(key);
     });
   }
 }

@@ -63,8 +63,8 @@ frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
   cmdSysInfo->setAutoDefault(true);
   setTabOrder(cmdOk, cmdSysInfo);
 
-  connect(cmdOk, &QPushButton::clicked, this, [this] { frmAbout_cmdOk_Click(); });
-  connect(cmdSysInfo, &QPushButton::clicked, this, [this] { frmAbout_cmdSysInfo_Click(); });
+  connect(cmdOk, &QPushButton::clicked, this, On(&frmAbout::frmAbout_cmdOk_Click));
+  connect(cmdSysInfo, &QPushButton::clicked, this, On(&frmAbout::frmAbout_cmdSysInfo_Click));
 }
 
 void frmAbout::Form_Load() {

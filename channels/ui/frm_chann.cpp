@@ -141,15 +141,21 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
   place(Command_close, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight);
   place(Label_tr_count, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight);
 
-  // Every event of an unloaded window is dropped: nothing it holds may reach the image.
+  // Every event of an unloaded window is dropped: nothing it holds may reach
+  // the image. (The commit at the unload still gets its editors' events.)
+  // While a handler runs the window is not deleted.
   auto on = [this](void (frm_chann::*handler)()) {
     return [this, handler] {
-      if (!unloaded_) (this->*handler)();
+      if (unloaded_) return;
+      const HandlerScope running(this);
+      (this->*handler)();
     };
   };
   auto onKey = [this](void (frm_chann::*handler)(int&)) {
     return [this, handler](int& key) {
-      if (!unloaded_) (this->*handler)(key);
+      if (unloaded_) return;
+      const HandlerScope running(this);
+      (this->*handler)(key);
     };
   };
   MSF_Chann->onClick = on(&frm_chann::frm_chann_MSF_Chann_Click);
@@ -428,6 +434,7 @@ bool frm_chann::eventFilter(QObject* watched, QEvent* event) {
     const bool command = k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!command && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)) {
       const bool next = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
+      const HandlerScope running(this);
       Tab_move(next);
       return true;
     }
@@ -617,8 +624,7 @@ void frm_chann::Commit_tx(int r) {
   const bool blank = t.trimmed().isEmpty();
   if (cellBlank(r, kColRx) && !blank) {
     // No TX frequency before the RX frequency: nothing is stored.
-    message(Msg::TxBeforeRx);
-    Text_Edit->clear();
+    if (message(Msg::TxBeforeRx)) Text_Edit->clear();
     return;
   }
   const bool out = Freq_out_of_range(st, num::Val(t));
@@ -763,5 +769,7 @@ void frm_chann::Enter_tx(int r, int c) {
 bool frm_chann::message(Msg m) {
   const int before = follow_->foreignChanges();
   MsgBox(kMessages[static_cast<int>(m)]);
-  return follow_->foreignChanges() == before;
+  // A commit goes on only on the image it was working on, and only while the
+  // window is there: it may have been unloaded while the box was open.
+  return follow_->foreignChanges() == before && !unloaded_;
 }

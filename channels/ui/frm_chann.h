@@ -127,8 +127,8 @@ class frm_chann : public RadioWindow {
 
   enum class Msg { Rx, Tx, TxBeforeRx, Name };
   // Shows the message; false when the image was changed by someone else
-  // while the box was open (a read, a file load): the commit then stores
-  // nothing more.
+  // while the box was open (a read, a file load), or the window was unloaded
+  // meanwhile: the commit then stores nothing more.
   bool message(Msg m);
 
   class Handling;

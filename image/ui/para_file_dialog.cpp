@@ -89,17 +89,18 @@ ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : 
   }
   layOut();
 
-  connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+  connect(Drive1, &QComboBox::currentIndexChanged, this, On(&ParaFileDialog::Drive1_Change));
   // A double click or Enter on a directory opens it.
-  connect(Dir1, &QTreeWidget::itemActivated, this,
-          [this](QTreeWidgetItem* item) { Dir1_Open(item->data(0, Qt::UserRole).toString()); });
-  // A click, also on the file already chosen, and a move by the keys.
-  connect(File1, &QListWidget::itemClicked, this, [this] { File1_Click(); });
-  connect(File1, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) File1_Click();
+  connect(Dir1, &QTreeWidget::itemActivated, this, [open = On(&ParaFileDialog::Dir1_Open)](QTreeWidgetItem* item) {
+    open(item->data(0, Qt::UserRole).toString());
   });
-  connect(Command_enter, &QPushButton::clicked, this, [this] { Command_enter_Click(); });
-  connect(Command_close, &QPushButton::clicked, this, [this] { Command_close_Click(); });
+  // A click, also on the file already chosen, and a move by the keys.
+  connect(File1, &QListWidget::itemClicked, this, On(&ParaFileDialog::File1_Click));
+  connect(File1, &QListWidget::currentRowChanged, this, [click = On(&ParaFileDialog::File1_Click)](int row) {
+    if (row >= 0) click();
+  });
+  connect(Command_enter, &QPushButton::clicked, this, On(&ParaFileDialog::Command_enter_Click));
+  connect(Command_close, &QPushButton::clicked, this, On(&ParaFileDialog::Command_close_Click));
 }
 
 // The design: the dialog's size, the controls' places and, for a dialog that
@@ -166,7 +167,7 @@ void ParaFileDialog::Drive1_Change() {
   const QString root = Drive1->currentData().toString();
   if (!DriveReadable(root)) {
     message(kCannotRead.in(chinese()).arg(root));
-    selectDrive(drive_);
+    if (!Unloading()) selectDrive(drive_);
     return;
   }
   drive_ = root;
@@ -268,10 +269,10 @@ void ParaFileDialog::transferConfirmed() {
   // dialog unloads itself (unless something closed it meanwhile).
   AppContext& context = ctx;
   const bool reload = kind_.confirm == ParaFileDialogKind::Confirm::Load;
-  QPointer<ParaFileDialog> self(this);
   MsgBox(kind_.done);
+  if (Unloading()) return;
   if (reload) Para_file_reload_editors(context);
-  if (self) context.host.unloadWindow(self);
+  context.host.unloadWindow(this);
 }
 
 QString ParaFileDialog::transferFile() const {

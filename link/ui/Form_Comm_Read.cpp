@@ -13,8 +13,8 @@ Form_Comm_Read::Form_Comm_Read(AppContext& c)
         // editors show them at once.
         ctx.image.change(0, img::kReadLastRow, this, [&read](img::Image& im) { read.Rx_unpack(im); });
       }) {
-  connect(Command_read, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_read_Click(); });
-  connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Comm_Read_Command_Cancel_Click(); });
+  connect(Command_read, &QPushButton::clicked, this, On(&Form_Comm_Read::Form_Comm_Read_Command_read_Click));
+  connect(Command_Cancel, &QPushButton::clicked, this, On(&Form_Comm_Read::Form_Comm_Read_Command_Cancel_Click));
 }
 
 void Form_Comm_Read::Form_Comm_Read_Form_Load() { Load(); }

@@ -8,8 +8,8 @@ Form_Comm_Write::Form_Comm_Write(AppContext& c)
     : TransferDialog(c, {"Form_Comm_Write", "Command_Write", link_profiles::kWriteAll, &Write_captions}),
       Command_Write(startButton()),
       kind(*this) {
-  connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Comm_Write_Command_Write_Click(); });
-  connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Comm_Write_Command_Cancel_Click(); });
+  connect(Command_Write, &QPushButton::clicked, this, On(&Form_Comm_Write::Form_Comm_Write_Command_Write_Click));
+  connect(Command_Cancel, &QPushButton::clicked, this, On(&Form_Comm_Write::Form_Comm_Write_Command_Cancel_Click));
 }
 
 void Form_Comm_Write::Form_Comm_Write_Form_Load() { Load(); }

@@ -56,14 +56,17 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   setTabOrder(Text_Old_PassWord, Text_New_Password_1);
   setTabOrder(Text_New_Password_1, Text_New_PassWord_2);
 
-  connect(Text_Old_PassWord, &QLineEdit::textChanged, this, [this] { Form_Write_PassWord_Text_Old_PassWord_Change(); });
-  connect(Command_Write, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Write_Click(); });
-  connect(Command_Cancel, &QPushButton::clicked, this, [this] { Form_Write_PassWord_Command_Cancel_Click(); });
+  connect(Text_Old_PassWord, &QLineEdit::textChanged, this,
+          On(&Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_Change));
+  connect(Command_Write, &QPushButton::clicked, this,
+          On(&Form_Write_PassWord::Form_Write_PassWord_Command_Write_Click));
+  connect(Command_Cancel, &QPushButton::clicked, this,
+          On(&Form_Write_PassWord::Form_Write_PassWord_Command_Cancel_Click));
 
-  link = Window_link(ctx, link_profiles::kPassword);
+  link = Window_link(ctx, link_profiles::kPassword, this);
   Timer4 = ctx.svc.timers->create();  // the close timer, created off
   kind_ = std::make_unique<PassWordChange>([this] { Succeeded(); });
-  Timer4->onTick = [this] { Form_Write_PassWord_Timer4_Timer(); };
+  Timer4->onTick = On(&Form_Write_PassWord::Form_Write_PassWord_Timer4_Timer);
 }
 
 Form_Write_PassWord::~Form_Write_PassWord() {

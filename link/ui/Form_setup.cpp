@@ -50,10 +50,10 @@ Form_setup::Form_setup(AppContext& c)
   buttons->addWidget(Command1);
   buttons->addStretch();
   outer->addLayout(buttons);
-  connect(Command_ok, &QPushButton::clicked, this, [this] { Form_setup_Command_ok_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Form_setup_Command1_Click(); });
+  connect(Command_ok, &QPushButton::clicked, this, On(&Form_setup::Form_setup_Command_ok_Click));
+  connect(Command1, &QPushButton::clicked, this, On(&Form_setup::Form_setup_Command1_Click));
 
-  link = Window_link(ctx, link_profiles::kIdentSetup);
+  link = Window_link(ctx, link_profiles::kIdentSetup, this);
 }
 
 Form_setup::~Form_setup() = default;

@@ -42,7 +42,7 @@ TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(
   setTabOrder(Command_Help, ProgressBar1);
   setTabOrder(ProgressBar1, Label_tr_count);
 
-  link = Window_link(c, setup.profile);
+  link = Window_link(c, setup.profile, this);
 }
 
 TransferDialog::~TransferDialog() = default;

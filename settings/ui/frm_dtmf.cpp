@@ -114,7 +114,7 @@ frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c) {
   PressAlwaysActs(Command_close);
 
   // The window follows every change of the block that it did not make itself.
-  connect(&ctx.image, &ImageStore::rowsChanged, this, &frm_dtmf::Image_rowsChanged);
+  connect(&ctx.image, &ImageStore::rowsChanged, this, On(&frm_dtmf::Image_rowsChanged));
 }
 
 void frm_dtmf::Lay_out(double left, double top) {

@@ -623,6 +623,7 @@ void frm_option::Combo_Band_Change(int side) {
 void frm_option::Length_check(TextBox* box, bool tooLong) {
   if (!tooLong) return;
   message(vfo::kLengthMessage);
+  if (Unloading()) return;
   box->setText(QString());
   box->SetFocus();
 }

@@ -1,8 +1,14 @@
 #include "app_fixture.h"
 
+#include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -64,6 +70,31 @@ class TestDialog : public RadioWindow {
     centreInMain(500);
   }
   int loads = 0;
+};
+
+// An editor whose button shows a message box and then goes on with the
+// window; its Close button unloads it.
+class BoxEditor : public TestEditor {
+ public:
+  explicit BoxEditor(AppContext& c) : TestEditor(c) {
+    Command_box = Control<QPushButton>("Command_box");
+    Command_close = Control<QPushButton>("Command_close");
+    connect(Command_box, &QPushButton::clicked, this, On(&BoxEditor::Command_box_Click));
+    connect(Command_close, &QPushButton::clicked, this, On(&BoxEditor::Command_close_Click));
+  }
+  void Command_box_Click() {
+    MsgBox(kMessage);
+    // After the box: the handler looks at its window, which is still there.
+    unloadingAfterBox = Unloading();
+    ++boxesDone;
+  }
+  void Command_close_Click() { ctx.host.unloadWindow(this); }
+
+  static constexpr Message kMessage{{"Box", "Box"}, {"Title", "Title"}};
+  QPushButton* Command_box = nullptr;
+  QPushButton* Command_close = nullptr;
+  bool unloadingAfterBox = false;
+  int boxesDone = 0;
 };
 
 }  // namespace
@@ -163,4 +194,52 @@ TEST_F(WindowHostTest, PressIntoAnInactiveChildActivatesItFirst) {
   // A press into the active child activates nothing.
   QTest::mousePress(e->control, Qt::LeftButton, {}, QPoint(6, 6));
   EXPECT_EQ(e->log, (std::vector<std::string>{"activate", "press", "press"}));
+}
+
+// A window unloaded inside the nested event loop of a message box that one
+// of its own handlers waits in (by the host, by another handler of its own,
+// by a user's close) is deleted only after that handler has returned, and
+// then as soon as control is back in the event loop. The box's loop takes
+// up whatever the unload hands it meanwhile.
+TEST_F(WindowHostTest, WindowUnloadedUnderItsHandlersBoxGoesAfterTheHandler) {
+  const std::vector<std::pair<const char*, std::function<void(BoxEditor*)>>> ways = {
+      {"by the host", [this](BoxEditor*) { host().unload<BoxEditor>(); }},
+      {"by its own handler", [](BoxEditor* e) { e->Command_close->click(); }},
+      {"by a user's close", [](BoxEditor* e) { e->frame()->close(); }},
+  };
+  for (const auto& [name, unload] : ways) {
+    SCOPED_TRACE(name);
+    QPointer<BoxEditor> e = host().load<BoxEditor>();
+    ASSERT_TRUE(e);
+    bool aliveInBox = false;
+    prompt.onShow = [&, unload = unload](const PromptCall&) {
+      QEventLoop loop;
+      QTimer::singleShot(0, &loop, [&] {
+        unload(e);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+      });
+      loop.exec();
+      aliveInBox = !e.isNull();
+    };
+    QTest::mouseClick(e->Command_box, Qt::LeftButton);
+    prompt.onShow = nullptr;
+    EXPECT_TRUE(aliveInBox);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->boxesDone, 1);
+    EXPECT_TRUE(e->unloadingAfterBox);
+    EXPECT_FALSE(host().isLoaded<BoxEditor>());
+    EXPECT_EQ(TestEditor::counts.unloads, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return e.isNull(); }, 2000));
+    TestEditor::counts = {};
+  }
+}
+
+// Unloaded with none of its handlers on the stack, a window goes as before:
+// once control is back in the event loop.
+TEST_F(WindowHostTest, WindowUnloadedOutsideItsHandlersGoesAtTheNextLoop) {
+  QPointer<BoxEditor> e = host().load<BoxEditor>();
+  ASSERT_TRUE(e);
+  host().unload<BoxEditor>();
+  EXPECT_FALSE(e.isNull());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return e.isNull(); }, 2000));
 }
