@@ -4,6 +4,7 @@
 // handling and then closes and deletes it. Editors live in the main window's
 // MDI area; dialogs are top-level windows over the main window.
 #include "platform/core/text.h"
+#include "platform/text_fit.h"
 #include "platform/window_context.h"
 
 #include <QWidget>
@@ -57,6 +58,10 @@ class RadioWindow : public QWidget {
   void centreInMain(double rise = 0);
   // Places a control of this window, in twips from the window's top left corner.
   void place(QWidget* control, double left, double top, double width, double height);
+  // After FitTexts() over this window: widens the window by what the fit
+  // moved past its right edge, keeping `margin` twips beside the controls,
+  // and by no more than the fit added. True when the window was widened.
+  bool widenFor(const FitResult& fit, double margin);
   // Makes a control of this window under its name.
   template <class W>
   W* Control(const char* name) {

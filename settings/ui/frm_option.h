@@ -104,6 +104,9 @@ class frm_option : public RadioWindow {
  private:
   class ShowTarget;
   void Build_controls();
+  // Widens what is too narrow for its texts (lists filled, captions set),
+  // and the window where the widening would go past its edge.
+  void Fit_texts();
   void Vfo_show(int side);
   void Tone_show(int side, vfo::Tone t);
   // VFO limits := the editors' band limits, A the first band, B the second.
