@@ -28,9 +28,7 @@ constexpr int kUnbounded = 1 << 20;
 
 // The room a line edit keeps for glyphs that reach beyond their advance
 // before it scrolls its text.
-int Bearings(const QFontMetrics& fm) {
-  return std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing());
-}
+int Bearings(const QFontMetrics& fm) { return std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing()); }
 
 int LabelWidthNeeded(const QLabel* l) {
   const QString text = l->text();

@@ -36,8 +36,8 @@ TEST(TextFit, WidensWhatIsTooNarrowAndMovesWhatStandsBesideIt) {
   auto* hidden = Put<QLabel>(left, {120, 80, 10, 15}, QStringLiteral("Never shown, never widened"));
   hidden->hide();
   // A two-line label of a row tall enough for two lines keeps its width.
-  auto* twoLines = Put<QLabel>(left, {5, 75, 42, 2 * QFontMetrics(window.font()).lineSpacing() + 4},
-                               QStringLiteral("Two words"));
+  auto* twoLines =
+      Put<QLabel>(left, {5, 75, 42, 2 * QFontMetrics(window.font()).lineSpacing() + 4}, QStringLiteral("Two words"));
   twoLines->setWordWrap(true);
   auto* right = Put<QGroupBox>(&window, {170, 10, 100, 100});
   auto* check = Put<QCheckBox>(right, {10, 20, 80, 20}, QStringLiteral("Fits"));
