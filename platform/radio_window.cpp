@@ -6,8 +6,11 @@
 #include "platform/window_host.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
 
 RadioWindow::RadioWindow(AppContext& c, WindowContext& w)
     : QWidget(nullptr), ctx(c), wctx(w), focusRules_(new FocusRules(this, [this] { return unloading_; })) {}
@@ -58,6 +61,16 @@ void RadioWindow::place(QWidget* control, double left, double top, double width,
   const int d = wctx.dpi();
   control->setGeometry(twips::ToPixels(left, d), twips::ToPixels(top, d), twips::ToPixels(width, d),
                        twips::ToPixels(height, d));
+}
+
+bool RadioWindow::widenFor(const FitResult& fit, double margin) {
+  QWidget* f = frame();
+  if (f->layout()) f->layout()->activate();
+  const int extra = std::min(fit.right + twips::ToPixels(margin, wctx.dpi()) - width(), fit.grown());
+  if (extra <= 0) return false;
+  f->resize(f->width() + extra, f->height());
+  if (f->layout()) f->layout()->activate();
+  return true;
 }
 
 void RadioWindow::closeEvent(QCloseEvent* e) {

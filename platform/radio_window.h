@@ -6,6 +6,7 @@
 // top-level windows over the main window.
 #include "platform/core/handler_scope.h"
 #include "platform/core/text.h"
+#include "platform/text_fit.h"
 #include "platform/window_context.h"
 
 #include <QWidget>
@@ -60,6 +61,10 @@ class RadioWindow : public QWidget, public HandlerOwner {
   void centreInMain(double rise = 0);
   // Places a control of this window, in twips from the window's top left corner.
   void place(QWidget* control, double left, double top, double width, double height);
+  // After FitTexts() over this window: widens the window by what the fit
+  // moved past its right edge, keeping `margin` twips beside the controls,
+  // and by no more than the fit added. True when the window was widened.
+  bool widenFor(const FitResult& fit, double margin);
   // Makes a control of this window under its name.
   template <class W>
   W* Control(const char* name) {

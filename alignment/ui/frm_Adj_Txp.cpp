@@ -8,6 +8,7 @@
 #include "platform/combo_list.h"
 #include "platform/tab_strip.h"
 #include "platform/text_box.h"
+#include "platform/text_fit.h"
 #include "platform/window_host.h"
 
 #include <QGroupBox>
@@ -620,6 +621,9 @@ void frm_Adj_Txp::Form_Load() {
   ProgressBar1->hide();
   // Band edges, page set-up, the first page and its display.
   Run([this] { return adj::Adj_Form_Load(editor_); });
+  // Every list (filled now) and caption as wide as its texts need, on every
+  // page; the page groups keep their sizes where their contents fit.
+  FitTexts(this);
   Timer4->arm(500);
 }
 

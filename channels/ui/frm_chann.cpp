@@ -9,6 +9,7 @@
 #include "platform/core/numbers.h"
 #include "platform/grid.h"
 #include "platform/text_box.h"
+#include "platform/text_fit.h"
 #include "platform/window_host.h"
 #include "state/image_follower.h"
 
@@ -19,8 +20,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <array>
@@ -60,33 +59,6 @@ constexpr double kButtonTop = 7560, kButtonWidth = 855, kButtonHeight = 495;
 constexpr double kDefLeft = 8160, kClearLeft = 9600, kCloseLeft = 11040;
 constexpr double kLabelLeft = 4560, kLabelTop = 8160, kLabelWidth = 3000, kLabelHeight = 255;
 constexpr int kFontPoints = 8;
-
-// A line edit keeps 2 pixels beside its text on either side, and one more
-// for the cursor at the end.
-constexpr int kLineEditRoom = 2 * 2 + 1;
-constexpr int kProbeWidth = 200;
-
-// What a text editor adds to the width of its text: frame and padding.
-int TextEditorExtra(const QLineEdit* e) {
-  QStyleOptionFrame opt;
-  opt.initFrom(e);
-  opt.rect = QRect(0, 0, kProbeWidth, e->sizeHint().height());
-  opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
-  opt.state |= QStyle::State_Sunken;
-  const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
-  return kProbeWidth - contents.width() + kLineEditRoom;
-}
-
-// What a list editor adds to the width of its text: frame and drop-down button.
-int ListEditorExtra(const QComboBox* c) {
-  QStyleOptionComboBox opt;
-  opt.initFrom(c);
-  opt.rect = QRect(0, 0, kProbeWidth, c->sizeHint().height());
-  opt.editable = true;
-  opt.frame = c->hasFrame();
-  const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
-  return kProbeWidth - field.width() + kLineEditRoom;
-}
 
 bool IsTextColumn(int c) { return c == kColRx || c == kColTx || c == kColName; }
 bool IsListColumn(int c) { return c == kColBand || (c >= kColRxTone && c <= kColSigCode); }
@@ -473,7 +445,7 @@ void frm_chann::Tab_move(bool next) {
 }
 
 void frm_chann::Fit_columns() {
-  const int textExtra = TextEditorExtra(Text_Edit), listExtra = ListEditorExtra(Combo_edit);
+  const int textExtra = BoxTextExtra(Text_Edit), listExtra = ListTextExtra(Combo_edit);
   const QFontMetrics textFm(Text_Edit->font()), listFm(Combo_edit->font());
   for (int c = 0; c < MSF_Chann->Cols(); ++c) {
     // The header shows whole with the header's own margins.

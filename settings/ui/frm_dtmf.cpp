@@ -4,7 +4,9 @@
 #include "platform/captions.h"
 #include "platform/choice_buttons.h"
 #include "platform/combo_list.h"
+#include "platform/core/twips.h"
 #include "platform/text_box.h"
+#include "platform/text_fit.h"
 #include "platform/window_host.h"
 
 #include <QGroupBox>
@@ -158,13 +160,22 @@ void frm_dtmf::Form_Load() {
   }
   if (frame()->layout()) frame()->layout()->activate();
   // The controls stand as one block in the middle of the client area.
-  Lay_out(std::max(kMargin, (ScaleWidth() - kBlockWidth) / 2), std::max(kMargin, (ScaleHeight() - kBlockHeight) / 2));
+  const auto centre = [this](double blockWidth) {
+    Lay_out(std::max(kMargin, (ScaleWidth() - blockWidth) / 2), std::max(kMargin, (ScaleHeight() - kBlockHeight) / 2));
+  };
+  centre(kBlockWidth);
   // 3. The host shows the window once the load has run; the group frame now.
   Frame_encode->show();
   // A screen reader names the ANI box after its frame.
   Name_control(Text_Ani, Frame_ANI_Code->title());
   // 5.
   FillDtmfLists();
+  // Every list and caption as wide as its texts need; a block that grew is
+  // centred again by its new width.
+  if (const FitResult fit = FitTexts(this); fit.grown() > 0) {
+    centre(kBlockWidth + twips::FromPixels(fit.grown(), wctx.dpi()));
+    FitTexts(this);
+  }
   ShowDtmfBlock();
   loaded_ = true;
 }

@@ -3,6 +3,7 @@
 #include "platform/choice_buttons.h"
 #include "platform/combo_list.h"
 #include "platform/text_box.h"
+#include "platform/text_fit.h"
 #include "platform/window_host.h"
 #include "settings/opt_captions.h"
 #include "settings/opt_default.h"
@@ -74,12 +75,14 @@ constexpr FrameSpec kGeneral{"Frame_general", 120, 120, 3855, 2175};
 constexpr FrameSpec kMode{"Frame_Mode", 120, 2400, 3855, 855};
 constexpr FrameSpec kChann{"Frame_Chann", 120, 3360, 3855, 1575};
 constexpr FrameSpec kFunctions{"Frame_functions", 120, 5040, 3855, 2295};
-constexpr std::array<FrameSpec, 2> kVfoFrames{{{"Frame_A", 4080, 120, 3015, 4455}, {"Frame_B", 7200, 120, 3015, 4455}}};
+// The VFO frames end where the frames under them begin.
+constexpr std::array<FrameSpec, 2> kVfoFrames{{{"Frame_A", 4080, 120, 3015, 4440}, {"Frame_B", 7200, 120, 3015, 4440}}};
 constexpr FrameSpec kBand{"Frame_band", 4080, 4560, 3015, 2775};
 constexpr FrameSpec kAlarm{"Frame_alarm", 7200, 4560, 3015, 2775};
 
 // Columns of the rows: where the label starts, where the control starts and
-// how wide it is. A label too long for its column takes two lines.
+// how wide it is. A label too long for its column takes two lines where they
+// fit its row; the load widens what is still too narrow (FitTexts).
 struct Columns {
   double labelLeft, controlLeft, controlWidth;
 };
@@ -230,10 +233,13 @@ void frm_option::Build_controls() {
                  double width = 0) {
     auto* label = Make<QLabel>(f, labelName);
     const double top = rowTop(r, pitch);
+    // Centred on its control, and no taller than the row's pitch, so that
+    // the labels of two rows never lie over one another.
+    const double height = std::min(kLabelHeight, pitch);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    place(label, cols.labelLeft, top - (kLabelHeight - kRowHeight) / 2, cols.controlLeft - cols.labelLeft - kLabelGap,
-          kLabelHeight);
+    place(label, cols.labelLeft, top - (height - kRowHeight) / 2, cols.controlLeft - cols.labelLeft - kLabelGap,
+          height);
     place(control, cols.controlLeft, top, width > 0 ? width : cols.controlWidth, kRowHeight);
     label->setBuddy(control);
     return label;
@@ -368,6 +374,18 @@ void frm_option::Build_controls() {
   place(Command_close, kCloseLeft, kButtonTop, kButtonWidth, kButtonHeight);
 }
 
+void frm_option::Fit_texts() {
+  auto* alarm = findChild<QGroupBox*>(QString::fromLatin1(kAlarm.name));
+  const QRect alarmDesign = alarm->geometry();
+  const FitResult fit = FitTexts(this);
+  // The buttons stay at the bottom right, under the right end of the alarm frame.
+  const int moved = alarm->geometry().right() - alarmDesign.right();
+  for (QPushButton* b : {Command_def, Command_close}) b->move(b->x() + moved, b->y());
+  // What the widening added never falls off the window's right edge (what
+  // the design itself puts beyond a small window's edge stays cut off).
+  if (ctx.main && widenFor(fit, kGeneral.left)) centreInMain();
+}
+
 // ---- load, activation, unload ------------------------------------------------
 
 void frm_option::Form_Load() {
@@ -382,6 +400,8 @@ void frm_option::Form_Load() {
   // comes after that.
   // 6. The lists.
   Opt_list_init();
+  // Every list and caption as wide as its texts need in this language.
+  Fit_texts();
   // 7. The VFO limits.
   Vfo_limits_reset();
   // 8. The show.

@@ -104,6 +104,9 @@ class frm_option : public RadioWindow {
  private:
   class ShowTarget;
   void Build_controls();
+  // Widens what is too narrow for its texts (lists filled, captions set),
+  // and the window where the widening would go past its edge.
+  void Fit_texts();
   void Vfo_show(int side);
   // What the controls of a VFO frame show.
   vfo::Shown Vfo_shown(int side) const;

@@ -99,7 +99,12 @@ TEST_F(OptionsWindow, OpensFromTheEditMenuAndTheMenuRebuildsIt) {
 }
 
 // A main window of 14800 x 10400 twips gives a window of 10000 x 8000,
-// centred in the client area; the frames and buttons at their design places.
+// centred in the client area, with the frames and buttons at their design
+// places, as far as their texts fit: "KB DTMFST + Send ANI DTMFST" needs a
+// wider DTMF side-tone list than the design's, so the left column is wider
+// and the columns right of it keep their design distance to it. The design
+// already reaches past this window's right edge; the window is widened by
+// what the frames grew, so the widening cuts off no more than the design.
 class OptionsPlacement : public AppFixture {};
 
 TEST_F(OptionsPlacement, SizeFramesAndButtonsInTwips) {
@@ -111,30 +116,61 @@ TEST_F(OptionsPlacement, SizeFramesAndButtonsInTwips) {
   auto* w = main->host().find<frm_option>();
   ASSERT_TRUE(w);
   const int dpi = 144;
-  EXPECT_NEAR(w->TwipsWidth(), 10000, 15);
-  EXPECT_NEAR(w->TwipsHeight(), 8000, 15);
-  EXPECT_NEAR(twips::FromPixels(w->frame()->x(), dpi), (main->ScaleWidth() - w->TwipsWidth()) / 2, 15);
-  EXPECT_NEAR(twips::FromPixels(w->frame()->y(), dpi), (main->ScaleHeight() - w->TwipsHeight()) / 2, 15);
   struct Place {
     const char* name;
     double left, top, width, height;
   };
-  const Place places[] = {
-      {"Frame_general", 120, 120, 3855, 2175}, {"Frame_Mode", 120, 2400, 3855, 855},
-      {"Frame_Chann", 120, 3360, 3855, 1575},  {"Frame_functions", 120, 5040, 3855, 2295},
-      {"Frame_A", 4080, 120, 3015, 4455},      {"Frame_band", 4080, 4560, 3015, 2775},
-      {"Frame_B", 7200, 120, 3015, 4455},      {"Frame_alarm", 7200, 4560, 3015, 2775},
-      {"Command_def", 7440, 7440, 855, 495},   {"Command_close", 8880, 7440, 855, 495},
+  struct Got {
+    double left, top, width, height;
+    double right() const { return left + width; }
   };
-  for (const Place& p : places) {
-    QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(p.name));
-    ASSERT_TRUE(c) << p.name;
+  const auto got = [&](const char* name) {
+    QWidget* c = w->findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_TRUE(c) << name;
+    if (!c) return Got{};
     const QRect g(c->mapTo(w, QPoint(0, 0)), c->size());
-    EXPECT_NEAR(twips::FromPixels(g.x(), dpi), p.left, 15) << p.name;
-    EXPECT_NEAR(twips::FromPixels(g.y(), dpi), p.top, 15) << p.name;
-    EXPECT_NEAR(twips::FromPixels(g.width(), dpi), p.width, 15) << p.name;
-    EXPECT_NEAR(twips::FromPixels(g.height(), dpi), p.height, 15) << p.name;
+    return Got{twips::FromPixels(g.x(), dpi), twips::FromPixels(g.y(), dpi), twips::FromPixels(g.width(), dpi),
+               twips::FromPixels(g.height(), dpi)};
+  };
+  // Design places; the VFO frames end where the frames under them begin.
+  const Place columns[3][4] = {
+      {{"Frame_general", 120, 120, 3855, 2175},
+       {"Frame_Mode", 120, 2400, 3855, 855},
+       {"Frame_Chann", 120, 3360, 3855, 1575},
+       {"Frame_functions", 120, 5040, 3855, 2295}},
+      {{"Frame_A", 4080, 120, 3015, 4440}, {"Frame_band", 4080, 4560, 3015, 2775}},
+      {{"Frame_B", 7200, 120, 3015, 4440}, {"Frame_alarm", 7200, 4560, 3015, 2775}},
+  };
+  double columnRight = 0;
+  for (int col = 0; col < 3; ++col) {
+    const Got first = got(columns[col][0].name);
+    // The left column at its design place; the next keeps its distance.
+    EXPECT_NEAR(first.left, col == 0 ? 120 : columnRight + 105, 15) << columns[col][0].name;
+    for (const Place& p : columns[col]) {
+      if (!p.name) continue;
+      const Got g = got(p.name);
+      EXPECT_NEAR(g.top, p.top, 15) << p.name;
+      EXPECT_NEAR(g.height, p.height, 15) << p.name;
+      EXPECT_GE(g.width, p.width - 15) << p.name;
+      // A column is one width.
+      EXPECT_NEAR(g.left, first.left, 15) << p.name;
+      EXPECT_NEAR(g.width, first.width, 15) << p.name;
+    }
+    columnRight = first.right();
   }
+  EXPECT_GT(got("Frame_functions").width, 3855 + 15);
+  // The buttons under the right end of the alarm frame, as designed.
+  EXPECT_NEAR(got("Command_def").left, columnRight - (10215 - 7440), 15);
+  EXPECT_NEAR(got("Command_close").left, columnRight - (10215 - 8880), 15);
+  for (const char* b : {"Command_def", "Command_close"}) {
+    EXPECT_NEAR(got(b).top, 7440, 15) << b;
+    EXPECT_NEAR(got(b).width, 855, 15) << b;
+    EXPECT_NEAR(got(b).height, 495, 15) << b;
+  }
+  EXPECT_NEAR(w->TwipsWidth(), 10000 + (columnRight - 10215), 15);
+  EXPECT_NEAR(w->TwipsHeight(), 8000, 15);
+  EXPECT_NEAR(twips::FromPixels(w->frame()->x(), dpi), (main->ScaleWidth() - w->TwipsWidth()) / 2, 15);
+  EXPECT_NEAR(twips::FromPixels(w->frame()->y(), dpi), (main->ScaleHeight() - w->TwipsHeight()) / 2, 15);
 }
 
 // A client area smaller than the window: the window starts partly outside it.
