@@ -102,10 +102,18 @@ void MDImain::buildMenus() {
     menus_[name] = action;
   }
   // Every command enters here (menu item, its shortcut, a screen reader's
-  // press of the item); while a message box is open it does nothing.
+  // press of the item); while a message box is open it does nothing. An item
+  // of a hidden menu does nothing either: a screen reader still lists it and
+  // can press it, which the mouse and the keys never can.
   auto on = [this](const char* name, void (MDImain::*handler)()) {
-    connect(menus_.at(QString::fromLatin1(name)), &QAction::triggered, this, [this, handler] {
-      if (host_.Command_begin()) (this->*handler)();
+    QAction* item = menus_.at(QString::fromLatin1(name));
+    QAction* menu = nullptr;
+    for (const MenuSpec& m : MainMenus())
+      if (QLatin1String(m.name) == QLatin1String(name) && *m.parent) menu = menus_.at(QString::fromLatin1(m.parent));
+    connect(item, &QAction::triggered, this, [this, item, menu, handler] {
+      const bool reachable =
+          item->isEnabled() && item->isVisible() && (!menu || (menu->isEnabled() && menu->isVisible()));
+      if (reachable && host_.Command_begin()) (this->*handler)();
     });
   };
   on("File_Open", &MDImain::MDImain_File_Open_Click);

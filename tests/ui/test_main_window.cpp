@@ -69,6 +69,15 @@ TEST_F(MainWindow, HiddenMenusCannotBeReached) {
   }
   for (const char* name : {"File", "Edit", "Program", "proc_setup", "Menu_Exit"})
     EXPECT_TRUE(m.menu(name)->isVisible());
+  // A screen reader lists the items of the hidden menus and can press them
+  // (QAction::trigger, as its press action does): nothing opens or changes.
+  const int windows = static_cast<int>(m.host().loadedWindows().size());
+  for (const char* name :
+       {"Band_Range", "Adj_Edit", "Adj_Online", "PC_PassWord", "Language_chn", "Language_eng", "about"})
+    m.menu(name)->trigger();
+  EXPECT_EQ(static_cast<int>(m.host().loadedWindows().size()), windows);
+  EXPECT_EQ(st.Lang_chn, 0);
+  EXPECT_EQ(m.menu("File")->text(), QStringLiteral("File"));
 }
 
 TEST_F(MainWindow, ShortcutsAsCreated) {
