@@ -113,7 +113,12 @@ void MDImain::buildMenus() {
     connect(item, &QAction::triggered, this, [this, item, menu, handler] {
       const bool reachable =
           item->isEnabled() && item->isVisible() && (!menu || (menu->isEnabled() && menu->isVisible()));
-      if (reachable && host_.Command_begin()) (this->*handler)();
+      if (reachable && host_.Command_begin()) {
+        (this->*handler)();
+      } else if (item->isCheckable()) {
+        // Qt toggled the item's check mark before the press reached us.
+        item->setChecked(!item->isChecked());
+      }
     });
   };
   on("File_Open", &MDImain::MDImain_File_Open_Click);

@@ -77,6 +77,8 @@ TEST_F(MainWindow, HiddenMenusCannotBeReached) {
     m.menu(name)->trigger();
   EXPECT_EQ(static_cast<int>(m.host().loadedWindows().size()), windows);
   EXPECT_EQ(st.Lang_chn, 0);
+  EXPECT_TRUE(m.menu("Language_eng")->isChecked());
+  EXPECT_FALSE(m.menu("Language_chn")->isChecked());
   EXPECT_EQ(m.menu("File")->text(), QStringLiteral("File"));
 }
 
