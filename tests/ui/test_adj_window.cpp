@@ -764,7 +764,14 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
   };
   const Case cases[] = {
       {&frm_Adj_Txp::Text_PON_MSG_U, 13, 0, "ab", {32, 32, 65, 66, 32, 32, 32}, "AB "},
-      {&frm_Adj_Txp::Text_PON_MSG_D, 13, 7, "A B", {32, 32, 65, 11, 66, 32, 32}, "AB "},
+      // The inner space is 11, shown as the character with that code (like a space).
+      {&frm_Adj_Txp::Text_PON_MSG_D,
+       13,
+       7,
+       "A B",
+       {32, 32, 65, 11, 66, 32, 32},
+       "A\x0b"
+       "B "},
       {&frm_Adj_Txp::Text_PON_MSG_U, 13, 0, "ABCDEFG", {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
       {&frm_Adj_Txp::Text_PON_MSG_D, 13, 7, "ABCDEFGH", {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
       {&frm_Adj_Txp::Text_info_1, 14, 7, "Z9+-", {32, 90, 57, 43, 45, 32, 32}, "Z9+- "},
@@ -782,6 +789,10 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
               c.cells);
     click(w->Text_Freq_H[1]);
     EXPECT_EQ(box->text(), QString::fromLatin1(c.shownAfter));
+    // The show that leaving runs stores the line again as it was.
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.cells);
   }
   // A ninth key is dropped.
   clickInto(w->Text_info_1);
@@ -803,6 +814,44 @@ TEST_F(AdjLimits, FirstInformationLineTakesDigitsOnly) {
   EXPECT_EQ(b->text(), QStringLiteral("12"));
   EXPECT_EQ(std::vector<Cell>(st.AdjTable[14].begin(), st.AdjTable[14].begin() + 7),
             (std::vector<Cell>{32, 32, 49, 50, 32, 32, 32}));
+}
+
+// Showing page 5 keeps every line as it is stored, whatever its bytes mean:
+// each byte shows as a character that stores the same byte again (an inner
+// 11 too, and on the second information line every code, control codes
+// included). Before, the show dropped the 11 and wrote the line back shorter.
+TEST_F(AdjWindow, Page5ShowKeepsTheTextLines) {
+  struct Case {
+    int row, col;
+    std::vector<Cell> cells;
+    std::vector<Cell> stored;  // after the show
+  };
+  const Case cases[] = {
+      {14, 7, {32, 32, 65, 11, 66, 32, 32}, {32, 32, 65, 11, 66, 32, 32}},  // Text_info_1
+      {14, 7, {11, 0, 31, 90, 127, 1, 32}, {11, 11, 11, 90, 11, 11, 32}},   // control codes keep their places
+      {13, 0, {32, 32, 65, 11, 66, 32, 32}, {32, 32, 65, 11, 66, 32, 32}},  // Text_PON_MSG_U
+      {13, 7, {11, 11, 11, 11, 11, 11, 11}, {11, 11, 11, 11, 11, 11, 11}},  // Text_PON_MSG_D
+      {14, 0, {32, 32, 49, 11, 50, 32, 32}, {32, 32, 49, 11, 50, 32, 32}},  // Text_info_0
+  };
+  ASSERT_TRUE(open());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col));
+    clickTab(0);
+    for (int k = 0; k < 7; ++k) at(c.row, c.col + k) = c.cells[static_cast<std::size_t>(k)];
+    clickTab(5);
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.stored);
+    // Leaving the line shows the page again: still the same.
+    TextBox* line = c.row == 13 ? (c.col == 0 ? w->Text_PON_MSG_U : w->Text_PON_MSG_D)
+                                : (c.col == 0 ? w->Text_info_0 : w->Text_info_1);
+    click(line);
+    click(w->Text_Freq_H[1]);
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.stored);
+  }
+  EXPECT_TRUE(prompt.calls.empty());
 }
 
 // Showing page 5 and leaving each line on the factory table rewrites rows 13
