@@ -4,6 +4,7 @@
 #include "adj_window_fixture.h"
 #include "alignment/adj_texts.h"
 #include "platform/core/twips.h"
+#include "typed_in.h"
 
 #include <QPointer>
 
@@ -800,6 +801,45 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
   QTest::keyClicks(w->Text_info_1, QStringLiteral("9"));
   QTest::keyClick(w->Text_info_1, Qt::Key_Backspace);
   EXPECT_EQ(w->Text_info_1->text(), QStringLiteral("12345678"));
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
+// Text pasted or dropped into a text line or a limit box of page 5 takes what
+// the keys could have typed: the first information line digits only, every
+// line eight characters at most, a limit box a fourth character and then
+// nothing; characters no key types (a tab, a line break) never count. The
+// box is then left with Tab: a line shows the page again, a limit is stored.
+TEST_F(AdjLimits, PastedTextTakesWhatTheKeysCouldHaveTyped) {
+  struct Case {
+    TextBox* box;
+    const char* pasted;
+    const char* typedIn;  // in the box before it is left
+    int row, col, count;
+    std::vector<Cell> cells;  // after leaving
+    const char* shown;
+  };
+  const Case cases[] = {
+      {w->Text_info_0, "12ab34\n", "1234", 14, 0, 7, {32, 49, 50, 51, 52, 32, 32}, "1234 "},
+      {w->Text_info_0, "123456789", "12345678", 14, 0, 7, {49, 50, 51, 52, 53, 54, 55}, "1234567"},
+      {w->Text_info_1, "a\tb", "ab", 14, 7, 7, {32, 32, 65, 66, 32, 32, 32}, "AB "},
+      {w->Text_PON_MSG_U, "abcdefghij", "abcdefgh", 13, 0, 7, {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
+      {w->Text_PON_MSG_D, "a\r\nb", "ab", 13, 7, 7, {32, 32, 65, 66, 32, 32, 32}, "AB "},
+      {w->Text_Freq_H[0], "179 MHz", "179 M", 12, 3, 2, {0x01, 0x79}, "179"},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + c.box->objectName().toStdString() + " <- " + c.pasted);
+      clickInto(c.box);
+      QTest::keyClick(c.box, Qt::Key_Delete);
+      typed_in::Bring(c.box, way, QString::fromLatin1(c.pasted));
+      EXPECT_EQ(c.box->text().toStdString(), c.typedIn);
+      QTest::keyClick(c.box, Qt::Key_Tab);
+      EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                  st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + c.count),
+                c.cells);
+      EXPECT_EQ(c.box->text().toStdString(), c.shown);
+    }
+  }
   EXPECT_TRUE(prompt.calls.empty());
 }
 

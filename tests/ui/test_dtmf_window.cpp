@@ -17,6 +17,7 @@
 #include "platform/text_box.h"
 #include "settings/ui/frm_dtmf.h"
 #include "support/image_diff.h"
+#include "typed_in.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -608,6 +609,57 @@ TEST_F(DtmfWindow, ChangeDuringTheMessageIsKept) {
   tab();
   EXPECT_EQ(focus(), w->Text_Ani);
   EXPECT_EQ(prompt.calls.size(), 1u);
+}
+
+// ---- pasted and dropped codes ------------------------------------------------------
+
+// A code pasted or dropped into a box takes what its keys could have typed:
+// each character through the box's key rule, into the text as it then
+// stands (a group box empties at a sixth character, the ANI box at a sixth
+// digit, the alarm box takes no sixth; both take digits only); characters
+// no key types (a line break) never count. The box is then left with Tab.
+TEST_F(DtmfWindow, PastedCodesTakeWhatTheKeysCouldHaveTyped) {
+  struct Case {
+    const char* what;
+    TextBox* box;
+    const char* pasted;
+    const char* typedIn;  // in the box before it is left
+    int row, first;
+    Bytes stored;  // after leaving
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"group, a letter and a line break",
+       group(1),
+       "a1\n2",
+       "a12",
+       dtmf::GroupRow(1),
+       0,
+       {13, 1, 2, 0xFF, 0xFF},
+       "A12"},
+      {"group, seven characters", group(1), "12345*#", "*#", dtmf::GroupRow(1), 0, {11, 12, 0xFF, 0xFF, 0xFF}, "*#"},
+      {"alarm, a letter", w->Text_BJ, "12a3x", "123", kSet, kAlarm, {1, 2, 3, 0xFF, 0xFF}, "123"},
+      {"alarm, seven digits", w->Text_BJ, "1234567", "12345", kSet, kAlarm, {1, 2, 3, 4, 5}, "12345"},
+      {"ANI, a space", w->Text_Ani, "98 76", "9876", kSet, kAni, {9, 8, 7, 6, 0xFF}, "9876"},
+      {"ANI, eight digits", w->Text_Ani, "12345678", "678", kSet, kAni, {6, 7, 8, 0xFF, 0xFF}, "678"},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + c.what);
+      edit([](img::Image& im) { Dtmf_defaults_init(im); });
+      prompt.calls.clear();
+      into(c.box);
+      QTest::keyClick(c.box, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(c.box, Qt::Key_Delete);
+      typed_in::Bring(c.box, way, QString::fromLatin1(c.pasted));
+      EXPECT_EQ(c.box->Text().toStdString(), c.typedIn);
+      tab();
+      EXPECT_NE(focus(), c.box);
+      EXPECT_EQ(Row(im(), c.row, c.first, 5), c.stored);
+      EXPECT_EQ(c.box->Text().toStdString(), c.shown);
+      EXPECT_TRUE(prompt.calls.empty());
+    }
+  }
 }
 
 // ---- following the image --------------------------------------------------------

@@ -102,11 +102,7 @@ TEST_F(TypedInTest, EveryWayTakesWhatTheKeysCouldHaveTyped) {
        {'1', '2', 'x', '3', 'a', '4', '5'},
        {"", "1", "12", "12", "123", "123A", "123A"},
        "123A"},
-      {"control characters",
-       QStringLiteral("1\n2\t3\r\x7f\x1b"),
-       {'1', '2', '3'},
-       {"", "1", "12"},
-       "123"},
+      {"control characters", QStringLiteral("1\n2\t3\r\x7f\x1b"), {'1', '2', '3'}, {"", "1", "12"}, "123"},
       {"a character beyond 16 bits", QString::fromUtf8("7\xF0\x9F\x98\x80"), {'7', 0x1F600}, {"", "7"}, "7"},
   };
   for (Way way : typed_in::Ways()) {
