@@ -23,6 +23,11 @@ bool Typeable(char32_t c) {
 
 QString CodeText(char32_t c) { return QString::fromUcs4(&c, 1); }
 
+// Of a longer text only this many characters are typed in: no box of the
+// program takes nearly so many, and each character typed in lays the box's
+// text out again (Qt's own limit of 32767 would take most of a minute).
+constexpr int kLongestTypedIn = 1000;
+
 // Whether the field would insert the key's text, as Qt's line edit decides:
 // Ctrl and Ctrl+Shift make a command (Ctrl+V under QTest and X carries the
 // plain letter), any other modifier still types (Alt+5 types "5").
@@ -115,10 +120,11 @@ void TypedField::TypeIn(const QString& text) {
   const KeyPressHandler handler = *handler_;
   const QPointer<TypedField> self(this);
   const QPointer<QWidget> owner(owner_);
+  int typed = 0;
   for (const uint code : text.toUcs4()) {
     const auto c = static_cast<char32_t>(code);
     if (!Typeable(c)) continue;
-    if (!self || !owner || !takesTyping()) return;
+    if (++typed > kLongestTypedIn || !self || !owner || !takesTyping()) return;
     // A full field takes nothing more, whatever follows.
     if (this->text().size() - selectedText().size() >= maxLength()) return;
     int key = static_cast<int>(c);

@@ -41,6 +41,7 @@ class TypedField : public QLineEdit {
   // character, as if each character were typed in order. Stops when the
   // control no longer takes typing: it was hidden, disabled, made read-only
   // or deleted, or another control took the focus (a handler's message).
+  // Of a text longer than 1000 characters the first 1000 are typed in.
   void TypeIn(const QString& text);
 
  protected:

@@ -277,3 +277,13 @@ TEST_F(TypedInTest, UpAndDownWithoutAnItem) {
   QTest::keyClick(c, Qt::Key_Up);
   EXPECT_EQ(c->ListIndex(), 6);
 }
+
+// Of a long text only the first 1000 characters are typed in (each one lays
+// the box's text out again); characters no key types do not count.
+TEST_F(TypedInTest, LongTextTypesInItsFirstThousandCharacters) {
+  plain->onKeyPress = [](int&) {};  // takes every character
+  start(plain);
+  QString text = QString(10, u'\n') + QString(999, u'x') + QStringLiteral("yz") + QString(5000, u'w');
+  typed_in::Bring(plain, Way::CtrlV, text);
+  EXPECT_EQ(plain->Text(), QString(999, u'x') + QStringLiteral("y"));
+}
