@@ -7,8 +7,10 @@
 #include <QWheelEvent>
 
 ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
-  // An editable list whose field types pasted text in through the key handler.
+  setEditable(true);
+  // The field types pasted text in through the key handler.
   field_ = new TypedField(this);
+  field_->setPalette(palette());
   setLineEdit(field_);
   field_->setTypedBy(&onKeyPress, this);
   setInsertPolicy(QComboBox::NoInsert);
