@@ -825,6 +825,7 @@ TEST_F(AdjLimits, PastedTextTakesWhatTheKeysCouldHaveTyped) {
       {w->Text_PON_MSG_U, "abcdefghij", "abcdefgh", 13, 0, 7, {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
       {w->Text_PON_MSG_D, "a\r\nb", "ab", 13, 7, 7, {32, 32, 65, 66, 32, 32, 32}, "AB "},
       {w->Text_Freq_H[0], "179 MHz", "179 M", 12, 3, 2, {0x01, 0x79}, "179"},
+      {w->Text_Freq_L[1], "450x1", "450x", 12, 6, 2, {0x04, 0x50}, "450"},
   };
   for (typed_in::Way way : typed_in::Ways()) {
     for (const Case& c : cases) {
