@@ -77,15 +77,20 @@ LineCells LineStore(const QString& text) {
 }
 
 QString LineShow(const Cell* cells, bool rawCodes) {
+  // The byte the store writes for every character outside the radio's set
+  // (an inner space among them).
+  const int other = Char_to_byte(QString());
   QString text;
   for (int k = 0; k < kLineCells; ++k) {
     const int v = cells[k];
     QString ch;
-    if (!rawCodes) {
-      ch = Byte_to_char(v);
-    } else if ((v >= 32 && v < 127) || (v >= 160 && v <= 255)) {
-      // The character with that code (Latin-1); control codes show nothing.
+    if (v >= 0 && v <= 0xFF && (rawCodes || v == other)) {
+      // The character with that code (Latin-1; a control code shows as a
+      // space), which the store turns into the same byte again: a show
+      // keeps the line as it is.
       ch = QString(QChar(static_cast<char16_t>(v)));
+    } else {
+      ch = Byte_to_char(v);
     }
     text = TrimSpaces(text) + ch;
   }

@@ -70,8 +70,12 @@ using LineCells = std::array<Cell, kLineCells>;
 LineCells LineStore(const QString& text);
 // What a line shows: for each of the seven cells in order, text := the text
 // without the spaces around it, followed by the cell's character. With
-// `rawCodes` (the second information line) a cell shows the character with
-// its code; otherwise the radio character set (unknown codes show nothing).
+// `rawCodes` (the second information line) every cell shows the character
+// with its code (0..255, control codes included); otherwise the radio
+// character set, and 11, the byte of every character outside it, the
+// character with code 11 (shown like a space). So a line the store wrote
+// shows as a text that stores the same seven bytes again; other codes
+// outside the set show nothing.
 QString LineShow(const Cell* cells, bool rawCodes);
 
 // ---- Key filters: true when a typed key reaches the box.

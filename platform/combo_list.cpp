@@ -8,6 +8,11 @@
 
 ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
+  // The field types pasted text in through the key handler.
+  field_ = new TypedField(this);
+  field_->setPalette(palette());
+  setLineEdit(field_);
+  field_->setTypedBy(&onKeyPress, this);
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
   // Qt chooses the item that matches the typed text when the field loses the
@@ -22,7 +27,10 @@ ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
     if (mode_ == Mode::Setting) typedIntoSetting();
     fire(onChange);
   });
-  connect(this, &QComboBox::activated, this, [this] { fire(onClick); });
+  connect(this, &QComboBox::activated, this, [this] {
+    settled_ = currentIndex();
+    fire(onClick);
+  });
   // Qt has put the chosen item into the field by now.
   connect(this, &QComboBox::currentIndexChanged, this, [this] { showStartIfReadOnly(); });
 }
@@ -54,6 +62,7 @@ void ComboList::Clear() {
     clear();
     lineEdit()->clear();
   }
+  settled_ = -1;
   if (hadText && mode_ == Mode::GridEditor) fire(onChange);
 }
 
@@ -98,7 +107,8 @@ void ComboList::PositionOn(int i) {
 }
 
 void ComboList::keyPressEvent(QKeyEvent* e) {
-  RouteKeyPress(e, onKeyPress, [this](QKeyEvent* k) {
+  if (mode_ == Mode::Setting && stepWithoutItem(e)) return;
+  RouteKeyPress(e, onKeyPress, field_, [this](QKeyEvent* k) {
     // Enter is the handler's alone: Qt would choose a matching item with it.
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
       k->accept();
@@ -129,10 +139,12 @@ void ComboList::wheelEvent(QWheelEvent* e) { e->ignore(); }
 void ComboList::setSettingIndex(int i) {
   if (i < 0 || i >= count()) {
     setIndexQuietly(-1);
+    settled_ = -1;
     return;
   }
   const bool changed = i != currentIndex();
   setIndexQuietly(i);
+  settled_ = i;
   // Last step: the handler may set this list again.
   if (changed) fire(onClick);
 }
@@ -144,7 +156,48 @@ void ComboList::setSettingText(const QString& text) {
     setCurrentIndex(-1);  // Qt empties the field with it
     lineEdit()->setText(text);
   }
+  settled_ = ItemNamed(text);
   if (changed) fire(onChange);
+}
+
+int ComboList::ItemNamed(const QString& text) const {
+  const QString t = text.trimmed();
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).trimmed() == t) return i;
+  return -1;
+}
+
+bool ComboList::stepWithoutItem(QKeyEvent* e) {
+  // The moves of a closed list (Alt+Down opens it; Ctrl with an arrow key is
+  // the field's), when no item is chosen: Qt would go on from before the
+  // first item, so Down would choose it.
+  if (currentIndex() >= 0) return false;
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  int step = 0;
+  switch (e->key()) {
+    case Qt::Key_Up:
+      if (mods & Qt::ControlModifier) return false;
+      step = -1;
+      break;
+    case Qt::Key_PageUp: step = -1; break;
+    case Qt::Key_Down:
+      if (mods & (Qt::ControlModifier | Qt::AltModifier)) return false;
+      step = 1;
+      break;
+    case Qt::Key_PageDown: step = 1; break;
+    default: return false;
+  }
+  // From the item the field names, else from the item last shown or chosen.
+  int from = ItemNamed(Text());
+  if (from < 0) from = settled_;
+  if (from < 0) return false;  // nothing to go on from: Qt's own move
+  e->accept();
+  const int to = from + step;
+  if (to < 0 || to >= count()) return true;  // nothing before the first item or after the last
+  setIndexQuietly(to);
+  settled_ = to;
+  fire(onClick);  // the user's choice
+  return true;
 }
 
 void ComboList::typedIntoSetting() {

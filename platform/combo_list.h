@@ -7,7 +7,9 @@
 // - the user's choice from the list (or by the arrow keys) raises the click
 //   event, also for the item already chosen; the field shows the item;
 // - character keys go through the key handler first, which may drop or
-//   replace them (see key_press.h); Enter reaches the handler only;
+//   replace them (see key_press.h); Enter reaches the handler only; pasted
+//   text goes through the handler the same way (see key_press.h), and the
+//   field takes no drops;
 // - typed text never chooses or adds an item (no completer, no inserting, no
 //   matching on Enter or when the focus leaves), and the mouse wheel does
 //   not change a closed list;
@@ -32,7 +34,12 @@
 // - text put into the field by setText() or typed leaves no item chosen and
 //   raises the change event (on a real change), never the click event;
 // - Clear() raises nothing: filling a list runs no handler;
-// - got-focus follows the window's focus rules.
+// - got-focus follows the window's focus rules;
+// - while no item is chosen (typed text, a text put there, nothing), Up and
+//   Down (and Page Up and Page Down) go on from the item the field names
+//   (its text without the spaces around it), else from the item the list
+//   last showed by setListIndex() or setText() or the user last chose; never
+//   from before the first item. With neither, Qt's own move chooses.
 //
 // setFieldReadOnly(true), for a list whose key handler drops every key:
 // nothing the user types, deletes, cuts or pastes changes the field; the
@@ -97,6 +104,11 @@ class ComboList : public QComboBox, public FocusEvents {
   void setSettingIndex(int i);
   void setSettingText(const QString& text);
   void typedIntoSetting();
+  int ItemNamed(const QString& text) const;
+  bool stepWithoutItem(QKeyEvent* e);
 
   Mode mode_ = Mode::GridEditor;
+  TypedField* field_ = nullptr;
+  // The item last shown by code or chosen by the user (-1: none).
+  int settled_ = -1;
 };

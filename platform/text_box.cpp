@@ -6,7 +6,8 @@ namespace {
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+TextBox::TextBox(QWidget* parent) : TypedField(parent) {
+  setTypedBy(&onKeyPress, this);
   // Qt emits textChanged only when the text really changes, for typing and
   // for setText alike; textEdited only for the user's edits.
   connect(this, &QLineEdit::textEdited, this, [this] { changedByUser_ = true; });
@@ -28,10 +29,10 @@ void TextBox::Got_focus() {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
-  RouteKeyPress(e, onKeyPress, [this](QKeyEvent* k) {
+  RouteKeyPress(e, onKeyPress, this, [this](QKeyEvent* k) {
     if (IsEnter(k))
       k->accept();
     else
-      QLineEdit::keyPressEvent(k);
+      TypedField::keyPressEvent(k);
   });
 }

@@ -5,7 +5,9 @@
 //   already has runs nothing, and a design text from a caption table is no
 //   change;
 // - character keys go through the key handler first (see key_press.h); Enter
-//   reaches the handler only: the box itself does nothing with it;
+//   reaches the handler only: the box itself does nothing with it; with a
+//   key handler, pasted, dropped and input-method text is typed in through
+//   it one character at a time (TypedField);
 // - got-focus and lost-focus follow the window's focus rules (focus_rules.h);
 // - ChangedByUser() says whether the user has changed the text (typing,
 //   Delete, cut, paste, undo) since the box last got the focus; a give-back
@@ -13,11 +15,9 @@
 #include "platform/focus_rules.h"
 #include "platform/key_press.h"
 
-#include <QLineEdit>
-
 #include <functional>
 
-class TextBox : public QLineEdit, public FocusEvents {
+class TextBox : public TypedField, public FocusEvents {
   Q_OBJECT
  public:
   explicit TextBox(QWidget* parent = nullptr);

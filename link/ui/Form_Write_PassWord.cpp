@@ -4,16 +4,14 @@
 #include "link/ui/window_link.h"
 #include "platform/window_host.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
 
 namespace {
 
-// The boxes take printable ASCII only: a typed key or a pasted text with any
-// other character is refused as a whole.
+// The boxes take printable ASCII only: a key, or a character of a pasted text,
+// with any other character is refused.
 class PassWordValidator : public QValidator {
  public:
   using QValidator::QValidator;
@@ -34,11 +32,10 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
     return l;
   };
   auto box = [this](const char* name) {
-    auto* t = Control<QLineEdit>(name);
+    auto* t = Control<TextBox>(name);
     t->setEchoMode(QLineEdit::Password);
     t->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));  // '*'
     t->setValidator(new PassWordValidator(t));
-    t->installEventFilter(this);
     return t;
   };
   Label_old_PassWord = label("Label_old_PassWord");
@@ -49,6 +46,10 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
   Text_New_PassWord_2 = box("Text_New_PassWord_2");
   Command_Write = Control<QPushButton>("Command_Write");
   Command_Cancel = Control<QPushButton>("Command_Cancel");
+  // Typed and pasted characters alike go through the key filter.
+  Text_Old_PassWord->onKeyPress = On(&Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_KeyPress);
+  Text_New_Password_1->onKeyPress = On(&Form_Write_PassWord::Form_Write_PassWord_Text_New_Password_1_KeyPress);
+  Text_New_PassWord_2->onKeyPress = On(&Form_Write_PassWord::Form_Write_PassWord_Text_New_PassWord_2_KeyPress);
 
   // Tab order: Modify, Close, old password, new password, confirmation.
   setTabOrder(Command_Write, Command_Cancel);
@@ -130,25 +131,6 @@ void Form_Write_PassWord::Form_Write_PassWord_Text_New_Password_1_KeyPress(int& 
 }
 void Form_Write_PassWord::Form_Write_PassWord_Text_New_PassWord_2_KeyPress(int& KeyAscii) {
   Key_filter(Text_New_PassWord_2, KeyAscii);
-}
-
-bool Form_Write_PassWord::eventFilter(QObject* watched, QEvent* event) {
-  // A key that types a character goes through the box's key filter first;
-  // Tab and Backtab stay focus moves.
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->text().size() == 1 && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-      int KeyAscii = key->text()[0].unicode();
-      if (watched == Text_Old_PassWord)
-        Form_Write_PassWord_Text_Old_PassWord_KeyPress(KeyAscii);
-      else if (watched == Text_New_Password_1)
-        Form_Write_PassWord_Text_New_Password_1_KeyPress(KeyAscii);
-      else if (watched == Text_New_PassWord_2)
-        Form_Write_PassWord_Text_New_PassWord_2_KeyPress(KeyAscii);
-      if (KeyAscii == 0) return true;
-    }
-  }
-  return RadioWindow::eventFilter(watched, event);
 }
 
 void Form_Write_PassWord::Form_Write_PassWord_Text_Old_PassWord_Change() {

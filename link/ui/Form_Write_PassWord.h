@@ -7,6 +7,7 @@
 #include "link/link_session.h"
 #include "link/password_change.h"
 #include "platform/radio_window.h"
+#include "platform/text_box.h"
 #include "state/app_context.h"
 
 #include <memory>
@@ -46,11 +47,11 @@ class Form_Write_PassWord : public RadioWindow {
   static constexpr int kCloseTimerMs = 500;
 
   QLabel* Label_old_PassWord = nullptr;
-  QLineEdit* Text_Old_PassWord = nullptr;
+  TextBox* Text_Old_PassWord = nullptr;
   QLabel* Label_New_Password_1 = nullptr;
-  QLineEdit* Text_New_Password_1 = nullptr;
+  TextBox* Text_New_Password_1 = nullptr;
   QLabel* Label_New_PassWord_2 = nullptr;
-  QLineEdit* Text_New_PassWord_2 = nullptr;
+  TextBox* Text_New_PassWord_2 = nullptr;
   QPushButton* Command_Write = nullptr;
   QPushButton* Command_Cancel = nullptr;
   std::unique_ptr<LinkSession> link;  // its port, sender, watchdog and failure timer
@@ -59,9 +60,6 @@ class Form_Write_PassWord : public RadioWindow {
   LinkEngine& engine() { return link->engine(); }
   const PassWordChange& exchange() const { return *kind_; }
   bool Close_request = false;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Key_filter(const QLineEdit* box, int& KeyAscii) const;

@@ -141,16 +141,35 @@ TEST(AdjLines, ShowJoinsAndDropsSpaces) {
   EXPECT_EQ(LineShow(a, false), QStringLiteral("A "));
   const Cell centred[7] = {32, 32, 65, 66, 32, 32, 32};
   EXPECT_EQ(LineShow(centred, false), QStringLiteral("AB "));
+  // 11, the byte of a character outside the set, keeps its place; other
+  // codes outside the set show nothing.
   const Cell unknown[7] = {65, 11, 66, 0xFF, 32, 32, 67};
-  EXPECT_EQ(LineShow(unknown, false), QStringLiteral("ABC"));
-  // The second information line shows the characters by their codes.
+  EXPECT_EQ(LineShow(unknown, false), QStringLiteral("A\x0b"
+                                                     "BC"));
+  // The second information line shows the characters by their codes, control
+  // codes included.
   const Cell raw[7] = {97, 33, 0xE9, 7, 32, 32, 32};
-  EXPECT_EQ(LineShow(raw, true), QStringLiteral("a!\u00E9 "));
+  EXPECT_EQ(LineShow(raw, true), QStringLiteral("a!\u00E9\x07 "));
+  const Cell ends[7] = {0, 11, 31, 127, 128, 0xFF, 32};
+  QString codes;
+  for (char16_t c : {0, 11, 31, 127, 128, 0xFF, 32}) codes += QChar(c);
+  EXPECT_EQ(LineShow(ends, true), codes);
 }
 
-TEST(AdjLines, StoreOfShownTextKeepsCentredLine) {
-  const LineCells centred = LineStore(QStringLiteral("AB"));
-  EXPECT_EQ(LineStore(LineShow(centred.data(), false)), centred);
+// What the store writes shows as a text that stores it again, on every line:
+// a show changes nothing. Inner spaces (11) included.
+TEST(AdjLines, ShowOfAStoredLineStoresItAgain) {
+  for (const char* text : {"AB", "A B", "A", "ABCDEFG", "*1 2*", "a!", "", "1  2", " + - "}) {
+    const LineCells stored = LineStore(QString::fromLatin1(text));
+    for (bool raw : {false, true}) {
+      SCOPED_TRACE(std::string(text) + (raw ? " (raw codes)" : ""));
+      EXPECT_EQ(LineStore(LineShow(stored.data(), raw)), stored);
+    }
+  }
+  // The line of the second information line in the example: 32 32 65 11 66 32 32.
+  const Cell inner[7] = {32, 32, 65, 11, 66, 32, 32};
+  const LineCells expected{32, 32, 65, 11, 66, 32, 32};
+  EXPECT_EQ(LineStore(LineShow(inner, true)), expected);
 }
 
 // ---- Key filters.

@@ -4,6 +4,7 @@
 #include "adj_window_fixture.h"
 #include "alignment/adj_texts.h"
 #include "platform/core/twips.h"
+#include "typed_in.h"
 
 #include <QPointer>
 
@@ -770,7 +771,14 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
   };
   const Case cases[] = {
       {&frm_Adj_Txp::Text_PON_MSG_U, 13, 0, "ab", {32, 32, 65, 66, 32, 32, 32}, "AB "},
-      {&frm_Adj_Txp::Text_PON_MSG_D, 13, 7, "A B", {32, 32, 65, 11, 66, 32, 32}, "AB "},
+      // The inner space is 11, shown as the character with that code (like a space).
+      {&frm_Adj_Txp::Text_PON_MSG_D,
+       13,
+       7,
+       "A B",
+       {32, 32, 65, 11, 66, 32, 32},
+       "A\x0b"
+       "B "},
       {&frm_Adj_Txp::Text_PON_MSG_U, 13, 0, "ABCDEFG", {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
       {&frm_Adj_Txp::Text_PON_MSG_D, 13, 7, "ABCDEFGH", {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
       {&frm_Adj_Txp::Text_info_1, 14, 7, "Z9+-", {32, 90, 57, 43, 45, 32, 32}, "Z9+- "},
@@ -788,6 +796,10 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
               c.cells);
     click(w->Text_Freq_H[1]);
     EXPECT_EQ(box->text(), QString::fromLatin1(c.shownAfter));
+    // The show that leaving runs stores the line again as it was.
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.cells);
   }
   // A ninth key is dropped.
   clickInto(w->Text_info_1);
@@ -795,6 +807,46 @@ TEST_F(AdjLimits, TextLinesAsTyped) {
   QTest::keyClicks(w->Text_info_1, QStringLiteral("9"));
   QTest::keyClick(w->Text_info_1, Qt::Key_Backspace);
   EXPECT_EQ(w->Text_info_1->text(), QStringLiteral("12345678"));
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
+// Text pasted or dropped into a text line or a limit box of page 5 takes what
+// the keys could have typed: the first information line digits only, every
+// line eight characters at most, a limit box a fourth character and then
+// nothing; characters no key types (a tab, a line break) never count. The
+// box is then left with Tab: a line shows the page again, a limit is stored.
+TEST_F(AdjLimits, PastedTextTakesWhatTheKeysCouldHaveTyped) {
+  struct Case {
+    TextBox* box;
+    const char* pasted;
+    const char* typedIn;  // in the box before it is left
+    int row, col, count;
+    std::vector<Cell> cells;  // after leaving
+    const char* shown;
+  };
+  const Case cases[] = {
+      {w->Text_info_0, "12ab34\n", "1234", 14, 0, 7, {32, 49, 50, 51, 52, 32, 32}, "1234 "},
+      {w->Text_info_0, "123456789", "12345678", 14, 0, 7, {49, 50, 51, 52, 53, 54, 55}, "1234567"},
+      {w->Text_info_1, "a\tb", "ab", 14, 7, 7, {32, 32, 65, 66, 32, 32, 32}, "AB "},
+      {w->Text_PON_MSG_U, "abcdefghij", "abcdefgh", 13, 0, 7, {65, 66, 67, 68, 69, 70, 71}, "ABCDEFG"},
+      {w->Text_PON_MSG_D, "a\r\nb", "ab", 13, 7, 7, {32, 32, 65, 66, 32, 32, 32}, "AB "},
+      {w->Text_Freq_H[0], "179 MHz", "179 M", 12, 3, 2, {0x01, 0x79}, "179"},
+      {w->Text_Freq_L[1], "450x1", "450x", 12, 6, 2, {0x04, 0x50}, "450"},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + c.box->objectName().toStdString() + " <- " + c.pasted);
+      clickInto(c.box);
+      QTest::keyClick(c.box, Qt::Key_Delete);
+      typed_in::Bring(c.box, way, QString::fromLatin1(c.pasted));
+      EXPECT_EQ(c.box->text().toStdString(), c.typedIn);
+      QTest::keyClick(c.box, Qt::Key_Tab);
+      EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                  st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + c.count),
+                c.cells);
+      EXPECT_EQ(c.box->text().toStdString(), c.shown);
+    }
+  }
   EXPECT_TRUE(prompt.calls.empty());
 }
 
@@ -809,6 +861,44 @@ TEST_F(AdjLimits, FirstInformationLineTakesDigitsOnly) {
   EXPECT_EQ(b->text(), QStringLiteral("12"));
   EXPECT_EQ(std::vector<Cell>(st.AdjTable[14].begin(), st.AdjTable[14].begin() + 7),
             (std::vector<Cell>{32, 32, 49, 50, 32, 32, 32}));
+}
+
+// Showing page 5 keeps every line as it is stored, whatever its bytes mean:
+// each byte shows as a character that stores the same byte again (an inner
+// 11 too, and on the second information line every code, control codes
+// included). Before, the show dropped the 11 and wrote the line back shorter.
+TEST_F(AdjWindow, Page5ShowKeepsTheTextLines) {
+  struct Case {
+    int row, col;
+    std::vector<Cell> cells;
+    std::vector<Cell> stored;  // after the show
+  };
+  const Case cases[] = {
+      {14, 7, {32, 32, 65, 11, 66, 32, 32}, {32, 32, 65, 11, 66, 32, 32}},  // Text_info_1
+      {14, 7, {11, 0, 31, 90, 127, 1, 32}, {11, 11, 11, 90, 11, 11, 32}},   // control codes keep their places
+      {13, 0, {32, 32, 65, 11, 66, 32, 32}, {32, 32, 65, 11, 66, 32, 32}},  // Text_PON_MSG_U
+      {13, 7, {11, 11, 11, 11, 11, 11, 11}, {11, 11, 11, 11, 11, 11, 11}},  // Text_PON_MSG_D
+      {14, 0, {32, 32, 49, 11, 50, 32, 32}, {32, 32, 49, 11, 50, 32, 32}},  // Text_info_0
+  };
+  ASSERT_TRUE(open());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col));
+    clickTab(0);
+    for (int k = 0; k < 7; ++k) at(c.row, c.col + k) = c.cells[static_cast<std::size_t>(k)];
+    clickTab(5);
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.stored);
+    // Leaving the line shows the page again: still the same.
+    TextBox* line = c.row == 13 ? (c.col == 0 ? w->Text_PON_MSG_U : w->Text_PON_MSG_D)
+                                : (c.col == 0 ? w->Text_info_0 : w->Text_info_1);
+    click(line);
+    click(w->Text_Freq_H[1]);
+    EXPECT_EQ(std::vector<Cell>(st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col,
+                                st.AdjTable[static_cast<std::size_t>(c.row)].begin() + c.col + 7),
+              c.stored);
+  }
+  EXPECT_TRUE(prompt.calls.empty());
 }
 
 // Showing page 5 and leaving each line on the factory table rewrites rows 13

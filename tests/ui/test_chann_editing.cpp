@@ -1,6 +1,7 @@
 // Editing channels in the grid as a user does: clicks, typing, list choices,
 // Enter and leaving cells, checked against the bytes of the parameter image.
 #include "chann_fixture.h"
+#include "typed_in.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -569,4 +570,49 @@ TEST_F(ChannEditing, NoRedrawWhileACommitRuns) {
   EXPECT_EQ(grid().Row(), 2);
   EXPECT_EQ(grid().Col(), 0);
   prompt.onShow = nullptr;
+}
+
+// Text pasted or dropped into a cell editor takes what its keys could have
+// typed: the tone lists digits, the point and D, N, I (capitals), the other
+// lists nothing that stays (their field returns to the setting), the text
+// editor every character a key types but no line break or tab. The cell is
+// then left, which commits it.
+TEST_F(ChannEditing, PastedTextTakesWhatTheKeysCouldHaveTyped) {
+  struct Case {
+    int col;
+    const char* pasted;
+    const char* typedIn;  // in the editor before the cell is left
+    int first, count;     // record bytes compared (name bytes for column 12)
+    Bytes bytes;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {2, "146.52\n", "146.52", 0, 8, {0x00, 0x20, 0x65, 0x14, 0x00, 0x20, 0x65, 0x14}, "146.52000"},
+      {12, "AB\tC\nD", "ABCD", 0, 7, {'A', 'B', 'C', 'D', 0xFF, 0xFF, 0xFF}, "ABCD"},
+      {5, "d0a23n", "D023N", 10, 2, {0x01, 0x00}, "D023N"},
+      {4, "88.5 Hz", "88.5", 8, 4, {0x75, 0x03, 0x75, 0x03}, "88.5"},
+      {6, "LOW", "HIGH", 14, 1, {0x00}, "HIGH"},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      const bool list = c.col != 2 && c.col != 12;
+      if (list && way == typed_in::Way::Drop) continue;  // lists take no drops
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": column " + std::to_string(c.col) + " <- " + c.pasted);
+      freshChannel1();
+      click(2, c.col);
+      QLineEdit* field = list ? w->Combo_edit->lineEdit() : w->Text_Edit;
+      ASSERT_TRUE(field->isVisible());
+      if (!list) {
+        field->selectAll();
+        key(Qt::Key_Delete);
+      }
+      typed_in::Bring(field, way, QString::fromLatin1(c.pasted));
+      EXPECT_EQ(field->text().toStdString(), c.typedIn);
+      leave(2);
+      const Bytes got = c.col == 12 ? name(1) : record(1);
+      EXPECT_EQ(Slice(got, c.first, c.count), c.bytes);
+      EXPECT_EQ(cell(2, c.col).trimmed().toStdString(), c.shown);
+      EXPECT_TRUE(prompt.calls.empty());
+    }
+  }
 }

@@ -17,6 +17,7 @@
 #include "platform/text_box.h"
 #include "settings/ui/frm_dtmf.h"
 #include "support/image_diff.h"
+#include "typed_in.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -435,9 +436,10 @@ TEST_F(DtmfWindow, AlarmAndAniCheck) {
   };
   const Case cases[] = {
       {"alarm 12", false, "12", false, &dtmf::kShortMessage, "12"},
-      {"alarm, seven digits pasted", false, "1234567", true, &dtmf::kLongMessage, ""},
-      {"ANI, lower case pasted", true, "12a", true, &dtmf::kCharMessage, ""},
-      {"ANI, a space pasted", true, "1 23", true, &dtmf::kCharMessage, ""},
+      // A paste takes what the keys could have typed: five digits, no letter, no space.
+      {"alarm, seven digits pasted", false, "1234567", true, nullptr, "12345"},
+      {"ANI, lower case pasted", true, "12a", true, &dtmf::kShortMessage, "12"},
+      {"ANI, a space pasted", true, "1 23", true, nullptr, "123"},
       {"ANI emptied", true, "", false, nullptr, ""},
   };
   for (bool chinese : {false, true}) {
@@ -469,7 +471,7 @@ TEST_F(DtmfWindow, AlarmAndAniCheck) {
       } else {
         EXPECT_TRUE(prompt.calls.empty());
       }
-      EXPECT_EQ(focus(), box);
+      EXPECT_EQ(focus() == box, c.message || !*c.left) << "the focus stays only on a refusal";
       EXPECT_EQ(box->Text().toStdString(), c.left);
       const int first = c.ani ? kAni : kAlarm, other = c.ani ? kAlarm : kAni;
       EXPECT_EQ(Row(im(), kSet, first, 5), Codes(QString::fromLatin1(c.left)));
@@ -595,7 +597,8 @@ TEST_F(DtmfWindow, ChangeDuringTheMessageIsKept) {
     edit([](img::Image& im) { PutBytes(im, kSet, kAlarm, Bytes{9, 9, 0xFF, 0xFF, 0xFF}); });
   };
   into(w->Text_BJ);
-  QApplication::clipboard()->setText(QStringLiteral("1a"));
+  QTest::keyClick(w->Text_BJ, Qt::Key_A, Qt::ControlModifier);
+  QApplication::clipboard()->setText(QStringLiteral("1a"));  // "1": too short
   QTest::keyClick(w->Text_BJ, Qt::Key_V, Qt::ControlModifier);
   tab();
   ASSERT_EQ(prompt.calls.size(), 1u);
@@ -607,6 +610,57 @@ TEST_F(DtmfWindow, ChangeDuringTheMessageIsKept) {
   tab();
   EXPECT_EQ(focus(), w->Text_Ani);
   EXPECT_EQ(prompt.calls.size(), 1u);
+}
+
+// ---- pasted and dropped codes ------------------------------------------------------
+
+// A code pasted or dropped into a box takes what its keys could have typed:
+// each character through the box's key rule, into the text as it then
+// stands (a group box empties at a sixth character, the ANI box at a sixth
+// digit, the alarm box takes no sixth; both take digits only); characters
+// no key types (a line break) never count. The box is then left with Tab.
+TEST_F(DtmfWindow, PastedCodesTakeWhatTheKeysCouldHaveTyped) {
+  struct Case {
+    const char* what;
+    TextBox* box;
+    const char* pasted;
+    const char* typedIn;  // in the box before it is left
+    int row, first;
+    Bytes stored;  // after leaving
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"group, a letter and a line break",
+       group(1),
+       "a1\n2",
+       "a12",
+       dtmf::GroupRow(1),
+       0,
+       {13, 1, 2, 0xFF, 0xFF},
+       "A12"},
+      {"group, seven characters", group(1), "12345*#", "*#", dtmf::GroupRow(1), 0, {11, 12, 0xFF, 0xFF, 0xFF}, "*#"},
+      {"alarm, a letter", w->Text_BJ, "12a3x", "123", kSet, kAlarm, {1, 2, 3, 0xFF, 0xFF}, "123"},
+      {"alarm, seven digits", w->Text_BJ, "1234567", "12345", kSet, kAlarm, {1, 2, 3, 4, 5}, "12345"},
+      {"ANI, a space", w->Text_Ani, "98 76", "9876", kSet, kAni, {9, 8, 7, 6, 0xFF}, "9876"},
+      {"ANI, eight digits", w->Text_Ani, "12345678", "678", kSet, kAni, {6, 7, 8, 0xFF, 0xFF}, "678"},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + c.what);
+      edit([](img::Image& im) { Dtmf_defaults_init(im); });
+      prompt.calls.clear();
+      into(c.box);
+      QTest::keyClick(c.box, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClick(c.box, Qt::Key_Delete);
+      typed_in::Bring(c.box, way, QString::fromLatin1(c.pasted));
+      EXPECT_EQ(c.box->Text().toStdString(), c.typedIn);
+      tab();
+      EXPECT_NE(focus(), c.box);
+      EXPECT_EQ(Row(im(), c.row, c.first, 5), c.stored);
+      EXPECT_EQ(c.box->Text().toStdString(), c.shown);
+      EXPECT_TRUE(prompt.calls.empty());
+    }
+  }
 }
 
 // ---- following the image --------------------------------------------------------
@@ -635,10 +689,10 @@ TEST_F(DtmfWindow, FollowsTheImage) {
 
   into(w->Text_Ani);
   QTest::keyClick(w->Text_Ani, Qt::Key_A, Qt::ControlModifier);
-  QApplication::clipboard()->setText(QStringLiteral("12a"));
+  QApplication::clipboard()->setText(QStringLiteral("12a"));  // the letter is dropped as a typed one
   QTest::keyClick(w->Text_Ani, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes{1, 2, 13, 0xFF, 0xFF}));
-  EXPECT_EQ(w->Text_Ani->Text(), QStringLiteral("12a"));
+  EXPECT_EQ(Row(im(), kSet, kAni, 5), (Bytes{1, 2, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(w->Text_Ani->Text(), QStringLiteral("12"));
   EXPECT_EQ(Row(im(), dtmf::GroupRow(3), 0, 3), (Bytes{4, 4, 0xFF}));
 }
 

@@ -5,6 +5,7 @@
 #include "image/ui/Form_save_chann.h"
 #include "options_fixture.h"
 #include "settings/vfo_record.h"
+#include "typed_in.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -769,4 +770,56 @@ TEST_F(OptionsVfo, ChangeBehindTheWindowIsShown) {
   });
   EXPECT_EQ(b().Text_Freq->Text(), QStringLiteral("438.50000"));
   EXPECT_EQ(b().tones[0]->Text(), QStringLiteral("100.0"));
+}
+
+// ---- pasted and dropped text --------------------------------------------------------
+
+// Text pasted or dropped into a VFO box or list takes what its keys could
+// have typed: the frequency and offset boxes digits and points, the tone
+// lists digits, the point and D, N, I (capitals); the band list nothing (its
+// field is read-only); the squelch list, which has no key filter, anything,
+// storing nothing. Every way in, then the box is left with Tab.
+TEST_F(OptionsVfo, PastedTextTakesWhatTheKeysCouldHaveTyped) {
+  ASSERT_TRUE(open());
+  struct Case {
+    const char* control;
+    const char* pasted;
+    const char* typedIn;  // what the field holds before it is left
+    const char* left;     // ... and after
+    std::vector<int> bytes;
+    std::vector<int> at;  // VFO A record bytes, or option block offsets below
+    bool option = false;
+  };
+  const Case cases[] = {
+      {"Text_Freq_a", "1a4b6.5x2 MHz", "146.52", "146.52000", {1, 4, 6, 5, 2, 0, 0, 0}, {8, 9, 10, 11, 12, 13, 14, 15}},
+      {"Text_Freq_a", ".14\n5\t", "145", "145.00000", {1, 4, 5, 0, 0, 0, 0, 0}, {8, 9, 10, 11, 12, 13, 14, 15}},
+      {"Text_Offset_A", "0.6MHz", "0.6", "00.600", {0, 0, 0, 6, 0, 0}, {16, 17, 18, 19, 20, 21}},
+      {"Combo_r_ctdcs_a", "d023n", "D023N", "D023N", {1, 0}, {22, 23}},
+      {"Combo_t_ctdcs_a", "67.0 Hz", "67.0", "67.0", {158, 2}, {24, 25}},
+      {"Combo_Band_A", "UHF", "VHF", "VHF", {0}, {26}},
+      {"Combo_sql", "8x", "8x", "8x", {5}, {Pos_sql}, true},
+  };
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + c.control + " <- " + c.pasted);
+      QWidget* control = this->control(c.control);
+      auto* l = qobject_cast<ComboList*>(control);
+      QLineEdit* field = l ? l->lineEdit() : box(c.control);
+      // Lists take no drops.
+      if (l && way == typed_in::Way::Drop) continue;
+      clickInto(control);
+      if (!field->isReadOnly()) {
+        QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(control, Qt::Key_Delete);
+      }
+      typed_in::Bring(field, way, QString::fromUtf8(c.pasted));
+      EXPECT_EQ(field->text().toStdString(), c.typedIn);
+      tab();
+      EXPECT_EQ(field->text().toStdString(), c.left);
+      std::vector<int> bytes;
+      for (int n : c.at) bytes.push_back(c.option ? opt(n) : vfoByte(0, n));
+      EXPECT_EQ(bytes, c.bytes);
+    }
+  }
+  EXPECT_TRUE(prompt.calls.empty());
 }

@@ -533,6 +533,66 @@ TEST_F(OptionsWindow, ListKeysAndTheReadOnlyFields) {
   EXPECT_EQ(ImageDiff(image.image(), before), "");
 }
 
+// After text typed or pasted into the squelch list's field (which leaves it
+// showing no item), Up and Down go on from the item the field names, else
+// from the stored squelch; never from before the first item, which would
+// store squelch 0. Real keys on the real window.
+TEST_F(OptionsWindow, SquelchArrowsAfterTyping) {
+  ASSERT_TRUE(openOn(BlockImage(factory(), {{Pos_sql, 3}})));
+  ComboList* sql = list("Combo_sql");
+  clickInto(sql);
+  struct Case {
+    const char* typed;
+    bool paste;
+    Qt::Key key;
+    int stored;
+    const char* field;
+  };
+  const Case cases[] = {
+      {"8", false, Qt::Key_Down, 9, "9"},     // the item the field names, then the next one
+      {"8", false, Qt::Key_Up, 7, "7"},       //
+      {"x", false, Qt::Key_Down, 8, "8"},     // names none: from the stored squelch (7)
+      {"12", false, Qt::Key_Up, 7, "7"},      //
+      {"0", false, Qt::Key_Up, 7, "0"},       // nothing before the first item: nothing stored
+      {"9", false, Qt::Key_Down, 7, "9"},     // nothing after the last one
+      {"4", true, Qt::Key_Down, 5, "5"},      // pasted
+      {"", false, Qt::Key_PageDown, 6, "6"},  // an emptied field names none
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + (c.paste ? " pasted" : ""));
+    QTest::keyClick(sql, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(sql, Qt::Key_Delete);
+    if (c.paste) {
+      QApplication::clipboard()->setText(QString::fromLatin1(c.typed));
+      QTest::keyClick(sql, Qt::Key_V, Qt::ControlModifier);
+    } else {
+      QTest::keyClicks(sql, QString::fromLatin1(c.typed));
+    }
+    EXPECT_EQ(sql->ListIndex(), -1);
+    QTest::keyClick(sql, c.key);
+    EXPECT_EQ(opt(Pos_sql), c.stored);
+    EXPECT_EQ(sql->Text().toStdString(), c.field);
+  }
+  EXPECT_TRUE(prompt.calls.empty());
+}
+
+// A tone list showing a CTCSS tone as text has no item either: Down goes on
+// to the next tone (it used to choose OFF and store no tone).
+TEST_F(OptionsWindow, ToneListArrowsFromTheToneShown) {
+  img::Image im = factory();
+  im(img::kVfoAFirst + 1, 6) = 158;  // VFO A receives on 67.0 Hz (670)
+  im(img::kVfoAFirst + 1, 7) = 2;
+  ASSERT_TRUE(openOn(im));
+  ComboList* tone = list("Combo_r_ctdcs_a");
+  ASSERT_EQ(tone->Text(), QStringLiteral("67.0"));
+  ASSERT_EQ(tone->ListIndex(), -1);
+  clickInto(tone);
+  QTest::keyClick(tone, Qt::Key_Down);
+  EXPECT_EQ(tone->Text(), QStringLiteral("67.1"));
+  EXPECT_EQ(vfoByte(0, 22), 671 % 256);
+  EXPECT_EQ(vfoByte(0, 23), 671 / 256);
+}
+
 // ---- Default ------------------------------------------------------------------------
 
 // Default writes the factory block, VFO records and FM labels at once, without

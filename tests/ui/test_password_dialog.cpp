@@ -6,6 +6,7 @@
 #include "support/radio_sim.h"
 #include "support/sim_line.h"
 #include "support/virtual_clock.h"
+#include "typed_in.h"
 
 #include <QAction>
 #include <QApplication>
@@ -174,6 +175,14 @@ TEST_F(PassWordDialog, MenuCommandRebuildsTheDialog) {
     EXPECT_EQ(box->text(), QString());
 }
 
+namespace {
+// Ctrl+V into a box, which takes the keyboard focus first.
+void Paste(QLineEdit* box, const QString& text) {
+  box->setFocus(Qt::OtherFocusReason);
+  typed_in::Bring(box, typed_in::Way::CtrlV, text);
+}
+}  // namespace
+
 // With six characters (outer spaces not counted) every key but Backspace is
 // dropped; the boxes take printable ASCII only, typed or pasted.
 TEST_F(PassWordDialog, BoxesFilterKeysAndCharacters) {
@@ -203,11 +212,14 @@ TEST_F(PassWordDialog, BoxesFilterKeysAndCharacters) {
          QApplication::sendEvent(t, &key);
        },
        QStringLiteral("ab")},
-      {"long paste passes", QStringLiteral("ab"), [](QLineEdit* t) { t->insert(QStringLiteral("cdefgh")); },
-       QStringLiteral("abcdefgh")},
+      // A paste takes what the keys could have typed.
+      {"long paste", QStringLiteral("ab"), [](QLineEdit* t) { Paste(t, QStringLiteral("cdefgh")); },
+       QStringLiteral("abcdef")},
       {"paste with a character not ASCII", QStringLiteral("ab"),
-       [](QLineEdit* t) { t->insert(QStringLiteral("c\u4E2Dd")); }, QStringLiteral("ab")},
-      {"paste with a tab", QString(), [](QLineEdit* t) { t->insert(QStringLiteral("a\tb")); }, QString()},
+       [](QLineEdit* t) { Paste(t, QStringLiteral("c\u4E2Dd")); }, QStringLiteral("abcd")},
+      {"paste with a tab", QString(), [](QLineEdit* t) { Paste(t, QStringLiteral("a\tb")); }, QStringLiteral("ab")},
+      {"paste beside outer spaces", QStringLiteral("  abcde "), [](QLineEdit* t) { Paste(t, QStringLiteral("fg")); },
+       QStringLiteral("  abcde f")},
   };
   for (QLineEdit* box : {d->Text_Old_PassWord, d->Text_New_Password_1, d->Text_New_PassWord_2}) {
     for (const Case& c : cases) {
@@ -217,6 +229,29 @@ TEST_F(PassWordDialog, BoxesFilterKeysAndCharacters) {
       EXPECT_EQ(box->text(), c.after) << box->objectName().toStdString() << ": " << c.name;
     }
   }
+}
+
+// Every way text arrives in a box (paste keys, the context menu, the middle
+// button, a drop) takes six characters at most, printable ASCII only, as the
+// keys do.
+TEST_F(PassWordDialog, PastedTextTakesWhatTheKeysCouldHaveTyped) {
+  Form_Write_PassWord* d = open();
+  d->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+  for (typed_in::Way way : typed_in::Ways()) {
+    for (QLineEdit* box : {d->Text_Old_PassWord, d->Text_New_Password_1, d->Text_New_PassWord_2}) {
+      SCOPED_TRACE(std::string(typed_in::Name(way)) + ": " + box->objectName().toStdString());
+      box->setText(QStringLiteral("a"));
+      box->setFocus(Qt::OtherFocusReason);
+      ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == box; }, 1000));
+      box->end(false);
+      typed_in::Bring(box, way, QStringLiteral("Bc\u00E9d\ne fgh"));
+      // A space still goes in after five characters (the outer spaces do not
+      // count), an f too; then nothing. The é is no ASCII, the line break no key.
+      EXPECT_EQ(box->text(), QStringLiteral("aBcde f"));
+    }
+  }
+  EXPECT_EQ(std::string(st.PassWord_old.begin(), st.PassWord_old.begin() + 6), "aBcde ");
 }
 
 TEST_F(PassWordDialog, OldBoxFillsPassWordOld) {

@@ -10,6 +10,7 @@
 #include "platform/qt_services.h"
 #include "platform/tab_strip.h"
 #include "platform/text_box.h"
+#include "typed_in.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -395,17 +396,24 @@ TEST_F(FormsTest, TextBoxChangeAndChangedByUser) {
   EXPECT_TRUE(b->ChangedByUser());
 }
 
-// Keys with Ctrl, Alt or Meta are commands, not characters for the handler.
+// Keys with Ctrl are commands, not characters for the handler. Alt and Meta
+// with a letter type the letter (Qt's line edit inserts it): the handler
+// judges them like any typed character, so a digits-only box stays digits.
 TEST_F(FormsTest, TextBoxKeyHandlerSeesTypedCharactersOnly) {
   std::vector<int> seen;
-  w->Text_A->onKeyPress = [&](int& key) { seen.push_back(key); };
+  w->Text_A->onKeyPress = [&](int& key) {
+    seen.push_back(key);
+    if (key != 13 && !(key >= '0' && key <= '9')) key = 0;
+  };
   QTest::keyClick(w->Text_A, Qt::Key_1);
   QTest::keyClick(w->Text_A, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(w->Text_A, Qt::Key_F, Qt::AltModifier);
   QTest::keyClick(w->Text_A, Qt::Key_M, Qt::MetaModifier);
+  QTest::keyClick(w->Text_A, Qt::Key_2, Qt::AltModifier);
   QTest::keyClick(w->Text_A, Qt::Key_Delete);
   QTest::keyClick(w->Text_A, Qt::Key_Return);
-  EXPECT_EQ(seen, (std::vector<int>{'1', 13}));
+  EXPECT_EQ(seen, (std::vector<int>{'1', 'f', 'm', '2', 13}));
+  EXPECT_EQ(w->Text_A->Text(), QStringLiteral("2"));  // Ctrl+A selected the 1, Alt+2 typed over it
 }
 
 // ---- focus ------------------------------------------------------------------------
@@ -620,6 +628,32 @@ TEST_F(FormsTest, RejectedValueCancelsTheClick) {
   EXPECT_EQ(w->log, (Log{"lost:Text_A", "click:Command_close"}));
   EXPECT_FALSE(loaded());
   settle();
+}
+
+// A drop on another box is a click there and typing: the box left runs its
+// lost-focus first, and a rejection that gives the focus back keeps the
+// dropped text out; accepted, the box dropped on has the focus and the text
+// goes in through its key handler. The next click is the user's own.
+TEST_F(FormsTest, DropMovesTheFocusFirst) {
+  w->Text_B->onKeyPress = [](int& key) {
+    if (!(key >= '0' && key <= '9')) key = 0;
+  };
+  w->Text_B->setText(QString());
+  w->reject = {QStringLiteral("Text_A")};
+  typed_in::DropOn(w->Text_B, QStringLiteral("1x2"));
+  EXPECT_EQ(w->Text_B->Text(), QString());
+  EXPECT_EQ(focus(), w->Text_A);
+  EXPECT_EQ(w->log, (Log{"lost:Text_A"}));
+  w->reject.clear();
+  w->log.clear();
+  typed_in::DropOn(w->Text_B, QStringLiteral("1x2"));
+  EXPECT_EQ(w->Text_B->Text(), QStringLiteral("12"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return focus() == w->Text_B; }, 1000));
+  EXPECT_TRUE(w->Text_B->ChangedByUser());
+  EXPECT_EQ(w->log, (Log{"lost:Text_A", "got:Text_B", "change:Text_B=1", "change:Text_B=12"}));
+  w->log.clear();
+  click(w->Check_1);
+  EXPECT_EQ(w->log, (Log{"lost:Text_B", "click:Check_1=1"}));
 }
 
 // A button whose press always acts (a window's Close or Default) acts exactly
