@@ -11,6 +11,7 @@
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
+#include "support/file_size_limit.h"
 #include "support/image_diff.h"
 #include "support/manual_timer.h"
 
@@ -234,6 +235,26 @@ TEST_F(AdjWindowFile, UnwritableSave) {
   timer4().fire();
   ASSERT_EQ(prompt.calls.size(), 1u);
   EXPECT_TRUE(prompt.calls[0].text.startsWith(kSaveFailed));
+}
+
+// A write that fails only when the file's buffer is flushed (the 1,128 bytes
+// fit it, as on a full disk): the failure is reported, never the completion,
+// and the old file keeps its bytes.
+TEST_F(AdjWindowFile, SaveThatFailsAtTheFlushKeepsTheOldFile) {
+  const QByteArray old = Expected(Distinct(), true);
+  WriteFile(inCwd("table.adj"), old);
+  choose(true, QStringLiteral("table.adj"));
+  ASSERT_EQ(st.File_save_req, -1);
+  {
+    FileSizeLimit limit(200);
+    ASSERT_TRUE(limit.ok());
+    timer4().fire();
+  }
+  ASSERT_EQ(prompt.calls.size(), 1u);
+  EXPECT_TRUE(prompt.calls[0].text.startsWith(kSaveFailed + u'\n')) << prompt.calls[0].text.toStdString();
+  EXPECT_EQ(prompt.calls[0].icon, PromptIcon::Exclamation);
+  EXPECT_EQ(ReadFile(inCwd("table.adj")), old);
+  EXPECT_EQ(QDir(cwd).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("table.adj")});
 }
 
 // Open and Save each raise their one dialog; pressed again, the same dialog
