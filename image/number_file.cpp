@@ -103,8 +103,7 @@ bool FieldValue(QByteArrayView f, bool signs, int& value) {
 
 }  // namespace
 
-NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& format,
-                                  std::span<std::int16_t> values) {
+NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& format, std::span<std::int16_t> values) {
   using Commas = NumberFileFormat::Commas;
   TextScanner s(WithoutMarks(text));
   for (int k = 0; k < format.count; ++k) {
@@ -143,8 +142,7 @@ NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& f
   return {};
 }
 
-NumberFileResult Number_file_load(const QString& path, const NumberFileFormat& format,
-                                  std::span<std::int16_t> values) {
+NumberFileResult Number_file_load(const QString& path, const NumberFileFormat& format, std::span<std::int16_t> values) {
   const QFileInfo info(path);
   if (!info.exists()) return Fault(NumberFileError::Missing, 0, 0);
   // Directories, pipes and devices are no number files (a pipe could block for ever).

@@ -71,8 +71,7 @@ struct NumberFileResult {
 NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& format, std::span<std::int16_t> values);
 
 // Reads the file at `path` the same way, at most format.maxBytes of it.
-NumberFileResult Number_file_load(const QString& path, const NumberFileFormat& format,
-                                  std::span<std::int16_t> values);
+NumberFileResult Number_file_load(const QString& path, const NumberFileFormat& format, std::span<std::int16_t> values);
 
 // Appends one number as written: a space, its digits and a space.
 void Number_file_put(QByteArray& out, int value);

@@ -15,11 +15,11 @@
 #include "app/ui/MDImain.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
+#include "platform/qt_services.h"
 #include "state/image_store.h"
 #include "state/session.h"
 #include "support/fake_port.h"
 #include "support/manual_timer.h"
-#include "platform/qt_services.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,8 +92,8 @@ Figure Now() {
 }
 
 void Print(const char* when, const Figure& f) {
-  std::printf("%-34s resident %8.1f MB   heap in use %8.1f MB   widgets %lld\n", when, f.rss / 1024.0,
-              f.heap / 1024.0, static_cast<long long>(f.widgets));
+  std::printf("%-34s resident %8.1f MB   heap in use %8.1f MB   widgets %lld\n", when, f.rss / 1024.0, f.heap / 1024.0,
+              static_cast<long long>(f.widgets));
 }
 
 }  // namespace

@@ -109,8 +109,8 @@ TEST(NumberFile, MarksAroundTheTextInBothFormats) {
       {"byte-order mark after a blank", [](const QByteArray& w) { return " " + kBom + w; }, "Line 1: "},
       {"byte-order mark twice", [](const QByteArray& w) { return kBom + kBom + w; }, "Line 1: "},
       {"end-of-file mark before the text", [](const QByteArray& w) { return kEof + w; }, "Line 1: "},
-      {"end-of-file mark on line 2 of the numbers", [](const QByteArray& w) { return w.first(w.indexOf('\n') + 1) + kEof; },
-       "The file holds only "},
+      {"end-of-file mark on line 2 of the numbers",
+       [](const QByteArray& w) { return w.first(w.indexOf('\n') + 1) + kEof; }, "The file holds only "},
   };
   for (const FileFormat& f : Formats()) {
     for (const Case& c : cases) {
@@ -191,9 +191,11 @@ TEST(NumberFile, WriteProtectedFolderIsNamedByBothFormats) {
     }
     EXPECT_FALSE(saved);
     EXPECT_TRUE(why.folderNotWritable);
-    EXPECT_EQ(f.saveMessage(why, false),
-              f.saveHeadline + QStringLiteral("\nThe folder \"%1\" is not writable; nothing in it was changed.").arg(folder));
-    EXPECT_TRUE(f.saveMessage(why, true).endsWith(QStringLiteral("\n文件夹“%1”不可写入，其中的文件均未改动。").arg(folder)));
+    EXPECT_EQ(
+        f.saveMessage(why, false),
+        f.saveHeadline + QStringLiteral("\nThe folder \"%1\" is not writable; nothing in it was changed.").arg(folder));
+    EXPECT_TRUE(
+        f.saveMessage(why, true).endsWith(QStringLiteral("\n文件夹“%1”不可写入，其中的文件均未改动。").arg(folder)));
     EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     QFile::setPermissions(folder, all);

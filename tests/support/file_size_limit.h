@@ -5,8 +5,8 @@
 // signal handling come back at the end, so the rest of the test run is
 // unaffected. A file written through a buffer fails only when the buffer is
 // flushed, as on a full disk.
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 class FileSizeLimit {
  public:
