@@ -6,6 +6,7 @@
 #include "image/number_file.h"
 #include "image/para_file.h"
 #include "support/adj_factory.h"
+#include "support/file_bytes.h"
 #include "support/file_size_limit.h"
 #include "support/image_diff.h"
 #include "support/without_root_rights.h"
@@ -73,17 +74,6 @@ std::vector<FileFormat> Formats() {
   };
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 const QByteArray kBom = "\xEF\xBB\xBF";
 const QByteArray kEof = "\x1A";
 
@@ -144,7 +134,7 @@ TEST(NumberFile, SaveRefusedAtTheFlushKeepsTheOldFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("old.txt"));
-    WriteFile(path, "old contents");
+    ASSERT_TRUE(WriteBytes(path, "old contents"));
     NumberSaveFailure why;
     bool saved = true;
     {
@@ -155,7 +145,7 @@ TEST(NumberFile, SaveRefusedAtTheFlushKeepsTheOldFile) {
     EXPECT_FALSE(saved);
     EXPECT_FALSE(why.reason.isEmpty());
     EXPECT_FALSE(why.folderNotWritable);
-    EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
   }
 }
@@ -177,7 +167,7 @@ TEST(NumberFile, WriteProtectedFolderIsNamedByBothFormats) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
     const QString name = QStringLiteral("radio") + QString::fromLatin1(f.suffix);
     const QString path = folder + u'/' + name;
-    WriteFile(path, "old contents");
+    ASSERT_TRUE(WriteBytes(path, "old contents"));
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                                 QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
     ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
@@ -196,7 +186,7 @@ TEST(NumberFile, WriteProtectedFolderIsNamedByBothFormats) {
         f.saveHeadline + QStringLiteral("\nThe folder \"%1\" is not writable; nothing in it was changed.").arg(folder));
     EXPECT_TRUE(
         f.saveMessage(why, true).endsWith(QStringLiteral("\n文件夹“%1”不可写入，其中的文件均未改动。").arg(folder)));
-    EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     QFile::setPermissions(folder, all);
   }
