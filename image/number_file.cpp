@@ -173,11 +173,16 @@ bool Number_file_save(const QString& path, QByteArrayView text, NumberSaveFailur
   // it. commit() flushes as well, but ignores that failure and puts the
   // incomplete temporary file in the old one's place; so the flush comes
   // first here, and its failure ends the save before the commit.
-  const bool ok = f.open(QIODevice::WriteOnly) && f.write(text.data(), text.size()) == text.size() && f.flush() &&
-                  f.error() == QFileDevice::NoError && f.commit();
+  const bool opened = f.open(QIODevice::WriteOnly);
+  const bool written =
+      opened && f.write(text.data(), text.size()) == text.size() && f.flush() && f.error() == QFileDevice::NoError;
+  const bool ok = written && f.commit();
   if (!ok) {
     if (failure) {
       failure->reason = f.errorString();
+      // A write cut short at the end of the room leaves Qt without a reason:
+      // its text is then the one of a device without an error.
+      failure->cutShort = opened && !written && failure->reason == QFile().errorString();
       const QFileInfo folder(QFileInfo(path).absolutePath());
       failure->folder = QDir::toNativeSeparators(folder.absoluteFilePath());
       // The temporary file goes beside the target, so a folder the user may not
@@ -193,6 +198,8 @@ namespace {
 
 constexpr Text kFolderNotWritable{"The folder \"%1\" is not writable; nothing in it was changed.",
                                   "文件夹“%1”不可写入，其中的文件均未改动。"};
+constexpr Text kCutShort{"Only a part of the file could be written (the disk may be full); nothing was changed.",
+                         "文件只写入了一部分（磁盘可能已满），未作任何改动。"};
 
 }  // namespace
 
@@ -203,8 +210,10 @@ QString Number_file_save_error_text(const Text& headline, const QString& reason,
 }
 
 QString Number_file_save_error_text(const Text& headline, const NumberSaveFailure& failure, bool chinese) {
-  if (!failure.folderNotWritable) return Number_file_save_error_text(headline, failure.reason, chinese);
-  return Number_file_save_error_text(headline, kFolderNotWritable.in(chinese).arg(failure.folder), chinese);
+  if (failure.folderNotWritable)
+    return Number_file_save_error_text(headline, kFolderNotWritable.in(chinese).arg(failure.folder), chinese);
+  if (failure.cutShort) return Number_file_save_error_text(headline, kCutShort.in(chinese), chinese);
+  return Number_file_save_error_text(headline, failure.reason, chinese);
 }
 
 QString Number_file_error_text(const Text& headline, const QString& detail, bool chinese) {

@@ -81,6 +81,8 @@ struct NumberSaveFailure {
   QString reason;                  // the platform's reason
   QString folder;                  // the target's folder, as the system writes paths
   bool folderNotWritable = false;  // the folder takes no new file (the temporary one)
+  bool cutShort = false;           // the system took only a part of the text and gave no reason
+                                   // (a disk that filled up, a file-size limit)
 };
 
 // Creates or replaces the file at `path` with `text`, through a temporary file
@@ -89,8 +91,8 @@ struct NumberSaveFailure {
 bool Number_file_save(const QString& path, QByteArrayView text, NumberSaveFailure* failure = nullptr);
 
 // A failed save's message: the format's headline, then on a line of its own
-// that the folder is not writable, or else the platform's reason when there
-// is one.
+// that the folder is not writable, or that only a part of the file could be
+// written, or else the platform's reason when there is one.
 QString Number_file_save_error_text(const Text& headline, const NumberSaveFailure& failure, bool chinese);
 QString Number_file_save_error_text(const Text& headline, const QString& reason, bool chinese);
 
