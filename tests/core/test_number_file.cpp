@@ -119,70 +119,56 @@ TEST(NumberFile, MarksAroundTheTextInBothFormats) {
 // The text fits the file's write buffer, so the system refuses it only when
 // the buffer is flushed (a full disk; here a file-size limit, which takes the
 // first bytes and then no more): the save fails, saying that only a part
-// could be written, the old file keeps its bytes and no temporary file is left.
-TEST(NumberFile, SaveRefusedAtTheFlushKeepsTheOldFile) {
+// could be written. A file that may not grow at all is refused at the first
+// byte, with the system's reason. Either way the old file keeps its bytes and
+// no temporary file is left.
+TEST(NumberFile, SaveRefusedBySystemKeepsTheOldFile) {
   const QString cutShort =
-      QStringLiteral("\nOnly a part of the file could be written (the disk may be full); nothing was changed.");
+      QStringLiteral("Only a part of the file could be written (the disk may be full); nothing was changed.");
   struct Target {
     const char* name;
     std::function<bool(const QString& path, NumberSaveFailure*)> save;
-    std::function<QString(const NumberSaveFailure&)> message;
-    QString expected;
+    std::function<QString(const NumberSaveFailure&, bool chinese)> message;
+    QString headline;
   };
   std::vector<Target> targets;
-  for (const FileFormat& f : Formats())
-    targets.push_back({f.name, f.save, [f](const NumberSaveFailure& why) { return f.saveMessage(why, false); },
-                       f.saveHeadline + cutShort});
+  for (const FileFormat& f : Formats()) targets.push_back({f.name, f.save, f.saveMessage, f.saveHeadline});
   constexpr Text kHeadline{"Not saved.", "未保存。"};
-  targets.push_back({"a short text",
-                     [](const QString& path, NumberSaveFailure* why) {
-                       return Number_file_save(path, QByteArray(" 1 ").repeated(100), why);
-                     },
-                     [&](const NumberSaveFailure& why) { return Number_file_save_error_text(kHeadline, why, true); },
-                     QStringLiteral("未保存。\n文件只写入了一部分（磁盘可能已满），未作任何改动。")});
-  for (const Target& t : targets) {
-    SCOPED_TRACE(t.name);
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("old.txt"));
-    ASSERT_TRUE(WriteBytes(path, "old contents"));
-    NumberSaveFailure why;
-    bool saved = true;
-    {
-      FileSizeLimit limit(64);
-      ASSERT_TRUE(limit.ok());
-      saved = t.save(path, &why);
+  targets.push_back(
+      {"a short text",
+       [](const QString& path, NumberSaveFailure* why) {
+         return Number_file_save(path, QByteArray(" 1 ").repeated(100), why);
+       },
+       [&](const NumberSaveFailure& why, bool zh) { return Number_file_save_error_text(kHeadline, why, zh); },
+       QStringLiteral("Not saved.")});
+  for (const rlim_t limitBytes : {rlim_t{64}, rlim_t{0}}) {
+    for (const Target& t : targets) {
+      SCOPED_TRACE(std::string(t.name) + ", limit " + std::to_string(limitBytes));
+      QTemporaryDir dir;
+      ASSERT_TRUE(dir.isValid());
+      const QString path = dir.filePath(QStringLiteral("old.txt"));
+      ASSERT_TRUE(WriteBytes(path, "old contents"));
+      NumberSaveFailure why;
+      bool saved = true;
+      {
+        FileSizeLimit limit(limitBytes);
+        ASSERT_TRUE(limit.ok());
+        saved = t.save(path, &why);
+      }
+      EXPECT_FALSE(saved);
+      EXPECT_FALSE(why.folderNotWritable);
+      EXPECT_EQ(why.cutShort, limitBytes > 0);
+      if (why.cutShort) {
+        EXPECT_EQ(t.message(why, false), t.headline + u'\n' + cutShort);
+        EXPECT_TRUE(
+            t.message(why, true).endsWith(QStringLiteral("\n文件只写入了一部分（磁盘可能已满），未作任何改动。")));
+      } else {
+        EXPECT_NE(why.reason, QFile().errorString());  // the system said why
+        EXPECT_EQ(t.message(why, false), t.headline + u'\n' + why.reason);
+      }
+      EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
+      EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
     }
-    EXPECT_FALSE(saved);
-    EXPECT_TRUE(why.cutShort);
-    EXPECT_FALSE(why.folderNotWritable);
-    EXPECT_EQ(t.message(why), t.expected);
-    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
-  }
-}
-
-// A file that may not grow at all: the system refuses the first byte and
-// says why; the message gives that reason.
-TEST(NumberFile, SaveRefusedAtOnceGivesTheSystemsReason) {
-  for (const FileFormat& f : Formats()) {
-    SCOPED_TRACE(f.name);
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("old.txt"));
-    ASSERT_TRUE(WriteBytes(path, "old contents"));
-    NumberSaveFailure why;
-    bool saved = true;
-    {
-      FileSizeLimit limit(0);
-      ASSERT_TRUE(limit.ok());
-      saved = f.save(path, &why);
-    }
-    EXPECT_FALSE(saved);
-    EXPECT_FALSE(why.cutShort);
-    EXPECT_EQ(f.saveMessage(why, false), f.saveHeadline + u'\n' + why.reason);
-    EXPECT_NE(why.reason, QFile().errorString());
-    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
   }
 }
 
