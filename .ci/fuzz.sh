@@ -75,6 +75,8 @@ head -c 600 "$s/as-written.adj" >"$s/short.adj"
 sed '5s/ 1[0-9]* / 300 /' "$s/as-written.adj" >"$s/out-of-range.adj"
 sed '1s/ 0 / 2 /' "$s/as-written.adj" >"$s/bad-band.adj"
 { cat "$s/as-written.adj"; printf ' 9  x ,, \r\n'; } >"$s/more.adj"
+{ printf '\xEF\xBB\xBF'; cat "$s/as-written.adj"; } >"$s/byte-order-mark.adj"
+{ cat "$s/tabs-lf.adj"; printf '\x1A'; } >"$s/end-of-file-mark.adj"
 
 "$root/build/fuzz/tests/fuzz/fuzz_adj_file" \
   -max_total_time="$half" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \

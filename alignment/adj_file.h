@@ -7,13 +7,16 @@
 // 0..15. Every number is written as a space, its digits and a space, so
 // neighbours are two spaces apart and a line begins and ends with a space.
 //
-// Reading takes a stream of numbers separated by spaces, tabs, line ends and
-// single commas; the line structure plays no part. The first number is the
-// band choice (0 or 1), the next 256 fill rows 0..15 (each 0..255), and
+// Reading takes a stream of numbers as every number file is read
+// (image/number_file.h: blanks, line ends, a byte-order mark and an
+// end-of-file mark), with single commas between them anywhere; the line
+// structure plays no part. The first number is the band choice (0 or 1), the
+// next 256 fill rows 0..15 (each a whole number 0..255, a sign allowed), and
 // whatever follows the 257th number is ignored. A file is taken only as a
 // whole: until every number has been checked nothing is handed on, so a bad
 // file changes nothing. Rows 16..19 are neither written nor read.
 #include "alignment/adj_table.h"
+#include "image/number_file.h"
 #include "image/para_file.h"
 #include "state/session.h"
 
@@ -65,13 +68,18 @@ AdjFileResult Adj_file_read(QByteArrayView text, AdjFileData& out);
 AdjFileResult Adj_file_load(const QString& path, AdjFileData& out);
 
 // Creates or replaces the file at `path` through a temporary file beside it,
-// which replaces the target only once everything was written; on failure the
-// old file stays as it was and `error` (if given) receives the reason.
+// which replaces the target only once everything was written and flushed; on
+// failure the old file stays as it was. `error` (if given) receives the
+// platform's reason; `failure` the reason and whether the folder was not
+// writable.
 bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, QString* error = nullptr);
+bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, NumberSaveFailure* failure);
 
-// The user's messages for a failed load and a failed save.
+// The user's messages for a failed load and a failed save (a folder that is
+// not writable is named as such instead of the platform's bare reason).
 QString Adj_file_error_text(const AdjFileResult& result, bool chinese);
 QString Adj_file_save_error_text(const QString& reason, bool chinese);
+QString Adj_file_save_error_text(const NumberSaveFailure& failure, bool chinese);
 
 // The dialogs' name check, after trimming the spaces around the name: first
 // the refused characters * $ \ / #, then the suffix ".adj" or ".ADJ" exactly.

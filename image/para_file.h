@@ -5,16 +5,16 @@
 // written as a blank, the value and a blank, so a line begins with a blank,
 // values are two blanks apart and the line ends with a blank and CR LF.
 //
-// Reading takes the 481 x 16 values in order, row by row. Blanks (spaces,
-// tabs) and line ends before a value are skipped and line boundaries carry no
-// meaning; a value ends at a blank, a comma or a line end. A file is taken
-// only as a whole: every value must be a whole decimal number 0..255, there
-// must be exactly 7696 of them, and no field may be empty. Until all of them
-// have been checked the image is not touched, so a bad file changes nothing.
-// A UTF-8 byte-order mark before the text and a DOS end-of-file mark (0x1A,
-// with nothing but more marks, blanks and line ends after it) are not part of
-// the text.
+// Reading takes the 481 x 16 values in order, row by row, as every number
+// file is read (image/number_file.h: blanks, line ends, a byte-order mark and
+// an end-of-file mark); line boundaries carry no meaning. A file is taken
+// only as a whole: every value must be a whole decimal number 0..255 without
+// a sign, there must be exactly 7696 of them, a comma stands between two
+// values of one line, and nothing but blanks and line ends may follow the
+// last value. Until all of them have been checked the image is not touched,
+// so a bad file changes nothing.
 // Rows 481..495 of the image are neither written nor read.
+#include "image/number_file.h"
 #include "state/image.h"
 
 #include <QByteArray>
@@ -56,15 +56,12 @@ ParaFileResult Para_file_read(QByteArrayView text, img::Image& image);
 ParaFileResult Para_file_load(const QString& path, img::Image& image);
 
 // Why a save failed.
-struct ParaSaveFailure {
-  QString reason;                  // the platform's reason
-  QString folder;                  // the target's folder, as the system writes paths
-  bool folderNotWritable = false;  // the folder takes no new file (the temporary one)
-};
+using ParaSaveFailure = NumberSaveFailure;
 
 // Creates or replaces the file at `path` with the text of rows 0..480. The
 // text goes to a temporary file beside the target, which replaces the target
-// only once everything was written; on failure the old file stays as it was.
+// only once everything was written and flushed; on failure the old file stays
+// as it was.
 // `error` (if given) receives the platform's reason; `failure` the reason and
 // whether the folder was not writable.
 bool Para_file_save(const QString& path, const img::Image& image, QString* error = nullptr);

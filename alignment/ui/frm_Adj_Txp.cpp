@@ -891,11 +891,13 @@ void frm_Adj_Txp::Adj_File_Load(const QString& path) {
 }
 
 void frm_Adj_Txp::Adj_File_Save(const QString& path) {
-  QString reason;
-  if (adj::Adj_file_save(path, ctx.st.AdjTable, view_.checkBand, &reason))
+  // The completion is reported only once the file is wholly on disk; a failed
+  // save (the old file kept) says why, naming a folder that is not writable.
+  NumberSaveFailure why;
+  if (adj::Adj_file_save(path, ctx.st.AdjTable, view_.checkBand, &why))
     MsgBox(adj::kFileSavedMsg);
   else
-    ctx.MsgBox(adj::Adj_file_save_error_text(reason, chinese()), adj::kFileTitle.in(chinese()));
+    ctx.MsgBox(adj::Adj_file_save_error_text(why, chinese()), adj::kFileTitle.in(chinese()));
 }
 
 // ---- TransferView ----------------------------------------------------------------

@@ -216,8 +216,29 @@ void ParaFileDialog::fillDirs() {
   for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
     add(current, sub, here.filePath(sub), closed);
   Dir1->expandAll();
-  Dir1->setCurrentItem(current);
+  markCurrentDir(current);
   Dir1->scrollToItem(current);
+}
+
+void ParaFileDialog::markCurrentDir(QTreeWidgetItem* current) {
+  // The list's own change of the current entry tells assistive technology
+  // about it: Qt 6.4 then makes an accessible interface for the entry (one for
+  // each time it is asked) that it never frees, a few hundred bytes at every
+  // load of a dialog. While the user is not in the list (the load, a drive
+  // chosen) nobody is there to hear it: the entry becomes current and selected
+  // without the selection model's signals, and the list is redrawn. While the
+  // user is in it (a directory opened by Enter or a double click) the change
+  // is announced as always.
+  if (Dir1->hasFocus()) {
+    Dir1->setCurrentItem(current);
+    return;
+  }
+  {
+    const QSignalBlocker quiet(Dir1->selectionModel());
+    Dir1->setCurrentItem(current);
+    current->setSelected(true);
+  }
+  Dir1->viewport()->update();
 }
 
 void ParaFileDialog::Dir1_Change() { fillFiles(); }

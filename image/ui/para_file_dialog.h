@@ -103,6 +103,7 @@ class ParaFileDialog : public RadioWindow {
   void selectDrive(const QString& root);
   void setDir1Path(const QString& path);
   void fillDirs();
+  void markCurrentDir(QTreeWidgetItem* current);
   void fillFiles();
   // Loads or saves File_path; returns the user's message when it failed.
   QString transferFile() const;

@@ -13,13 +13,9 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/default/tests/bench/bench_options [rounds]
 //   (or on a real display: DISPLAY=:0 build/default/tests/bench/bench_options)
-#include "app/ui/MDImain.h"
+#include "bench_program.h"
 #include "platform/combo_list.h"
 #include "settings/ui/frm_option.h"
-#include "state/image_store.h"
-#include "state/session.h"
-#include "support/fake_port.h"
-#include "support/manual_timer.h"
 #include "support/recording_prompt.h"
 
 #include <QApplication>
@@ -32,13 +28,6 @@
 namespace {
 
 double Ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
-
-// Shown and painted: everything the load queued has run.
-void Settle() {
-  QApplication::processEvents();
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QApplication::processEvents();
-}
 
 constexpr double kTargetMs = 100;
 
@@ -56,19 +45,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
   RecordingPrompt prompt;
-  FakePortFactory ports;
-  ManualTimerFactory timers;
-  Services svc;
-  svc.prompt = &prompt;
-  svc.ports = &ports;
-  svc.timers = &timers;
-  svc.screen = [] { return ScreenInfo{1280, 1024, 96}; };
-  svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
-  Session st;
-  ImageStore image;
-  MDImain main(st, image, svc);
-  main.MDImain_MDIForm_Load();
-  Settle();
+  BenchProgram program(prompt);
+  MDImain& main = program.start();
+  Session& st = program.st;
 
   std::vector<double> open, rebuilt, switched;
   for (int r = 0; r < rounds; ++r) {

@@ -1,8 +1,8 @@
 #include "image/para_file.h"
 #include "support/image_diff.h"
+#include "support/without_root_rights.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -271,32 +271,6 @@ TEST(ParaFile, FailedSaveKeepsTheOldFile) {
   // A folder that does not exist.
   EXPECT_FALSE(Para_file_save(dir.filePath(QStringLiteral("no/such/folder/x.dat")), RandomImage(9)));
 }
-
-namespace {
-
-// Takes away the superuser's rights while it lives: root may write into any
-// folder, so a test of a write-protected folder must run as somebody else.
-// The saved user stays root, so the rights come back at the end.
-class WithoutRootRights {
- public:
-  WithoutRootRights() {
-    if (geteuid() != 0) return;
-    dropped_ = setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
-  }
-  ~WithoutRootRights() {
-    if (!dropped_) return;
-    [[maybe_unused]] const int u = setresuid(0, 0, 0);
-    [[maybe_unused]] const int g = setresgid(0, 0, 0);
-  }
-  // False when root's rights could not be dropped.
-  bool ok() const { return geteuid() != 0; }
-
- private:
-  static constexpr uid_t kNobody = 65534;
-  bool dropped_ = false;
-};
-
-}  // namespace
 
 // A writable file in a folder that the user may not write: the temporary file
 // cannot be made, the message names the folder, and the old file stays.

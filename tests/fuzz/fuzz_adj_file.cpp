@@ -1,9 +1,11 @@
 // Fuzz target for the .adj reader: whatever the bytes, the reader must not
 // crash or hang, must hand nothing on when it refuses the text, and may accept
 // only a text whose first 257 numbers are a band choice 0 or 1 and 256 whole
-// numbers 0..255, separated by blanks, line ends and single commas; whatever
+// numbers 0..255, separated by blanks, line ends and single commas (after an
+// optional byte-order mark, and before an optional end-of-file mark); whatever
 // follows the 257th number is ignored.
 #include "alignment/adj_file.h"
+#include "marks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -61,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   std::vector<long> nums;
-  if (!Numbers(text, size, nums)) Fail();
+  const char* body = text;
+  std::size_t bodySize = size;
+  WithoutMarks(body, bodySize);
+  if (!Numbers(body, bodySize, nums)) Fail();
   if (nums[0] != 0 && nums[0] != 1) Fail();
   if (d.bandChecked != (nums[0] == 1)) Fail();
   for (int k = 1; k < adj::kAdjFileNumbers; ++k) {

@@ -4,6 +4,7 @@
 // blanks, line ends and single commas (between an optional byte-order mark and
 // an optional end-of-file mark).
 #include "image/para_file.h"
+#include "marks.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,22 +52,6 @@ bool Fields(const char* p, std::size_t n, std::vector<int>& out) {
     }
   }
   return !needValue;
-}
-
-// The text between a leading UTF-8 byte-order mark and a trailing DOS
-// end-of-file mark (0x1A followed only by more marks, blanks and line ends).
-void WithoutMarks(const char*& p, std::size_t& n) {
-  if (n >= 3 && p[0] == '\xEF' && p[1] == '\xBB' && p[2] == '\xBF') {
-    p += 3;
-    n -= 3;
-  }
-  std::size_t tail = n;
-  while (tail > 0 && (IsSeparator(p[tail - 1]) || p[tail - 1] == '\x1A') && p[tail - 1] != ',') --tail;
-  for (std::size_t i = tail; i < n; ++i)
-    if (p[i] == '\x1A') {
-      n = i;
-      return;
-    }
 }
 
 }  // namespace

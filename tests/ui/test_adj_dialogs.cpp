@@ -342,6 +342,40 @@ TEST_F(AdjDialogs, ListsByRealClicks) {
   EXPECT_EQ(QDir::currentPath(), cwd);
 }
 
+// The current directory is the directory list's current and only selected
+// entry when the dialog opens; the keys walk from it: Down to the first
+// directory in it, Enter opens that one (whose entry is then current and
+// selected), Up and Enter go back.
+TEST_F(AdjDialogs, DirectoryListByKeysFromTheCurrentDirectory) {
+  QDir(cwd).mkpath(QStringLiteral("tables/old"));
+  main->show();
+  ParaFileDialog* d = open(Kind::Save);
+  ASSERT_TRUE(d);
+  activate(d);
+  ASSERT_EQ(QApplication::focusWidget(), d->Dir1);
+  auto currentPath = [d] { return d->Dir1->currentItem()->data(0, Qt::UserRole).toString(); };
+  auto selectedPaths = [d] {
+    QStringList out;
+    for (const QTreeWidgetItem* item : d->Dir1->selectedItems()) out << item->data(0, Qt::UserRole).toString();
+    return out;
+  };
+  EXPECT_EQ(currentPath(), cwd);
+  EXPECT_EQ(selectedPaths(), QStringList{cwd});
+  EXPECT_TRUE(d->Dir1->currentItem()->isSelected());
+
+  QTest::keyClick(d->Dir1, Qt::Key_Down);
+  EXPECT_EQ(currentPath(), inCwd("tables"));
+  QTest::keyClick(d->Dir1, Qt::Key_Return);
+  EXPECT_EQ(d->Dir1_Path(), inCwd("tables"));
+  EXPECT_EQ(currentPath(), inCwd("tables"));
+  EXPECT_EQ(selectedPaths(), QStringList{inCwd("tables")});
+  QTest::keyClick(d->Dir1, Qt::Key_Up);
+  EXPECT_EQ(currentPath(), cwd);
+  QTest::keyClick(d->Dir1, Qt::Key_Return);
+  EXPECT_EQ(d->Dir1_Path(), cwd);
+  EXPECT_EQ(selectedPaths(), QStringList{cwd});
+}
+
 // The directory list has the focus when a dialog opens and comes first in
 // the tab order; Tab goes down the dialog, the drive list last.
 TEST_F(AdjDialogs, DirectoryListFirstInTheTabOrder) {

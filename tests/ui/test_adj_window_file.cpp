@@ -11,8 +11,10 @@
 #include "image/para_file.h"
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
+#include "support/file_size_limit.h"
 #include "support/image_diff.h"
 #include "support/manual_timer.h"
+#include "support/without_root_rights.h"
 
 #include <QDir>
 #include <QFile>
@@ -234,6 +236,58 @@ TEST_F(AdjWindowFile, UnwritableSave) {
   timer4().fire();
   ASSERT_EQ(prompt.calls.size(), 1u);
   EXPECT_TRUE(prompt.calls[0].text.startsWith(kSaveFailed));
+}
+
+// A write that fails only when the file's buffer is flushed (the 1,128 bytes
+// fit it, as on a full disk): the failure is reported, never the completion,
+// and the old file keeps its bytes.
+TEST_F(AdjWindowFile, SaveThatFailsAtTheFlushKeepsTheOldFile) {
+  const QByteArray old = Expected(Distinct(), true);
+  WriteFile(inCwd("table.adj"), old);
+  choose(true, QStringLiteral("table.adj"));
+  ASSERT_EQ(st.File_save_req, -1);
+  {
+    FileSizeLimit limit(200);
+    ASSERT_TRUE(limit.ok());
+    timer4().fire();
+  }
+  ASSERT_EQ(prompt.calls.size(), 1u);
+  EXPECT_EQ(
+      prompt.calls[0].text,
+      kSaveFailed +
+          QStringLiteral("\nOnly a part of the file could be written (the disk may be full); nothing was changed."));
+  EXPECT_EQ(prompt.calls[0].icon, PromptIcon::Exclamation);
+  EXPECT_EQ(ReadFile(inCwd("table.adj")), old);
+  EXPECT_EQ(QDir(cwd).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("table.adj")});
+}
+
+// A writable file in a folder that takes no new file (the temporary one): the
+// message names the folder, and the old file stays.
+TEST_F(AdjWindowFile, SaveIntoAWriteProtectedFolderNamesIt) {
+  const QString folder = inCwd("locked");
+  ASSERT_TRUE(QDir(cwd).mkdir(QStringLiteral("locked")));
+  const QString path = folder + QStringLiteral("/table.adj");
+  WriteFile(path, "old contents");
+  const auto rw = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                  QFile::WriteOther;
+  const auto rx =
+      QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(path, rw));
+  ASSERT_TRUE(QFile::setPermissions(folder, rx));
+  ASSERT_TRUE(QFile::setPermissions(cwd, rx | QFile::WriteOwner));
+  Adj_dialog_request_save(st, path);
+  {
+    WithoutRootRights user;
+    if (!user.ok()) GTEST_SKIP() << "cannot drop root's rights here";
+    timer4().fire();
+  }
+  QFile::setPermissions(folder, rx | QFile::WriteOwner);
+  ASSERT_EQ(prompt.calls.size(), 1u);
+  EXPECT_EQ(
+      prompt.calls[0].text,
+      kSaveFailed + QStringLiteral("\nThe folder \"%1\" is not writable; nothing in it was changed.").arg(folder));
+  EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("table.adj")});
 }
 
 // Open and Save each raise their one dialog; pressed again, the same dialog

@@ -4,6 +4,7 @@
 #include "image/ui/Form_open_chann.h"
 #include "image/ui/Form_save_chann.h"
 #include "platform/grid.h"
+#include "support/file_size_limit.h"
 #include "support/image_diff.h"
 #include "support/session_and_image.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -433,6 +435,31 @@ TEST_F(ParaFileDialogs, FailedSaveKeepsTheOldFileAndTheDialog) {
   EXPECT_EQ(loaded(Kind::Save), d);
   EXPECT_EQ(st.Flag_save_chann, -1);
   EXPECT_EQ(QDir(cwd).entryList(QDir::Files | QDir::Hidden), QStringList{longName});
+}
+
+// A write the system refuses (here: a file-size limit, as a full disk would)
+// is reported through the save dialog opened from the File menu, never the
+// completion; the old file keeps its bytes and the dialog stays.
+TEST_F(ParaFileDialogs, SaveThatTheSystemRefusesKeepsTheOldFile) {
+  const QByteArray old = Para_file_text(RandomImage(12));
+  WriteFile(inCwd("radio.dat"), old);
+  edit([&](img::Image& im) { im = RandomImage(13); });
+  main->menu(QStringLiteral("File_save"))->trigger();
+  ParaFileDialog* d = loaded(Kind::Save);
+  ASSERT_TRUE(d);
+  d->Text1->setText(QStringLiteral("radio.dat"));
+  {
+    FileSizeLimit limit(200);
+    ASSERT_TRUE(limit.ok());
+    QTest::mouseClick(d->Command_enter, Qt::LeftButton);
+  }
+  ASSERT_EQ(prompt.calls.size(), 1u);
+  EXPECT_EQ(prompt.calls[0].text,
+            QStringLiteral("The parameter file could not be saved.\nOnly a part of the file could be written (the disk "
+                           "may be full); nothing was changed."));
+  EXPECT_EQ(ReadFile(inCwd("radio.dat")), old);
+  EXPECT_EQ(QDir(cwd).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("radio.dat")});
+  EXPECT_EQ(loaded(Kind::Save), d);
 }
 
 // At the root the path already ends with a separator; File_path gets one more.
