@@ -20,10 +20,9 @@ void ImageFollower::setFollowing(bool on) {
   if (!on) pending_ = false;
 }
 
-void ImageFollower::rowsChanged(int firstRow, int lastRow, const void* origin) {
+void ImageFollower::rowsChanged(const RowRuns& runs, const void* origin) {
   if (origin == owner_ || !following_) return;
-  if (std::none_of(shown_.begin(), shown_.end(), [&](Rows r) { return firstRow <= r.last && lastRow >= r.first; }))
-    return;
+  if (std::none_of(shown_.begin(), shown_.end(), [&](Rows r) { return Touches(runs, r.first, r.last); })) return;
   ++foreignChanges_;
   if (handling_ > 0) {
     pending_ = true;

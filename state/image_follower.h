@@ -59,7 +59,7 @@ class ImageFollower : public QObject {
   };
 
  private:
-  void rowsChanged(int firstRow, int lastRow, const void* origin);
+  void rowsChanged(const RowRuns& runs, const void* origin);
   void redraw();
 
   const void* owner_;

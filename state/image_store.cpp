@@ -1,17 +1,23 @@
 #include "state/image_store.h"
 
+#include <algorithm>
+
+bool Touches(const RowRuns& runs, int first, int last) {
+  return std::any_of(runs.begin(), runs.end(), [&](RowRun r) { return r.first <= last && r.last >= first; });
+}
+
 void ImageStore::announce(const img::Image& before, int firstRow, int lastRow, const void* origin) {
   (void)firstRow;
   (void)lastRow;
-  int first = -1, last = -1;
+  RowRuns runs;
   for (int r = 0; r < img::kRows; ++r) {
-    for (int c = 0; c < img::kCols; ++c) {
-      if (before(r, c) != image_(r, c)) {
-        if (first < 0) first = r;
-        last = r;
-        break;
-      }
-    }
+    bool changed = false;
+    for (int c = 0; c < img::kCols && !changed; ++c) changed = before(r, c) != image_(r, c);
+    if (!changed) continue;
+    if (!runs.empty() && runs.back().last == r - 1)
+      runs.back().last = r;
+    else
+      runs.push_back({r, r});
   }
-  if (first >= 0) emit rowsChanged(first, last, origin);
+  if (!runs.empty()) emit rowsChanged(runs, origin);
 }

@@ -1,15 +1,27 @@
 #pragma once
 // The one owner of the parameter image. Everything that changes the image
-// goes through change(), which runs the edit and then announces the rows that
-// really changed, with the changer (`origin`: the window or exchange that made
-// the change, or null), so every open editor can show what the image holds.
-// An edit that changes nothing announces nothing.
+// goes through change(), which runs the edit and then announces exactly the
+// rows that changed, as runs of consecutive rows, with the changer (`origin`:
+// the window or exchange that made the change, or null), so every open editor
+// can show what the image holds. An edit that changes nothing announces
+// nothing.
 #include "state/image.h"
 
 #include <QObject>
 
 #include <cstdint>
 #include <utility>
+#include <vector>
+
+// Rows first..last of the image, both included.
+struct RowRun {
+  int first, last;
+  bool operator==(const RowRun&) const = default;
+};
+using RowRuns = std::vector<RowRun>;
+
+// True when one of the runs holds a row of first..last.
+bool Touches(const RowRuns& runs, int first, int last);
 
 class ImageStore : public QObject {
   Q_OBJECT
@@ -19,8 +31,8 @@ class ImageStore : public QObject {
   const img::Image& image() const { return image_; }
 
   // Runs edit(img::Image&) on the image; the edit should change only rows
-  // firstRow..lastRow. Afterwards rowsChanged names the first and the last row
-  // that differ from before (any row, should the edit stray).
+  // firstRow..lastRow. Afterwards rowsChanged names the runs of rows that
+  // differ from before (any row, should the edit stray).
   template <class Edit>
   void change(int firstRow, int lastRow, const void* origin, Edit&& edit) {
     const img::Image before = image_;
@@ -40,8 +52,9 @@ class ImageStore : public QObject {
   }
 
  signals:
-  // Rows firstRow..lastRow (inclusive) hold new values; `origin` made the change.
-  void rowsChanged(int firstRow, int lastRow, const void* origin);
+  // The rows of the runs (in ascending order, none touching the next) hold
+  // new values; `origin` made the change.
+  void rowsChanged(const RowRuns& runs, const void* origin);
 
  private:
   void announce(const img::Image& before, int firstRow, int lastRow, const void* origin);

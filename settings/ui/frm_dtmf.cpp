@@ -8,6 +8,7 @@
 #include "platform/text_box.h"
 #include "platform/text_fit.h"
 #include "platform/window_host.h"
+#include "state/image_follower.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -116,7 +117,9 @@ frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c) {
   PressAlwaysActs(Command_close);
 
   // The window follows every change of the block that it did not make itself.
-  connect(&ctx.image, &ImageStore::rowsChanged, this, On(&frm_dtmf::Image_rowsChanged));
+  // A change of the block that the window did not make shows at once; text
+  // typed into a group box on the old data is dropped.
+  follow_ = new ImageFollower(ctx.image, this, {{img::kDtmfFirst, img::kDtmfLast}}, [this] { Show_as_new(); });
 }
 
 void frm_dtmf::Lay_out(double left, double top) {
@@ -178,6 +181,7 @@ void frm_dtmf::Form_Load() {
   }
   ShowDtmfBlock();
   loaded_ = true;
+  follow_->setFollowing(true);
 }
 
 void frm_dtmf::Form_Activate() {
@@ -186,12 +190,9 @@ void frm_dtmf::Form_Activate() {
 
 void frm_dtmf::Form_Deactivate() { Commit_typed(); }
 
-void frm_dtmf::Form_Unload() { Commit_typed(); }
-
-void frm_dtmf::Image_rowsChanged(int firstRow, int lastRow, const void* origin) {
-  if (origin == this || !loaded_ || Unloading()) return;
-  if (lastRow < img::kDtmfFirst || firstRow > img::kDtmfLast) return;
-  Show_as_new();
+void frm_dtmf::Form_Unload() {
+  Commit_typed();
+  follow_->setFollowing(false);
 }
 
 void frm_dtmf::Show_as_new() {

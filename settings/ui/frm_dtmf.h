@@ -13,6 +13,7 @@
 #include <functional>
 
 class CheckBox;
+class ImageFollower;
 class ComboList;
 class QGroupBox;
 class QLabel;
@@ -36,9 +37,6 @@ class frm_dtmf : public RadioWindow {
   void Form_Deactivate() override;
   // The same for a close by the title bar; then the window's events are off.
   void Form_Unload() override;
-  // The image changed. A change of the block that the window did not make
-  // shows at once; text typed into a group box on the old data is dropped.
-  void Image_rowsChanged(int firstRow, int lastRow, const void* origin);
 
   // Window procedures.
   void ShowDtmfBlock();
@@ -97,4 +95,5 @@ class frm_dtmf : public RadioWindow {
   void Lay_out(double left, double top);
 
   bool loaded_ = false;
+  ImageFollower* follow_ = nullptr;  // the changes of the block made by someone else
 };

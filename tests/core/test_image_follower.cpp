@@ -34,10 +34,17 @@ TEST(ImageFollower, RedrawsForOthersChangesOfItsRowsOnly) {
   Set(store, 227, 2, nullptr);   // no byte changes: nothing announced
   EXPECT_EQ(e.redraws, 2);
   EXPECT_EQ(e.follow->foreignChanges(), 2);
-  // A change that spans its rows (a read of rows 0..479) counts.
+  // A change of rows on either side of its rows, and none of them, does not
+  // count; one that changes one of its rows among others does.
   store.change(0, 479, nullptr, [](img::Image& im) {
     im(0, 0) = 7;
     im(479, 0) = 7;
+  });
+  EXPECT_EQ(e.redraws, 2);
+  store.change(0, 479, nullptr, [](img::Image& im) {
+    im(0, 0) = 8;
+    im(228, 3) = 7;
+    im(479, 0) = 8;
   });
   EXPECT_EQ(e.redraws, 3);
   // Not following (before the load, after the unload): nothing.

@@ -8,28 +8,30 @@
 namespace {
 
 struct Announcement {
-  int first, last;
+  RowRuns runs;
   const void* origin;
   bool operator==(const Announcement&) const = default;
 };
 
 struct Listener {
   explicit Listener(ImageStore& s) {
-    QObject::connect(&s, &ImageStore::rowsChanged, [this](int f, int l, const void* o) { heard.push_back({f, l, o}); });
+    QObject::connect(&s, &ImageStore::rowsChanged, [this](const RowRuns& r, const void* o) {
+      heard.push_back({r, o});
+    });
   }
   std::vector<Announcement> heard;
 };
 
 }  // namespace
 
-// Each change announces afterwards the first and last row that differ, with
-// its origin; the listener already sees the new values.
+// Each change announces afterwards the runs of rows that differ, with its
+// origin; the listener already sees the new values.
 TEST(ImageStore, AnnouncesTheRowsThatChangedAndWhoChangedThem) {
   ImageStore store;
   Listener l(store);
   const int me = 0;
   int seen = -1;
-  QObject::connect(&store, &ImageStore::rowsChanged, [&](int, int, const void*) {
+  QObject::connect(&store, &ImageStore::rowsChanged, [&](const RowRuns&, const void*) {
     if (seen < 0) seen = store.image()(7, 3);
   });
   store.change(0, img::kRows - 1, &me, [](img::Image& im) {
@@ -41,7 +43,8 @@ TEST(ImageStore, AnnouncesTheRowsThatChangedAndWhoChangedThem) {
   from.fillRows(10, 11, 0xFF);
   store.replaceRows(from, 0, 20, &me);
   EXPECT_EQ(seen, 0x12);
-  EXPECT_EQ(l.heard, (std::vector<Announcement>{{7, 300, &me}, {480, 480, nullptr}, {7, 11, &me}}));
+  EXPECT_EQ(l.heard, (std::vector<Announcement>{
+                         {{{7, 7}, {300, 300}}, &me}, {{{480, 480}}, nullptr}, {{{7, 7}, {10, 11}}, &me}}));
   EXPECT_EQ(store.image()(7, 3), 0);  // row 7 came from `from` again
   EXPECT_EQ(store.image()(11, 15), 0xFF);
 }
