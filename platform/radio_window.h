@@ -6,6 +6,7 @@
 // top-level windows over the main window.
 #include "platform/core/handler_scope.h"
 #include "platform/core/text.h"
+#include "platform/core/twips.h"
 #include "platform/text_fit.h"
 #include "platform/window_context.h"
 
@@ -61,6 +62,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   void centreInMain(double rise = 0);
   // Places a control of this window, in twips from the window's top left corner.
   void place(QWidget* control, double left, double top, double width, double height);
+  void place(QWidget* control, const TwipsRect& r) { place(control, r.left, r.top, r.width, r.height); }
   // After FitTexts() over this window: widens the window by what the fit
   // moved past its right edge, keeping `margin` twips beside the controls,
   // and by no more than the fit added. True when the window was widened.

@@ -7,6 +7,7 @@
 // (layout and placing, file pattern, name rule, texts, the request flag, what
 // Confirm does) is a ParaFileDialogKind.
 #include "image/para_file.h"
+#include "platform/core/twips.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
@@ -19,11 +20,6 @@ class QListWidget;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// A control's place in twips from the dialog's top left corner.
-struct TwipsRect {
-  double left, top, width, height;
-};
 
 struct ParaFileLayout {
   double width, height;  // the client area, twips

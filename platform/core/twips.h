@@ -3,6 +3,12 @@
 // where twips and pixels meet.
 #include <cmath>
 
+// A control's place in twips: its left and top edges (from its window's or
+// frame's top left corner), width and height.
+struct TwipsRect {
+  double left, top, width, height;
+};
+
 namespace twips {
 constexpr int kPerInch = 1440;
 inline int ToPixels(double tw, int dpi) { return static_cast<int>(std::lround(tw * dpi / kPerInch)); }

@@ -27,7 +27,8 @@ TEST_F(ImageAnnouncement, ChannelEditAnnouncesItsTwoRunsAndRedrawsNoSettingsWind
 
   main->host().raiseWindow(w);
   std::vector<RowRuns> heard;
-  QObject::connect(&image, &ImageStore::rowsChanged, w, [&](const RowRuns& runs, const void*) { heard.push_back(runs); });
+  QObject::connect(&image, &ImageStore::rowsChanged, w,
+                   [&](const RowRuns& runs, const void*) { heard.push_back(runs); });
   // Channel 1 has a name: deleting its RX frequency empties record and name.
   retype(2, 2, QString());
   click(2, 0);  // leaving the cell commits it
