@@ -17,6 +17,7 @@
 #include "alignment/adj_rules.h"
 #include "alignment/adj_table.h"
 #include "alignment/adj_texts.h"
+#include "platform/core/editor_effects.h"
 #include "platform/core/prompt.h"
 
 #include <QString>
@@ -114,20 +115,11 @@ struct View {
   QString& text(Line l) { return line[static_cast<std::size_t>(l)]; }
 };
 
-// A message box to show, and the control that takes the focus.
-struct Notice {
-  Message message;
-  PromptIcon icon;
-};
-struct Control {
-  const char* name;
-  int member;  // -1: not an array member
-  bool operator==(const Control& o) const { return std::string_view(name) == o.name && member == o.member; }
-};
-struct Effects {
-  std::vector<Notice> notices;   // in the order they were raised
-  std::optional<Control> focus;  // the last focus request
-};
+// The messages and the focus request a handler returns (the shape every
+// editor's rules share).
+using editor::Control;
+using editor::Effects;
+using editor::Notice;
 
 // What the handlers work on: the alignment table and its factory defaults,
 // the second-band flag (Band220Selected) and the controls.
