@@ -126,8 +126,7 @@ QString Adj_file_save_error_text(const NumberSaveFailure& failure, bool chinese)
 }
 
 AdjNameCheck Adj_file_name_check(const QString& name) {
-  for (QChar c : name)
-    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return AdjNameCheck::InvalidChar;
+  if (Number_file_name_refused(name)) return AdjNameCheck::InvalidChar;
   QString suffix = name.right(4);
   suffix.remove(u' ');
   if (suffix != QLatin1String(".adj") && suffix != QLatin1String(".ADJ")) return AdjNameCheck::WrongSuffix;

@@ -225,3 +225,9 @@ QString Number_file_shown(const QByteArray& field) {
   for (char c : field) s += (c >= 0x20 && c < 0x7F) ? QChar(QLatin1Char(c)) : QChar(u'?');
   return s;
 }
+
+bool Number_file_name_refused(const QString& name) {
+  for (QChar c : name)
+    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return true;
+  return false;
+}

@@ -103,5 +103,9 @@ QString Number_file_error_text(const Text& headline, const QString& detail, bool
 inline constexpr Text kNumberFileMissing{"The file does not exist.", "文件不存在。"};
 inline constexpr Text kNumberFileCannotOpen{"The file cannot be opened.", "文件无法打开。"};
 
+// Whether a file name the user typed holds a character that neither file's
+// name may have: * $ \ / or #. Each format adds its own suffix rule.
+bool Number_file_name_refused(const QString& name);
+
 // A field as a user can read it in a message: printable ASCII kept, the rest as "?".
 QString Number_file_shown(const QByteArray& field);

@@ -120,8 +120,7 @@ QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese) 
 }
 
 ParaNameCheck Para_file_name_check(const QString& name) {
-  for (QChar c : name)
-    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return ParaNameCheck::InvalidChar;
+  if (Number_file_name_refused(name)) return ParaNameCheck::InvalidChar;
   const QString suffix = name.right(4);
   if (suffix != QLatin1String(".dat") && suffix != QLatin1String(".DAT")) return ParaNameCheck::WrongSuffix;
   return ParaNameCheck::Ok;

@@ -19,8 +19,11 @@
 #include <QLayout>
 
 #include <algorithm>
+#include <span>
 #include <string_view>
+#include <type_traits>
 #include <utility>
+#include <vector>
 
 using adj::Box;
 using adj::Line;
@@ -29,89 +32,396 @@ using adj::Same;
 
 namespace {
 
-// ---- design places, twips from the top left corner of the parent ----------
+// ---- the layout: every control the window makes, in the order it makes them
+// (the tab order), where it lies (twips from the top left corner of its
+// parent) and what it is --------------------------------------------------
 
-struct Place {
-  int left, top, width, height;
+// What a row makes.
+enum class Make {
+  Tabs,          // the tab strip
+  Page,          // a page's group, placed at the load from the window's size
+  Group,         // a group
+  Label,         // a label, its text on the left
+  CentredLabel,  // a label, its text in the middle
+  Box,           // a number or text box
+  List,          // a list of numbers, chosen from
+  Check,         // a check box
+  Progress,      // the progress bar
+  Button,        // a push button
 };
 
-constexpr Place kTabStrip{200, 100, 10095, 7455};
+// How a row's controls are named: the row's name alone; the name with the
+// member's index as the "Index" property (an array's member); or the name
+// with "_" and the index appended (a control of its own in each member).
+enum class Naming { Single, Indexed, Suffixed };
+
+// A label's buddy: the member of the row before or after it in its run.
+enum class Buddy { None, Previous, Next };
+
+struct Step {
+  double dx = 0, dy = 0;
+};
+
+// The window's member that keeps a made control (a control or an array),
+// and the group a row's controls lie in.
+using Slot = void (*)(frm_Adj_Txp& w, int member, QWidget* control);
+using Parent = QWidget* (*)(const frm_Adj_Txp& w);
+
+template <auto Member>
+void Into(frm_Adj_Txp& w, int member, QWidget* control) {
+  auto& m = w.*Member;
+  if constexpr (requires { m.size(); }) {
+    m.at(static_cast<std::size_t>(member)) = static_cast<std::remove_reference_t<decltype(m[0])>>(control);
+  } else {
+    m = static_cast<std::remove_reference_t<decltype(m)>>(control);
+  }
+}
+template <auto Member, int Index = -1>
+QWidget* In(const frm_Adj_Txp& w) {
+  if constexpr (Index < 0)
+    return w.*Member;
+  else
+    return (w.*Member)[Index];
+}
+
+// One row of the layout: `count` controls, member i at `at` moved by
+// `along` for each place before it in its line (i % perLine) and by
+// `across` for each line before its own (i / perLine). Rows marked
+// `withNext` form a run with the rows after them: the run makes its
+// members one index at a time (member 0 of every row, then member 1, ...).
+struct LayoutRow {
+  Make make;
+  const char* name;
+  Parent in = nullptr;  // null: the window
+  TwipsRect at{};
+  Slot into = nullptr;  // null: a control the window does not name
+  Naming naming = Naming::Single;
+  int count = 1;
+  int perLine = 1;
+  Step along{}, across{};
+  Buddy buddy = Buddy::None;
+  bool withNext = false;
+  int firstIndex = 0;   // Naming::Indexed: the first member's index
+  bool enabled = true;  // false: shown, never used
+  bool hidden = false;  // made hidden and never shown
+  bool raised = false;  // above the groups, however large they grow
+};
+
+constexpr TwipsRect kTabStrip{200, 100, 10095, 7455};
 constexpr int kGroupLeft = 300, kGroupTop = 600;
-constexpr Place kProgress{120, 7680, 7575, 495};
-constexpr Place kLabelTrCount{7800, 7800, 2415, 255};
+constexpr TwipsRect kLabelTrCount{7800, 7800, 2415, 255};
 constexpr int kLabelMargin = 120;
-constexpr Place kCommandRead{600, 8160, 855, 495};
-constexpr Place kCommandWrite{1920, 8160, 855, 495};
-constexpr Place kCommandSave{4560, 8160, 855, 495};
-constexpr Place kCommandOpen{5880, 8160, 855, 495};
-constexpr Place kCommandClose{7200, 8160, 855, 495};
-// Below the groups, over the tab strip's panel: it shows on every page.
-constexpr Place kCheckBand{300, 7150, 6000, 300};
 
-constexpr int kBoxHeight = 330, kLabelHeight = 255, kListHeight = 360;
+constexpr double kBoxHeight = 330, kLabelHeight = 255, kListHeight = 360;
 
-// Power pages: each band's sixteen points in two rows of eight, the point's
-// label above its box.
-constexpr Place kFrameB0[2]{{150, 300, 9100, 2000}, {150, 2450, 9100, 2000}};
-constexpr int kPointPitch = 1120, kPointRowPitch = 850;
-constexpr Place PowerLabel(int i) {
-  return {120 + (i % 8) * kPointPitch, 330 + (i / 8) * kPointRowPitch, 1050, kLabelHeight};
+// The modulation and volume page: a label and its list per line.
+constexpr TwipsRect DevLabel(int line) { return {200, 430 + line * 420.0, 1900, kLabelHeight}; }
+constexpr TwipsRect DevList(int line) { return {2150, 380 + line * 420.0, 1300, kListHeight}; }
+
+// The frequency range page's band lines, the text lines' boxes.
+constexpr Step kBandLine{0, 360};
+constexpr TwipsRect kLineLeft{150, 330, 1500, kBoxHeight};
+constexpr TwipsRect kLineRight{1800, 330, 1500, kBoxHeight};
+
+using Win = frm_Adj_Txp;
+
+// One row a line or two, as the design is read.
+// clang-format off
+constexpr LayoutRow kLayout[] = {
+    // The tab strip first: the page groups lie over its panel.
+    {.make = Make::Tabs, .name = "TabStrip1", .at = kTabStrip, .into = Into<&Win::TabStrip1>},
+    {.make = Make::Page, .name = "Frame_Frame", .into = Into<&Win::Frame_Frame>},
+    {.make = Make::Page, .name = "Frame_Sql", .into = Into<&Win::Frame_Sql>},
+    {.make = Make::Page, .name = "Frame_Dev", .into = Into<&Win::Frame_Dev>},
+    {.make = Make::Page, .name = "Frame_Other", .into = Into<&Win::Frame_Other>},
+
+    // Pages 0..2: each band's sixteen power points in two lines of eight,
+    // the point's label above its box; the members of both bands in turn.
+    {.make = Make::Group, .name = "Frame_B0", .in = In<&Win::Frame_Frame>, .at = {150, 300, 9100, 2000},
+     .into = Into<&Win::Frame_B0>, .naming = Naming::Indexed, .count = 2, .across = {0, 2150}},
+    {.make = Make::CentredLabel, .name = "Label1", .in = In<&Win::Frame_B0, 0>, .at = {120, 330, 1050, kLabelHeight},
+     .into = Into<&Win::Label1>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {1120, 0},
+     .across = {0, 850}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text1", .in = In<&Win::Frame_B0, 0>, .at = {210, 600, 870, kBoxHeight},
+     .into = Into<&Win::Text1>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {1120, 0},
+     .across = {0, 850}, .withNext = true},
+    {.make = Make::CentredLabel, .name = "Label_UHF", .in = In<&Win::Frame_B0, 1>, .at = {120, 330, 1050, kLabelHeight},
+     .into = Into<&Win::Label_UHF>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {1120, 0},
+     .across = {0, 850}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text2", .in = In<&Win::Frame_B0, 1>, .at = {210, 600, 870, kBoxHeight},
+     .into = Into<&Win::Text2>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {1120, 0},
+     .across = {0, 850}},
+
+    // Page 3: per band the headings, the ten levels, then the sixteen points
+    // in two columns of eight.
+    {.make = Make::Group, .name = "Frame1", .in = In<&Win::Frame_Sql>, .at = {150, 300, 4500, 4300},
+     .into = Into<&Win::Frame1>},
+    {.make = Make::Group, .name = "Frame_Sql_UHF", .in = In<&Win::Frame_Sql>, .at = {4800, 300, 4500, 4300},
+     .into = Into<&Win::Frame_Sql_UHF>},
+    {.make = Make::CentredLabel, .name = "Label_Level_VHF", .in = In<&Win::Frame1>,
+     .at = {150, 300, 500, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Open_VHF", .in = In<&Win::Frame1>, .at = {650, 300, 800, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Point_VHF_0", .in = In<&Win::Frame1>,
+     .at = {1550, 300, 650, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Offset_VHF_0", .in = In<&Win::Frame1>,
+     .at = {2200, 300, 700, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Point_VHF_1", .in = In<&Win::Frame1>,
+     .at = {2950, 300, 650, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Offset_VHF_1", .in = In<&Win::Frame1>,
+     .at = {3600, 300, 700, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Sql_VHF", .in = In<&Win::Frame1>, .at = {150, 600, 450, kLabelHeight},
+     .into = Into<&Win::Label_Sql_VHF>, .naming = Naming::Indexed, .count = 10, .across = {0, 360},
+     .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_SQ_VHF", .in = In<&Win::Frame1>, .at = {650, 570, 750, kBoxHeight},
+     .into = Into<&Win::Text_SQ_VHF>, .naming = Naming::Indexed, .count = 10, .across = {0, 360}},
+    {.make = Make::CentredLabel, .name = "Label_Sq_Offset_Vhf", .in = In<&Win::Frame1>,
+     .at = {1550, 600, 600, kLabelHeight},
+     .into = Into<&Win::Label_Sq_Offset_Vhf>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {0, 360},
+     .across = {1400, 0}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_Sq_Offset_VHF", .in = In<&Win::Frame1>, .at = {2200, 570, 650, kBoxHeight},
+     .into = Into<&Win::Text_Sq_Offset_VHF>, .naming = Naming::Indexed, .count = 16, .perLine = 8, .along = {0, 360},
+     .across = {1400, 0}},
+    {.make = Make::CentredLabel, .name = "Label_Level_UHF", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {150, 300, 500, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Open_UHF", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {650, 300, 800, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Point_UHF_0", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {1550, 300, 650, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Offset_UHF_0", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {2200, 300, 700, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Point_UHF_1", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {2950, 300, 650, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Offset_UHF_1", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {3600, 300, 700, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Sql_UHF", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {150, 600, 450, kLabelHeight},
+     .into = Into<&Win::Label_Sql_UHF>, .naming = Naming::Indexed, .count = 10, .across = {0, 360},
+     .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_SQ_UHF", .in = In<&Win::Frame_Sql_UHF>, .at = {650, 570, 750, kBoxHeight},
+     .into = Into<&Win::Text_SQ_UHF>, .naming = Naming::Indexed, .count = 10, .across = {0, 360}},
+    {.make = Make::CentredLabel, .name = "Label_Sq_Offset_UHF", .in = In<&Win::Frame_Sql_UHF>,
+     .at = {1550, 600, 600, kLabelHeight}, .into = Into<&Win::Label_Sq_Offset_UHF>, .naming = Naming::Indexed,
+     .count = 16, .perLine = 8, .along = {0, 360}, .across = {1400, 0}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_Sq_Offset_UHF", .in = In<&Win::Frame_Sql_UHF>, .at = {2200, 570, 650, kBoxHeight},
+     .into = Into<&Win::Text_Sq_Offset_UHF>, .naming = Naming::Indexed, .count = 16, .perLine = 8,
+     .along = {0, 360}, .across = {1400, 0}},
+
+    // Page 4: deviation, tone gain and oscillator lists; the receive volumes.
+    {.make = Make::Group, .name = "Frame_Dev_1", .in = In<&Win::Frame_Dev>, .at = {150, 300, 4300, 3000},
+     .into = Into<&Win::Frame_Dev_1>, .naming = Naming::Indexed},
+    {.make = Make::Group, .name = "Frame_Dev_2", .in = In<&Win::Frame_Dev>, .at = {4600, 300, 4300, 3000},
+     .into = Into<&Win::Frame_Dev_2>, .naming = Naming::Indexed, .firstIndex = 1},
+    {.make = Make::Label, .name = "Label_dev_voice", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(0),
+     .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_dev_voice", .in = In<&Win::Frame_Dev_1>, .at = DevList(0),
+     .into = Into<&Win::Combo_dev_voice>, .naming = Naming::Indexed},
+    {.make = Make::Label, .name = "Label_dev_ctcss", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(1),
+     .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_dev_ctcss", .in = In<&Win::Frame_Dev_1>, .at = DevList(1),
+     .into = Into<&Win::Combo_dev_ctcss>, .naming = Naming::Indexed},
+    {.make = Make::Label, .name = "Label_dev_dcs", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(2), .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_dev_dcs", .in = In<&Win::Frame_Dev_1>, .at = DevList(2),
+     .into = Into<&Win::Combo_dev_dcs>, .naming = Naming::Indexed},
+    {.make = Make::Label, .name = "Label_dev_tone", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(3),
+     .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_dev_tone", .in = In<&Win::Frame_Dev_1>, .at = DevList(3),
+     .into = Into<&Win::Combo_dev_tone>},
+    {.make = Make::Label, .name = "Label_OSC_Add", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(4), .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_OSC_Add", .in = In<&Win::Frame_Dev_1>, .at = DevList(4),
+     .into = Into<&Win::Combo_OSC_Add>},
+    {.make = Make::Label, .name = "Label_OSC_Dec", .in = In<&Win::Frame_Dev_1>, .at = DevLabel(5), .buddy = Buddy::Next,
+     .withNext = true},
+    {.make = Make::List, .name = "Combo_OSC_Dec", .in = In<&Win::Frame_Dev_1>, .at = DevList(5),
+     .into = Into<&Win::Combo_OSC_Dec>},
+    // Wide band then narrow band, each coarse then fine: a list, then its label.
+    {.make = Make::List, .name = "Combo_RX_VH", .in = In<&Win::Frame_Dev_2>, .at = DevList(0),
+     .into = Into<&Win::Combo_RX_VH>,
+     .naming = Naming::Indexed, .count = 2, .across = {0, 840}, .withNext = true},
+    {.make = Make::Label, .name = "Label_RX_VH", .in = In<&Win::Frame_Dev_2>, .at = DevLabel(0),
+     .naming = Naming::Suffixed,
+     .count = 2, .across = {0, 840}, .buddy = Buddy::Previous, .withNext = true},
+    {.make = Make::List, .name = "Combo_RX_VL", .in = In<&Win::Frame_Dev_2>, .at = DevList(1),
+     .into = Into<&Win::Combo_RX_VL>,
+     .naming = Naming::Indexed, .count = 2, .across = {0, 840}, .withNext = true},
+    {.make = Make::Label, .name = "Label_RX_VL", .in = In<&Win::Frame_Dev_2>, .at = DevLabel(1),
+     .naming = Naming::Suffixed,
+     .count = 2, .across = {0, 840}, .buddy = Buddy::Previous},
+
+    // Page 5: the band limits, battery thresholds, VOX levels, the text lines.
+    {.make = Make::Label, .name = "Label_band", .in = In<&Win::Frame_Other>, .at = {150, 300, 700, kLabelHeight}},
+    {.make = Make::Label, .name = "Label_band_range", .in = In<&Win::Frame_Other>,
+     .at = {850, 300, 2300, kLabelHeight}},
+    {.make = Make::Label, .name = "Label_band_limit", .in = In<&Win::Frame_Other>,
+     .at = {3200, 300, 2600, kLabelHeight}},
+    {.make = Make::Label, .name = "Label_band_tx", .in = In<&Win::Frame_Other>, .at = {5900, 300, 1300, kLabelHeight}},
+    {.make = Make::Label, .name = "Label_F0", .in = In<&Win::Frame_Other>, .at = {150, 640, 3000, kLabelHeight},
+     .into = Into<&Win::Label_F0>},
+    {.make = Make::Label, .name = "Label_F1", .in = In<&Win::Frame_Other>, .at = {150, 1000, 3000, kLabelHeight},
+     .into = Into<&Win::Label_F1>},
+    {.make = Make::Label, .name = "Label_from", .in = In<&Win::Frame_Other>, .at = {3200, 640, 250, kLabelHeight},
+     .naming = Naming::Suffixed, .count = 2, .across = kBandLine, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_Freq_L", .in = In<&Win::Frame_Other>, .at = {3450, 610, 800, 315},
+     .into = Into<&Win::Text_Freq_L>, .naming = Naming::Indexed, .count = 2, .across = kBandLine, .withNext = true},
+    {.make = Make::Label, .name = "Label_to", .in = In<&Win::Frame_Other>, .at = {4350, 640, 250, kLabelHeight},
+     .naming = Naming::Suffixed, .count = 2, .across = kBandLine, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::Box, .name = "Text_Freq_H", .in = In<&Win::Frame_Other>, .at = {4600, 610, 800, 315},
+     .into = Into<&Win::Text_Freq_H>, .naming = Naming::Indexed, .count = 2, .across = kBandLine, .withNext = true},
+    // Shows the radio's transmit permission only.
+    {.make = Make::Check, .name = "Check_Tx", .in = In<&Win::Frame_Other>, .at = {6200, 625, 300, 300},
+     .into = Into<&Win::Check_Tx>, .naming = Naming::Indexed, .count = 2, .across = kBandLine, .enabled = false},
+    {.make = Make::Group, .name = "Frame2", .in = In<&Win::Frame_Other>, .at = {150, 1450, 2400, 2650},
+     .into = Into<&Win::Frame2>},
+    {.make = Make::Label, .name = "Label_batt", .in = In<&Win::Frame2>, .at = {120, 330, 1050, kLabelHeight},
+     .naming = Naming::Suffixed, .count = 6, .across = {0, 380}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::List, .name = "Combo_batt_comp", .in = In<&Win::Frame2>, .at = {1200, 285, 1050, kListHeight},
+     .into = Into<&Win::Combo_batt_comp>, .naming = Naming::Indexed, .count = 6, .across = {0, 380}},
+    {.make = Make::Group, .name = "Frame_vox", .in = In<&Win::Frame_Other>, .at = {2700, 1450, 4550, 2650},
+     .into = Into<&Win::Frame_vox>},
+    {.make = Make::CentredLabel, .name = "Label_vox_level_0", .in = In<&Win::Frame_vox>,
+     .at = {100, 270, 900, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_vox_value_0", .in = In<&Win::Frame_vox>,
+     .at = {1000, 270, 1100, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_vox_level_1", .in = In<&Win::Frame_vox>,
+     .at = {2300, 270, 900, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_vox_value_1", .in = In<&Win::Frame_vox>,
+     .at = {3200, 270, 1100, kLabelHeight}},
+    {.make = Make::CentredLabel, .name = "Label_Vox", .in = In<&Win::Frame_vox>, .at = {150, 600, 800, kLabelHeight},
+     .into = Into<&Win::Label_Vox>, .naming = Naming::Indexed, .count = 11, .perLine = 6, .along = {0, 330},
+     .across = {2200, 0}, .buddy = Buddy::Next, .withNext = true},
+    {.make = Make::List, .name = "Combo_vox", .in = In<&Win::Frame_vox>, .at = {1050, 555, 1000, kBoxHeight},
+     .into = Into<&Win::Combo_vox>, .naming = Naming::Indexed, .count = 11, .perLine = 6, .along = {0, 330},
+     .across = {2200, 0}},
+    {.make = Make::Group, .name = "Frame3", .in = In<&Win::Frame_Other>, .at = {150, 4200, 3500, 800},
+     .into = Into<&Win::Frame3>},
+    {.make = Make::Box, .name = "Text_PON_MSG_U", .in = In<&Win::Frame3>, .at = kLineLeft,
+     .into = Into<&Win::Text_PON_MSG_U>},
+    {.make = Make::Box, .name = "Text_PON_MSG_D", .in = In<&Win::Frame3>, .at = kLineRight,
+     .into = Into<&Win::Text_PON_MSG_D>},
+    {.make = Make::Group, .name = "Frame4", .in = In<&Win::Frame_Other>, .at = {3750, 4200, 3500, 800},
+     .into = Into<&Win::Frame4>},
+    {.make = Make::Box, .name = "Text_info_0", .in = In<&Win::Frame4>, .at = kLineLeft,
+     .into = Into<&Win::Text_info_0>},
+    {.make = Make::Box, .name = "Text_info_1", .in = In<&Win::Frame4>, .at = kLineRight,
+     .into = Into<&Win::Text_info_1>},
+
+    // Made hidden and never shown: the squelch registers of row 15 and the
+    // passwords, which the window carries unchanged.
+    {.make = Make::Group, .name = "Frame9", .in = In<&Win::Frame_Sql>, .at = {150, 4700, 9100, 1500},
+     .into = Into<&Win::Frame9>,
+     .hidden = true},
+    {.make = Make::Box, .name = "Text_Sq_Reg", .in = In<&Win::Frame9>, .at = {150, 300, 1300, kBoxHeight},
+     .naming = Naming::Indexed, .count = 12, .perLine = 6, .along = {1450, 0}, .across = {0, 360}},
+    {.make = Make::Check, .name = "Check_Rssi_Det", .in = In<&Win::Frame9>, .at = {150, 1050, 1000, 300}},
+    {.make = Make::Check, .name = "Check_Noise_Det", .in = In<&Win::Frame9>, .at = {1250, 1050, 1000, 300}},
+    {.make = Make::Check, .name = "Check_Modu_Det", .in = In<&Win::Frame9>, .at = {2350, 1050, 1000, 300}},
+    {.make = Make::Check, .name = "Check_Pkdet_Det", .in = In<&Win::Frame9>, .at = {3450, 1050, 1000, 300}},
+    {.make = Make::List, .name = "Combo_Pkdet_Count", .in = In<&Win::Frame9>, .at = {4600, 1020, 850, kListHeight},
+     .enabled = false},
+    {.make = Make::List, .name = "Combo_Rssi_Count", .in = In<&Win::Frame9>, .at = {5500, 1020, 850, kListHeight},
+     .enabled = false},
+    {.make = Make::List, .name = "Combo_Modu_Count", .in = In<&Win::Frame9>, .at = {6400, 1020, 850, kListHeight},
+     .enabled = false},
+    {.make = Make::List, .name = "Combo_Sif_COunt", .in = In<&Win::Frame9>, .at = {7300, 1020, 850, kListHeight},
+     .enabled = false},
+    {.make = Make::List, .name = "Combo_Noise_Count", .in = In<&Win::Frame9>, .at = {8200, 1020, 850, kListHeight},
+     .enabled = false},
+    {.make = Make::Group, .name = "Frame5", .in = In<&Win::Frame_Other>, .at = {150, 5050, 7100, 550},
+     .into = Into<&Win::Frame5>,
+     .hidden = true},
+    {.make = Make::Label, .name = "Label_PassWord_User", .in = In<&Win::Frame5>, .at = {150, 220, 900, kLabelHeight}},
+    {.make = Make::Box, .name = "Text_PassWord_User", .in = In<&Win::Frame5>, .at = {1100, 190, 1500, kBoxHeight}},
+    {.make = Make::Label, .name = "Label_PassWord_Super", .in = In<&Win::Frame5>, .at = {3000, 220, 900, kLabelHeight}},
+    {.make = Make::Box, .name = "Text_PassWord_Super", .in = In<&Win::Frame5>, .at = {3950, 190, 1500, kBoxHeight}},
+
+    // Below the groups, over the tab strip's panel: it shows on every page.
+    {.make = Make::Check, .name = "Check_Band", .at = {300, 7150, 6000, 300}, .into = Into<&Win::Check_Band>,
+     .raised = true},
+    {.make = Make::Progress, .name = "ProgressBar1", .at = {120, 7680, 7575, 495}, .into = Into<&Win::ProgressBar1>,
+     .raised = true},
+    {.make = Make::Label, .name = "Label_tr_count", .at = kLabelTrCount, .into = Into<&Win::Label_tr_count>,
+     .raised = true},
+    {.make = Make::Button, .name = "Command_read", .at = {600, 8160, 855, 495}, .into = Into<&Win::Command_read>,
+     .raised = true},
+    {.make = Make::Button, .name = "Command_Write", .at = {1920, 8160, 855, 495}, .into = Into<&Win::Command_Write>,
+     .raised = true},
+    {.make = Make::Button, .name = "Command_save", .at = {4560, 8160, 855, 495}, .into = Into<&Win::Command_save>,
+     .raised = true},
+    {.make = Make::Button, .name = "Command_open", .at = {5880, 8160, 855, 495}, .into = Into<&Win::Command_open>,
+     .raised = true},
+    {.make = Make::Button, .name = "Command_close", .at = {7200, 8160, 855, 495}, .into = Into<&Win::Command_close>,
+     .raised = true},
+};
+// clang-format on
+
+// Makes the control of a row for one member, in its place.
+QWidget* MakeMember(frm_Adj_Txp& w, const LayoutRow& row, int i) {
+  QWidget* parent = row.in ? row.in(w) : &w;
+  QWidget* c = nullptr;
+  switch (row.make) {
+    case Make::Tabs: c = new TabStrip(parent); break;
+    case Make::Page:
+    case Make::Group: c = new QGroupBox(parent); break;
+    case Make::Label:
+    case Make::CentredLabel: {
+      auto* l = new QLabel(parent);
+      l->setAlignment((row.make == Make::Label ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+      c = l;
+      break;
+    }
+    case Make::Box: c = new TextBox(parent); break;
+    case Make::List: {
+      auto* l = new ComboList(parent);
+      l->setMode(ComboList::Mode::Setting);
+      c = l;
+      break;
+    }
+    case Make::Check: c = new CheckBox(parent); break;
+    case Make::Progress: c = new QProgressBar(parent); break;
+    case Make::Button: c = new QPushButton(parent); break;
+  }
+  QString name = QString::fromLatin1(row.name);
+  if (row.naming == Naming::Suffixed) name += u'_' + QString::number(i);
+  c->setObjectName(name);
+  if (row.naming == Naming::Indexed) c->setProperty("Index", row.firstIndex + i);
+  if (row.make != Make::Page) {
+    const int inLine = i % row.perLine, line = i / row.perLine;
+    w.place(c, {row.at.left + inLine * row.along.dx + line * row.across.dx,
+                row.at.top + inLine * row.along.dy + line * row.across.dy, row.at.width, row.at.height});
+  }
+  if (!row.enabled) c->setEnabled(false);
+  if (row.hidden) c->hide();
+  if (row.into) row.into(w, i, c);
+  return c;
 }
-constexpr Place PowerBox(int i) {
-  return {210 + (i % 8) * kPointPitch, 600 + (i / 8) * kPointRowPitch, 870, kBoxHeight};
-}
 
-// Squelch page: per band the ten levels, then the sixteen points in two
-// columns of eight.
-constexpr Place kFrame1{150, 300, 4500, 4300};
-constexpr Place kFrameSqlUhf{4800, 300, 4500, 4300};
-constexpr Place kFrame9{150, 4700, 9100, 1500};
-constexpr int kSqRowTop = 600, kSqRowPitch = 360;
-constexpr Place SqLevelLabel(int i) { return {150, kSqRowTop + i * kSqRowPitch, 450, kLabelHeight}; }
-constexpr Place SqLevelBox(int i) { return {650, kSqRowTop - 30 + i * kSqRowPitch, 750, kBoxHeight}; }
-constexpr Place SqPointLabel(int i) {
-  return {1550 + (i / 8) * 1400, kSqRowTop + (i % 8) * kSqRowPitch, 600, kLabelHeight};
+// Makes the window's controls row by row, a run member by member; then the
+// controls outside the groups go above them.
+void LayOut(frm_Adj_Txp& w, std::span<const LayoutRow> rows) {
+  std::vector<QWidget*> raised;
+  for (std::size_t first = 0; first < rows.size();) {
+    std::size_t end = first + 1;
+    while (rows[end - 1].withNext) ++end;
+    const std::span<const LayoutRow> run = rows.subspan(first, end - first);
+    for (int i = 0; i < run.front().count; ++i) {
+      std::vector<QWidget*> made;
+      for (const LayoutRow& row : run) {
+        made.push_back(MakeMember(w, row, i));
+        if (row.raised) raised.push_back(made.back());
+      }
+      for (std::size_t k = 0; k < run.size(); ++k) {
+        if (run[k].buddy == Buddy::None) continue;
+        static_cast<QLabel*>(made[k])->setBuddy(made[run[k].buddy == Buddy::Next ? k + 1 : k - 1]);
+      }
+    }
+    first = end;
+  }
+  for (QWidget* c : raised) c->raise();
 }
-constexpr Place SqPointBox(int i) {
-  return {2200 + (i / 8) * 1400, kSqRowTop - 30 + (i % 8) * kSqRowPitch, 650, kBoxHeight};
-}
-constexpr Place kSqHeadings[6]{{150, 300, 500, kLabelHeight},  {650, 300, 800, kLabelHeight},
-                               {1550, 300, 650, kLabelHeight}, {2200, 300, 700, kLabelHeight},
-                               {2950, 300, 650, kLabelHeight}, {3600, 300, 700, kLabelHeight}};
-
-// Modulation and volume page: a label and its list per row.
-constexpr Place kFrameDev1{150, 300, 4300, 3000};
-constexpr Place kFrameDev2{4600, 300, 4300, 3000};
-constexpr Place DevLabel(int row) { return {200, 430 + row * 420, 1900, kLabelHeight}; }
-constexpr Place DevList(int row) { return {2150, 380 + row * 420, 1300, kListHeight}; }
-
-// Frequency range page.
-constexpr Place kOtherHeadings[4]{{150, 300, 700, kLabelHeight},
-                                  {850, 300, 2300, kLabelHeight},
-                                  {3200, 300, 2600, kLabelHeight},
-                                  {5900, 300, 1300, kLabelHeight}};
-constexpr int kBandRowTop[2]{640, 1000};
-constexpr Place BandName(int b) { return {150, kBandRowTop[b], 3000, kLabelHeight}; }
-constexpr Place BandFrom(int b) { return {3200, kBandRowTop[b], 250, kLabelHeight}; }
-constexpr Place BandLower(int b) { return {3450, kBandRowTop[b] - 30, 800, 315}; }
-constexpr Place BandTo(int b) { return {4350, kBandRowTop[b], 250, kLabelHeight}; }
-constexpr Place BandUpper(int b) { return {4600, kBandRowTop[b] - 30, 800, 315}; }
-constexpr Place BandTx(int b) { return {6200, kBandRowTop[b] - 15, 300, 300}; }
-constexpr Place kFrame2{150, 1450, 2400, 2650};
-constexpr Place BattLabel(int i) { return {120, 330 + i * 380, 1050, kLabelHeight}; }
-constexpr Place BattList(int i) { return {1200, 285 + i * 380, 1050, kListHeight}; }
-constexpr Place kFrameVox{2700, 1450, 4550, 2650};
-constexpr Place kVoxHeadings[4]{{100, 270, 900, kLabelHeight},
-                                {1000, 270, 1100, kLabelHeight},
-                                {2300, 270, 900, kLabelHeight},
-                                {3200, 270, 1100, kLabelHeight}};
-constexpr Place VoxLabel(int i) { return {150 + (i / 6) * 2200, 600 + (i % 6) * 330, 800, kLabelHeight}; }
-constexpr Place VoxList(int i) { return {1050 + (i / 6) * 2200, 555 + (i % 6) * 330, 1000, kBoxHeight}; }
-constexpr Place kFrame3{150, 4200, 3500, 800};
-constexpr Place kFrame4{3750, 4200, 3500, 800};
-constexpr Place kLineLeft{150, 330, 1500, kBoxHeight};
-constexpr Place kLineRight{1800, 330, 1500, kBoxHeight};
-constexpr Place kFrame5{150, 5050, 7100, 550};
 
 // ---- captions of the controls that never change (Chinese only) -----------
 
@@ -188,10 +498,6 @@ void Put(TextBox* b, const QString& text) {
 void Visible(QWidget* w, bool visible) {
   if (w->isHidden() == visible) w->setVisible(visible);
 }
-// Places a control of `window` at its design place.
-void At(RadioWindow* window, QWidget* control, const Place& p) {
-  window->place(control, p.left, p.top, p.width, p.height);
-}
 
 }  // namespace
 
@@ -218,46 +524,18 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
   Captions(kLayoutCaptions);
   Captions(kDetectCaptions);
 
-  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
-
-  // The tab strip first: the page groups lie over its panel.
-  TabStrip1 = Control<TabStrip>("TabStrip1");
-  at(TabStrip1, kTabStrip);
+  LayOut(*this, kLayout);
   for (const adj::PageSpec& p : adj::kPageSpecs) TabStrip1->AddTab(QString::fromLatin1(p.key), p.tab.in(true));
-  TabStrip1->onClick = Ev(&frm_Adj_Txp::TabStrip1_Click);
-
-  Build_pages();
-  Build_hidden_groups();
-
-  Check_Band = Control<CheckBox>("Check_Band");
-  at(Check_Band, kCheckBand);
-  Check_Band->onClick = Ev(&frm_Adj_Txp::Check_Band_Click);
-
-  ProgressBar1 = Control<QProgressBar>("ProgressBar1");
-  at(ProgressBar1, kProgress);
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setValue(0);
   ProgressBar1->setTextVisible(false);
-  Label_tr_count = Control<QLabel>("Label_tr_count");
-  at(Label_tr_count, kLabelTrCount);
-  const std::pair<QPushButton**, std::pair<const char*, Place>> buttons[] = {
-      {&Command_read, {"Command_read", kCommandRead}},    {&Command_Write, {"Command_Write", kCommandWrite}},
-      {&Command_save, {"Command_save", kCommandSave}},    {&Command_open, {"Command_open", kCommandOpen}},
-      {&Command_close, {"Command_close", kCommandClose}},
-  };
-  for (const auto& [button, spec] : buttons) {
-    *button = Control<QPushButton>(spec.first);
-    at(*button, spec.second);
+  // The lists that take no typing get a field that nothing typed, deleted or
+  // pasted changes; the mouse and the arrow keys still choose.
+  for (int l = 0; l < adj::kListKinds; ++l) {
+    const adj::ListSpec& s = adj::Spec(static_cast<List>(l));
+    for (int m = 0; m < s.members; ++m) list(static_cast<List>(l), m)->setFieldReadOnly(!s.keysTyped);
   }
-  connect(Command_read, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_read_Click));
-  connect(Command_Write, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_Write_Click));
-  connect(Command_save, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_save_Click));
-  connect(Command_open, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_open_Click));
-  connect(Command_close, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_close_Click));
-  // What lies outside the groups stays above them, however large the groups grow.
-  for (QWidget* w : std::initializer_list<QWidget*>{Check_Band, ProgressBar1, Label_tr_count, Command_read,
-                                                    Command_Write, Command_save, Command_open, Command_close})
-    w->raise();
+  Connect_handlers();
 
   link = Window_link(c, link_profiles::kAlignment, this);
   read.store = [this](const adj::AdjRead& r) {
@@ -278,106 +556,19 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
 
 frm_Adj_Txp::~frm_Adj_Txp() = default;
 
-void frm_Adj_Txp::Build_pages() {
-  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
-  auto child = [&]<class W>(W* w, QWidget* parent, const char* name, const Place& p) {
-    w->setParent(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    at(w, p);
-    return w;
-  };
-  auto label = [&](QWidget* parent, const char* name, const Place& p, Qt::Alignment a = Qt::AlignLeft) {
-    auto* l = child(new QLabel, parent, name, p);
-    l->setAlignment(a | Qt::AlignVCenter);
-    return l;
-  };
-  auto textBox = [&](QWidget* parent, const char* name, const Place& p) { return child(new TextBox, parent, name, p); };
-  auto listBox = [&](QWidget* parent, const char* name, const Place& p) {
-    auto* l = child(new ComboList, parent, name, p);
-    l->setMode(ComboList::Mode::Setting);
-    return l;
-  };
-  auto framed = [&](QWidget* parent, const char* name, const Place& p) {
-    return child(new QGroupBox, parent, name, p);
-  };
-
-  Frame_Frame = Control<QGroupBox>("Frame_Frame");
-  Frame_Sql = Control<QGroupBox>("Frame_Sql");
-  Frame_Dev = Control<QGroupBox>("Frame_Dev");
-  Frame_Other = Control<QGroupBox>("Frame_Other");
-
-  // Pages 0..2: the power points of both bands.
-  for (int b = 0; b < 2; ++b) {
-    Frame_B0[static_cast<std::size_t>(b)] = framed(Frame_Frame, "Frame_B0", kFrameB0[b]);
-    Frame_B0[static_cast<std::size_t>(b)]->setProperty("Index", b);
-  }
+void frm_Adj_Txp::Connect_handlers() {
+  TabStrip1->onClick = Ev(&frm_Adj_Txp::TabStrip1_Click);
   for (int i = 0; i < 16; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    Label1[k] = label(Frame_B0[0], "Label1", PowerLabel(i), Qt::AlignHCenter);
-    Text1[k] = textBox(Frame_B0[0], "Text1", PowerBox(i));
-    Label_UHF[k] = label(Frame_B0[1], "Label_UHF", PowerLabel(i), Qt::AlignHCenter);
-    Text2[k] = textBox(Frame_B0[1], "Text2", PowerBox(i));
-    Text1[k]->onChange = Ev(&frm_Adj_Txp::Text1_Change, i);
-    Text2[k]->onChange = Ev(&frm_Adj_Txp::Text2_Change, i);
-  }
-
-  // Page 3: squelch levels and offsets of both bands.
-  Frame1 = framed(Frame_Sql, "Frame1", kFrame1);
-  Frame_Sql_UHF = framed(Frame_Sql, "Frame_Sql_UHF", kFrameSqlUhf);
-  const char* headings[2][6] = {{"Label_Level_VHF", "Label_Open_VHF", "Label_Point_VHF_0", "Label_Offset_VHF_0",
-                                 "Label_Point_VHF_1", "Label_Offset_VHF_1"},
-                                {"Label_Level_UHF", "Label_Open_UHF", "Label_Point_UHF_0", "Label_Offset_UHF_0",
-                                 "Label_Point_UHF_1", "Label_Offset_UHF_1"}};
-  for (int b = 0; b < 2; ++b) {
-    QGroupBox* g = b == 0 ? Frame1 : Frame_Sql_UHF;
-    for (int h = 0; h < 6; ++h) label(g, headings[b][h], kSqHeadings[h], Qt::AlignHCenter);
-    for (int i = 0; i < 10; ++i) {
-      const auto k = static_cast<std::size_t>(i);
-      (b == 0 ? Label_Sql_VHF : Label_Sql_UHF)[k] =
-          label(g, b == 0 ? "Label_Sql_VHF" : "Label_Sql_UHF", SqLevelLabel(i), Qt::AlignHCenter);
-      (b == 0 ? Text_SQ_VHF : Text_SQ_UHF)[k] = textBox(g, b == 0 ? "Text_SQ_VHF" : "Text_SQ_UHF", SqLevelBox(i));
-    }
-    for (int i = 0; i < 16; ++i) {
-      const auto k = static_cast<std::size_t>(i);
-      (b == 0 ? Label_Sq_Offset_Vhf : Label_Sq_Offset_UHF)[k] =
-          label(g, b == 0 ? "Label_Sq_Offset_Vhf" : "Label_Sq_Offset_UHF", SqPointLabel(i), Qt::AlignHCenter);
-      (b == 0 ? Text_Sq_Offset_VHF : Text_Sq_Offset_UHF)[k] =
-          textBox(g, b == 0 ? "Text_Sq_Offset_VHF" : "Text_Sq_Offset_UHF", SqPointBox(i));
-    }
+    Text1[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text1_Change, i);
+    Text2[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text2_Change, i);
+    Text_Sq_Offset_VHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_VHF_Change, i);
+    Text_Sq_Offset_UHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_UHF_Change, i);
   }
   for (int i = 0; i < 10; ++i) {
     Text_SQ_VHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_SQ_VHF_Change, i);
     Text_SQ_UHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_SQ_UHF_Change, i);
   }
-  for (int i = 0; i < 16; ++i) {
-    Text_Sq_Offset_VHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_VHF_Change, i);
-    Text_Sq_Offset_UHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_UHF_Change, i);
-  }
 
-  // Page 4: deviation, tone gain, oscillator and receive volume lists.
-  Frame_Dev_1 = framed(Frame_Dev, "Frame_Dev_1", kFrameDev1);
-  Frame_Dev_1->setProperty("Index", 0);
-  Frame_Dev_2 = framed(Frame_Dev, "Frame_Dev_2", kFrameDev2);
-  Frame_Dev_2->setProperty("Index", 1);
-  const char* devLabels[] = {"Label_dev_voice", "Label_dev_ctcss", "Label_dev_dcs",
-                             "Label_dev_tone",  "Label_OSC_Add",   "Label_OSC_Dec"};
-  ComboList** devLists[] = {&Combo_dev_voice[0], &Combo_dev_ctcss[0], &Combo_dev_dcs[0],
-                            &Combo_dev_tone,     &Combo_OSC_Add,      &Combo_OSC_Dec};
-  const char* devNames[] = {"Combo_dev_voice", "Combo_dev_ctcss", "Combo_dev_dcs",
-                            "Combo_dev_tone",  "Combo_OSC_Add",   "Combo_OSC_Dec"};
-  for (int r = 0; r < 6; ++r) {
-    QLabel* l = label(Frame_Dev_1, devLabels[r], DevLabel(r));
-    *devLists[r] = listBox(Frame_Dev_1, devNames[r], DevList(r));
-    l->setBuddy(*devLists[r]);
-  }
-  const char* volLabels[] = {"Label_RX_VH_0", "Label_RX_VL_0", "Label_RX_VH_1", "Label_RX_VL_1"};
-  for (int r = 0; r < 4; ++r) {
-    const auto member = static_cast<std::size_t>(r / 2);
-    ComboList*& l = r % 2 == 0 ? Combo_RX_VH[member] : Combo_RX_VL[member];
-    l = listBox(Frame_Dev_2, r % 2 == 0 ? "Combo_RX_VH" : "Combo_RX_VL", DevList(r));
-    l->setProperty("Index", static_cast<int>(member));
-    label(Frame_Dev_2, volLabels[r], DevLabel(r))->setBuddy(l);
-  }
   Combo_dev_voice[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_voice_Click, 0);
   Combo_dev_ctcss[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_ctcss_Click, 0);
   Combo_dev_dcs[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_dcs_Click, 0);
@@ -398,54 +589,21 @@ void frm_Adj_Txp::Build_pages() {
     Combo_RX_VL[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_RX_VL_KeyPress, i);
   }
 
-  // Page 5: band limits, battery thresholds, VOX levels, the text lines.
-  const char* otherHeadings[] = {"Label_band", "Label_band_range", "Label_band_limit", "Label_band_tx"};
-  for (int h = 0; h < 4; ++h) label(Frame_Other, otherHeadings[h], kOtherHeadings[h]);
-  Label_F0 = label(Frame_Other, "Label_F0", BandName(0));
-  Label_F1 = label(Frame_Other, "Label_F1", BandName(1));
   for (int b = 0; b < 2; ++b) {
     const auto k = static_cast<std::size_t>(b);
-    QLabel* from = label(Frame_Other, b == 0 ? "Label_from_0" : "Label_from_1", BandFrom(b));
-    Text_Freq_L[k] = textBox(Frame_Other, "Text_Freq_L", BandLower(b));
-    QLabel* to = label(Frame_Other, b == 0 ? "Label_to_0" : "Label_to_1", BandTo(b));
-    Text_Freq_H[k] = textBox(Frame_Other, "Text_Freq_H", BandUpper(b));
-    from->setBuddy(Text_Freq_L[k]);
-    to->setBuddy(Text_Freq_H[k]);
-    Check_Tx[k] = child(new CheckBox, Frame_Other, "Check_Tx", BandTx(b));
-    Check_Tx[k]->setEnabled(false);  // shows the radio's transmit permission only
     Text_Freq_L[k]->onKeyPress = Ev(&frm_Adj_Txp::Text_Freq_L_KeyPress, b);
     Text_Freq_H[k]->onKeyPress = Ev(&frm_Adj_Txp::Text_Freq_H_KeyPress, b);
     Text_Freq_L[k]->onLostFocus = Ev(&frm_Adj_Txp::Text_Freq_L_LostFocus, b);
     Text_Freq_H[k]->onLostFocus = Ev(&frm_Adj_Txp::Text_Freq_H_LostFocus, b);
   }
-  Frame2 = framed(Frame_Other, "Frame2", kFrame2);
   for (int i = 0; i < 6; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    static constexpr const char* kBattLabels[] = {"Label_batt_0", "Label_batt_1", "Label_batt_2",
-                                                  "Label_batt_3", "Label_batt_4", "Label_batt_5"};
-    QLabel* l = label(Frame2, kBattLabels[i], BattLabel(i));
-    Combo_batt_comp[k] = listBox(Frame2, "Combo_batt_comp", BattList(i));
-    l->setBuddy(Combo_batt_comp[k]);
-    Combo_batt_comp[k]->onClick = Ev(&frm_Adj_Txp::Combo_batt_comp_Click, i);
-    Combo_batt_comp[k]->onKeyPress = Ev(&frm_Adj_Txp::Combo_batt_comp_KeyPress, i);
+    Combo_batt_comp[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_batt_comp_Click, i);
+    Combo_batt_comp[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_batt_comp_KeyPress, i);
   }
-  Frame_vox = framed(Frame_Other, "Frame_vox", kFrameVox);
-  const char* voxHeadings[] = {"Label_vox_level_0", "Label_vox_value_0", "Label_vox_level_1", "Label_vox_value_1"};
-  for (int h = 0; h < 4; ++h) label(Frame_vox, voxHeadings[h], kVoxHeadings[h], Qt::AlignHCenter);
   for (int i = 0; i < 11; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    Label_Vox[k] = label(Frame_vox, "Label_Vox", VoxLabel(i), Qt::AlignHCenter);
-    Combo_vox[k] = listBox(Frame_vox, "Combo_vox", VoxList(i));
-    Label_Vox[k]->setBuddy(Combo_vox[k]);
-    Combo_vox[k]->onClick = Ev(&frm_Adj_Txp::Combo_vox_Click, i);
-    Combo_vox[k]->onKeyPress = Ev(&frm_Adj_Txp::Combo_vox_KeyPress, i);
+    Combo_vox[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_vox_Click, i);
+    Combo_vox[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_vox_KeyPress, i);
   }
-  Frame3 = framed(Frame_Other, "Frame3", kFrame3);
-  Text_PON_MSG_U = textBox(Frame3, "Text_PON_MSG_U", kLineLeft);
-  Text_PON_MSG_D = textBox(Frame3, "Text_PON_MSG_D", kLineRight);
-  Frame4 = framed(Frame_Other, "Frame4", kFrame4);
-  Text_info_0 = textBox(Frame4, "Text_info_0", kLineLeft);
-  Text_info_1 = textBox(Frame4, "Text_info_1", kLineRight);
   Text_PON_MSG_U->onChange = Ev(&frm_Adj_Txp::Text_PON_MSG_U_Change);
   Text_PON_MSG_D->onChange = Ev(&frm_Adj_Txp::Text_PON_MSG_D_Change);
   Text_info_0->onChange = Ev(&frm_Adj_Txp::Text_info_0_Change);
@@ -459,83 +617,12 @@ void frm_Adj_Txp::Build_pages() {
   Text_info_0->onLostFocus = Ev(&frm_Adj_Txp::Text_info_0_LostFocus);
   Text_info_1->onLostFocus = Ev(&frm_Adj_Txp::Text_info_1_LostFocus);
 
-  // Array members: the name is the array's, the index tells them apart.
-  auto indexed = [](auto& members) {
-    int i = 0;
-    for (QWidget* w : members) w->setProperty("Index", i++);
-  };
-  indexed(Label1), indexed(Text1), indexed(Label_UHF), indexed(Text2);
-  indexed(Label_Sql_VHF), indexed(Text_SQ_VHF), indexed(Label_Sql_UHF), indexed(Text_SQ_UHF);
-  indexed(Label_Sq_Offset_Vhf), indexed(Text_Sq_Offset_VHF), indexed(Label_Sq_Offset_UHF), indexed(Text_Sq_Offset_UHF);
-  indexed(Combo_dev_voice), indexed(Combo_dev_ctcss), indexed(Combo_dev_dcs);
-  indexed(Text_Freq_L), indexed(Text_Freq_H), indexed(Check_Tx), indexed(Combo_batt_comp), indexed(Label_Vox),
-      indexed(Combo_vox);
-  for (int i = 0; i < 16; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    Label1[k]->setBuddy(Text1[k]);
-    Label_UHF[k]->setBuddy(Text2[k]);
-    Label_Sq_Offset_Vhf[k]->setBuddy(Text_Sq_Offset_VHF[k]);
-    Label_Sq_Offset_UHF[k]->setBuddy(Text_Sq_Offset_UHF[k]);
-  }
-  for (int i = 0; i < 10; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    Label_Sql_VHF[k]->setBuddy(Text_SQ_VHF[k]);
-    Label_Sql_UHF[k]->setBuddy(Text_SQ_UHF[k]);
-  }
-  // The lists that take no typing get a field that nothing typed, deleted or
-  // pasted changes; the mouse and the arrow keys still choose.
-  for (int l = 0; l < adj::kListKinds; ++l) {
-    const adj::ListSpec& s = adj::Spec(static_cast<List>(l));
-    for (int m = 0; m < s.members; ++m) list(static_cast<List>(l), m)->setFieldReadOnly(!s.keysTyped);
-  }
-}
-
-void frm_Adj_Txp::Build_hidden_groups() {
-  auto at = [this](QWidget* w, const Place& p) { At(this, w, p); };
-  // Created hidden and never shown: the squelch registers of row 15 and the
-  // passwords, which the window carries unchanged.
-  Frame9 = new QGroupBox(Frame_Sql);
-  Frame9->setObjectName(QStringLiteral("Frame9"));
-  at(Frame9, kFrame9);
-  Frame9->hide();
-  for (int i = 0; i < 12; ++i) {
-    auto* t = new TextBox(Frame9);
-    t->setObjectName(QStringLiteral("Text_Sq_Reg"));
-    t->setProperty("Index", i);
-    at(t, {150 + (i % 6) * 1450, 300 + (i / 6) * 360, 1300, kBoxHeight});
-  }
-  const char* detects[] = {"Check_Rssi_Det", "Check_Noise_Det", "Check_Modu_Det", "Check_Pkdet_Det"};
-  for (int i = 0; i < 4; ++i) {
-    auto* cb = new CheckBox(Frame9);
-    cb->setObjectName(QString::fromLatin1(detects[i]));
-    at(cb, {150 + i * 1100, 1050, 1000, 300});
-  }
-  const char* counts[] = {"Combo_Pkdet_Count", "Combo_Rssi_Count", "Combo_Modu_Count", "Combo_Sif_COunt",
-                          "Combo_Noise_Count"};
-  for (int i = 0; i < 5; ++i) {
-    auto* cl = new ComboList(Frame9);
-    cl->setObjectName(QString::fromLatin1(counts[i]));
-    cl->setMode(ComboList::Mode::Setting);
-    cl->setEnabled(false);
-    at(cl, {4600 + i * 900, 1020, 850, kListHeight});
-  }
-
-  Frame5 = new QGroupBox(Frame_Other);
-  Frame5->setObjectName(QStringLiteral("Frame5"));
-  at(Frame5, kFrame5);
-  Frame5->hide();
-  auto* user = new QLabel(Frame5);
-  user->setObjectName(QStringLiteral("Label_PassWord_User"));
-  at(user, {150, 220, 900, kLabelHeight});
-  auto* userBox = new TextBox(Frame5);
-  userBox->setObjectName(QStringLiteral("Text_PassWord_User"));
-  at(userBox, {1100, 190, 1500, kBoxHeight});
-  auto* super = new QLabel(Frame5);
-  super->setObjectName(QStringLiteral("Label_PassWord_Super"));
-  at(super, {3000, 220, 900, kLabelHeight});
-  auto* superBox = new TextBox(Frame5);
-  superBox->setObjectName(QStringLiteral("Text_PassWord_Super"));
-  at(superBox, {3950, 190, 1500, kBoxHeight});
+  Check_Band->onClick = Ev(&frm_Adj_Txp::Check_Band_Click);
+  connect(Command_read, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_read_Click));
+  connect(Command_Write, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_Write_Click));
+  connect(Command_save, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_save_Click));
+  connect(Command_open, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_open_Click));
+  connect(Command_close, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_close_Click));
 }
 
 // ---- the controls of the core's names -----------------------------------------
@@ -602,7 +689,7 @@ void frm_Adj_Txp::Form_Load() {
     const double w = ctx.main->Width() / 1.48, h = ctx.main->Height() / 1.2;
     setTwipsGeometry((ctx.main->ScaleWidth() - w) / 2, (ctx.main->ScaleHeight() - h) / 2, w, h);
   }
-  At(this, TabStrip1, kTabStrip);
+  place(TabStrip1, kTabStrip);
   // The page groups from the window's outer size (Frame_Frame's height from
   // its width, as it was designed).
   const double W = TwipsWidth(), H = TwipsHeight();

@@ -152,8 +152,8 @@ class frm_Adj_Txp : public RadioWindow, public TransferView {
   std::unique_ptr<Timer> Timer4;
 
  private:
-  void Build_pages();
-  void Build_hidden_groups();
+  // The controls' events to the window's handlers.
+  void Connect_handlers();
   // A handler's run: the limit boxes' texts into the View (they have no
   // change event), the core step, the controls shown from the View, then the
   // focus request and the messages.

@@ -111,15 +111,14 @@ void ParaFileDialog::layOut() {
     setTwipsSize(l.width, l.height);
   else
     setTwipsGeometry(l.left, l.top, l.width, l.height);
-  const auto put = [this](QWidget* control, const TwipsRect& r) { place(control, r.left, r.top, r.width, r.height); };
-  put(Label_drive, l.Label_drive);
-  put(Drive1, l.Drive1);
-  put(Dir1, l.Dir1);
-  put(File1, l.File1);
-  put(Label_name, l.Label_name);
-  put(Text1, l.Text1);
-  put(Command_enter, l.Command_enter);
-  put(Command_close, l.Command_close);
+  place(Label_drive, l.Label_drive);
+  place(Drive1, l.Drive1);
+  place(Dir1, l.Dir1);
+  place(File1, l.File1);
+  place(Label_name, l.Label_name);
+  place(Text1, l.Text1);
+  place(Command_enter, l.Command_enter);
+  place(Command_close, l.Command_close);
 }
 
 void ParaFileDialog::message(const QString& msg) const { ctx.MsgBox(msg, kPromptTitle.in(chinese())); }

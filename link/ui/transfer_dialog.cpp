@@ -10,19 +10,18 @@
 namespace {
 
 // Design positions in twips; the controls keep them whatever the window's size.
-using Place = TransferDialog::Place;
-constexpr Place kProgress{120, 240, 5775, 495};
-constexpr Place kLabel{120, 840, 5775, 375};
-constexpr Place kStart{1320, 1320, 975, 495};
-constexpr Place kCancel{2760, 1320, 975, 495};
-constexpr Place kHelp{4200, 1320, 975, 495};
+constexpr TwipsRect kProgress{120, 240, 5775, 495};
+constexpr TwipsRect kLabel{120, 840, 5775, 375};
+constexpr TwipsRect kStart{1320, 1320, 975, 495};
+constexpr TwipsRect kCancel{2760, 1320, 975, 495};
+constexpr TwipsRect kHelp{4200, 1320, 975, 495};
 
 }  // namespace
 
 template <class W>
-W* TransferDialog::Control(const char* name, const Place& p) {
+W* TransferDialog::Control(const char* name, const TwipsRect& p) {
   W* w = RadioWindow::Control<W>(name);
-  place(w, p.left, p.top, p.width, p.height);
+  place(w, p);
   return w;
 }
 

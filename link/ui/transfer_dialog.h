@@ -10,6 +10,7 @@
 #include "link/link_session.h"
 #include "link/transfer.h"
 #include "link/transfer_texts.h"
+#include "platform/core/twips.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
@@ -62,15 +63,10 @@ class TransferDialog : public RadioWindow, public TransferView {
   // the dialog unloads.
   void Cancel_click();
 
- public:
-  // A control's design place, in twips; it keeps it whatever the window's size.
-  struct Place {
-    double left, top, width, height;
-  };
-
  private:
+  // A control at its design place, which it keeps whatever the window's size.
   template <class W>
-  W* Control(const char* name, const Place& p);
+  W* Control(const char* name, const TwipsRect& p);
 
   Setup setup_;
   QPushButton* start_ = nullptr;

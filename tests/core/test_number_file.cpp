@@ -36,6 +36,7 @@ struct FileFormat {
   std::function<bool(const QString& path, NumberSaveFailure*)> save;
   std::function<QString(const NumberSaveFailure&, bool chinese)> saveMessage;
   QString loadHeadline, saveHeadline;
+  ParaNameCheck (*nameCheck)(const QString& trimmedName);
 };
 
 std::vector<FileFormat> Formats() {
@@ -55,7 +56,7 @@ std::vector<FileFormat> Formats() {
        [image](const QString& path, NumberSaveFailure* why) { return Para_file_save(path, image, why); },
        [](const NumberSaveFailure& why, bool zh) { return Para_file_save_error_text(why, zh); },
        QStringLiteral("The parameter file could not be read."),
-       QStringLiteral("The parameter file could not be saved.")},
+       QStringLiteral("The parameter file could not be saved."), Para_file_name_check},
       {"adj", ".adj", adj::Adj_file_text(table, true),
        [table](QByteArrayView text) {
          adj::AdjFileData got;
@@ -70,7 +71,7 @@ std::vector<FileFormat> Formats() {
        [table](const QString& path, NumberSaveFailure* why) { return adj::Adj_file_save(path, table, true, why); },
        [](const NumberSaveFailure& why, bool zh) { return adj::Adj_file_save_error_text(why, zh); },
        QStringLiteral("The adjust parameter file could not be read."),
-       QStringLiteral("The adjust parameter file could not be saved.")},
+       QStringLiteral("The adjust parameter file could not be saved."), adj::Adj_file_name_check},
   };
 }
 
@@ -78,6 +79,28 @@ const QByteArray kBom = "\xEF\xBB\xBF";
 const QByteArray kEof = "\x1A";
 
 }  // namespace
+
+// A name the user typed: the characters neither file's name may have are
+// refused, wherever they stand, before the suffix is looked at; each format
+// then takes only its own suffix, in lower or in upper case.
+TEST(NumberFile, NamesInBothFormats) {
+  for (const FileFormat& f : Formats()) {
+    SCOPED_TRACE(f.name);
+    const QString suffix = QString::fromLatin1(f.suffix);
+    for (const char* refused : {"*", "$", "\\", "/", "#"}) {
+      const QString c = QString::fromLatin1(refused);
+      for (const QString& name : {c + suffix, "a" + c + "b" + suffix, "name" + suffix + c, c})
+        EXPECT_EQ(f.nameCheck(name), ParaNameCheck::InvalidChar) << name.toStdString();
+    }
+    EXPECT_EQ(f.nameCheck("radio" + suffix), ParaNameCheck::Ok);
+    EXPECT_EQ(f.nameCheck("radio 1-2_(3)" + suffix.toUpper()), ParaNameCheck::Ok);
+    EXPECT_EQ(f.nameCheck("radio" + suffix.left(2) + suffix.mid(2).toUpper()), ParaNameCheck::WrongSuffix);
+    EXPECT_EQ(f.nameCheck(QStringLiteral("radio.txt")), ParaNameCheck::WrongSuffix);
+    EXPECT_EQ(f.nameCheck(QString()), ParaNameCheck::WrongSuffix);
+  }
+  EXPECT_EQ(Para_file_name_check(QStringLiteral("radio.adj")), ParaNameCheck::WrongSuffix);
+  EXPECT_EQ(adj::Adj_file_name_check(QStringLiteral("radio.dat")), ParaNameCheck::WrongSuffix);
+}
 
 // A UTF-8 byte-order mark before the text and a DOS end-of-file mark after it
 // are no part of either file; anywhere else they are text and refused with

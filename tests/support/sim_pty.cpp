@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 #include <algorithm>
@@ -55,6 +56,12 @@ void SimPty::hangUpNow() {
   out_.clear();
   if (master_ >= 0) ::close(master_);
   master_ = -1;
+}
+
+int SimPty::unread() const {
+  int n = 0;
+  if (master_ < 0 || ::ioctl(master_, FIONREAD, &n) != 0) return 0;
+  return n;
 }
 
 void SimPty::onReadable() {

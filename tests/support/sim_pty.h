@@ -25,6 +25,10 @@ class SimPty : public QObject {
   QString slavePath() const { return slavePath_; }
   // Hangs the line up: the master end closes.
   void hangUpNow();
+  // Bytes the program has put on the line that the radio has not taken yet.
+  // Once the program's port is closed nothing more can come: 0 then means
+  // the radio has seen everything the program sent.
+  int unread() const;
 
   int replyDelayMs = 0;  // from the byte that completes a request to the reply
   bool paced = false;    // bytes take their time on a 9600-baud line, both ways

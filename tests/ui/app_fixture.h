@@ -41,6 +41,12 @@ class AppFixture : public ::testing::Test {
     image.change(0, img::kRows - 1, nullptr, std::forward<Edit>(e));
   }
   void setImage(const img::Image& im) { image.replaceRows(im, 0, img::kRows - 1, nullptr); }
+  // Whether a message box with this text has been shown.
+  bool shown(const QString& text) const {
+    for (const PromptCall& c : prompt.calls)
+      if (c.text == text) return true;
+    return false;
+  }
   // Lets deferred deletions of unloaded windows happen.
   static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

@@ -1,8 +1,13 @@
 #pragma once
 // What the tests of the file dialogs share: a fresh program whose current
-// directory is a temporary directory for the test's duration, and helpers
-// for files and the dialogs' lists.
+// directory is a temporary directory for the test's duration, the dialogs of
+// both formats opened as the program opens them, and helpers for files and
+// the dialogs' lists.
+#include "alignment/ui/Form_open_adj.h"
+#include "alignment/ui/Form_save_adj.h"
 #include "app_fixture.h"
+#include "image/ui/Form_open_chann.h"
+#include "image/ui/Form_save_chann.h"
 #include "image/ui/para_file_dialog.h"
 
 #include <QDir>
@@ -14,8 +19,11 @@
 #include <QTreeWidget>
 
 enum class Kind { Open, Save };
+// The parameter-file (.dat) dialogs or the alignment-file (.adj) dialogs.
+enum class Format { Dat, Adj };
 
 inline const char* Name(Kind k) { return k == Kind::Open ? "open" : "save"; }
+inline const char* Name(Format f) { return f == Format::Dat ? "dat" : "adj"; }
 
 inline void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -51,12 +59,39 @@ class FileDialogFixture : public AppFixture {
   }
   void TearDown() override { QDir::setCurrent(oldCwd); }
 
+  // Opens a dialog as the program does: a parameter-file dialog from the File
+  // menu; an alignment-file dialog as the alignment window's Open and Save
+  // buttons do (loaded when not loaded, shown and brought forward).
+  ParaFileDialog* open(Format f, Kind k) {
+    if (f == Format::Adj) {
+      if (k == Kind::Open) return main->host().openAndShow<Form_open_adj>();
+      return main->host().openAndShow<Form_save_adj>();
+    }
+    if (k == Kind::Open)
+      main->MDImain_File_Open_Click();
+    else
+      main->MDImain_File_save_Click();
+    return loaded(f, k);
+  }
+  ParaFileDialog* loaded(Format f, Kind k) const {
+    if (f == Format::Adj) {
+      if (k == Kind::Open) return main->host().find<Form_open_adj>();
+      return main->host().find<Form_save_adj>();
+    }
+    if (k == Kind::Open) return main->host().find<Form_open_chann>();
+    return main->host().find<Form_save_chann>();
+  }
+  // The same for the format the test is about.
+  ParaFileDialog* open(Kind k) { return open(format, k); }
+  ParaFileDialog* loaded(Kind k) const { return loaded(format, k); }
+
   static void confirm(ParaFileDialog* d, const QString& name) {
     d->Text1->setText(name);
     d->Command_enter->click();
   }
   QString inCwd(const QString& name) const { return cwd + u'/' + name; }
 
+  Format format = Format::Dat;  // what open(Kind) and loaded(Kind) open and find
   QTemporaryDir tmp;
   QString oldCwd, cwd;
 };

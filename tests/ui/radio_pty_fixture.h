@@ -1,8 +1,10 @@
 #pragma once
 // A fresh program with a simulated radio behind a pseudo-terminal: the
 // windows open it through the production serial-port adapter and run on real
-// timers. The start-up finds no port (the radio is plugged in afterwards), so
-// nothing but the test's own exchanges touches the line.
+// timers. The radio sits on the port given to the constructor while it is
+// plugged in; every other port fails to open. Unless a test plugs it in
+// before the start-up, the start-up finds no port (the radio is plugged in
+// afterwards), so nothing but the test's own exchanges touches the line.
 #include "app_fixture.h"
 #include "platform/qt_services.h"
 #include "support/radio_sim.h"
@@ -13,9 +15,7 @@
 
 class RadioOnPty : public AppFixture {
  protected:
-  static constexpr int kPort = 4;
-
-  RadioOnPty() {
+  explicit RadioOnPty(int port = 4) : radioPort(port) {
     svc.ports = &qtPorts;
     svc.timers = &qtTimers;
   }
@@ -24,16 +24,21 @@ class RadioOnPty : public AppFixture {
     main.reset();
     settle();
   }
+  void SetUp() override { ASSERT_TRUE(pty.isOpen()) << "no pseudo-terminal"; }
   MDImain& startWithRadio() {
     EXPECT_TRUE(pty.isOpen());
     start();
-    st.Comm_port = kPort;
+    st.Comm_port = radioPort;
     plugged = true;
     return *main;
   }
+  // The device behind a port number: the radio's line while it is plugged in
+  // at its port, else none (the open fails).
+  virtual QString device(int port) { return port == radioPort && plugged ? pty.slavePath() : QString(); }
   // Runs the event loop until `done` holds or `ms` have passed. A real loop
   // that sleeps in the event dispatcher (QTest::qWaitFor sleeps 10 ms between
   // passes, which delays the exchange's timers and the serial events).
+  // There is no pause: on real timers a test waits for what it waits for.
   template <class Pred>
   static bool waitFor(Pred done, int ms) {
     if (done()) return true;
@@ -50,19 +55,11 @@ class RadioOnPty : public AppFixture {
     loop.exec();
     return done();
   }
-  static void pause(int ms) {
-    waitFor([] { return false; }, ms);
-  }
-  // Whether a message box with this text has been shown.
-  bool shown(const QString& text) const {
-    for (const PromptCall& c : prompt.calls)
-      if (c.text == text) return true;
-    return false;
-  }
 
+  const int radioPort;
   RadioSim sim;
   SimPty pty{sim};
   bool plugged = false;
-  QtSerialPortFactory qtPorts{[this](int n) { return n == kPort && plugged ? pty.slavePath() : QString(); }};
+  QtSerialPortFactory qtPorts{[this](int n) { return device(n); }};
   QtTimerFactory qtTimers;
 };

@@ -1,10 +1,11 @@
 #pragma once
 // A fresh program with the simulated radio on a fake port, everything on the
 // virtual clock: the windows run their exchanges on virtual timers and the
-// radio's replies arrive at scheduled virtual times. The start-up finds no
-// port (the radio is plugged in afterwards), so nothing but the test's own
-// exchanges touches the line. The same helpers as RadioOnPty, so a test body
-// runs on either.
+// radio's replies arrive at scheduled virtual times. The radio sits on the
+// port given to the constructor while it is plugged in. Unless a test plugs
+// it in before the start-up, the start-up finds no port (the radio is
+// plugged in afterwards), so nothing but the test's own exchanges touches
+// the line. The same helpers as RadioOnPty, so a test body runs on either.
 #include "app_fixture.h"
 #include "support/radio_sim.h"
 #include "support/sim_line.h"
@@ -12,9 +13,7 @@
 
 class RadioOnVirtualLine : public AppFixture {
  protected:
-  static constexpr int kPort = 4;
-
-  RadioOnVirtualLine() {
+  explicit RadioOnVirtualLine(int port = 4) : radioPort(port) {
     svc.timers = &clock;
     ports.onCreate = [this](FakePort& p) { line.attach(p); };
   }
@@ -24,8 +23,8 @@ class RadioOnVirtualLine : public AppFixture {
   }
   MDImain& startWithRadio() {
     start();
-    st.Comm_port = kPort;
-    ports.present.insert(kPort);
+    st.Comm_port = radioPort;
+    ports.present.insert(radioPort);
     return *main;
   }
   // Runs the virtual clock until `done` holds or `ms` have passed.
@@ -34,13 +33,8 @@ class RadioOnVirtualLine : public AppFixture {
     return clock.runUntil(done, ms);
   }
   void pause(int ms) { clock.advance(ms); }
-  // Whether a message box with this text has been shown.
-  bool shown(const QString& text) const {
-    for (const PromptCall& c : prompt.calls)
-      if (c.text == text) return true;
-    return false;
-  }
 
+  const int radioPort;
   VirtualClock clock;
   RadioSim sim;
   SimLine line{sim, clock};

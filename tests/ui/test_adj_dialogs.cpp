@@ -36,16 +36,7 @@ int Px(double tw) { return static_cast<int>(tw / 15 + 0.5); }
 
 class AdjDialogs : public FileDialogFixture {
  protected:
-  // As the alignment window's Open and Save buttons do: load when not
-  // loaded, show and bring forward.
-  ParaFileDialog* open(Kind k) {
-    if (k == Kind::Open) return main->host().openAndShow<Form_open_adj>();
-    return main->host().openAndShow<Form_save_adj>();
-  }
-  ParaFileDialog* loaded(Kind k) const {
-    if (k == Kind::Open) return main->host().find<Form_open_adj>();
-    return main->host().find<Form_save_adj>();
-  }
+  AdjDialogs() { format = Format::Adj; }
   // The request state a Confirm may change.
   struct Requests {
     QString path;
@@ -64,57 +55,6 @@ class AdjDialogs : public FileDialogFixture {
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
   }
 };
-
-// Captions and messages of both dialogs in both languages; neither keeps a
-// window-loaded flag.
-TEST_F(AdjDialogs, TextsInBothLanguages) {
-  struct Case {
-    Kind kind;
-    Int16 lang;
-    const char *title, *drive, *name, *confirm, *cancel, *invalid, *suffix;
-  } cases[] = {
-      {Kind::Open, 0, "Open Adjust File", "Drive:", "Open File:", "Confirm", "Cancel",
-       "Open the file name of channel parameter is nullity ", "Nullity file suffix name of adjust parameter."},
-      {Kind::Open, -1, "打开调整参数文件", "驱动器：", "打开文件名：", "确  定", "取  消", "打开信道参数文件名无效 ",
-       "无效的调整参数文件后缀名！"},
-      {Kind::Save, 0, "Save Adjust File", "Drive:", "Save File:", "Confirm", "Cancel",
-       "Store the file name of adjust parameter need is nullity. ",
-       "Advice don't modify file suffix name of system default ！"},
-      {Kind::Save, -1, "保存调整参数文件", "驱动器：", "保存文件名：", "确  定", "取  消",
-       "保存调整参数所需要的文件名无效 ", "建议不要修改系统默认的文件后缀名！"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(Name(c.kind)) + (c.lang ? " Chinese" : " English"));
-    st.Lang_chn = c.lang;
-    ParaFileDialog* d = open(c.kind);
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->objectName(), c.kind == Kind::Open ? "Form_open_adj" : "Form_save_adj");
-    EXPECT_FALSE(d->isMdiChild());
-    EXPECT_TRUE(d->isVisible());
-    EXPECT_EQ(d->windowTitle(), QString::fromUtf8(c.title));
-    EXPECT_EQ(d->Label_drive->text(), QString::fromUtf8(c.drive));
-    EXPECT_EQ(d->Label_name->text(), QString::fromUtf8(c.name));
-    EXPECT_EQ(d->Command_enter->text(), QString::fromUtf8(c.confirm));
-    EXPECT_EQ(d->Command_close->text(), QString::fromUtf8(c.cancel));
-    EXPECT_EQ(d->Text1->text(), QStringLiteral("*.adj"));
-    EXPECT_EQ(st.Flag_open_chann, 0);
-    EXPECT_EQ(st.Flag_save_chann, 0);
-
-    prompt.calls.clear();
-    d->Command_enter->click();  // "*.adj" as the dialog starts
-    confirm(d, QStringLiteral("data.txt"));
-    ASSERT_EQ(prompt.calls.size(), 2u);
-    const char* texts[] = {c.invalid, c.suffix};
-    for (int i = 0; i < 2; ++i) {
-      EXPECT_EQ(prompt.calls[i].text, QString::fromUtf8(texts[i]));
-      EXPECT_EQ(prompt.calls[i].title, c.lang ? QStringLiteral("操作提示") : QStringLiteral("Operate prompt"));
-      EXPECT_EQ(prompt.calls[i].icon, PromptIcon::Exclamation);
-    }
-    EXPECT_EQ(loaded(c.kind), d);
-    main->host().unloadWindow(d);
-    settle();
-  }
-}
 
 // Client area 6195 x 5145 twips with the controls at their design places;
 // the dialog stands at its design position whatever the main window's size,

@@ -129,6 +129,79 @@ TEST_F(AdjWindowLarge, ProgressTextsFitTheLabel) {
     EXPECT_LE(fm.horizontalAdvance(QString::fromUtf8(t)), w->Label_tr_count->width()) << t;
 }
 
+// The controls inside the groups at their design places (twips from their
+// group's top left corner; lists and captions keep their line and may grow,
+// and move right, to fit the texts before them and their own), each label naming the control it belongs to, and
+// Tab going through a page in the order its controls were made: both bands'
+// points in turn, a band's limits before the next band's.
+TEST_F(AdjWindow, ControlsInTheGroupsAndTheTabOrder) {
+  ASSERT_TRUE(open());
+  const auto named = [&](const char* name) { return w->findChild<QWidget*>(QString::fromLatin1(name)); };
+  struct Place {
+    QWidget* control;
+    TwipsRect at;
+    bool fits;  // may be wider than designed
+  } places[] = {
+      {w->Frame_B0[1], {150, 2450, 9100, 2000}, false},
+      {w->Text1[9], {1330, 1450, 870, 330}, false},
+      {w->Label_UHF[15], {7960, 1180, 1050, 255}, true},
+      {w->Text_SQ_UHF[9], {650, 3810, 750, 330}, false},
+      {w->Text_Sq_Offset_UHF[12], {3600, 2010, 650, 330}, false},
+      {w->Label_Sq_Offset_Vhf[3], {1550, 1680, 600, 255}, true},
+      {w->Combo_RX_VL[1], {2150, 1640, 1300, 360}, true},
+      {named("Label_RX_VL_1"), {200, 1690, 1900, 255}, true},
+      {w->Combo_OSC_Dec, {2150, 2480, 1300, 360}, true},
+      {w->Text_Freq_H[1], {4600, 970, 800, 315}, false},
+      {w->Check_Tx[1], {6200, 985, 300, 300}, false},
+      {w->Combo_batt_comp[5], {1200, 2185, 1050, 360}, true},
+      {w->Combo_vox[7], {3250, 885, 1000, 330}, true},
+      {w->Text_info_1, {1800, 330, 1500, 330}, false},
+  };
+  for (const Place& p : places) {
+    ASSERT_TRUE(p.control);
+    SCOPED_TRACE(p.control->objectName().toStdString() + "(" + std::to_string(p.control->property("Index").toInt()) +
+                 ")");
+    const QRect want = Px(p.at.left, p.at.top, p.at.width, p.at.height), got = p.control->geometry();
+    if (p.fits) {
+      EXPECT_EQ(got.top(), want.top());
+      EXPECT_EQ(got.height(), want.height());
+      EXPECT_GE(got.left(), want.left());
+      EXPECT_GE(got.width(), want.width());
+    } else {
+      EXPECT_EQ(got, want);
+    }
+  }
+  const std::pair<QLabel*, QWidget*> buddies[] = {
+      {w->Label1[4], w->Text1[4]},
+      {w->Label_Sql_UHF[2], w->Text_SQ_UHF[2]},
+      {qobject_cast<QLabel*>(named("Label_RX_VH_1")), w->Combo_RX_VH[1]},
+      {qobject_cast<QLabel*>(named("Label_to_1")), w->Text_Freq_H[1]},
+      {w->Label_Vox[10], w->Combo_vox[10]},
+  };
+  for (const auto& [label, buddy] : buddies) {
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->buddy(), buddy) << label->objectName().toStdString();
+  }
+
+  const auto tabs = [&](QWidget* from, std::vector<QWidget*> order) {
+    click(from);
+    ASSERT_EQ(focusedControl(), from) << from->objectName().toStdString();
+    for (QWidget* next : order) {
+      QTest::keyClick(focus(), Qt::Key_Tab);
+      EXPECT_EQ(focusedControl(), next) << next->objectName().toStdString() << "(" << next->property("Index").toInt()
+                                        << ")";
+    }
+  };
+  tabs(w->Text1[6], {w->Text2[6], w->Text1[7], w->Text2[7], w->Text1[8]});
+  clickTab(3);
+  tabs(w->Text_SQ_VHF[8], {w->Text_SQ_VHF[9], w->Text_Sq_Offset_VHF[0], w->Text_Sq_Offset_VHF[1]});
+  clickTab(4);
+  tabs(w->Combo_OSC_Dec, {w->Combo_RX_VH[0], w->Combo_RX_VL[0], w->Combo_RX_VH[1], w->Combo_RX_VL[1]});
+  clickTab(5);
+  tabs(w->Text_Freq_L[0], {w->Text_Freq_H[0], w->Text_Freq_L[1], w->Text_Freq_H[1], w->Combo_batt_comp[0]});
+  tabs(w->Combo_vox[10], {w->Text_PON_MSG_U, w->Text_PON_MSG_D, w->Text_info_0, w->Text_info_1});
+}
+
 // The window's own captions are Chinese in both languages.
 TEST_F(AdjWindow, CaptionsAreChineseInBothLanguages) {
   for (Int16 lang : {Int16{0}, Int16{-1}}) {

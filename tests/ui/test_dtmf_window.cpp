@@ -131,8 +131,15 @@ class DtmfWindow : public FileDialogFixture {
       real.MsgBox(c.text, c.title, c.icon);
     };
   }
-  // Lets the event loop run until nothing more happens.
-  static void settleLoop() { QTest::qWait(300); }
+  // Lets the event loop run until nothing more can happen: a box has closed
+  // and the main window is active again (any further focus event would come
+  // with that activation), then one pass over the events queued meanwhile
+  // (a button press that a box interrupted is clicked from there).
+  void settleLoop() {
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !QApplication::activeModalWidget() && QApplication::activeWindow() == main.get(); }, 2000));
+    QCoreApplication::processEvents();
+  }
 
   frm_dtmf* w = nullptr;
   QtPrompt real;

@@ -3,27 +3,17 @@
 // start-up identification, a port that fails to reopen and a hang-up also run
 // through the production serial adapter and timers to the radio behind a
 // pseudo-terminal (waits bounded).
-#include "app/ui/MDImain.h"
 #include "link/hand_code.h"
+#include "link/link_session.h"
 #include "link/ui/Form_setup.h"
-#include "platform/qt_services.h"
-#include "state/image_store.h"
-#include "state/session.h"
-#include "support/fake_port.h"
-#include "support/radio_sim.h"
-#include "support/recording_prompt.h"
-#include "support/sim_line.h"
-#include "support/sim_pty.h"
-#include "support/virtual_clock.h"
+#include "radio_pty_fixture.h"
+#include "radio_virtual_fixture.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -36,108 +26,65 @@ const Bytes kEntryAndRequest = [] {
 
 }  // namespace
 
-class LinkEndToEnd : public ::testing::Test {
+// The identification tests on either line: the radio on COM15, plugged in
+// before the start-up, so the start-up's scan finds it.
+template <class Line>
+class IdentOn : public Line {
  protected:
-  LinkEndToEnd() : pty(sim), ports([this](int n) { return resolve(n); }) {
-    svc.prompt = &prompt;
-    svc.ports = &ports;
-    svc.timers = &timers;
-    svc.screen = [] { return ScreenInfo{1024, 768, 96}; };
-    svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
-    sim.setBands(144, 148, 430, 440);
-  }
-  ~LinkEndToEnd() override {
-    main.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  void SetUp() override { ASSERT_TRUE(pty.isOpen()) << "no pseudo-terminal"; }
-
-  // The radio sits on port `radioPort` while it is plugged in; every other port fails to open.
-  QString resolve(int n) {
-    ++resolves;
-    if (failAfter >= 0 && resolves > failAfter) return QStringLiteral("/nonexistent/tty");
-    return plugged && n == radioPort ? pty.slavePath() : QStringLiteral("/nonexistent/tty");
-  }
-  MDImain& start() {
-    main = std::make_unique<MDImain>(st, image, svc);
-    main->MDImain_MDIForm_Load();
-    return *main;
-  }
-  bool waitFor(const std::function<bool()>& done, int ms) { return QTest::qWaitFor(done, ms); }
-  QString panel(int n) const { return main->PanelText(n); }
-  Form_setup* dialog() { return main->host().find<Form_setup>(); }
-  // Opens the port dialog, chooses `port` and confirms.
-  Form_setup* confirm(int port) {
-    main->MDImain_proc_setup_Click();
-    Form_setup* d = dialog();
-    if (!d) return nullptr;
-    d->Option_Port[static_cast<std::size_t>(port - 1)]->setChecked(true);
-    QTest::mouseClick(d->Command_ok, Qt::LeftButton);
-    return d;
-  }
-
-  RadioSim sim;
-  SimPty pty;
-  int radioPort = 15;
-  bool plugged = true;
-  int resolves = 0;
-  int failAfter = -1;  // >= 0: resolutions after this many fail
-  Session st;
-  ImageStore image;
-  RecordingPrompt prompt;
-  QtSerialPortFactory ports;
-  QtTimerFactory timers;
-  Services svc;
-  std::unique_ptr<MDImain> main;
-};
-
-// The same program on fake ports and the virtual clock; the radio sits on
-// `radioPort` while it is plugged in.
-class IdentOnVirtualLine : public ::testing::Test {
- protected:
-  IdentOnVirtualLine() {
-    svc.prompt = &prompt;
-    svc.ports = &ports;
-    svc.timers = &clock;
-    svc.screen = [] { return ScreenInfo{1024, 768, 96}; };
-    svc.clock = [] { return DateTime{2026, 12, 10, 9, 30, 0}; };
-    sim.setBands(144, 148, 430, 440);
-    ports.onCreate = [this](FakePort& p) { line.attach(p); };
+  IdentOn() : Line(15) {
+    this->sim.setBands(144, 148, 430, 440);
     plug(15);
   }
-  ~IdentOnVirtualLine() override {
-    main.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  void plug(int port) { ports.present = {port}; }
-  void unplug() { ports.present.clear(); }
-  MDImain& start() {
-    main = std::make_unique<MDImain>(st, image, svc);
-    main->MDImain_MDIForm_Load();
-    return *main;
-  }
-  bool waitFor(const std::function<bool()>& done, int ms) { return clock.runUntil(done, ms); }
-  QString panel(int n) const { return main->PanelText(n); }
-  Form_setup* dialog() { return main->host().find<Form_setup>(); }
+  void plug(int port);
+  void unplug();
+  QString panel(int n) const { return this->main->PanelText(n); }
+  Form_setup* dialog() { return this->main->host().template find<Form_setup>(); }
+  // Opens the port dialog, chooses `port` and confirms.
   Form_setup* confirm(int port) {
-    main->MDImain_proc_setup_Click();
+    this->main->MDImain_proc_setup_Click();
     Form_setup* d = dialog();
     if (!d) return nullptr;
     d->Option_Port[static_cast<std::size_t>(port - 1)]->setChecked(true);
     QTest::mouseClick(d->Command_ok, Qt::LeftButton);
     return d;
   }
-
-  VirtualClock clock;
-  FakePortFactory ports;
-  RadioSim sim;
-  SimLine line{sim, clock};
-  Session st;
-  ImageStore image;
-  RecordingPrompt prompt;
-  Services svc;
-  std::unique_ptr<MDImain> main;
+  // Nothing is under way that could still send or report: the port is
+  // closed and none of the link's timers is armed.
+  bool linkIdle() {
+    LinkSession& l = *this->main->link;
+    return !l.port().isOpen() && !l.sender().enabled() && !l.watchdog().enabled() && !l.failureTimer().enabled();
+  }
 };
+
+template <>
+void IdentOn<RadioOnPty>::plug(int port) {
+  EXPECT_EQ(port, radioPort);
+  plugged = true;
+}
+template <>
+void IdentOn<RadioOnVirtualLine>::plug(int port) {
+  ports.present = {port};
+}
+template <>
+void IdentOn<RadioOnVirtualLine>::unplug() {
+  ports.present.clear();
+}
+
+// The production serial adapter and timers, the radio behind a
+// pseudo-terminal; every port but COM15 fails to open.
+class LinkEndToEnd : public IdentOn<RadioOnPty> {
+ protected:
+  QString device(int port) override {
+    ++resolves;
+    if (failAfter >= 0 && resolves > failAfter) return QStringLiteral("/nonexistent/tty");
+    return RadioOnPty::device(port);
+  }
+  int resolves = 0;
+  int failAfter = -1;  // >= 0: resolutions after this many fail
+};
+
+// The same program on fake ports and the virtual clock.
+using IdentOnVirtualLine = IdentOn<RadioOnVirtualLine>;
 
 TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
   start();
@@ -150,7 +97,10 @@ TEST_F(LinkEndToEnd, StartUpFindsTheRadioOnCom15) {
             (std::array<double, 4>{144, 148, 430, 440}));
   EXPECT_FALSE(main->link->port().isOpen());
   // On the wire the exchange ends with the radio's frame: no 0x06 follows.
-  QTest::qWait(100);
+  // The port is closed, so the radio has all the program sent once it has
+  // read what is on the line.
+  EXPECT_TRUE(linkIdle());
+  ASSERT_TRUE(waitFor([&] { return pty.unread() == 0; }, 1000));
   EXPECT_EQ(sim.received, kEntryAndRequest);
   EXPECT_TRUE(prompt.calls.empty());
 }
@@ -183,7 +133,11 @@ TEST_F(LinkEndToEnd, FailedReopenKeepsTheMainWindow) {
   failAfter = 1;  // the scan's open of port 15 is the only one that works
   start();
   EXPECT_EQ(panel(2), QStringLiteral("Communication fault."));
-  QTest::qWait(100);
+  // Nothing can come later: no port open, no timer armed, nothing on the
+  // line; and the events already queued leave the main window as it is.
+  EXPECT_TRUE(linkIdle());
+  EXPECT_EQ(pty.unread(), 0);
+  QCoreApplication::processEvents();
   EXPECT_TRUE(main->isVisible());
   EXPECT_TRUE(sim.received.empty());
   EXPECT_TRUE(prompt.calls.empty());
