@@ -194,10 +194,9 @@ TEST(VfoFirstShow, UnprogrammedRecordIsNormalised) {
 
 // A DCS byte without an item, and a CTCSS tone: the first show writes neither.
 TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   PutBytes(image, img::kVfoALast, 6, std::vector<int>{230, 0, 0x75, 0x03});
   const img::Image before = image;
   FirstShow(image, Side::A, kStartBands);
@@ -208,10 +207,9 @@ TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
 
 // The factory records: only VFO B's four tone bytes change (0xFF to 0).
 TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   img::Image want = image;
   PutBytes(want, img::kVfoBLast, 6, std::vector<int>{0, 0, 0, 0});
   FirstShow(image, Side::A, kStartBands);
@@ -222,10 +220,9 @@ TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
 // VFO A stored on the second band: the window opens and the user tabs through
 // its boxes; nothing changes.
 TEST(VfoFirstShow, RecordOnTheOtherBandIsLeftAlone) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   PutBytes(image, img::kVfoAFirst, kFreqFirst, std::vector<int>{4, 4, 6, 0, 0, 6, 2, 5});
   PutBytes(image, img::kVfoALast, 0, std::vector<int>{0, 0, 5, 0, 0, 0});
   image.at(ByteCell(Side::A, kBand)) = 1;
