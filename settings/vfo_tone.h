@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace vfo {
@@ -16,6 +17,8 @@ namespace vfo {
 enum class Tone { Rx, Tx };
 
 constexpr int kToneItems = 2211;
+// Item 0, the one item that is not a tone.
+inline constexpr std::array<Text, 1> kToneOffItem{{{"OFF", "关"}}};
 constexpr int kToneCtcssLast = 2000, kToneDcsFirst = 2001, kToneDcsLast = 2210;
 
 // The items: "OFF" ("关" in Chinese), then entries 1..2210 of Tone_list_fine
