@@ -57,16 +57,6 @@ void SetByte(img::Image& im, Side s, int n, int v) { im.at(ByteCell(s, n)) = sta
 
 int ListCount(List l) { return l == List::SignalCode ? kSignalCodes : static_cast<int>(FixedItems(l).size()); }
 
-QStringList ListItems(List l, bool chinese) {
-  QStringList items;
-  if (l == List::SignalCode) {
-    for (int i = 1; i <= kSignalCodes; ++i) items << QString::number(i);
-    return items;
-  }
-  for (const Text& t : FixedItems(l)) items << t.in(chinese);
-  return items;
-}
-
 int ListShown(const img::Image& im, Side s, List l) {
   const Field f = FieldOf(l);
   const int b = Byte(im, s, f.byte);

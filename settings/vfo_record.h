@@ -66,8 +66,6 @@ inline constexpr std::array<Text, 2> kBandwidthItems{{{"WIDE", "宽带"}, {"NARR
 inline constexpr int kSignalCodes = 15;
 
 int ListCount(List l);
-// The items in the chosen language (the same count and order in both).
-QStringList ListItems(List l, bool chinese);
 // The index the list shows for the record: the field's value, a value beyond
 // the list's end shown as its last item.
 int ListShown(const img::Image& im, Side s, List l);

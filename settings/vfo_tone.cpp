@@ -43,14 +43,6 @@ QString ToneName(double v) {
 
 }  // namespace
 
-QStringList ToneItems(const QStringList& toneListFine, bool chinese) {
-  QStringList items;
-  items.reserve(kToneItems);
-  items << kToneOffItem[0].in(chinese);
-  for (int i = 1; i < kToneItems; ++i) items << (i < toneListFine.size() ? toneListFine[i].trimmed() : QString());
-  return items;
-}
-
 ToneShown ToneShow(const img::Image& im, Side s, Tone t) {
   const int low = Byte(im, s, LowByte(t));
   const int high = Byte(im, s, LowByte(t) + 1);

@@ -140,7 +140,8 @@ TEST_P(OptViewFreq, CommitMessageFocusAndShow) {
   const FreqCase& c = GetParam();
   load();
   view.controls[OptCtl::Combo_tot] = -1;  // the show that ends the commit sets it again
-  const opt::Effects fx = run([&](opt::Editor& e) { return opt::Text_Freq_LostFocus(e, 0, QString::fromLatin1(c.typed)); });
+  const opt::Effects fx =
+      run([&](opt::Editor& e) { return opt::Text_Freq_LostFocus(e, 0, QString::fromLatin1(c.typed)); });
   EXPECT_EQ(view.vfo[0].freq, QString::fromLatin1(c.shown));
   EXPECT_EQ(FreqDigits(image, 0), c.digits);
   EXPECT_EQ(messages(fx), c.message ? std::vector<QString>{kRange} : std::vector<QString>{});
@@ -153,12 +154,13 @@ TEST_P(OptViewFreq, CommitMessageFocusAndShow) {
   EXPECT_EQ(view.controls[OptCtl::Combo_tot], 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OptViewFreq,
-                         ::testing::Values(FreqCase{"Snap625", "146.0070", "146.00625", {1, 4, 6, 0, 0, 6, 2, 5}, false},
-                                           FreqCase{"Whole", "136", "136.00000", {1, 3, 6, 0, 0, 0, 0, 0}, false},
-                                           FreqCase{"Empty", "", "130.02500", {1, 3, 0, 0, 2, 5, 0, 0}, true},
-                                           FreqCase{"Above", "180", "178.62500", {1, 7, 8, 6, 2, 5, 0, 0}, true}),
-                         [](const ::testing::TestParamInfo<FreqCase>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OptViewFreq,
+    ::testing::Values(FreqCase{"Snap625", "146.0070", "146.00625", {1, 4, 6, 0, 0, 6, 2, 5}, false},
+                      FreqCase{"Whole", "136", "136.00000", {1, 3, 6, 0, 0, 0, 0, 0}, false},
+                      FreqCase{"Empty", "", "130.02500", {1, 3, 0, 0, 2, 5, 0, 0}, true},
+                      FreqCase{"Above", "180", "178.62500", {1, 7, 8, 6, 2, 5, 0, 0}, true}),
+    [](const ::testing::TestParamInfo<FreqCase>& i) { return std::string(i.param.name); });
 
 // A commit that the unload runs stores, and no show follows.
 TEST_F(OptView, CommitDuringTheUnloadStoresWithoutAShow) {
@@ -186,10 +188,10 @@ TEST_F(OptView, LengthChecks) {
   const Case cases[] = {
       {[](opt::Editor& e) { return opt::Text_Freq_Change(e, 1, QStringLiteral("145.12345")); }, 1, &opt::VfoView::freq,
        opt::FreqBox(1), false},
-      {[](opt::Editor& e) { return opt::Text_Freq_Change(e, 1, QStringLiteral("145.123456")); }, 1,
-       &opt::VfoView::freq, opt::FreqBox(1), true},
-      {[](opt::Editor& e) { return opt::Text_Offset_Change(e, 0, QStringLiteral("00.600")); }, 0,
-       &opt::VfoView::offset, opt::OffsetBox(0), false},
+      {[](opt::Editor& e) { return opt::Text_Freq_Change(e, 1, QStringLiteral("145.123456")); }, 1, &opt::VfoView::freq,
+       opt::FreqBox(1), true},
+      {[](opt::Editor& e) { return opt::Text_Offset_Change(e, 0, QStringLiteral("00.600")); }, 0, &opt::VfoView::offset,
+       opt::OffsetBox(0), false},
       {[](opt::Editor& e) { return opt::Text_Offset_Change(e, 0, QStringLiteral("00.6000")); }, 0,
        &opt::VfoView::offset, opt::OffsetBox(0), true},
   };
@@ -200,7 +202,8 @@ TEST_F(OptView, LengthChecks) {
     const QString& text = view.vfo[std::size_t(c.side)].*c.text;
     if (c.tooLong) {
       ASSERT_EQ(fx.notices.size(), 1u);
-      EXPECT_EQ(QString::fromUtf8(fx.notices[0].message.text.english), QStringLiteral("Over the range of  frequency ."));
+      EXPECT_EQ(QString::fromUtf8(fx.notices[0].message.text.english),
+                QStringLiteral("Over the range of  frequency ."));
       ASSERT_TRUE(fx.focus);
       EXPECT_EQ(*fx.focus, c.focus);
       EXPECT_EQ(text, QString());

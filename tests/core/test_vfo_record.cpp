@@ -2,6 +2,7 @@
 // bit lists, the tones, and what the first show writes back.
 #include "image/settings_defaults.h"
 #include "image/tone_table.h"
+#include "settings/opt_lists.h"
 #include "settings/vfo_freq.h"
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
@@ -132,6 +133,13 @@ TEST(VfoRecord, NibbleAndBitListsStoreKeepOtherBits) {
   for (int n : {kShiftSignal, kMuteOptSig, kStep, kPowerWidth})
     want.at(ByteCell(Side::A, n)) = im.at(ByteCell(Side::A, n));
   EXPECT_EQ(ImageDiff(im, want), "");
+}
+
+// The items the options window's list of VFO A shows for a record list.
+QStringList ListItems(List l, bool chinese) {
+  const char* names[] = {"Combo_Band_A",   "Combo_sft_d_a", "Combo_S_info_a", "Combo_Spmute_a",
+                         "Combo_Optsig_a", "Combo_step_a",  "Combo_txp_a",    "Combo_wn_a"};
+  return Opt_list_items(*Opt_list(names[static_cast<int>(l)]), chinese, {});
 }
 
 TEST(VfoRecord, ListItemsInBothLanguages) {
@@ -274,8 +282,8 @@ class VfoTone : public ::testing::Test {
 };
 
 TEST_F(VfoTone, Items) {
-  const QStringList en = ToneItems(st.Tone_list_fine, false);
-  const QStringList cn = ToneItems(st.Tone_list_fine, true);
+  const QStringList en = Opt_list_items(*Opt_list("Combo_r_ctdcs_a"), false, st.Tone_list_fine);
+  const QStringList cn = Opt_list_items(*Opt_list("Combo_t_ctdcs_b"), true, st.Tone_list_fine);
   ASSERT_EQ(en.size(), kToneItems);
   ASSERT_EQ(cn.size(), kToneItems);
   EXPECT_EQ(en[0], "OFF");
