@@ -16,7 +16,7 @@ void Factory_startup(Session& s, img::Image& im, const Clock& clock) {
 
   im.fillRows(0, img::kFillLastRow, img::kEmpty);
 
-  Opt_defaults_init(s, im);
+  Opt_defaults_init(im);
   Dtmf_defaults_init(im);
   Chann_defaults_init(im);
   Wx_chann_init(im);

@@ -1,7 +1,5 @@
 #include "image/settings_defaults.h"
 
-#include "state/session.h"
-
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -94,8 +92,9 @@ constexpr std::array<DtmfRow, 3> kDtmfRows{{
 
 }  // namespace
 
-void Opt_defaults_init(Session& s, img::Image& im) {
-  Opt_defaults_init(im, std::span<std::int16_t, kOptBlockSize>(s.Opt_para.data(), kOptBlockSize));
+void Opt_defaults_init(img::Image& im) {
+  std::array<std::int16_t, kOptBlockSize> Opt_para{};
+  Opt_defaults_init(im, Opt_para);
 }
 
 void Opt_defaults_init(img::Image& image, std::span<std::int16_t, kOptBlockSize> Opt_para) {

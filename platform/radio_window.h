@@ -67,12 +67,17 @@ class RadioWindow : public QWidget, public HandlerOwner {
   // moved past its right edge, keeping `margin` twips beside the controls,
   // and by no more than the fit added. True when the window was widened.
   bool widenFor(const FitResult& fit, double margin);
-  // Makes a control of this window under its name.
+  // Makes a control of this window under its name, as a child of `parent`
+  // (a frame of the window; by default the window itself).
   template <class W>
-  W* Control(const char* name) {
-    auto* w = new W(this);
-    w->setObjectName(QString::fromLatin1(name));
+  W* Control(const QString& name, QWidget* parent = nullptr) {
+    auto* w = new W(parent ? parent : this);
+    w->setObjectName(name);
     return w;
+  }
+  template <class W>
+  W* Control(const char* name, QWidget* parent = nullptr) {
+    return Control<W>(QString::fromLatin1(name), parent);
   }
   // A press on this button acts exactly once even when the lost-focus
   // handler it sets off rejects a value or shows a message (focus_rules.h).
@@ -92,10 +97,23 @@ class RadioWindow : public QWidget, public HandlerOwner {
   // returned, but its port is closed and its session ended), and the handler
   // then stops.
   bool Unloading() const { return unloading_; }
+  // While the window puts what its rules left onto its controls, no handler
+  // of the window runs: the controls only take what the rules already did.
+  class ShowingView {
+   public:
+    explicit ShowingView(RadioWindow& w) : w_(w), was_(std::exchange(w.showingView_, true)) {}
+    ~ShowingView() { w_.showingView_ = was_; }
+    ShowingView(const ShowingView&) = delete;
+    ShowingView& operator=(const ShowingView&) = delete;
+
+   private:
+    RadioWindow& w_;
+    bool was_;
+  };
   // A handler of this window as an event (a control's, a button's clicked
   // signal, a timer's tick), dropped once the window is unloading, so that
-  // no handler runs after the unload; while it runs the window is not
-  // deleted (HandlerScope):
+  // no handler runs after the unload, and while the window shows its View
+  // (ShowingView); while it runs the window is not deleted (HandlerScope):
   //   Text_BJ->onChange = On(&frm_dtmf::Text_BJ_Change);
   //   Text_BJ->onKeyPress = On(&frm_dtmf::Text_BJ_KeyPress);   // (int& key)
   //   connect(Command_close, &QPushButton::clicked, this, On(&frm_dtmf::Command_close_Click));
@@ -105,7 +123,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <class W, class... Args>
   auto On(void (W::*handler)(Args...)) {
     return [this, handler](Args... args) {
-      if (unloading_) return;
+      if (unloading_ || showingView_) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
     };
@@ -113,7 +131,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <class W, class... Args>
   auto On(void (W::*handler)(int, Args...), int index) {
     return [this, handler, index](Args... args) {
-      if (unloading_) return;
+      if (unloading_ || showingView_) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
     };
@@ -121,7 +139,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <std::invocable F>
   auto On(F step) {
     return [this, step = std::move(step)]() mutable {
-      if (unloading_) return;
+      if (unloading_ || showingView_) return;
       const HandlerScope running(this);
       step();
     };
@@ -152,6 +170,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
  private:
   friend class WindowHost;
   bool unloading_ = false;
+  bool showingView_ = false;
   int handlers_ = 0;            // handlers of the window on the stack
   bool deletePending_ = false;  // unloaded: deleted when the last of them returns
   std::vector<std::span<const Caption>> captions_;

@@ -165,7 +165,56 @@ std::array<std::int16_t, kOptBlockSize> Opt_block(const img::Image& image) {
   return block;
 }
 
-void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowTarget& target) {
+std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown) {
+  std::vector<OptWrite> changed;
+  for (const OptControl& k : kControls) {
+    const int value = shown[k.id];
+    // A deselected work-mode button stores nothing: the selected one does.
+    if ((k.kind == K::OptionChann || k.kind == K::OptionFreq) && value != 1) continue;
+    const std::int16_t before = block[static_cast<std::size_t>(k.position)];
+    const OptCommit r = Opt_commit(block, k.id, value);
+    if (r.write && r.write->value != before) changed.push_back(*r.write);
+  }
+  return changed;
+}
+
+void Opt_store_shown(img::Image& image, const OptControls& shown) {
+  std::array<std::int16_t, kOptBlockSize> block = Opt_block(image);
+  for (const OptWrite& w : Opt_store_shown(std::span(block), shown)) image.at(img::OptionCell(w.offset)) = w.value;
+}
+
+namespace {
+
+// The controls as data: a change runs the handler on the show's own block.
+class ModelTarget {
+ public:
+  explicit ModelTarget(OptShow& s) : s_(s) {}
+  std::int16_t state(OptCtl c) const { return s_.controls[c]; }
+  int listCount(OptCtl list) const { return Opt_control(list).list()->size(); }
+  void set(OptCtl c, int value) {
+    if (s_.controls[c] == value) return;
+    s_.controls[c] = static_cast<std::int16_t>(value);
+    const OptKind kind = Opt_control(c).kind;
+    if (value == 0 && (kind == K::OptionChann || kind == K::OptionFreq)) return;  // deselected
+    const OptCommit r = Opt_commit(std::span(s_.block), c, value);
+    if (r.write) s_.writes.push_back(*r.write);
+  }
+  void setEnabled(OptCtl c, bool enabled) {
+    if (c == C::Combo_Tdr_ab) s_.controls.Combo_Tdr_ab_enabled = enabled;
+    if (c == C::Check_Alarm_Sound) s_.controls.Check_Alarm_Sound_enabled = enabled;
+  }
+  void storeShown(const OptControls& shown) {
+    const std::vector<OptWrite> changed = Opt_store_shown(std::span(s_.block), shown);
+    s_.writes.insert(s_.writes.end(), changed.begin(), changed.end());
+  }
+
+ private:
+  OptShow& s_;
+};
+
+// The show's steps, each entry read from `block`, which holds the block as
+// the show copied it.
+void ShowSteps(std::span<const std::int16_t, kOptBlockSize> block, ModelTarget& target) {
   auto entry = [&block](OptCtl c) { return block[static_cast<std::size_t>(Opt_control(c).position)]; };
   for (const ShowStep& step : kShowSteps) {
     switch (step.step) {
@@ -208,53 +257,6 @@ void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowT
   target.storeShown(shown);
 }
 
-std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown) {
-  std::vector<OptWrite> changed;
-  for (const OptControl& k : kControls) {
-    const int value = shown[k.id];
-    // A deselected work-mode button stores nothing: the selected one does.
-    if ((k.kind == K::OptionChann || k.kind == K::OptionFreq) && value != 1) continue;
-    const std::int16_t before = block[static_cast<std::size_t>(k.position)];
-    const OptCommit r = Opt_commit(block, k.id, value);
-    if (r.write && r.write->value != before) changed.push_back(*r.write);
-  }
-  return changed;
-}
-
-void Opt_store_shown(img::Image& image, const OptControls& shown) {
-  std::array<std::int16_t, kOptBlockSize> block = Opt_block(image);
-  for (const OptWrite& w : Opt_store_shown(std::span(block), shown)) image.at(img::OptionCell(w.offset)) = w.value;
-}
-
-namespace {
-
-// The controls as data: a change runs the handler on the show's own block.
-class ModelTarget : public OptShowTarget {
- public:
-  explicit ModelTarget(OptShow& s) : s_(s) {}
-  std::int16_t state(OptCtl c) const override { return s_.controls[c]; }
-  int listCount(OptCtl list) const override { return Opt_control(list).list()->size(); }
-  void set(OptCtl c, int value) override {
-    if (s_.controls[c] == value) return;
-    s_.controls[c] = static_cast<std::int16_t>(value);
-    const OptKind kind = Opt_control(c).kind;
-    if (value == 0 && (kind == K::OptionChann || kind == K::OptionFreq)) return;  // deselected
-    const OptCommit r = Opt_commit(std::span(s_.block), c, value);
-    if (r.write) s_.writes.push_back(*r.write);
-  }
-  void setEnabled(OptCtl c, bool enabled) override {
-    if (c == C::Combo_Tdr_ab) s_.controls.Combo_Tdr_ab_enabled = enabled;
-    if (c == C::Check_Alarm_Sound) s_.controls.Check_Alarm_Sound_enabled = enabled;
-  }
-  void storeShown(const OptControls& shown) override {
-    const std::vector<OptWrite> changed = Opt_store_shown(std::span(s_.block), shown);
-    s_.writes.insert(s_.writes.end(), changed.begin(), changed.end());
-  }
-
- private:
-  OptShow& s_;
-};
-
 }  // namespace
 
 OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const OptControls& before) {
@@ -262,7 +264,7 @@ OptShow Opt_show_block(std::span<const std::int16_t, kOptBlockSize> block, const
   std::copy(block.begin(), block.end(), s.block.begin());
   s.controls = before;
   ModelTarget target(s);
-  Opt_show_steps(block, target);
+  ShowSteps(block, target);
   return s;
 }
 

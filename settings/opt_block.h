@@ -140,44 +140,26 @@ std::array<std::int16_t, kOptBlockSize> Opt_block(const img::Image& image);
 // The show of the block (the copy of rows 226..229 and the setting of every
 // control, in the window's fixed order; the VFO records are shown apart).
 // Setting a control to another state runs its handler, exactly as a user's
-// change would, and setting it to the state it has runs none. A list, a
-// set-once box (Check_tdr, Check_db_PTT) and the option pair are set from
-// their entry; the flag boxes are all cleared, then those whose bit the byte
-// (read once, before) holds are checked; Check_Lock, Check_Autolk, Check_bcl
-// and Check_Beep are cleared, then checked when their entry as read before
-// the clear is not 0. Afterwards Combo_Tdr_ab is enabled exactly while
-// Check_tdr is checked, and Check_Alarm_Sound while Combo_AL_Mode's index is
-// above 0. Last, every control stores what it shows (Opt_store_shown), also
-// one that the show did not change: a value beyond a list's end that the list
-// already showed as its last item, a box byte of 2 under a box already
-// checked, a work mode of 5 while channel mode was already selected. After
-// any show the block holds exactly what the controls show, whatever they
-// showed before.
+// change would, and setting it to the state it has runs none (an option
+// button: its handler only when it becomes selected). A list, a set-once box
+// (Check_tdr, Check_db_PTT) and the option pair are set from their entry;
+// the flag boxes are all cleared, then those whose bit the byte (read once,
+// before) holds are checked; Check_Lock, Check_Autolk, Check_bcl and
+// Check_Beep are cleared, then checked when their entry as read before the
+// clear is not 0. Afterwards Combo_Tdr_ab is enabled exactly while Check_tdr
+// is checked, and Check_Alarm_Sound while Combo_AL_Mode's index is above 0.
+// Last, every control stores what it shows (Opt_store_shown), also one that
+// the show did not change: a value beyond a list's end that the list already
+// showed as its last item, a box byte of 2 under a box already checked, a
+// work mode of 5 while channel mode was already selected. After any show the
+// block holds exactly what the controls show, whatever they showed before.
 //
-// The controls the show sets: the window's own, or a model of them. set()
-// puts a control into a state (a list: the index of an item; a box: 1 or 0;
-// an option button: 1 selected, 0 deselected) and runs its handler when that
-// is a change (an option button: only when it becomes selected).
-class OptShowTarget {
- public:
-  virtual ~OptShowTarget() = default;
-  virtual std::int16_t state(OptCtl c) const = 0;
-  virtual int listCount(OptCtl list) const = 0;
-  virtual void set(OptCtl c, int value) = 0;
-  virtual void setEnabled(OptCtl c, bool enabled) = 0;
-  // The show's last step: each control's value stored as it shows it.
-  virtual void storeShown(const OptControls& shown) = 0;
-};
 // Every control's value stored as `shown` says it shows it, through its
 // handler's rule (Opt_commit): a list its index (none: nothing), a box 1 or 0,
 // a flag box its bit; of the work-mode buttons only the selected one stores.
 // Returns the entries that this changes, in control order.
 std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown);
 void Opt_store_shown(img::Image& image, const OptControls& shown);
-
-// Runs the show's steps over `target`, each entry read from `block`, which
-// holds the block as the show copied it.
-void Opt_show_steps(std::span<const std::int16_t, kOptBlockSize> block, OptShowTarget& target);
 
 // The show on a model of the controls: `before` is what the controls show
 // before the show (Opt_controls_created() for the first).

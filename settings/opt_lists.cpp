@@ -1,5 +1,8 @@
 #include "settings/opt_lists.h"
 
+#include "settings/vfo_record.h"
+#include "settings/vfo_tone.h"
+
 #include <array>
 
 namespace {
@@ -23,22 +26,6 @@ constexpr std::array<Text, 3> kAbBand{{{"OFF", "关"}, {"A Band", "A 段"}, {"B 
 constexpr std::array<Text, 2> kOnOff{{{"OFF", "关闭"}, {"ON", "开启"}}};
 constexpr std::array<Text, 2> kPonMsg{{{"Full", "满屏"}, {"MSG", "显示字符"}}};
 
-constexpr std::array<Text, 2> kPower{{{"HIGH", "高功率"}, {"LOW", "低功率"}}};
-constexpr std::array<Text, 2> kBand{{{"VHF", "VHF"}, {"UHF", "UHF"}}};
-constexpr std::array<Text, 2> kWidth{{{"WIDE", "宽带"}, {"NARROR", "窄带"}}};
-constexpr std::array<Text, 3> kShift{{{"OFF", "关"}, {"+", "加频"}, {"-", "减频"}}};
-constexpr std::array<Text, 8> kStep{{{"2.50 KHZ", "2.50 KHZ"},
-                                     {"5.00 KHZ", "5.00 KHZ"},
-                                     {"6.25 KHZ", "6.25 KHZ"},
-                                     {"10.00 KHZ", "10.00 KHZ"},
-                                     {"12.50 KHZ", "12.50 KHZ"},
-                                     {"20.00 KHZ", "20.00 KHZ"},
-                                     {"25.00 KHZ", "25.00 KHZ"},
-                                     {"50.00 KHZ", "50.00 KHZ"}}};
-constexpr std::array<Text, 2> kOptSig{{{"OFF", "关"}, {"DTMF", "DTMF"}}};
-constexpr std::array<Text, 3> kSpMute{
-    {{"QT/DQT", "哑音"}, {"QT/DQT AND OPTSIG", "哑音与可选信令"}, {"QT/DQT OR OPTSIG", "哑音或可选信令"}}};
-
 constexpr std::span<const Text> kNone{};
 
 // A list of fixed items only, of numbers only, or of fixed items and numbers.
@@ -46,29 +33,29 @@ constexpr OptList Fixed(const char* control, std::span<const Text> items) { retu
 constexpr OptList Numbers(const char* control, std::span<const Text> items, int first, int count, int step = 1) {
   return {control, items, first, count, step};
 }
-constexpr OptList Tones(const char* control) { return {control, kOff, 0, 0, 1, true}; }
+constexpr OptList Tones(const char* control) { return {control, vfo::kToneOffItem, 0, 0, 1, true}; }
 
 const std::array<OptList, 43> kLists{{
-    Fixed("Combo_txp_a", kPower),
-    Fixed("Combo_Band_A", kBand),
+    Fixed("Combo_txp_a", vfo::kPowerItems),
+    Fixed("Combo_Band_A", vfo::kBandItems),
     Tones("Combo_r_ctdcs_a"),
     Tones("Combo_t_ctdcs_a"),
-    Fixed("Combo_wn_a", kWidth),
-    Fixed("Combo_sft_d_a", kShift),
-    Fixed("Combo_step_a", kStep),
-    Fixed("Combo_Optsig_a", kOptSig),
-    Fixed("Combo_Spmute_a", kSpMute),
-    Numbers("Combo_S_info_a", kNone, 1, 15),
-    Fixed("Combo_txp_b", kPower),
-    Fixed("Combo_Band_B", kBand),
+    Fixed("Combo_wn_a", vfo::kBandwidthItems),
+    Fixed("Combo_sft_d_a", vfo::kShiftItems),
+    Fixed("Combo_step_a", vfo::kStepItems),
+    Fixed("Combo_Optsig_a", vfo::kOptSignalItems),
+    Fixed("Combo_Spmute_a", vfo::kSpeakerMuteItems),
+    Numbers("Combo_S_info_a", kNone, 1, vfo::kSignalCodes),
+    Fixed("Combo_txp_b", vfo::kPowerItems),
+    Fixed("Combo_Band_B", vfo::kBandItems),
     Tones("Combo_r_ctdcs_b"),
     Tones("Combo_t_ctdcs_b"),
-    Fixed("Combo_wn_b", kWidth),
-    Fixed("Combo_sft_d_b", kShift),
-    Fixed("Combo_step_b", kStep),
-    Fixed("Combo_OptSig_b", kOptSig),
-    Fixed("Combo_Spmute_b", kSpMute),
-    Numbers("Combo_S_info_b", kNone, 1, 15),
+    Fixed("Combo_wn_b", vfo::kBandwidthItems),
+    Fixed("Combo_sft_d_b", vfo::kShiftItems),
+    Fixed("Combo_step_b", vfo::kStepItems),
+    Fixed("Combo_OptSig_b", vfo::kOptSignalItems),
+    Fixed("Combo_Spmute_b", vfo::kSpeakerMuteItems),
+    Numbers("Combo_S_info_b", kNone, 1, vfo::kSignalCodes),
     Numbers("Combo_tot", kNone, 15, 40, 15),
     Numbers("Combo_sql", kNone, 0, 10),
     Fixed("Combo_voice", kVoice),

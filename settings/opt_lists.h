@@ -22,7 +22,7 @@ struct OptList {
 };
 
 // Entries of Tone_list_fine that the tone lists show after "OFF".
-constexpr int kOptToneItems = 2210;
+constexpr int kOptToneItems = 2210;  // vfo::kToneItems less OFF
 
 // All 43 lists, in the order the window fills them: the ten lists of VFO A,
 // the same ten of VFO B, then the option block's lists.

@@ -3,34 +3,11 @@
 #include "platform/core/numbers.h"
 #include "settings/vfo_tone.h"
 
-#include <array>
 #include <span>
 
 namespace vfo {
 
 namespace {
-
-constexpr std::array<Text, 2> kBandItems{{{"VHF", "VHF"}, {"UHF", "UHF"}}};
-constexpr std::array<Text, 3> kShiftItems{{{"OFF", "关"}, {"+", "加频"}, {"-", "减频"}}};
-constexpr std::array<Text, 3> kSpeakerMuteItems{{
-    {"QT/DQT", "哑音"},
-    {"QT/DQT AND OPTSIG", "哑音与可选信令"},
-    {"QT/DQT OR OPTSIG", "哑音或可选信令"},
-}};
-constexpr std::array<Text, 2> kOptSignalItems{{{"OFF", "关"}, {"DTMF", "DTMF"}}};
-constexpr std::array<Text, 8> kStepItems{{
-    {"2.50 KHZ", "2.50 KHZ"},
-    {"5.00 KHZ", "5.00 KHZ"},
-    {"6.25 KHZ", "6.25 KHZ"},
-    {"10.00 KHZ", "10.00 KHZ"},
-    {"12.50 KHZ", "12.50 KHZ"},
-    {"20.00 KHZ", "20.00 KHZ"},
-    {"25.00 KHZ", "25.00 KHZ"},
-    {"50.00 KHZ", "50.00 KHZ"},
-}};
-constexpr std::array<Text, 2> kPowerItems{{{"HIGH", "高功率"}, {"LOW", "低功率"}}};
-constexpr std::array<Text, 2> kBandwidthItems{{{"WIDE", "宽带"}, {"NARROR", "窄带"}}};
-constexpr int kSignalCodes = 15;  // "1".."15"
 
 // Where a list keeps its value: a nibble of a byte, or one bit.
 struct Field {
@@ -79,16 +56,6 @@ int Byte(const img::Image& im, Side s, int n) {
 void SetByte(img::Image& im, Side s, int n, int v) { im.at(ByteCell(s, n)) = static_cast<std::int16_t>(v & 0xFF); }
 
 int ListCount(List l) { return l == List::SignalCode ? kSignalCodes : static_cast<int>(FixedItems(l).size()); }
-
-QStringList ListItems(List l, bool chinese) {
-  QStringList items;
-  if (l == List::SignalCode) {
-    for (int i = 1; i <= kSignalCodes; ++i) items << QString::number(i);
-    return items;
-  }
-  for (const Text& t : FixedItems(l)) items << t.in(chinese);
-  return items;
-}
 
 int ListShown(const img::Image& im, Side s, List l) {
   const Field f = FieldOf(l);

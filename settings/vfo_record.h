@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 
 namespace vfo {
@@ -40,9 +41,31 @@ void SetByte(img::Image& im, Side s, int n, int v);
 // index; choosing a band is Vfo_band_choice (vfo_freq.h).
 enum class List { Band, Shift, SignalCode, SpeakerMute, OptSignal, Step, Power, Bandwidth };
 
+// The items of the lists in both languages, the one source of them; the
+// signal-code list holds the numbers 1..kSignalCodes.
+inline constexpr std::array<Text, 2> kBandItems{{{"VHF", "VHF"}, {"UHF", "UHF"}}};
+inline constexpr std::array<Text, 3> kShiftItems{{{"OFF", "关"}, {"+", "加频"}, {"-", "减频"}}};
+inline constexpr std::array<Text, 3> kSpeakerMuteItems{{
+    {"QT/DQT", "哑音"},
+    {"QT/DQT AND OPTSIG", "哑音与可选信令"},
+    {"QT/DQT OR OPTSIG", "哑音或可选信令"},
+}};
+inline constexpr std::array<Text, 2> kOptSignalItems{{{"OFF", "关"}, {"DTMF", "DTMF"}}};
+inline constexpr std::array<Text, 8> kStepItems{{
+    {"2.50 KHZ", "2.50 KHZ"},
+    {"5.00 KHZ", "5.00 KHZ"},
+    {"6.25 KHZ", "6.25 KHZ"},
+    {"10.00 KHZ", "10.00 KHZ"},
+    {"12.50 KHZ", "12.50 KHZ"},
+    {"20.00 KHZ", "20.00 KHZ"},
+    {"25.00 KHZ", "25.00 KHZ"},
+    {"50.00 KHZ", "50.00 KHZ"},
+}};
+inline constexpr std::array<Text, 2> kPowerItems{{{"HIGH", "高功率"}, {"LOW", "低功率"}}};
+inline constexpr std::array<Text, 2> kBandwidthItems{{{"WIDE", "宽带"}, {"NARROR", "窄带"}}};
+inline constexpr int kSignalCodes = 15;
+
 int ListCount(List l);
-// The items in the chosen language (the same count and order in both).
-QStringList ListItems(List l, bool chinese);
 // The index the list shows for the record: the field's value, a value beyond
 // the list's end shown as its last item.
 int ListShown(const img::Image& im, Side s, List l);

@@ -8,7 +8,6 @@ namespace vfo {
 
 namespace {
 
-constexpr Text kOff{"OFF", "关"};
 constexpr int kCtcssBase = 599;  // item i is (599 + i) tenths of Hz
 
 int LowByte(Tone t) { return t == Tone::Rx ? kRxToneLow : kTxToneLow; }
@@ -43,14 +42,6 @@ QString ToneName(double v) {
 }
 
 }  // namespace
-
-QStringList ToneItems(const QStringList& toneListFine, bool chinese) {
-  QStringList items;
-  items.reserve(kToneItems);
-  items << kOff.in(chinese);
-  for (int i = 1; i < kToneItems; ++i) items << (i < toneListFine.size() ? toneListFine[i].trimmed() : QString());
-  return items;
-}
 
 ToneShown ToneShow(const img::Image& im, Side s, Tone t) {
   const int low = Byte(im, s, LowByte(t));

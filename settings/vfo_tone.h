@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace vfo {
@@ -16,11 +17,10 @@ namespace vfo {
 enum class Tone { Rx, Tx };
 
 constexpr int kToneItems = 2211;
+// Item 0, the one item that is not a tone; items 1..2210 are entries 1..2210
+// of Tone_list_fine, trimmed (Opt_list_items, opt_lists.h).
+inline constexpr std::array<Text, 1> kToneOffItem{{{"OFF", "关"}}};
 constexpr int kToneCtcssLast = 2000, kToneDcsFirst = 2001, kToneDcsLast = 2210;
-
-// The items: "OFF" ("关" in Chinese), then entries 1..2210 of Tone_list_fine
-// trimmed of their surrounding spaces.
-QStringList ToneItems(const QStringList& toneListFine, bool chinese);
 
 // What the list shows for the stored tone. A DCS byte without an item
 // (211..254 with a high byte of 0) selects nothing and leaves the field empty.

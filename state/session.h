@@ -49,9 +49,6 @@ struct Session {
   // Tone display lists, built once at start-up.
   QStringList Tone_list, Tone_list_fine;
 
-  // Option block working copy and its named positions.
-  std::array<Int16, 257> Opt_para{};
-
   // Alignment table and its factory defaults (rows 0..32, columns 0..16).
   using AdjGrid = std::array<std::array<Int16, 17>, 33>;
   AdjGrid AdjTable{};

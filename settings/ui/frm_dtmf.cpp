@@ -38,13 +38,6 @@ constexpr double kInnerLeft = 240, kAniBoxTop = 360, kPressTop = 780, kReleaseTo
 constexpr double kButtonTop = 5400, kButtonWidth = 1275, kButtonHeight = 480, kDefLeft = 5700;
 constexpr double kCloseLeft = kBlockWidth - kButtonWidth;
 
-template <class W>
-W* Make(QWidget* parent, const QString& name) {
-  auto* w = new W(parent);
-  w->setObjectName(name);
-  return w;
-}
-
 QString Member(const char* array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 }  // namespace
@@ -57,14 +50,14 @@ frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c) {
   // its check boxes, the buttons.
   Frame_encode = Control<QGroupBox>("Frame_encode");
   Frame_encode->hide();  // shown by the load
-  Label_encode_xh = Make<QLabel>(Frame_encode, QStringLiteral("Label_encode_xh"));
-  Label_tx_encode = Make<QLabel>(Frame_encode, QStringLiteral("Label_tx_encode"));
+  Label_encode_xh = Control<QLabel>("Label_encode_xh", Frame_encode);
+  Label_tx_encode = Control<QLabel>("Label_tx_encode", Frame_encode);
   for (QLabel* head : {Label_encode_xh, Label_tx_encode}) head->setAlignment(Qt::AlignCenter);
   for (int i = 0; i < kGroups; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    Label_xh[k] = Make<QLabel>(Frame_encode, Member("Label_xh", i));
+    Label_xh[k] = Control<QLabel>(Member("Label_xh", i), Frame_encode);
     Label_xh[k]->setAlignment(Qt::AlignCenter);
-    Text_tx_Encode[k] = Make<TextBox>(Frame_encode, Member("Text_tx_Encode", i));
+    Text_tx_Encode[k] = Control<TextBox>(Member("Text_tx_Encode", i), Frame_encode);
     Label_xh[k]->setBuddy(Text_tx_Encode[k]);
     Text_tx_Encode[k]->onKeyPress = On(&frm_dtmf::Text_tx_Encode_KeyPress, i);
     Text_tx_Encode[k]->onLostFocus = On(&frm_dtmf::Text_tx_Encode_LostFocus, i);
@@ -97,9 +90,9 @@ frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c) {
   Text_BJ->onLostFocus = On(&frm_dtmf::Text_BJ_LostFocus);
 
   Frame_ANI_Code = Control<QGroupBox>("Frame_ANI_Code");
-  Text_Ani = Make<TextBox>(Frame_ANI_Code, QStringLiteral("Text_Ani"));
-  Check_Ptt_P = Make<CheckBox>(Frame_ANI_Code, QStringLiteral("Check_Ptt_P"));
-  Check_Ptt_S = Make<CheckBox>(Frame_ANI_Code, QStringLiteral("Check_Ptt_S"));
+  Text_Ani = Control<TextBox>("Text_Ani", Frame_ANI_Code);
+  Check_Ptt_P = Control<CheckBox>("Check_Ptt_P", Frame_ANI_Code);
+  Check_Ptt_S = Control<CheckBox>("Check_Ptt_S", Frame_ANI_Code);
   Text_Ani->onChange = On(&frm_dtmf::Text_Ani_Change);
   Text_Ani->onKeyPress = On(&frm_dtmf::Text_Ani_KeyPress);
   Text_Ani->onLostFocus = On(&frm_dtmf::Text_Ani_LostFocus);

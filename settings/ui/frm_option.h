@@ -1,20 +1,19 @@
 #pragma once
 // The options window: the radio's option block (rows 226..229) and its two
-// VFO records (rows 240..243) in eight frames. The window owns no data: every
-// control is set from the image by Opt_show, and setting a control to another
-// state runs its handler exactly as the user's change does, which writes the
-// value into the image at once. What each handler writes is the core's
-// (settings/opt_block.h, vfo_record.h, vfo_freq.h, vfo_tone.h); the window
-// holds the controls, the order in which a show sets them and the focus and
-// message handling.
+// VFO records (rows 240..243) in eight frames. The window owns no data: what
+// its controls show and what each handler writes are the core's
+// (settings/opt_view.h, whose header tells the rules). Each handler runs a
+// rule of the core on the image, the limits and the View, then applies what
+// it left: the image edit as this window's change, the View onto the
+// controls (no handler runs meanwhile), the focus, the messages.
 #include "platform/radio_window.h"
-#include "settings/opt_block.h"
-#include "settings/vfo_freq.h"
-#include "settings/vfo_record.h"
-#include "settings/vfo_tone.h"
+#include "settings/opt_view.h"
 #include "state/app_context.h"
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <vector>
 
 class CheckBox;
 class ComboList;
@@ -43,10 +42,6 @@ class frm_option : public RadioWindow {
   void Form_Deactivate() override;
   void Form_Unload() override;
 
-  // The show: the block copied into Opt_para, every option control set in
-  // the fixed order, then VFO A and VFO B. Re-entered from the frequency
-  // commit, which ends with a whole show.
-  void Opt_show();
   // Every list emptied and filled in the current language.
   void Opt_list_init();
 
@@ -91,9 +86,6 @@ class frm_option : public RadioWindow {
 
   // The controls of the option block, by OptCtl.
   QWidget* Opt_widget(OptCtl c) const { return opt_[static_cast<std::size_t>(c)]; }
-  // What it shows: a list its index (-1: none), a check box 0, 1 or 2
-  // (greyed), an option button 1 while selected.
-  int Opt_state(OptCtl c) const;
   ComboList* Combo_Tdr_ab = nullptr;
   CheckBox* Check_Alarm_Sound = nullptr;
   CheckBox* Check_tdr = nullptr;
@@ -102,42 +94,33 @@ class frm_option : public RadioWindow {
   QPushButton* Command_close = nullptr;
 
  private:
-  class ShowTarget;
   void Build_controls();
   // Widens what is too narrow for its texts (lists filled, captions set),
   // and the window where the widening would go past its edge.
   void Fit_texts();
-  void Vfo_show(int side);
-  // What the controls of a VFO frame show.
-  vfo::Shown Vfo_shown(int side) const;
-  void Tone_show(int side, vfo::Tone t);
-  // VFO limits := the editors' band limits, A the first band, B the second.
-  void Vfo_limits_reset();
-  // What activation shows: the limits, the channel count, the show.
-  void Show_image();
+  // Runs a rule of the core on copies of what it works on, then applies what
+  // it left. Its messages come first: when the image was changed by someone
+  // else, or the window began to unload, while one was open, nothing is
+  // applied; when this window's own handlers changed it meanwhile, the rule
+  // runs again on what they left and that is applied.
+  void Run(const std::function<opt::Effects(opt::Editor&)>& rule);
+  // What the user typed or chose without a handler into the View: the VFO
+  // boxes' texts, the tone lists' fields, the squelch list's field.
+  void Sync_view();
+  // The View onto the controls, comparing with what each shows; no handler runs.
+  void Show_view();
+  // The messages; false when the image was changed by someone else or the
+  // window began to unload while one was open.
+  bool Show_notices(const std::vector<opt::Notice>& notices);
+  void Show_focus(const std::optional<opt::Control>& focus);
   // The frequency or offset box that has the focus, when the user typed into
   // it, is committed as if it were left.
   void Commit_typed();
-  // The limits of the band that the VFO's band list shows now.
-  vfo::BandLimits Shown_band_limits(int side) const;
-  // Changes rows of one VFO record in the image, as this window.
-  template <class Edit>
-  void Vfo_change(int side, Edit&& edit);
-  // The length check of a frequency or offset box.
-  void Length_check(TextBox* box, bool tooLong);
-  // The commit of a frequency or offset box (`commit(image, text)` stores
-  // the text into an image and says what the box shows); false when the
-  // image changed while its message was open, and nothing was stored.
-  template <class Commit>
-  bool Box_commit(int side, TextBox* box, Commit&& commit);
-  // A message box; false when the image was changed by someone else while it
-  // was open (a read completing), or the window began to unload while it was
-  // open: the commit that showed it then stores nothing. A commit run by the
-  // unload itself goes on.
-  bool message(const Message& m);
 
+  opt::View view_;
   std::array<QWidget*, kOptControlCount> opt_{};
   std::array<ComboList*, 43> lists_{};  // in Opt_lists() order
   ImageFollower* follow_ = nullptr;
   bool loaded_ = false;
+  int applied_ = 0;  // results applied so far
 };

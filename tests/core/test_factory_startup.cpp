@@ -26,7 +26,7 @@ class FactoryStartup : public ::testing::Test {
 TEST_F(FactoryStartup, ImageIsTheFillFollowedByTheFourWritersInOrder) {
   SessionAndImage ref;
   ref.Image.fillRows(0, 495, 0xFF);
-  Opt_defaults_init(ref, ref.Image);
+  Opt_defaults_init(ref.Image);
   Dtmf_defaults_init(ref.Image);
   Chann_defaults_init(ref.Image);
   Wx_chann_init(ref.Image);

@@ -64,12 +64,10 @@ TEST(OptDefault, WorkingCopyOlderThanTheImageRestoresNothingStale) {
 
 // Default writes the factory block, VFO fields and FM labels; nothing else.
 TEST(OptDefault, WritesWhatTheStartUpWritesAndNothingElse) {
-  Session st;
   img::Image image;
   image = Marked();
-  st.Opt_para.fill(0);
   img::Image im = image;
-  Opt_defaults_init(st, image);  // the start-up's step, with a working copy equal to the image
+  Opt_defaults_init(image);  // the start-up's step, with a working copy of zeros
   std::array<std::int16_t, 257> Opt_para{};
   std::int16_t Chann_total = 0;
   for (int k = 0; k < kOptBlockSize; ++k) Opt_para[std::size_t(k)] = im.at(img::OptionCell(k));

@@ -52,7 +52,7 @@ class SettingsDefaults : public ::testing::Test {
 TEST_F(SettingsDefaults, OptionDefaultsOnAFreshStartWriteBlockVfosAndLabelsOnly) {
   img::Image want = WithLabels(WithVfos(s.Image));
   for (int i = 0; i < 4; ++i) PutBytes(want, 226 + i, 0, kOptRows[i]);
-  Opt_defaults_init(s, s.Image);
+  Opt_defaults_init(s.Image);
   EXPECT_EQ(ImageDiff(s.Image, want), "");
   // Untouched VFO bytes +0..+7 and +27, label bytes 14 and 15.
   EXPECT_EQ(s.Image(240, 0), kMarker);
@@ -63,16 +63,17 @@ TEST_F(SettingsDefaults, OptionDefaultsOnAFreshStartWriteBlockVfosAndLabelsOnly)
 
 TEST_F(SettingsDefaults, OptionDefaultsCarryUnnamedEntriesAsTheyStand) {
   // The options window loaded a radio's block: every entry non-default.
-  for (int k = 0; k < 64; ++k) s.Opt_para[k] = static_cast<Int16>(0x80 + k);
-  for (int k = 64; k <= 256; ++k) s.Opt_para[k] = 0x7777;
-  Opt_defaults_init(s, s.Image);
+  std::array<Int16, 257> Opt_para{};
+  for (int k = 0; k < 64; ++k) Opt_para[k] = static_cast<Int16>(0x80 + k);
+  for (int k = 64; k <= 256; ++k) Opt_para[k] = 0x7777;
+  Opt_defaults_init(s.Image, std::span<Int16, kOptBlockSize>(Opt_para.data(), kOptBlockSize));
   for (int k = 0; k < 64; ++k) {
     const bool unnamed = std::find(kUnnamed.begin(), kUnnamed.end(), k) != kUnnamed.end();
     const int want = unnamed ? 0x80 + k : kOptRows[k / 16][k % 16];
     EXPECT_EQ(s.Image(226 + k / 16, k % 16), want) << "offset " << k;
-    EXPECT_EQ(s.Opt_para[k], want) << "entry " << k;
+    EXPECT_EQ(Opt_para[k], want) << "entry " << k;
   }
-  for (int k = 64; k <= 256; ++k) ASSERT_EQ(s.Opt_para[k], 0x7777) << "entry " << k;
+  for (int k = 64; k <= 256; ++k) ASSERT_EQ(Opt_para[k], 0x7777) << "entry " << k;
 }
 
 TEST_F(SettingsDefaults, NamedPositionsAreTheBlockOffsets) {
@@ -84,10 +85,11 @@ TEST_F(SettingsDefaults, NamedPositionsAreTheBlockOffsets) {
   EXPECT_EQ(Pos_spare55, 55);
   EXPECT_EQ(Pos_work_mode, 56);
   EXPECT_EQ(Pos_lock, 57);
-  Opt_defaults_init(s, s.Image);
-  EXPECT_EQ(s.Opt_para[Pos_flags], 0x1F);
-  EXPECT_EQ(s.Opt_para[Pos_work_mode], 1);
-  EXPECT_EQ(s.Opt_para[Pos_spare40], 2);
+  std::array<Int16, kOptBlockSize> Opt_para{};
+  Opt_defaults_init(s.Image, Opt_para);
+  EXPECT_EQ(Opt_para[Pos_flags], 0x1F);
+  EXPECT_EQ(Opt_para[Pos_work_mode], 1);
+  EXPECT_EQ(Opt_para[Pos_spare40], 2);
 }
 
 TEST_F(SettingsDefaults, FmLabelsWriteTwentyEightBytesAndRepeatTheSame) {

@@ -2,6 +2,7 @@
 // bit lists, the tones, and what the first show writes back.
 #include "image/settings_defaults.h"
 #include "image/tone_table.h"
+#include "settings/opt_lists.h"
 #include "settings/vfo_freq.h"
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
@@ -134,6 +135,13 @@ TEST(VfoRecord, NibbleAndBitListsStoreKeepOtherBits) {
   EXPECT_EQ(ImageDiff(im, want), "");
 }
 
+// The items the options window's list of VFO A shows for a record list.
+QStringList ListItems(List l, bool chinese) {
+  const char* names[] = {"Combo_Band_A",   "Combo_sft_d_a", "Combo_S_info_a", "Combo_Spmute_a",
+                         "Combo_Optsig_a", "Combo_step_a",  "Combo_txp_a",    "Combo_wn_a"};
+  return Opt_list_items(*Opt_list(names[static_cast<int>(l)]), chinese, {});
+}
+
 TEST(VfoRecord, ListItemsInBothLanguages) {
   const List all[] = {List::Band,      List::Shift, List::SignalCode, List::SpeakerMute,
                       List::OptSignal, List::Step,  List::Power,      List::Bandwidth};
@@ -194,10 +202,9 @@ TEST(VfoFirstShow, UnprogrammedRecordIsNormalised) {
 
 // A DCS byte without an item, and a CTCSS tone: the first show writes neither.
 TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   PutBytes(image, img::kVfoALast, 6, std::vector<int>{230, 0, 0x75, 0x03});
   const img::Image before = image;
   FirstShow(image, Side::A, kStartBands);
@@ -208,10 +215,9 @@ TEST(VfoFirstShow, TonesWithoutAnItemAreNotWritten) {
 
 // The factory records: only VFO B's four tone bytes change (0xFF to 0).
 TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   img::Image want = image;
   PutBytes(want, img::kVfoBLast, 6, std::vector<int>{0, 0, 0, 0});
   FirstShow(image, Side::A, kStartBands);
@@ -222,10 +228,9 @@ TEST(VfoFirstShow, FactoryImageOnlyVfoBTonesChange) {
 // VFO A stored on the second band: the window opens and the user tabs through
 // its boxes; nothing changes.
 TEST(VfoFirstShow, RecordOnTheOtherBandIsLeftAlone) {
-  Session st;
   img::Image image;
   image.clear(0xFF);
-  Opt_defaults_init(st, image);
+  Opt_defaults_init(image);
   PutBytes(image, img::kVfoAFirst, kFreqFirst, std::vector<int>{4, 4, 6, 0, 0, 6, 2, 5});
   PutBytes(image, img::kVfoALast, 0, std::vector<int>{0, 0, 5, 0, 0, 0});
   image.at(ByteCell(Side::A, kBand)) = 1;
@@ -277,8 +282,8 @@ class VfoTone : public ::testing::Test {
 };
 
 TEST_F(VfoTone, Items) {
-  const QStringList en = ToneItems(st.Tone_list_fine, false);
-  const QStringList cn = ToneItems(st.Tone_list_fine, true);
+  const QStringList en = Opt_list_items(*Opt_list("Combo_r_ctdcs_a"), false, st.Tone_list_fine);
+  const QStringList cn = Opt_list_items(*Opt_list("Combo_t_ctdcs_b"), true, st.Tone_list_fine);
   ASSERT_EQ(en.size(), kToneItems);
   ASSERT_EQ(cn.size(), kToneItems);
   EXPECT_EQ(en[0], "OFF");

@@ -759,6 +759,34 @@ TEST_F(OptionsVfo, HandlersDuringAMessageWorkOnTheImageAsItIs) {
   EXPECT_EQ(list("Combo_sql")->Text(), QStringLiteral("5"));
 }
 
+// While the range message of a commit is open, a screen reader presses a
+// check box of the window: nobody else changed the image, so the commit
+// stores its replacement afterwards, on the image as the press left it, and
+// the window shows both.
+TEST_F(OptionsVfo, OwnHandlerDuringAMessageKeepsItsChangeAndTheCommitStores) {
+  ASSERT_TRUE(open());
+  const int tdr = opt(Pos_tdr);
+  bool once = false;
+  prompt.onShow = [&](const PromptCall&) {
+    if (std::exchange(once, true)) return;
+    QAccessible::queryAccessibleInterface(w->Check_tdr)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(opt(Pos_tdr), 1 - tdr);
+  };
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("12"));
+  tab();
+  prompt.onShow = nullptr;
+  EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
+  EXPECT_EQ(freqDigits(0), (std::vector<int>{1, 3, 0, 0, 2, 5, 0, 0}));
+  EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("130.02500"));
+  EXPECT_EQ(focus(), a().Text_Freq);
+  EXPECT_EQ(opt(Pos_tdr), 1 - tdr);
+  EXPECT_EQ(w->Check_tdr->Value(), 1 - tdr);
+  EXPECT_EQ(w->Combo_Tdr_ab->isEnabled(), tdr == 0);
+}
+
 // A change of the VFO rows by someone else is shown at once.
 TEST_F(OptionsVfo, ChangeBehindTheWindowIsShown) {
   ASSERT_TRUE(open());
