@@ -102,10 +102,13 @@ class RadioWindow : public QWidget, public HandlerOwner {
   // A member of a control array passes its index to the handler:
   //   Text1[i]->onChange = On(&frm_Adj_Txp::Text1_Change, i);  // (int index)
   // A step without arguments of its own: On([this] { Show_image(); }).
+  // While the window puts what its rules computed onto its controls
+  // (ShowingView), the events those controls raise are the window's own
+  // doing: On drops them then too.
   template <class W, class... Args>
   auto On(void (W::*handler)(Args...)) {
     return [this, handler](Args... args) {
-      if (unloading_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
     };
@@ -113,7 +116,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <class W, class... Args>
   auto On(void (W::*handler)(int, Args...), int index) {
     return [this, handler, index](Args... args) {
-      if (unloading_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
     };
@@ -121,11 +124,24 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <std::invocable F>
   auto On(F step) {
     return [this, step = std::move(step)]() mutable {
-      if (unloading_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       step();
     };
   }
+
+  // Held while the window sets its controls to what its rules computed (its
+  // View): the controls' events meanwhile run no handler of On.
+  class ShowingView {
+   public:
+    explicit ShowingView(RadioWindow& w) : w_(w) { ++w_.showingView_; }
+    ~ShowingView() { --w_.showingView_; }
+    ShowingView(const ShowingView&) = delete;
+    ShowingView& operator=(const ShowingView&) = delete;
+
+   private:
+    RadioWindow& w_;
+  };
 
   // HandlerOwner: the window's handlers on the stack. The window's delete,
   // once it is unloaded, waits for the last of them to return.
@@ -151,7 +167,9 @@ class RadioWindow : public QWidget, public HandlerOwner {
 
  private:
   friend class WindowHost;
+  bool Handlers_dropped() const { return unloading_ || showingView_ > 0; }
   bool unloading_ = false;
+  int showingView_ = 0;  // ShowingView scopes held
   int handlers_ = 0;            // handlers of the window on the stack
   bool deletePending_ = false;  // unloaded: deleted when the last of them returns
   std::vector<std::span<const Caption>> captions_;
