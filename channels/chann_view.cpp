@@ -116,11 +116,12 @@ class Rules {
   RowTexts& rowTexts(int r) { return v.cells[static_cast<std::size_t>(r)]; }
 
   // Changes the records of grid rows first..last in the working image; the
-  // edit is stored after the notices raised so far.
-  void store(int first, int last, const std::function<void(img::Image&)>& edit) {
+  // edit is stored after the notices raised so far, together with the edits
+  // before it since the last notice unless it is to be a change of its own.
+  void store(int first, int last, const std::function<void(img::Image&)>& edit, bool ownChange = false) {
     edit(work);
     const std::size_t notices = outcome.fx.notices.size();
-    if (!outcome.edits.empty() && outcome.edits.back().afterNotices == notices) {
+    if (!ownChange && !outcome.edits.empty() && outcome.edits.back().afterNotices == notices) {
       Edit& e = outcome.edits.back();
       e.first = std::min(e.first, first);
       e.last = std::max(e.last, last);
@@ -195,13 +196,17 @@ class Rules {
     const int last = v.rows - 1;
     // Each move leaves a cell: the first one commits an editor still open.
     gridSetCol(kColNumber);
-    // What the empty rows show is what their records hold.
+    // What the empty rows show is what their records hold: one change of
+    // every empty channel that says otherwise.
     bool normal = true;
     for (int r = 1; r <= last && normal; ++r) normal = Chann_is_normal(work, r);
     if (!normal)
-      store(1, last, [&](img::Image& i) {
-        for (int r = 1; r <= last; ++r) Chann_normalise(i, r);
-      });
+      store(
+          1, last,
+          [&](img::Image& i) {
+            for (int r = 1; r <= last; ++r) Chann_normalise(i, r);
+          },
+          true);
     for (int r = 1; r <= last; ++r) {
       gridSetRow(r);
       RowTexts texts = Chann_show(st, work, r);
@@ -224,7 +229,9 @@ class Rules {
   }
 
   // The factory table rewrites every channel, shown or not.
-  void Chann_para_init_VHF_bf() { store(1, img::kChannelCount, [](img::Image& i) { Chann_defaults_init(i); }); }
+  void Chann_para_init_VHF_bf() {
+    store(1, img::kChannelCount, [](img::Image& i) { Chann_defaults_init(i); });
+  }
 
   void Command_def_Click() {
     Chann_para_init_VHF_bf();

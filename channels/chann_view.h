@@ -93,16 +93,16 @@ struct ListEditor {
 // What the grid, the editors and the progress display show, and the edit
 // state the handlers keep.
 struct View {
-  int rows = 1;                         // MSF_Chann.Rows, the header row included
-  std::vector<RowTexts> cells{1};       // cells[r] for rows 1..rows-1 (cells[0]: the header, unused)
-  int row = 1, col = 0;                 // the grid's current cell
-  TextEditor textEdit;                  // Text_Edit
-  ListEditor comboEdit;                 // Combo_edit
-  int ownerRow = -1, ownerCol = -1;     // the cell the open editor belongs to (-1: none)
-  bool typed = false;                   // the open editor holds text the user typed
-  int openings = 0;                     // counts the openings: each lays its editor over its cell
+  int rows = 1;                             // MSF_Chann.Rows, the header row included
+  std::vector<RowTexts> cells{1};           // cells[r] for rows 1..rows-1 (cells[0]: the header, unused)
+  int row = 1, col = 0;                     // the grid's current cell
+  TextEditor textEdit;                      // Text_Edit
+  ListEditor comboEdit;                     // Combo_edit
+  int ownerRow = -1, ownerCol = -1;         // the cell the open editor belongs to (-1: none)
+  bool typed = false;                       // the open editor holds text the user typed
+  int openings = 0;                         // counts the openings: each lays its editor over its cell
   std::int16_t Edit_row = 0, Edit_col = 0;  // the cell the handlers last worked on
-  QString Edit_text;                    // the list editor's text to return to when typing is undone
+  QString Edit_text;                        // the list editor's text to return to when typing is undone
   Focus focus = Focus::Other;
   int progress = 0;  // ProgressBar1
   bool progressVisible = false;
@@ -115,7 +115,7 @@ struct View {
 // The channel records and name records of grid rows first..last as one
 // action leaves them, stored once `afterNotices` of its notices were shown.
 struct Edit {
-  int first, last;  // grid rows
+  int first, last;   // grid rows
   img::Image image;  // only those rows' records and name records are taken
   std::size_t afterNotices;
   int firstRow() const { return RecordRow(first); }

@@ -169,7 +169,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   friend class WindowHost;
   bool Handlers_dropped() const { return unloading_ || showingView_ > 0; }
   bool unloading_ = false;
-  int showingView_ = 0;  // ShowingView scopes held
+  int showingView_ = 0;         // ShowingView scopes held
   int handlers_ = 0;            // handlers of the window on the stack
   bool deletePending_ = false;  // unloaded: deleted when the last of them returns
   std::vector<std::span<const Caption>> captions_;
