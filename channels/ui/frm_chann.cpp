@@ -181,9 +181,20 @@ void frm_chann::Run(const Rule& rule, bool atUnload) {
   // event loop, and at the latest before the next click on a cell.
   const ImageFollower::Handling busy(*follow_);
   Take_view();
-  const chann::Outcome out = rule({ctx.st, ctx.image.image(), view_});
+  chann::View next = view_;
+  const chann::Outcome out = rule({ctx.st, ctx.image.image(), next});
+  // The messages come first, as the action raised them, with the edits in
+  // between; meanwhile the controls show what they showed. An action that
+  // stopped behind a box shows nothing of its own: the image it was
+  // working on is gone (the redraw that follows shows the new one), or the
+  // window is.
+  if (!Store_and_tell(out, atUnload)) return;
+  view_ = std::move(next);
   Show_view();
-  Show_effects(out, atUnload);
+  if (out.fx.focus) {
+    const ShowingView showing(*this);
+    Focus_on(*out.fx.focus);
+  }
 }
 
 void frm_chann::Take_view() {
@@ -249,22 +260,19 @@ void frm_chann::Show_view() {
   if (Label_tr_count->text() != v.trCount) Label_tr_count->setText(v.trCount);
 }
 
-void frm_chann::Show_effects(const chann::Outcome& out, bool atUnload) {
-  if (out.fx.focus) {
-    const ShowingView showing(*this);
-    Focus_on(*out.fx.focus);
-  }
+bool frm_chann::Store_and_tell(const chann::Outcome& out, bool atUnload) {
   // Each message is shown before the edits that come after it; a message
   // box runs a nested event loop in which the image may change or the window
   // be unloaded, and the action then stores nothing more.
   std::size_t shown = 0;
   for (const chann::Edit& edit : out.edits) {
     while (shown < edit.afterNotices)
-      if (!Show_notice(out.fx.notices[shown++], atUnload)) return;
+      if (!Show_notice(out.fx.notices[shown++], atUnload)) return false;
     Store(edit);
   }
   while (shown < out.fx.notices.size())
-    if (!Show_notice(out.fx.notices[shown++], atUnload)) return;
+    if (!Show_notice(out.fx.notices[shown++], atUnload)) return false;
+  return true;
 }
 
 bool frm_chann::Show_notice(const editor::Notice& n, bool atUnload) {

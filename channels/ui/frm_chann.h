@@ -82,17 +82,17 @@ class frm_chann : public RadioWindow {
 
  private:
   using Rule = std::function<chann::Outcome(const chann::Editor&)>;
-  // Runs a rule on the image and the View as the controls show them, then
-  // shows the View it leaves, moves the focus, and stores its edits and
-  // shows its messages in their order. A commit made by the unload itself
-  // goes on through its message boxes; any other stops once the window is
-  // unloading.
+  // Runs a rule on the image and the View as the controls show them, shows
+  // its messages and stores its edits in their order, then shows the View it
+  // leaves and moves the focus. A commit made by the unload itself goes on
+  // through its message boxes; any other stops once the window is unloading.
   void Run(const Rule& rule, bool atUnload = false);
   // What the user changed in the controls since the View was last shown.
   void Take_view();
   // The View onto the controls; no handler runs meanwhile.
   void Show_view();
-  void Show_effects(const chann::Outcome& out, bool atUnload);
+  // False when the action stopped behind one of its message boxes.
+  bool Store_and_tell(const chann::Outcome& out, bool atUnload);
   // One message; false when the image was changed behind it (a read, a
   // file load, another of this window's own handlers) or the window was
   // unloaded meanwhile: the action then stores nothing more.

@@ -141,7 +141,7 @@ TEST_F(ChannView, ShowingNormalisesTheEmptyChannelsInOneEdit) {
   EXPECT_EQ(v.rows, 201);
   for (int r = 1; r <= 200; ++r) ASSERT_EQ(v.cell(r, kColNumber), QString::number(r - 1));
   EXPECT_EQ(row(2), (std::vector<std::string>{"VHF/UHF ", "151.82000", "151.82000", "67.0", "67.0", "HIGH", "N", "OFF",
-                                               "OFF", "ON", "1", "Ostr1-1"}));
+                                              "OFF", "ON", "1", "Ostr1-1"}));
   EXPECT_EQ(v.row, 200);
   EXPECT_EQ(v.col, kColNumber);
   EXPECT_FALSE(v.textEdit.visible || v.comboEdit.visible);
@@ -222,11 +222,19 @@ TEST_F(ChannView, WhichEditorOpens) {
     const char* field;
   };
   const Case cases[] = {
-      {2, kColNumber, None, 0, ""},    {2, kColBand, List, 1, "VHF/UHF "}, {2, kColRx, TextEditor, 0, "151.82000"},
-      {2, kColRxTone, List, 261, ""},  {2, kColTxTone, List, 261, ""},     {2, kColPower, List, 2, "HIGH"},
-      {2, kColSigCode, List, 15, "1"}, {2, kColName, TextEditor, 0, "Ostr1-1"},
-      {81, kColBand, List, 1, ""},     {81, kColRxTone, None, 0, ""},      {81, kColPower, None, 0, ""},
-      {81, kColTxTone, None, 0, ""},   {81, kColTx, TextEditor, 0, ""},
+      {2, kColNumber, None, 0, ""},
+      {2, kColBand, List, 1, "VHF/UHF "},
+      {2, kColRx, TextEditor, 0, "151.82000"},
+      {2, kColRxTone, List, 261, ""},
+      {2, kColTxTone, List, 261, ""},
+      {2, kColPower, List, 2, "HIGH"},
+      {2, kColSigCode, List, 15, "1"},
+      {2, kColName, TextEditor, 0, "Ostr1-1"},
+      {81, kColBand, List, 1, ""},
+      {81, kColRxTone, None, 0, ""},
+      {81, kColPower, None, 0, ""},
+      {81, kColTxTone, None, 0, ""},
+      {81, kColTx, TextEditor, 0, ""},
   };
   for (const Case& c : cases) {
     click(2, kColBand);  // a list open elsewhere
@@ -390,7 +398,7 @@ TEST_F(ChannView, ChoicesFromTheLists) {
     int byte, after;
   };
   const Case cases[] = {
-      {kColPower, "LOW", 14, 0x01},   {kColWidth, "W", 15, 0x44},    {kColPttId, "BOTH", 15, 0x07},
+      {kColPower, "LOW", 14, 0x01},   {kColWidth, "W", 15, 0x44},     {kColPttId, "BOTH", 15, 0x07},
       {kColBusyLock, "ON", 15, 0x0C}, {kColScanAdd, "OFF", 15, 0x00}, {kColSigCode, "15", 12, 0x0E},
   };
   for (const Case& c : cases) {
