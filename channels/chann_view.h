@@ -3,9 +3,9 @@
 // window's handlers as functions on them. The window (channels/ui/frm_chann)
 // holds the real controls: each of its handlers takes what the user changed
 // in them into the View, runs the function of the same name here, shows the
-// View it leaves, moves the focus as asked, and stores the edits and shows
-// the messages in the order they come. Everything that one user action sets
-// off happens here, before any message box opens its event loop.
+// messages and stores the edits in the order they come, then shows the View
+// the function left and moves the focus as asked. Everything that one user
+// action sets off happens here, before any message box opens its event loop.
 //
 // The controls, simulated as the live ones behave:
 // - the grid (`MSF_Chann`): moving its current cell by code runs the
@@ -57,10 +57,12 @@
 //   after someone else's change closes the editors without storing and keeps
 //   the current cell.
 //
-// Edits and messages come in the order the old handlers made them: an edit
-// carries how many of the action's notices come before it. The window shows
-// each notice and stores the edits after it only while the image was not
-// changed behind it (and the window is still there).
+// Edits and messages come in the order the rules make them: an edit carries
+// how many of the action's notices come before it (a commit's message comes
+// before its store; Default's table is stored before the message of the
+// commit its redraw makes). The window shows each notice and stores the
+// edits after it only while the image was not changed behind the box (and
+// the window is still there); an action stopped so shows nothing more.
 #include "channels/chann_codec.h"
 #include "platform/core/editor_effects.h"
 #include "state/image.h"
