@@ -15,8 +15,8 @@ constexpr bool IsByte(int v) { return v >= 0 && v <= 0xFF; }
 // can bring outside 0..255 are cut to their low byte.
 std::uint8_t Low8(int v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
-void EmptyColumns(GridCells& grid, int r, int first, int last) {
-  for (int c = first; c <= last; ++c) grid.setTextMatrix(r, c, QString());
+void EmptyColumns(RowTexts& row, int first, int last) {
+  for (int c = first; c <= last; ++c) row[static_cast<std::size_t>(c)].clear();
 }
 
 // Record and name record all 0xFF.
@@ -63,63 +63,72 @@ QString Name_text(const img::Image& im, int r) {
   return text;
 }
 
-void Chann_decode(const Session& st, img::Image& im, GridCells& grid, int r) {
-  if (!IsChannelRow(r)) return;
+RowTexts Chann_decode(const Session& st, const img::Image& im, int r) {
+  RowTexts texts;
+  if (!IsChannelRow(r) || Chann_is_empty(im, r)) return texts;
   const int row = RecordRow(r);
   auto b = [&](int c) { return static_cast<int>(im(row, c)); };
+  auto put = [&](int col, const QString& text) { texts[static_cast<std::size_t>(col)] = text; };
 
-  if (b(0) == img::kEmpty) {
-    EmptyColumns(grid, r, kColRx, kColTx);
-    Chann_clear_para(im, grid, r);
-    return;
+  put(kColRx, Bcd_to_freq(Low8(b(0)), Low8(b(1)), Low8(b(2)), Low8(b(3))));
+  put(kColRxTone, Tone_text(st, b(8), b(9), false));
+  if (b(4) != img::kEmpty) {
+    put(kColTx, Bcd_to_freq(Low8(b(4)), Low8(b(5)), Low8(b(6)), Low8(b(7))));
+    put(kColTxTone, Tone_text(st, b(10), b(11), true));
   }
-  grid.setTextMatrix(r, kColRx, Bcd_to_freq(Low8(b(0)), Low8(b(1)), Low8(b(2)), Low8(b(3))));
-  grid.setTextMatrix(r, kColRxTone, Tone_text(st, b(8), b(9), false));
-  if (b(4) == img::kEmpty) {
-    EmptyColumns(grid, r, kColTx, kColTx);
-    EmptyColumns(grid, r, kColTxTone, kColTxTone);
-  } else {
-    grid.setTextMatrix(r, kColTx, Bcd_to_freq(Low8(b(4)), Low8(b(5)), Low8(b(6)), Low8(b(7))));
-    grid.setTextMatrix(r, kColTxTone, Tone_text(st, b(10), b(11), true));
-  }
-  grid.setTextMatrix(r, kColBand, BandText());
+  put(kColBand, BandText());
   const int sig = b(12) & 0x0F;
-  grid.setTextMatrix(r, kColSigCode, sig >= 15 ? QString() : QString::number(sig + 1));
-  grid.setTextMatrix(r, kColPower, (b(14) & 0x01) ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
+  put(kColSigCode, sig >= 15 ? QString() : QString::number(sig + 1));
+  put(kColPower, (b(14) & 0x01) ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
   static const char* const kPttId[] = {"OFF", "BOT", "EOT", "BOTH"};
-  grid.setTextMatrix(r, kColPttId, QString::fromLatin1(kPttId[b(15) & 0x03]));
-  grid.setTextMatrix(r, kColScanAdd, OnOff(b(15) & 0x04));
-  grid.setTextMatrix(r, kColBusyLock, OnOff(b(15) & 0x08));
-  grid.setTextMatrix(r, kColWidth, (b(15) & 0x40) ? QStringLiteral("W") : QStringLiteral("N"));
+  put(kColPttId, QString::fromLatin1(kPttId[b(15) & 0x03]));
+  put(kColScanAdd, OnOff(b(15) & 0x04));
+  put(kColBusyLock, OnOff(b(15) & 0x08));
+  put(kColWidth, (b(15) & 0x40) ? QStringLiteral("W") : QStringLiteral("N"));
+  return texts;
 }
 
-void Chann_show(const Session& st, img::Image& im, GridCells& grid, int r) {
-  if (!IsChannelRow(r)) return;
-  Chann_decode(st, im, grid, r);
-  grid.setTextMatrix(r, kColName, Name_text(im, r));
+RowTexts Chann_show(const Session& st, const img::Image& im, int r) {
+  RowTexts texts = Chann_decode(st, im, r);
+  if (IsChannelRow(r) && !Chann_is_empty(im, r)) texts[kColName] = Name_text(im, r);
+  return texts;
 }
 
-void Chann_new(img::Image& im, GridCells& grid, int r) {
+bool Chann_is_normal(const img::Image& im, int r) {
+  if (!Chann_is_empty(im, r)) return true;
+  for (const int row : {RecordRow(r), NameRecordRow(r)})
+    for (int c = 0; c < img::kCols; ++c)
+      if (im(row, c) != img::kEmpty) return false;
+  return true;
+}
+
+bool Chann_normalise(img::Image& im, int r) {
+  if (Chann_is_normal(im, r)) return false;
+  EmptyRecords(im, r);
+  return true;
+}
+
+void Chann_new(img::Image& im, RowTexts& texts, int r) {
   if (!IsChannelRow(r)) return;
   static const char* const kSettings[] = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1"};
   for (int c = kColRxTone; c <= kColSigCode; ++c)
-    grid.setTextMatrix(r, c, QString::fromLatin1(kSettings[c - kColRxTone]));
-  EmptyColumns(grid, r, kColName, kColName);
+    texts[static_cast<std::size_t>(c)] = QString::fromLatin1(kSettings[c - kColRxTone]);
+  EmptyColumns(texts, kColName, kColName);
   const int row = RecordRow(r);
   for (int c = 8; c <= 14; ++c) im(row, c) = 0x00;
   im(row, 15) = 0x44;  // wide, scan add on
   im.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
 }
 
-void Chann_clear_para(img::Image& im, GridCells& grid, int r) {
+void Chann_clear_para(img::Image& im, RowTexts& texts, int r) {
   if (!IsChannelRow(r)) return;
-  EmptyColumns(grid, r, kColBand, kColBand);
-  EmptyColumns(grid, r, kColRxTone, kColName);
+  EmptyColumns(texts, kColBand, kColBand);
+  EmptyColumns(texts, kColRxTone, kColName);
   EmptyRecords(im, r);
 }
 
-void Chann_clear(img::Image& im, GridCells& grid, int r) {
+void Chann_clear(img::Image& im, RowTexts& texts, int r) {
   if (!IsChannelRow(r)) return;
-  EmptyColumns(grid, r, kColRx, kColName);
+  EmptyColumns(texts, kColRx, kColName);
   EmptyRecords(im, r);
 }

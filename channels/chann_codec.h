@@ -15,11 +15,17 @@
 //          bit 6 wide; bits 4, 5, 7 carried
 //
 // The routines take the grid row r (1..200) and do nothing for any other row.
-#include "platform/core/grid_cells.h"
+// Drawing reads a const image: the texts of a row are a function of the
+// session (tone list), the image and the row alone. That an empty channel
+// shows empty cells whatever its other bytes hold is made true in the image
+// by an explicit edit, `Chann_normalise`, which the window makes when it shows
+// the image (see channels/chann_view.h).
 #include "state/image.h"
 #include "state/session.h"
 
 #include <QString>
+
+#include <array>
 
 namespace chann {
 
@@ -50,6 +56,9 @@ inline const QString& BandText() {
   return text;
 }
 
+// The texts of the 13 cells of a grid row, by column.
+using RowTexts = std::array<QString, kColumns>;
+
 // True when r is a grid row that names a channel (1..200).
 constexpr bool IsChannelRow(int r) { return r >= 1 && r <= img::kChannelCount; }
 constexpr int RecordRow(int r) { return r - 1; }
@@ -73,24 +82,33 @@ QString Tone_text(const Session& st, int low, int high, bool trimmed);
 // Byte 0 = 0xFF: no name.
 QString Name_text(const img::Image& im, int r);
 
-// Fills columns 1..11 of row r from the record. An empty record empties the
-// row (columns 1..12) and rewrites record and name record as all 0xFF.
-void Chann_decode(const Session& st, img::Image& im, GridCells& grid, int r);
+// Columns 1..11 of row r from the record; column 12 empty. An empty record
+// shows columns 1..11 empty. Column 0 (the channel number) is the window's
+// and is empty here.
+chann::RowTexts Chann_decode(const Session& st, const img::Image& im, int r);
 
-// Chann_decode, then column 12 from the name record: the one way a row is drawn.
-void Chann_show(const Session& st, img::Image& im, GridCells& grid, int r);
+// Chann_decode, then column 12 from the name record (empty for an empty
+// record, whatever its name record holds): the one way a row is drawn.
+chann::RowTexts Chann_show(const Session& st, const img::Image& im, int r);
+
+// An empty record (byte 0 = 0xFF) is shown as empty cells; Chann_normalise
+// makes its 32 bytes say the same: record and name record all 0xFF. A
+// programmed channel is left as it is. True when a byte changed.
+bool Chann_normalise(img::Image& im, int r);
+// False when Chann_normalise would change a byte of channel r.
+bool Chann_is_normal(const img::Image& im, int r);
 
 // New-channel settings for a channel whose RX frequency has just been entered:
 // both tones off, signal code 1, high power, wide, scan add on, PTT-ID and busy
 // lock off (bytes 8..14 := 0, byte 15 := 0x44), no name (name record all 0xFF).
-// Columns 4..11 show those settings, column 12 is emptied. The frequency bytes
-// and columns 1..3 are the caller's.
-void Chann_new(img::Image& im, GridCells& grid, int r);
+// Columns 4..11 of the row's texts show those settings, column 12 is emptied.
+// The frequency bytes and columns 0..3 are the caller's.
+void Chann_new(img::Image& im, chann::RowTexts& row, int r);
 
 // Empties the channel: record and name record all 0xFF; columns 1 and 4..12
-// emptied. Columns 2 and 3 are the caller's.
-void Chann_clear_para(img::Image& im, GridCells& grid, int r);
+// emptied. Columns 0, 2 and 3 are the caller's.
+void Chann_clear_para(img::Image& im, chann::RowTexts& row, int r);
 
 // Empties the channel as Chann_clear_para does, but keeps column 1 (the band
 // just chosen) and empties columns 2..12.
-void Chann_clear(img::Image& im, GridCells& grid, int r);
+void Chann_clear(img::Image& im, chann::RowTexts& row, int r);

@@ -17,14 +17,12 @@
 // - a click on a cell (left button down and up on the same cell) raises the
 //   click event after the move, once the cell is in full view; scrolling
 //   raises the scroll event.
-#include "platform/core/grid_cells.h"
-
 #include <QTableWidget>
 
 #include <functional>
 #include <vector>
 
-class Grid : public QTableWidget, public GridCells {
+class Grid : public QTableWidget {
   Q_OBJECT
  public:
   explicit Grid(QWidget* parent = nullptr);
@@ -54,8 +52,10 @@ class Grid : public QTableWidget, public GridCells {
   QString Text() const { return TextMatrix(row_, col_); }
   void setText(const QString& text) { setTextMatrix(row_, col_, text); }
 
-  QString TextMatrix(int row, int col) const override;
-  void setTextMatrix(int row, int col, const QString& text) override;
+  // The text of cell (row, col), row 0 the header; empty outside the grid.
+  QString TextMatrix(int row, int col) const;
+  // Sets the text of cell (row, col); ignored outside the grid.
+  void setTextMatrix(int row, int col, const QString& text);
 
   // A column's header text without its surrounding blanks: the name of an
   // editor laid over one of the column's cells.

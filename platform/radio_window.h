@@ -97,19 +97,6 @@ class RadioWindow : public QWidget, public HandlerOwner {
   // returned, but its port is closed and its session ended), and the handler
   // then stops.
   bool Unloading() const { return unloading_; }
-  // While the window puts what its rules left onto its controls, no handler
-  // of the window runs: the controls only take what the rules already did.
-  class ShowingView {
-   public:
-    explicit ShowingView(RadioWindow& w) : w_(w), was_(std::exchange(w.showingView_, true)) {}
-    ~ShowingView() { w_.showingView_ = was_; }
-    ShowingView(const ShowingView&) = delete;
-    ShowingView& operator=(const ShowingView&) = delete;
-
-   private:
-    RadioWindow& w_;
-    bool was_;
-  };
   // A handler of this window as an event (a control's, a button's clicked
   // signal, a timer's tick), dropped once the window is unloading, so that
   // no handler runs after the unload, and while the window shows its View
@@ -123,7 +110,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <class W, class... Args>
   auto On(void (W::*handler)(Args...)) {
     return [this, handler](Args... args) {
-      if (unloading_ || showingView_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(std::forward<Args>(args)...);
     };
@@ -131,7 +118,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <class W, class... Args>
   auto On(void (W::*handler)(int, Args...), int index) {
     return [this, handler, index](Args... args) {
-      if (unloading_ || showingView_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       (static_cast<W*>(this)->*handler)(index, std::forward<Args>(args)...);
     };
@@ -139,11 +126,25 @@ class RadioWindow : public QWidget, public HandlerOwner {
   template <std::invocable F>
   auto On(F step) {
     return [this, step = std::move(step)]() mutable {
-      if (unloading_ || showingView_) return;
+      if (Handlers_dropped()) return;
       const HandlerScope running(this);
       step();
     };
   }
+
+  // Held while the window sets its controls to what its rules computed (its
+  // View): the events those controls raise are the window's own doing, and
+  // no handler of On runs for them.
+  class ShowingView {
+   public:
+    explicit ShowingView(RadioWindow& w) : w_(w) { ++w_.showingView_; }
+    ~ShowingView() { --w_.showingView_; }
+    ShowingView(const ShowingView&) = delete;
+    ShowingView& operator=(const ShowingView&) = delete;
+
+   private:
+    RadioWindow& w_;
+  };
 
   // HandlerOwner: the window's handlers on the stack. The window's delete,
   // once it is unloaded, waits for the last of them to return.
@@ -169,8 +170,9 @@ class RadioWindow : public QWidget, public HandlerOwner {
 
  private:
   friend class WindowHost;
+  bool Handlers_dropped() const { return unloading_ || showingView_ > 0; }
   bool unloading_ = false;
-  bool showingView_ = false;
+  int showingView_ = 0;         // ShowingView scopes held
   int handlers_ = 0;            // handlers of the window on the stack
   bool deletePending_ = false;  // unloaded: deleted when the last of them returns
   std::vector<std::span<const Caption>> captions_;

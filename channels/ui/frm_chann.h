@@ -2,9 +2,11 @@
 // The channel window: the 200 memory channels and their names in a grid,
 // one row per channel, edited through two editors laid over the cell being
 // edited (a text editor for the frequencies and the name, a drop-down list
-// for the band, the tones and the settings). The window owns no data: it
-// draws every row from the parameter image and writes each committed edit
-// into the image at once.
+// for the band, the tones and the settings). The window owns no data and no
+// rules: its handlers run the rules of channels/chann_view.h on the image
+// and the View (what the grid and the editors show), then show that View,
+// store the edits through the image's owner and show the messages.
+#include "channels/chann_view.h"
 #include "platform/radio_window.h"
 #include "state/app_context.h"
 
@@ -46,8 +48,6 @@ class frm_chann : public RadioWindow {
   void frm_chann_MSF_Chann_Click();
   void frm_chann_MSF_Chann_LeaveCell();
   void frm_chann_MSF_Chann_Scroll();
-  // Opens the editor for the grid's current cell.
-  void Cell_edit_begin();
 
   // Editor events.
   void frm_chann_Combo_edit_Click();
@@ -68,82 +68,49 @@ class frm_chann : public RadioWindow {
   QLabel* Label_tr_count = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
 
-  // Edit state: the cell the handlers last worked on, and the text the list
-  // editor returns to when typing there is undone.
-  Int16 Edit_row = 0;
-  Int16 Edit_col = 0;
-  QString Edit_text;
-
+  // What the controls show and the edit state (Edit_row, Edit_col,
+  // Edit_text) the handlers keep.
+  const chann::View& View() const { return view_; }
   // The cell the open editor belongs to (row -1: none). Only this cell's
   // commit takes the editors' texts.
-  int Owner_row() const { return ownerRow_; }
-  int Owner_col() const { return ownerCol_; }
+  int Owner_row() const { return view_.ownerRow; }
+  int Owner_col() const { return view_.ownerCol; }
 
  protected:
   // Tab and Shift+Tab in a cell editor.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Rows := channels + 1; every row labelled with its channel number and drawn.
-  void Chann_show_all();
-  int channelRows() const;
+  using Rule = std::function<chann::Outcome(const chann::Editor&)>;
+  // Runs a rule on the image and the View as the controls show them, shows
+  // its messages and stores its edits in their order, then shows the View it
+  // leaves and moves the focus. A commit made by the unload itself goes on
+  // through its message boxes; any other stops once the window is unloading.
+  void Run(const Rule& rule, bool atUnload = false);
+  // What the user changed in the controls since the View was last shown.
+  void Take_view();
+  // The View onto the controls; no handler runs meanwhile.
+  void Show_view();
+  // False when the action stopped behind one of its message boxes.
+  bool Store_and_tell(const chann::Outcome& out, bool atUnload);
+  // One message; false when the image was changed behind it (a read, a
+  // file load, another of this window's own handlers) or the window was
+  // unloaded meanwhile: the action then stores nothing more.
+  bool Show_notice(const editor::Notice& n, bool atUnload);
+  void Store(const chann::Edit& edit);
+  void Focus_on(const editor::Control& c);
 
-  // The column steps of the commit.
-  void Commit_band(int r);
-  void Commit_rx(int r);
-  void Commit_tx(int r);
-  void Commit_tone(int r, int c);
-  void Commit_setting(int r, int c);
-  void Commit_name(int r);
-  // Enter in the text editor on the RX and TX cells.
-  void Enter_rx(int r, int c);
-  void Enter_tx(int r, int c);
-  // An editor holding text the user typed is committed as leaving its cell
-  // commits it; then the editors close.
-  void Commit_typed();
-  // Commits the open editor's cell and closes the editors.
-  void Commit_and_close();
-  // Tab (next) and Shift+Tab: commit, move to the next or previous cell that
-  // has an editor and open it.
-  void Tab_move(bool next);
+  void placeOverCell(QWidget* editor);
   // Every column as wide as the widest text its cells or editor can hold.
   void Fit_columns();
-
-  // A channel gets its new-channel settings when its RX cell is empty or its
-  // record is empty.
-  bool isNewChannel(int r) const;
-  QString cellText(int r, int c) const;
-  void setCell(int r, int c, const QString& text);
-  bool cellBlank(int r, int c) const { return cellText(r, c).trimmed().isEmpty(); }
-
-  // Editors.
-  void placeOverCell(QWidget* editor);
-  void openList(int r, int c);
-  void hideEditor(QWidget* editor);
-  void closeEditors();
-  void setOwner(int r, int c);
-  // The cell the list editor's events address: its own cell while it is open.
-  void takeEditCell();
-
-  enum class Msg { Rx, Tx, TxBeforeRx, Name };
-  // Shows the message; false when the image was changed by someone else
-  // while the box was open (a read, a file load), or the window was unloaded
-  // meanwhile: the commit then stores nothing more.
-  bool message(Msg m);
-
-  class Handling;
   // A change of the channel or name rows that the window did not make
   // itself redraws every row, closing any open editor without storing it;
   // inside one of the window's handlers the redraw waits for the handler's end.
   void Image_redraw();
-  // Changes the records of grid row r in the image, as this window.
-  void editChannel(int r, const std::function<void(img::Image&)>& edit);
 
-  int ownerRow_ = -1;
-  int ownerCol_ = -1;
+  chann::View view_;
   bool loaded_ = false;
-  bool unloaded_ = false;
-  bool typed_ = false;               // the open editor holds text the user typed
-  bool placing_ = false;             // an editor is being laid over its cell
+  int placed_ = 0;                   // the View's opening the open editor was laid over its cell for
+  int stores_ = 0;                   // edits this window stored
   ImageFollower* follow_ = nullptr;  // the changes of the image made by someone else
 };

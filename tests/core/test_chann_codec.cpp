@@ -1,5 +1,5 @@
-// The channel record as grid texts, and the routines that create and empty a
-// channel, against a table of cell texts that needs no display.
+// The channel record as grid texts, read from a const image, and the routines
+// that create, empty and normalise a channel.
 #include "channels/chann_codec.h"
 #include "image/tone_table.h"
 #include "support/image_diff.h"
@@ -8,29 +8,24 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <vector>
 
 using namespace chann;
 
 namespace {
 
-// Grid cells kept in a map; a cell never written reads as "<untouched>".
-class TableCells : public GridCells {
- public:
-  QString TextMatrix(int row, int col) const override {
-    auto it = cells.find({row, col});
-    return it == cells.end() ? QStringLiteral("<untouched>") : it->second;
-  }
-  void setTextMatrix(int row, int col, const QString& text) override { cells[{row, col}] = text; }
-  // Columns 1..12 of a row.
-  std::vector<std::string> row(int r) const {
-    std::vector<std::string> out;
-    for (int c = 1; c <= 12; ++c) out.push_back(TextMatrix(r, c).toStdString());
-    return out;
-  }
-  std::map<std::pair<int, int>, QString> cells;
-};
+// Columns 1..12 of a row's texts.
+std::vector<std::string> Columns(const RowTexts& row) {
+  std::vector<std::string> out;
+  for (int c = 1; c <= 12; ++c) out.push_back(row[static_cast<std::size_t>(c)].toStdString());
+  return out;
+}
+// Every cell of a row holding `text`.
+RowTexts Filled(const char* text) {
+  RowTexts row;
+  row.fill(QString::fromLatin1(text));
+  return row;
+}
 
 using Bytes = std::vector<int>;
 
@@ -53,7 +48,6 @@ class ChannCodec : public ::testing::Test {
     return out;
   }
   SessionAndImage st;
-  TableCells grid;
 };
 
 const Bytes kAllFF(16, 0xFF);
@@ -110,12 +104,11 @@ TEST_F(ChannCodec, RecordsToRowTexts) {
   for (const Case& c : cases) {
     SetUp();
     put(7, c.record, c.name);
-    const img::Image before = st.Image;
-    Chann_show(st, st.Image, grid, 8);
+    const img::Image& image = st.Image;
+    const RowTexts row = Chann_show(st, image, 8);
     std::vector<std::string> want(c.texts.begin(), c.texts.end());
-    EXPECT_EQ(grid.row(8), want) << c.what;
-    EXPECT_EQ(grid.TextMatrix(8, 0), QStringLiteral("<untouched>")) << c.what;
-    EXPECT_TRUE(st.Image == before) << c.what << "\n" << ImageDiff(st.Image, before);
+    EXPECT_EQ(Columns(row), want) << c.what;
+    EXPECT_EQ(row[kColNumber], QString()) << c.what;  // the window's
   }
 }
 
@@ -123,10 +116,10 @@ TEST_F(ChannCodec, RecordsToRowTexts) {
 // a list and never fail.
 TEST_F(ChannCodec, CellsOutsideAByteShowEmptyTones) {
   put(3, Record(300, 0, 5, -1, 0x00, 0x00, 0x44), {'A', 400, 'B'});
-  Chann_show(st, st.Image, grid, 4);
-  EXPECT_EQ(grid.TextMatrix(4, kColRxTone), QString());
-  EXPECT_EQ(grid.TextMatrix(4, kColTxTone), QString());
-  EXPECT_EQ(grid.TextMatrix(4, kColName), QStringLiteral("A?B"));
+  const RowTexts row = Chann_show(st, st.Image, 4);
+  EXPECT_EQ(row[kColRxTone], QString());
+  EXPECT_EQ(row[kColTxTone], QString());
+  EXPECT_EQ(row[kColName], QStringLiteral("A?B"));
 }
 
 TEST_F(ChannCodec, ToneTexts) {
@@ -154,19 +147,25 @@ TEST_F(ChannCodec, ToneTexts) {
   }
 }
 
-// An empty record (byte 0 = 0xFF) empties its row and normalises both records,
-// whatever the other bytes held; only byte 0 decides.
-TEST_F(ChannCodec, EmptyRecordIsNormalised) {
+// An empty record (byte 0 = 0xFF) shows an empty row, whatever the other
+// bytes and its name record hold; only byte 0 decides. Normalising it makes
+// both records all 0xFF and touches no other channel.
+TEST_F(ChannCodec, EmptyRecordShowsEmptyAndIsNormalised) {
   Bytes junk = Record(0x9E, 0x02, 0x9E, 0x02, 0x31, 0x01, 0x4F);
   junk[0] = 0xFF;
   put(20, junk, {'N', 'A', 'M', 'E'});
   put(21, Record(0, 0, 0, 0, 0, 0, 0x44), {'K'});
-  for (int c = 1; c <= 12; ++c) grid.setTextMatrix(21, c, QStringLiteral("old"));
-  Chann_show(st, st.Image, grid, 21);
-  EXPECT_EQ(grid.row(21), std::vector<std::string>(12, ""));
+  EXPECT_EQ(Columns(Chann_show(st, st.Image, 21)), std::vector<std::string>(12, ""));
+  EXPECT_FALSE(Chann_is_normal(st.Image, 21));
+  EXPECT_TRUE(Chann_is_normal(st.Image, 22));
+
+  EXPECT_TRUE(Chann_normalise(st.Image, 21));
   EXPECT_EQ(record(20), kAllFF);
   EXPECT_EQ(name(20), kAllFF);
-  // Its neighbours are not touched.
+  EXPECT_TRUE(Chann_is_normal(st.Image, 21));
+  EXPECT_FALSE(Chann_normalise(st.Image, 21));  // nothing more to do
+  // Its neighbours are not touched, and a programmed channel is left as it is.
+  EXPECT_FALSE(Chann_normalise(st.Image, 22));
   EXPECT_EQ(record(21)[15], 0x44);
   EXPECT_EQ(name(21)[0], 'K');
 }
@@ -176,18 +175,19 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
                             0x9E, 0x02, 0x9E, 0x02, 0xA3, 0x77, 0xF1, 0xBB};
   const Bytes named = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99};
 
-  // Chann_new: bytes 0..7 and columns 1..3 are the caller's.
+  // Chann_new: bytes 0..7 and columns 0..3 are the caller's.
   put(4, programmed, named);
-  for (int c = 1; c <= 12; ++c) grid.setTextMatrix(5, c, QStringLiteral("x"));
-  Chann_new(st.Image, grid, 5);
+  RowTexts row = Filled("x");
+  Chann_new(st.Image, row, 5);
   EXPECT_EQ(record(4), (Bytes{0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0, 0, 0, 0, 0, 0, 0, 0x44}));
   EXPECT_EQ(name(4), kAllFF);
-  EXPECT_EQ(grid.row(5),
+  EXPECT_EQ(Columns(row),
             (std::vector<std::string>{"x", "x", "x", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
+  EXPECT_EQ(row[kColNumber], QStringLiteral("x"));
 
   // Chann_clear_para keeps columns 2 and 3; Chann_clear keeps column 1.
   struct Case {
-    void (*routine)(img::Image&, GridCells&, int);
+    void (*routine)(img::Image&, RowTexts&, int);
     std::vector<std::string> row;
   };
   const Case cases[] = {
@@ -196,9 +196,10 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
   };
   for (const Case& c : cases) {
     put(4, programmed, named);
-    for (int col = 1; col <= 12; ++col) grid.setTextMatrix(5, col, QStringLiteral("x"));
-    c.routine(st.Image, grid, 5);
-    EXPECT_EQ(grid.row(5), c.row);
+    row = Filled("x");
+    c.routine(st.Image, row, 5);
+    EXPECT_EQ(Columns(row), c.row);
+    EXPECT_EQ(row[kColNumber], QStringLiteral("x"));
     EXPECT_EQ(record(4), kAllFF);
     EXPECT_EQ(name(4), kAllFF);
   }
@@ -206,12 +207,15 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
 
 TEST_F(ChannCodec, RowsOutsideTheChannelsAreIgnored) {
   const img::Image before = st.Image;
+  const RowTexts untouched = Filled("x");
   for (int r : {0, 201, -1, 600}) {
-    Chann_show(st, st.Image, grid, r);
-    Chann_new(st.Image, grid, r);
-    Chann_clear_para(st.Image, grid, r);
-    Chann_clear(st.Image, grid, r);
+    EXPECT_EQ(Columns(Chann_show(st, st.Image, r)), std::vector<std::string>(12, "")) << r;
+    RowTexts row = untouched;
+    Chann_new(st.Image, row, r);
+    Chann_clear_para(st.Image, row, r);
+    Chann_clear(st.Image, row, r);
+    EXPECT_FALSE(Chann_normalise(st.Image, r));
+    EXPECT_EQ(row, untouched) << r;
   }
   EXPECT_TRUE(st.Image == before);
-  EXPECT_TRUE(grid.cells.empty());
 }

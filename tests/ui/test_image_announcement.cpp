@@ -6,6 +6,7 @@
 #include "state/image_follower.h"
 
 #include <QAction>
+#include <QPushButton>
 
 using ImageAnnouncement = ChannFixture;
 
@@ -39,4 +40,35 @@ TEST_F(ImageAnnouncement, ChannelEditAnnouncesItsTwoRunsAndRedrawsNoSettingsWind
   EXPECT_EQ(heard, (std::vector<RowRuns>{{{1, 1}, {257, 257}}}));
   EXPECT_EQ(optionsFollows->foreignChanges(), optionsBefore);
   EXPECT_EQ(dtmfFollows->foreignChanges(), dtmfBefore);
+}
+
+// Showing the image draws every row from it and changes nothing by drawing:
+// the empty channels whose bytes say otherwise are made all 0xFF by one
+// change of the window's, announced with their rows; Clear is one change too.
+TEST_F(ImageAnnouncement, ShowingAndClearAreOneChangeEach) {
+  std::vector<std::pair<RowRuns, const void*>> heard;
+  QObject::connect(&image, &ImageStore::rowsChanged, w,
+                   [&](const RowRuns& runs, const void* origin) { heard.emplace_back(runs, origin); });
+  // Empty channels with bytes in them, as a read or a file brings them; made
+  // here in the window's name, so it does not follow at once.
+  image.change(0, img::kRows - 1, w, [](img::Image& im) {
+    PutBytes(im, 30, 0, Bytes{0xFF, 0x20, 0x18, 0x15});
+    PutBytes(im, 286, 0, Bytes{'J', 'U', 'N', 'K'});
+    PutBytes(im, 90, 0, Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x9E});
+  });
+  heard.clear();
+  redraw();
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(heard[0].first, (RowRuns{{30, 30}, {90, 90}, {286, 286}}));
+  EXPECT_EQ(heard[0].second, w);
+  EXPECT_EQ(record(30), Bytes(16, 0xFF));
+  EXPECT_EQ(name(30), Bytes(16, 0xFF));
+  heard.clear();
+  redraw();
+  EXPECT_TRUE(heard.empty());
+
+  QTest::mouseClick(w->Command_Clear, Qt::LeftButton);
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(heard[0].second, w);
+  for (int n = 0; n < 200; ++n) ASSERT_EQ(record(n), Bytes(16, 0xFF)) << n;
 }
