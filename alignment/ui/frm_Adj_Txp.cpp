@@ -503,20 +503,6 @@ void Visible(QWidget* w, bool visible) {
 
 // ---- construction ------------------------------------------------------------
 
-template <class... Args>
-auto frm_Adj_Txp::Ev(void (frm_Adj_Txp::*handler)(Args...)) {
-  return [this, f = On(handler)](Args... args) mutable {
-    if (!syncing_) f(std::forward<Args>(args)...);
-  };
-}
-
-template <class... Args>
-auto frm_Adj_Txp::Ev(void (frm_Adj_Txp::*handler)(int, Args...), int index) {
-  return [this, f = On(handler, index)](Args... args) mutable {
-    if (!syncing_) f(std::forward<Args>(args)...);
-  };
-}
-
 frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
     : RadioWindow(c), editor_{c.st.AdjTable, c.st.AdjDefaults, c.st.Band220Selected, view_} {
   setObjectName(QStringLiteral("frm_Adj_Txp"));
@@ -557,72 +543,72 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
 frm_Adj_Txp::~frm_Adj_Txp() = default;
 
 void frm_Adj_Txp::Connect_handlers() {
-  TabStrip1->onClick = Ev(&frm_Adj_Txp::TabStrip1_Click);
+  TabStrip1->onClick = On(&frm_Adj_Txp::TabStrip1_Click);
   for (int i = 0; i < 16; ++i) {
-    Text1[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text1_Change, i);
-    Text2[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text2_Change, i);
-    Text_Sq_Offset_VHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_VHF_Change, i);
-    Text_Sq_Offset_UHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_Sq_Offset_UHF_Change, i);
+    Text1[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text1_Change, i);
+    Text2[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text2_Change, i);
+    Text_Sq_Offset_VHF[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text_Sq_Offset_VHF_Change, i);
+    Text_Sq_Offset_UHF[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text_Sq_Offset_UHF_Change, i);
   }
   for (int i = 0; i < 10; ++i) {
-    Text_SQ_VHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_SQ_VHF_Change, i);
-    Text_SQ_UHF[static_cast<std::size_t>(i)]->onChange = Ev(&frm_Adj_Txp::Text_SQ_UHF_Change, i);
+    Text_SQ_VHF[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text_SQ_VHF_Change, i);
+    Text_SQ_UHF[static_cast<std::size_t>(i)]->onChange = On(&frm_Adj_Txp::Text_SQ_UHF_Change, i);
   }
 
-  Combo_dev_voice[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_voice_Click, 0);
-  Combo_dev_ctcss[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_ctcss_Click, 0);
-  Combo_dev_dcs[0]->onClick = Ev(&frm_Adj_Txp::Combo_dev_dcs_Click, 0);
-  Combo_dev_tone->onClick = Ev(&frm_Adj_Txp::Combo_dev_tone_Click);
-  Combo_OSC_Add->onClick = Ev(&frm_Adj_Txp::Combo_OSC_Add_Click);
-  Combo_OSC_Dec->onClick = Ev(&frm_Adj_Txp::Combo_OSC_Dec_Click);
-  Combo_dev_voice[0]->onKeyPress = Ev(&frm_Adj_Txp::Combo_dev_voice_KeyPress, 0);
-  Combo_dev_ctcss[0]->onKeyPress = Ev(&frm_Adj_Txp::Combo_dev_ctcss_KeyPress, 0);
-  Combo_dev_dcs[0]->onKeyPress = Ev(&frm_Adj_Txp::Combo_dev_dcs_KeyPress, 0);
-  Combo_OSC_Add->onKeyPress = Ev(&frm_Adj_Txp::Combo_OSC_Add_KeyPress);
-  Combo_OSC_Dec->onKeyPress = Ev(&frm_Adj_Txp::Combo_OSC_Dec_KeyPress);
+  Combo_dev_voice[0]->onClick = On(&frm_Adj_Txp::Combo_dev_voice_Click, 0);
+  Combo_dev_ctcss[0]->onClick = On(&frm_Adj_Txp::Combo_dev_ctcss_Click, 0);
+  Combo_dev_dcs[0]->onClick = On(&frm_Adj_Txp::Combo_dev_dcs_Click, 0);
+  Combo_dev_tone->onClick = On(&frm_Adj_Txp::Combo_dev_tone_Click);
+  Combo_OSC_Add->onClick = On(&frm_Adj_Txp::Combo_OSC_Add_Click);
+  Combo_OSC_Dec->onClick = On(&frm_Adj_Txp::Combo_OSC_Dec_Click);
+  Combo_dev_voice[0]->onKeyPress = On(&frm_Adj_Txp::Combo_dev_voice_KeyPress, 0);
+  Combo_dev_ctcss[0]->onKeyPress = On(&frm_Adj_Txp::Combo_dev_ctcss_KeyPress, 0);
+  Combo_dev_dcs[0]->onKeyPress = On(&frm_Adj_Txp::Combo_dev_dcs_KeyPress, 0);
+  Combo_OSC_Add->onKeyPress = On(&frm_Adj_Txp::Combo_OSC_Add_KeyPress);
+  Combo_OSC_Dec->onKeyPress = On(&frm_Adj_Txp::Combo_OSC_Dec_KeyPress);
   // The tone gain's field takes typing, which changes only what it shows.
-  Combo_dev_tone->onChange = Ev(&frm_Adj_Txp::Typed_into_tone_gain);
+  Combo_dev_tone->onChange = On(&frm_Adj_Txp::Typed_into_tone_gain);
   for (int i = 0; i < 2; ++i) {
-    Combo_RX_VH[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_RX_VH_Click, i);
-    Combo_RX_VL[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_RX_VL_Click, i);
-    Combo_RX_VH[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_RX_VH_KeyPress, i);
-    Combo_RX_VL[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_RX_VL_KeyPress, i);
+    Combo_RX_VH[static_cast<std::size_t>(i)]->onClick = On(&frm_Adj_Txp::Combo_RX_VH_Click, i);
+    Combo_RX_VL[static_cast<std::size_t>(i)]->onClick = On(&frm_Adj_Txp::Combo_RX_VL_Click, i);
+    Combo_RX_VH[static_cast<std::size_t>(i)]->onKeyPress = On(&frm_Adj_Txp::Combo_RX_VH_KeyPress, i);
+    Combo_RX_VL[static_cast<std::size_t>(i)]->onKeyPress = On(&frm_Adj_Txp::Combo_RX_VL_KeyPress, i);
   }
 
   for (int b = 0; b < 2; ++b) {
     const auto k = static_cast<std::size_t>(b);
-    Text_Freq_L[k]->onKeyPress = Ev(&frm_Adj_Txp::Text_Freq_L_KeyPress, b);
-    Text_Freq_H[k]->onKeyPress = Ev(&frm_Adj_Txp::Text_Freq_H_KeyPress, b);
-    Text_Freq_L[k]->onLostFocus = Ev(&frm_Adj_Txp::Text_Freq_L_LostFocus, b);
-    Text_Freq_H[k]->onLostFocus = Ev(&frm_Adj_Txp::Text_Freq_H_LostFocus, b);
+    Text_Freq_L[k]->onKeyPress = On(&frm_Adj_Txp::Text_Freq_L_KeyPress, b);
+    Text_Freq_H[k]->onKeyPress = On(&frm_Adj_Txp::Text_Freq_H_KeyPress, b);
+    Text_Freq_L[k]->onLostFocus = On(&frm_Adj_Txp::Text_Freq_L_LostFocus, b);
+    Text_Freq_H[k]->onLostFocus = On(&frm_Adj_Txp::Text_Freq_H_LostFocus, b);
   }
   for (int i = 0; i < 6; ++i) {
-    Combo_batt_comp[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_batt_comp_Click, i);
-    Combo_batt_comp[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_batt_comp_KeyPress, i);
+    Combo_batt_comp[static_cast<std::size_t>(i)]->onClick = On(&frm_Adj_Txp::Combo_batt_comp_Click, i);
+    Combo_batt_comp[static_cast<std::size_t>(i)]->onKeyPress = On(&frm_Adj_Txp::Combo_batt_comp_KeyPress, i);
   }
   for (int i = 0; i < 11; ++i) {
-    Combo_vox[static_cast<std::size_t>(i)]->onClick = Ev(&frm_Adj_Txp::Combo_vox_Click, i);
-    Combo_vox[static_cast<std::size_t>(i)]->onKeyPress = Ev(&frm_Adj_Txp::Combo_vox_KeyPress, i);
+    Combo_vox[static_cast<std::size_t>(i)]->onClick = On(&frm_Adj_Txp::Combo_vox_Click, i);
+    Combo_vox[static_cast<std::size_t>(i)]->onKeyPress = On(&frm_Adj_Txp::Combo_vox_KeyPress, i);
   }
-  Text_PON_MSG_U->onChange = Ev(&frm_Adj_Txp::Text_PON_MSG_U_Change);
-  Text_PON_MSG_D->onChange = Ev(&frm_Adj_Txp::Text_PON_MSG_D_Change);
-  Text_info_0->onChange = Ev(&frm_Adj_Txp::Text_info_0_Change);
-  Text_info_1->onChange = Ev(&frm_Adj_Txp::Text_info_1_Change);
-  Text_PON_MSG_U->onKeyPress = Ev(&frm_Adj_Txp::Text_PON_MSG_U_KeyPress);
-  Text_PON_MSG_D->onKeyPress = Ev(&frm_Adj_Txp::Text_PON_MSG_D_KeyPress);
-  Text_info_0->onKeyPress = Ev(&frm_Adj_Txp::Text_info_0_KeyPress);
-  Text_info_1->onKeyPress = Ev(&frm_Adj_Txp::Text_info_1_KeyPress);
-  Text_PON_MSG_U->onLostFocus = Ev(&frm_Adj_Txp::Text_PON_MSG_U_LostFocus);
-  Text_PON_MSG_D->onLostFocus = Ev(&frm_Adj_Txp::Text_PON_MSG_D_LostFocus);
-  Text_info_0->onLostFocus = Ev(&frm_Adj_Txp::Text_info_0_LostFocus);
-  Text_info_1->onLostFocus = Ev(&frm_Adj_Txp::Text_info_1_LostFocus);
+  Text_PON_MSG_U->onChange = On(&frm_Adj_Txp::Text_PON_MSG_U_Change);
+  Text_PON_MSG_D->onChange = On(&frm_Adj_Txp::Text_PON_MSG_D_Change);
+  Text_info_0->onChange = On(&frm_Adj_Txp::Text_info_0_Change);
+  Text_info_1->onChange = On(&frm_Adj_Txp::Text_info_1_Change);
+  Text_PON_MSG_U->onKeyPress = On(&frm_Adj_Txp::Text_PON_MSG_U_KeyPress);
+  Text_PON_MSG_D->onKeyPress = On(&frm_Adj_Txp::Text_PON_MSG_D_KeyPress);
+  Text_info_0->onKeyPress = On(&frm_Adj_Txp::Text_info_0_KeyPress);
+  Text_info_1->onKeyPress = On(&frm_Adj_Txp::Text_info_1_KeyPress);
+  Text_PON_MSG_U->onLostFocus = On(&frm_Adj_Txp::Text_PON_MSG_U_LostFocus);
+  Text_PON_MSG_D->onLostFocus = On(&frm_Adj_Txp::Text_PON_MSG_D_LostFocus);
+  Text_info_0->onLostFocus = On(&frm_Adj_Txp::Text_info_0_LostFocus);
+  Text_info_1->onLostFocus = On(&frm_Adj_Txp::Text_info_1_LostFocus);
 
-  Check_Band->onClick = Ev(&frm_Adj_Txp::Check_Band_Click);
-  connect(Command_read, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_read_Click));
-  connect(Command_Write, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_Write_Click));
-  connect(Command_save, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_save_Click));
-  connect(Command_open, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_open_Click));
-  connect(Command_close, &QPushButton::clicked, this, Ev(&frm_Adj_Txp::Command_close_Click));
+  Check_Band->onClick = On(&frm_Adj_Txp::Check_Band_Click);
+  connect(Command_read, &QPushButton::clicked, this, On(&frm_Adj_Txp::Command_read_Click));
+  connect(Command_Write, &QPushButton::clicked, this, On(&frm_Adj_Txp::Command_Write_Click));
+  connect(Command_save, &QPushButton::clicked, this, On(&frm_Adj_Txp::Command_save_Click));
+  connect(Command_open, &QPushButton::clicked, this, On(&frm_Adj_Txp::Command_open_Click));
+  connect(Command_close, &QPushButton::clicked, this, On(&frm_Adj_Txp::Command_close_Click));
 }
 
 // ---- the controls of the core's names -----------------------------------------
@@ -737,7 +723,7 @@ void frm_Adj_Txp::Run(const std::function<adj::Effects()>& step) {
 }
 
 void frm_Adj_Txp::Show_view() {
-  syncing_ = true;
+  const ShowingView showing(*this);
   const adj::View& v = view_;
   setWindowTitle(v.windowCaption);
   Put(Frame_Frame, v.frameFrameCaption);
@@ -788,7 +774,6 @@ void frm_Adj_Txp::Show_view() {
     Check_Tx[k]->setValue(v.checkTx[k] ? 1 : 0);
   }
   for (int l = 0; l < adj::kLines; ++l) Put(line(static_cast<Line>(l)), view_.text(static_cast<Line>(l)));
-  syncing_ = false;
 }
 
 void frm_Adj_Txp::Show_effects(const adj::Effects& fx) {

@@ -166,15 +166,8 @@ class frm_Adj_Txp : public RadioWindow, public TransferView {
   void Line_change(adj::Line l);
   void Line_key(adj::Line l, int& key);
   void Typed_into_tone_gain();
-  // A control event, dropped while the controls are being made to show the
-  // View and once the window unloads.
-  template <class... Args>
-  auto Ev(void (frm_Adj_Txp::*handler)(Args...));
-  template <class... Args>
-  auto Ev(void (frm_Adj_Txp::*handler)(int, Args...), int index);
 
   adj::View view_;
   adj::Editor editor_;
-  bool syncing_ = false;  // the controls are being set from the View
-  int handling_ = 0;      // a handler, a display or a file request runs (maybe inside a message box)
+  int handling_ = 0;  // a handler, a display or a file request runs (maybe inside a message box)
 };
