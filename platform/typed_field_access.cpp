@@ -50,9 +50,7 @@ class TypedFieldAccessible : public QAccessibleWidget,
   // ---- QAccessibleEditableTextInterface
   void deleteText(int startOffset, int endOffset) override { edit(startOffset, endOffset, QString()); }
   void insertText(int offset, const QString& text) override { edit(offset, offset, text); }
-  void replaceText(int startOffset, int endOffset, const QString& text) override {
-    edit(startOffset, endOffset, text);
-  }
+  void replaceText(int startOffset, int endOffset, const QString& text) override { edit(startOffset, endOffset, text); }
 
   // ---- QAccessibleTextInterface: the line edit's own
   void selection(int selectionIndex, int* startOffset, int* endOffset) const override {

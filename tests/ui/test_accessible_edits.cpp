@@ -8,8 +8,8 @@
 // Reading the text, the caret, the selection and the characters' places is
 // the line edit's own.
 #include "alignment/ui/frm_Adj_Txp.h"
-#include "app_fixture.h"
 #include "channels/ui/frm_chann.h"
+#include "options_fixture.h"
 #include "platform/combo_list.h"
 #include "platform/grid.h"
 #include "platform/tab_strip.h"
@@ -17,6 +17,7 @@
 #include "settings/dtmf_block.h"
 #include "settings/ui/frm_dtmf.h"
 #include "settings/ui/frm_option.h"
+#include "typed_in.h"
 
 #include <gtest/gtest.h>
 #include <QAccessible>
@@ -34,7 +35,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,60 +76,20 @@ void Apply(QWidget* control, Edit e, int start, int end, const QString& text) {
   }
 }
 
-void FocusOn(QWidget* w) {
-  w->setFocus(Qt::OtherFocusReason);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w; }, 1000));
-}
-
 // ---- the controls -------------------------------------------------------------------
 
-class AccessibleEditsTest : public ::testing::Test {
+// The controls of the paste tests, and beside them Qt's own line edit with
+// Qt's own interface.
+class AccessibleEditsTest : public typed_in::ControlsTest {
  protected:
   void SetUp() override {
-    window = std::make_unique<QWidget>();
-    auto* layout = new QVBoxLayout(window.get());
-    box = new TextBox(window.get());
-    plain = new TextBox(window.get());
+    typed_in::ControlsTest::SetUp();
     qtEdit = new QLineEdit(window.get());
-    list = new ComboList(window.get());
-    readOnly = new ComboList(window.get());
-    other = new QLineEdit(window.get());
-    for (QWidget* w : std::initializer_list<QWidget*>{box, plain, qtEdit, list, readOnly, other}) layout->addWidget(w);
-    // Digits and A (a typed as A), four characters at most in the text the
-    // key goes into (a selection it replaces is not part of it).
-    box->onKeyPress = [this](int& key) {
-      seen.push_back(key);
-      QString into = box->Text();
-      if (box->hasSelectedText()) into.remove(box->selectionStart(), box->selectedText().size());
-      texts.push_back(into.toStdString());
-      if (key == 'a') key = 'A';
-      if (!((key >= '0' && key <= '9') || key == 'A') || into.size() >= 4) key = 0;
-    };
-    // A tone list: digits, the point, D, N and I, small letters as capitals.
-    list->setMode(ComboList::Mode::Setting);
-    list->AddItems({QStringLiteral("OFF"), QStringLiteral("D023N")});
-    list->onKeyPress = [](int& key) {
-      if (key >= 'a' && key <= 'z') key = key - 'a' + 'A';
-      if (!((key >= '0' && key <= '9') || key == '.' || key == 'D' || key == 'N' || key == 'I')) key = 0;
-    };
-    readOnly->setMode(ComboList::Mode::Setting);
-    readOnly->AddItems({QStringLiteral("HIGH"), QStringLiteral("LOW")});
-    readOnly->setListIndex(0);
-    readOnly->onKeyPress = [](int& key) { key = 0; };
-    readOnly->setFieldReadOnly(true);
-    window->resize(400, 300);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->layout()->addWidget(qtEdit);
+    qtEdit->show();
   }
 
-  std::unique_ptr<QWidget> window;
-  TextBox *box = nullptr, *plain = nullptr;
-  QLineEdit* qtEdit = nullptr;  // Qt's own line edit and interface
-  ComboList *list = nullptr, *readOnly = nullptr;
-  QLineEdit* other = nullptr;
-  std::vector<int> seen;
-  std::vector<std::string> texts;
+  QLineEdit* qtEdit = nullptr;
 };
 
 }  // namespace
@@ -184,7 +144,7 @@ TEST_F(AccessibleEditsTest, EditsOfABoxWithAKeyHandlerTakeThePastesWayIn) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     box->setText(QString::fromLatin1(c.before));
-    FocusOn(other);
+    focusOn(other);
     box->ForgetUserChange();
     seen.clear(), texts.clear();
     QSignalSpy edited(box, &QLineEdit::textEdited);
@@ -213,7 +173,7 @@ TEST_F(AccessibleEditsTest, StopsWhenTheBoxGoesAway) {
     QTimer::singleShot(0, &loop, &QEventLoop::quit);
     loop.exec();
   };
-  FocusOn(box);
+  focusOn(box);
   i->editableTextInterface()->insertText(0, QStringLiteral("1#23"));
   EXPECT_TRUE(gone.isNull());
   box = nullptr;
@@ -223,7 +183,7 @@ TEST_F(AccessibleEditsTest, StopsWhenTheBoxGoesAway) {
 // goes in leaves no item chosen. A read-only field takes none of the edits.
 TEST_F(AccessibleEditsTest, ListFieldsAndReadOnlyFields) {
   list->setListIndex(0);
-  FocusOn(other);
+  focusOn(other);
   Apply(list, Edit::SetValue, 0, 0, QStringLiteral("d0x23n"));
   EXPECT_EQ(list->Text(), QStringLiteral("D023N"));
   EXPECT_EQ(list->ListIndex(), -1);
@@ -238,7 +198,7 @@ TEST_F(AccessibleEditsTest, ListFieldsAndReadOnlyFields) {
   EXPECT_TRUE(field->state().readOnly);
   for (Edit e : {Edit::Insert, Edit::Replace, Edit::Delete, Edit::SetValue}) {
     SCOPED_TRACE(Name(e));
-    FocusOn(other);
+    focusOn(other);
     Apply(readOnly, e, 0, 2, QStringLiteral("LOW"));
     EXPECT_EQ(readOnly->Text(), QStringLiteral("HIGH"));
     EXPECT_EQ(readOnly->ListIndex(), 0);
@@ -263,12 +223,12 @@ TEST_F(AccessibleEditsTest, WithoutAKeyHandlerQtsOwnEdit) {
   for (const Case& c : cases) {
     SCOPED_TRACE(Name(c.edit));
     for (QLineEdit* e : {static_cast<QLineEdit*>(plain), qtEdit}) e->setText(QStringLiteral("ab12"));
-    FocusOn(other);
-    QSignalSpy changes(plain, &QLineEdit::textChanged);
+    focusOn(other);
+    QSignalSpy plainChanges(plain, &QLineEdit::textChanged);
     Apply(plain, c.edit, c.start, c.end, QString::fromLatin1(c.text));
     Apply(qtEdit, c.edit, c.start, c.end, QString::fromLatin1(c.text));
     EXPECT_EQ(plain->text(), qtEdit->text());
-    EXPECT_EQ(changes.size(), 1);
+    EXPECT_EQ(plainChanges.size(), 1);
     EXPECT_EQ(QApplication::focusWidget(), other);
   }
 }
@@ -286,7 +246,7 @@ TEST_F(AccessibleEditsTest, ReadingIsTheLineEdits) {
       e->setPlaceholderText(QStringLiteral("frequency"));
       e->setAccessibleName(QStringLiteral("Box"));
     }
-    FocusOn(box);
+    focusOn(box);
     QAccessibleInterface* ours = QAccessible::queryAccessibleInterface(box);
     QAccessibleInterface* qts = QAccessible::queryAccessibleInterface(qtEdit);
     ASSERT_TRUE(ours && qts);
@@ -315,9 +275,8 @@ TEST_F(AccessibleEditsTest, ReadingIsTheLineEdits) {
     for (Around around : {static_cast<Around>(&QAccessibleTextInterface::textAtOffset),
                           static_cast<Around>(&QAccessibleTextInterface::textBeforeOffset),
                           static_cast<Around>(&QAccessibleTextInterface::textAfterOffset)}) {
-      for (QAccessible::TextBoundaryType kind :
-           {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
-            QAccessible::LineBoundary}) {
+      for (QAccessible::TextBoundaryType kind : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                                 QAccessible::SentenceBoundary, QAccessible::LineBoundary}) {
         for (int offset : {-2, 0, 4, 7, 11}) {
           SCOPED_TRACE("offset " + std::to_string(offset) + ", boundary " + std::to_string(kind));
           s0 = e0 = s1 = e1 = -7;
@@ -379,47 +338,39 @@ enum class Box {
 
 }  // namespace
 
-class AccessibleEdits : public AppFixture {
+// The options window's fixture (the real program on a 1280 x 1024 screen,
+// the main window active), with the other windows beside it.
+class AccessibleEdits : public OptionsFixture {
  protected:
-  void SetUp() override {
-    screen = {1280, 1024, 96};
-    start();
-    main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+  void bringUp(RadioWindow* window) {
+    main->mdiArea()->setActiveSubWindow(static_cast<QMdiSubWindow*>(window->frame()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->mdiArea()->activeSubWindow() == window->frame(); }, 1000));
   }
-
-  static QWidget* focus() { return QApplication::focusWidget(); }
-  static void tab() { QTest::keyClick(focus(), Qt::Key_Tab); }
-  void activate(RadioWindow* w) {
-    main->mdiArea()->setActiveSubWindow(static_cast<QMdiSubWindow*>(w->frame()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return main->mdiArea()->activeSubWindow() == w->frame(); }, 1000));
-  }
+  // Each window is loaded once (the menu would build it anew) and brought to
+  // the front.
   frm_option* options() {
-    if (!main->host().find<frm_option>()) main->MDImain_Optional_edit_Click();
-    settle();
-    auto* w = main->host().find<frm_option>();
-    if (w) activate(w);
-    return w;
+    if (!main->host().find<frm_option>()) return open();
+    return current();
   }
   frm_dtmf* dtmf() {
     if (!main->host().find<frm_dtmf>()) main->menu(QStringLiteral("Dtmf_edit"))->trigger();
-    auto* w = main->host().find<frm_dtmf>();
-    if (w) activate(w);
-    return w;
+    auto* d = main->host().find<frm_dtmf>();
+    if (d) bringUp(d);
+    return d;
   }
   frm_Adj_Txp* adj(int page) {
     main->MDImain_Adj_Edit_Click();
-    auto* w = main->host().find<frm_Adj_Txp>();
-    if (!w) return nullptr;
-    activate(w);
-    QTabBar* bar = w->TabStrip1->bar();
+    auto* a = main->host().find<frm_Adj_Txp>();
+    if (!a) return nullptr;
+    bringUp(a);
+    QTabBar* bar = a->TabStrip1->bar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
-    return w;
+    return a;
   }
   frm_chann* chann() {
-    auto* w = main->host().find<frm_chann>();
-    if (w) activate(w);
-    return w;
+    auto* c = main->host().find<frm_chann>();
+    if (c) bringUp(c);
+    return c;
   }
   // Clicks on a cell of the channel grid.
   void clickCell(int r, int c) {
@@ -545,8 +496,7 @@ TEST_F(AccessibleEdits, BoxesOfTheWindowsTakeWhatTheirKeysCouldHaveTyped) {
 // holds; a box left that refuses its value (its message, the focus given
 // back) keeps the focus, and the edit goes nowhere.
 TEST_F(AccessibleEdits, AnEditTakesTheFocusFirst) {
-  frm_option* w = options();
-  ASSERT_TRUE(w);
+  ASSERT_TRUE(options());
   TextBox* freq = w->vfo[0].Text_Freq;
   TextBox* offset = w->vfo[0].Text_Offset;
   into(Box::VfoFreq, QStringLiteral("145"));
@@ -569,16 +519,16 @@ TEST_F(AccessibleEdits, AnEditTakesTheFocusFirst) {
 // A cell editor that is not open (hidden) takes nothing; the cell it was
 // last open on shows what it showed.
 TEST_F(AccessibleEdits, AHiddenCellEditorTakesNothing) {
-  frm_chann* w = chann();
-  ASSERT_TRUE(w);
+  frm_chann* c = chann();
+  ASSERT_TRUE(c);
   into(Box::ChannRx, QStringLiteral("146.52"));
   leave(Box::ChannRx);
-  ASSERT_FALSE(w->Text_Edit->isVisible());
-  const QString before = w->Text_Edit->text();
+  ASSERT_FALSE(c->Text_Edit->isVisible());
+  const QString before = c->Text_Edit->text();
   for (Edit e : {Edit::Insert, Edit::Replace, Edit::Delete, Edit::SetValue}) {
     SCOPED_TRACE(Name(e));
-    Apply(w->Text_Edit, e, 0, 3, QStringLiteral("999"));
-    EXPECT_EQ(w->Text_Edit->text(), before);
+    Apply(c->Text_Edit, e, 0, 3, QStringLiteral("999"));
+    EXPECT_EQ(c->Text_Edit->text(), before);
   }
-  EXPECT_EQ(w->MSF_Chann->TextMatrix(2, 2).trimmed(), QStringLiteral("146.52000"));
+  EXPECT_EQ(c->MSF_Chann->TextMatrix(2, 2).trimmed(), QStringLiteral("146.52000"));
 }
