@@ -8,8 +8,8 @@
 //   event, also for the item already chosen; the field shows the item;
 // - character keys go through the key handler first, which may drop or
 //   replace them (see key_press.h); Enter reaches the handler only; pasted
-//   text goes through the handler the same way (see key_press.h), and the
-//   field takes no drops;
+//   text, and text that assistive technology puts in, goes through the
+//   handler the same way (see key_press.h), and the field takes no drops;
 // - typed text never chooses or adds an item (no completer, no inserting, no
 //   matching on Enter or when the focus leaves), and the mouse wheel does
 //   not change a closed list;

@@ -1,5 +1,7 @@
 #include "platform/key_press.h"
 
+#include "platform/typed_field_access.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -9,6 +11,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QTextLayout>
+#include <QValidator>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -96,7 +103,7 @@ int RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* fiel
 
 // ---- TypedField -------------------------------------------------------------
 
-TypedField::TypedField(QWidget* parent) : QLineEdit(parent) {}
+TypedField::TypedField(QWidget* parent) : QLineEdit(parent) { InstallTypedFieldAccess(); }
 
 void TypedField::setTypedBy(const KeyPressHandler* handler, QWidget* owner) {
   handler_ = handler;
@@ -109,6 +116,59 @@ bool TypedField::takesTyping() const {
   // the focus back leaves it there; a commit that moved it on does not.
   const QWidget* focus = owner_->window()->focusWidget();
   return focus == owner_ || focus == this;
+}
+
+bool TypedField::focusForTyping() {
+  if (takesTyping()) return true;
+  const QPointer<TypedField> self(this);
+  owner_->setFocus(Qt::OtherFocusReason);
+  return self && takesTyping();
+}
+
+void TypedField::AssistedEdit(int start, int end, const QString& text) {
+  const auto length = static_cast<int>(this->text().size());
+  start = std::clamp(start, 0, length);
+  end = std::clamp(end, 0, length);
+  if (end < start) std::swap(start, end);
+  if (isReadOnly() || (start == end && text.isEmpty())) return;
+  if (!filtered()) {
+    // Qt's own: one change of the whole text (which its validator accepts).
+    QString whole = this->text().replace(start, end - start, text);
+    int pos = 0;
+    if (validator() && validator()->validate(whole, pos) != QValidator::Acceptable) return;
+    setText(whole);
+    return;
+  }
+  // As the user would: into the box (its got-focus, the lost-focus of the
+  // control left), the range selected, then a paste over it or Delete.
+  if (!focusForTyping()) return;
+  if (start == end)
+    setCursorPosition(start);
+  else
+    setSelection(start, end - start);
+  if (text.isEmpty())
+    del();
+  else
+    TypeIn(text);
+}
+
+QRect TypedField::CharacterRect(int offset) const {
+  const QString shown = text();
+  if (echoMode() != QLineEdit::Normal || offset < 0 || offset >= shown.size()) return {};
+  // The text laid out as the field lays it out, placed where the field draws
+  // its cursor (the middle of the cursor's rectangle).
+  QTextLayout layout(shown, font());
+  QTextOption option;
+  option.setTextDirection(layoutDirection());
+  layout.setTextOption(option);
+  layout.beginLayout();
+  const QTextLine line = layout.createLine();
+  layout.endLayout();
+  const QRect cursor = cursorRect();
+  const qreal origin = QRectF(cursor).center().x() - line.cursorToX(cursorPosition());
+  const qreal a = origin + line.cursorToX(offset), b = origin + line.cursorToX(offset + 1);
+  const QRect place(QPoint(qRound(std::min(a, b)), cursor.top()), QPoint(qRound(std::max(a, b)) - 1, cursor.bottom()));
+  return {mapToGlobal(place.topLeft()), place.size()};
 }
 
 void TypedField::TypeIn(const QString& text) {
@@ -197,10 +257,8 @@ void TypedField::dropEvent(QDropEvent* e) {
   const int at = cursorPositionAt(e->position().toPoint());
   // A drop is a click at the place and typing: the control takes the focus
   // first (the control left may refuse to let it go).
-  const QPointer<TypedField> self(this);
-  if (!takesTyping()) owner_->setFocus(Qt::OtherFocusReason);
-  if (!self || !takesTyping()) {
-    if (self) e->ignore();
+  if (!focusForTyping()) {
+    e->ignore();
     return;
   }
   // Copied, never moved: the source keeps what the handler drops.

@@ -16,6 +16,11 @@
 // what the handler keeps (with its replacement) is inserted. Characters no
 // key types into a one-line box (line breaks, tabs, other control characters)
 // are dropped. A field without a key handler keeps Qt's own paste and drop.
+//
+// Assistive technology (a screen reader, a dictation tool) edits a field
+// through its accessibility interface (typed_field_access.h): with a key
+// handler, its inserts and replacements take a paste's way in and its
+// deletions the Delete key's; without one, Qt's own edit of the whole text.
 #include <QClipboard>
 #include <QLineEdit>
 
@@ -43,6 +48,17 @@ class TypedField : public QLineEdit {
   // or deleted, or another control took the focus (a handler's message).
   // Of a text longer than 1000 characters the first 1000 are typed in.
   void TypeIn(const QString& text);
+  // An edit by assistive technology: the characters from `start` up to
+  // `end` are replaced by `text` (offsets beyond the text are its ends). A
+  // read-only field takes none of it. With a key handler the control takes
+  // the focus first, as for a drop (the control left may keep it); then the
+  // range is selected and the text typed in over it (TypeIn), and an empty
+  // text deletes the range as the Delete key does. Without a handler the
+  // whole text is set at once, as Qt's own line edit does it.
+  void AssistedEdit(int start, int end, const QString& text);
+  // Where the character at `offset` is drawn, in screen coordinates; empty
+  // past the text and where the text is not shown as it is (passwords).
+  QRect CharacterRect(int offset) const;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -54,6 +70,10 @@ class TypedField : public QLineEdit {
  private:
   bool filtered() const { return handler_ && *handler_; }
   bool takesTyping() const;
+  // Gives the control the focus unless it has it; whether it then takes
+  // typing. False also when the control was deleted meanwhile (a handler's
+  // message box ran its event loop): the caller must not touch it then.
+  bool focusForTyping();
   void pasteFrom(QClipboard::Mode mode);
 
   const KeyPressHandler* handler_ = nullptr;

@@ -6,8 +6,9 @@
 //   change;
 // - character keys go through the key handler first (see key_press.h); Enter
 //   reaches the handler only: the box itself does nothing with it; with a
-//   key handler, pasted, dropped and input-method text is typed in through
-//   it one character at a time (TypedField);
+//   key handler, pasted, dropped and input-method text, and text that
+//   assistive technology puts in, is typed in through it one character at
+//   a time (TypedField);
 // - got-focus and lost-focus follow the window's focus rules (focus_rules.h);
 // - ChangedByUser() says whether the user has changed the text (typing,
 //   Delete, cut, paste, undo) since the box last got the focus; a give-back

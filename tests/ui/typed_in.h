@@ -6,6 +6,9 @@
 // middle button with the X selection set (only where the platform has a
 // selection: X, not offscreen), and a drop of text on the box. The middle
 // button and a drop put the text at the end of the field's text.
+#include "platform/combo_list.h"
+#include "platform/text_box.h"
+
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
@@ -16,7 +19,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QVBoxLayout>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -115,5 +120,70 @@ inline void Bring(QLineEdit* field, Way w, const QString& text) {
     case Way::Drop: DropOn(field, text); break;
   }
 }
+
+// A window with controls whose key handlers are like the program's, shown
+// and active: `box` takes digits and A (a typed as A), four characters at
+// most, and records each key (`seen`) with the text it goes into (`texts`)
+// and each change (`changes`); `list` is a tone list, `readOnly` a list with
+// a read-only field; `plain` has no key handler; `other` holds the focus
+// elsewhere.
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(window.get());
+    box = new TextBox(window.get());
+    plain = new TextBox(window.get());
+    list = new ComboList(window.get());
+    readOnly = new ComboList(window.get());
+    other = new QLineEdit(window.get());
+    for (QWidget* w : std::initializer_list<QWidget*>{box, plain, list, readOnly, other}) layout->addWidget(w);
+    // Digits and A (a typed as A), four characters at most in the text the
+    // key goes into (a selection it replaces is not part of it).
+    box->onKeyPress = [this](int& key) {
+      seen.push_back(key);
+      QString into = box->Text();
+      if (box->hasSelectedText()) into.remove(box->selectionStart(), box->selectedText().size());
+      texts.push_back(into.toStdString());
+      if (key == 'a') key = 'A';
+      if (!((key >= '0' && key <= '9') || key == 'A') || into.size() >= 4) key = 0;
+    };
+    box->onChange = [this] { changes.push_back(box->Text().toStdString()); };
+    // A tone list: digits, the point, D, N and I, small letters as capitals.
+    list->setMode(ComboList::Mode::Setting);
+    list->AddItems({QStringLiteral("OFF"), QStringLiteral("D023N")});
+    list->onKeyPress = [](int& key) {
+      if (key >= 'a' && key <= 'z') key = key - 'a' + 'A';
+      if (!((key >= '0' && key <= '9') || key == '.' || key == 'D' || key == 'N' || key == 'I')) key = 0;
+    };
+    readOnly->setMode(ComboList::Mode::Setting);
+    readOnly->AddItems({QStringLiteral("HIGH"), QStringLiteral("LOW")});
+    readOnly->setListIndex(0);
+    readOnly->onKeyPress = [](int& key) { key = 0; };
+    readOnly->setFieldReadOnly(true);
+    window->resize(400, 300);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+  static void focusOn(QWidget* w) {
+    w->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == w; }, 1000));
+  }
+  // Empties the box, gives it the focus with the cursor at the end.
+  void start(QLineEdit* field, const QString& text = QString()) {
+    field->setText(text);
+    focusOn(typed_in::KeyTarget(field));
+    field->end(false);
+    seen.clear(), texts.clear(), changes.clear();
+  }
+
+  std::unique_ptr<QWidget> window;
+  TextBox *box = nullptr, *plain = nullptr;
+  ComboList *list = nullptr, *readOnly = nullptr;
+  QLineEdit* other = nullptr;
+  std::vector<int> seen;
+  std::vector<std::string> texts, changes;
+};
 
 }  // namespace typed_in
