@@ -212,7 +212,7 @@ auto frm_Adj_Txp::Ev(void (frm_Adj_Txp::*handler)(int, Args...), int index) {
 }
 
 frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
-    : RadioWindow(c), editor_{c.st.AdjTable, c.st.AdjDefaults, c.st.Band220Selected, view_} {
+    : RadioWindow(c), ctx(c), editor_{c.st.AdjTable, c.st.AdjDefaults, c.st.Band220Selected, view_} {
   setObjectName(QStringLiteral("frm_Adj_Txp"));
   Captions(adj::kFixedCaptions);
   Captions(kLayoutCaptions);

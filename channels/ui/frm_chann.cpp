@@ -77,7 +77,7 @@ class frm_chann::Handling : public ImageFollower::Handling {
   explicit Handling(frm_chann& w) : ImageFollower::Handling(*w.follow_) {}
 };
 
-frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
+frm_chann::frm_chann(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frm_chann"));
   Captions(kCaptions);
   // The design positions are laid out for an 8-point font: with it the 13

@@ -6,7 +6,7 @@
 // draws every row from the parameter image and writes each committed edit
 // into the image at once.
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <functional>
 
@@ -22,6 +22,8 @@ class frm_chann : public RadioWindow {
   Q_OBJECT
  public:
   explicit frm_chann(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~frm_chann() override;
 
   bool isMdiChild() const override { return true; }

@@ -130,7 +130,7 @@ class frm_option::ShowTarget : public OptShowTarget {
   frm_option& w_;
 };
 
-frm_option::frm_option(AppContext& c) : RadioWindow(c) {
+frm_option::frm_option(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frm_option"));
   Captions(Opt_captions_general());
   Captions(Opt_captions_band());

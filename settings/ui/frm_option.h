@@ -12,7 +12,7 @@
 #include "settings/vfo_freq.h"
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <array>
 
@@ -29,6 +29,8 @@ class frm_option : public RadioWindow {
   Q_OBJECT
  public:
   explicit frm_option(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~frm_option() override;
 
   bool isMdiChild() const override { return true; }
