@@ -32,7 +32,7 @@ class NewEditor : public RadioWindow {
   bool isMdiChild() const override { return true; }
   void Form_Load() override {
     ++g_loads;
-    loadedFlagSeen = flag ? *flag : 1;
+    loadedFlagSeen = flag ? *flag : Int16{1};
   }
   void Form_Unload() override {
     g_unloads.push_back(
