@@ -24,7 +24,7 @@ fi
 if [ $# -gt 0 ]; then files=("$@"); else mapfile -t files < <(git ls-files '*.cpp'); fi
 
 # The files a build compiles, as the absolute paths of its database.
-compiled() { python3 -c 'import json, sys; print("\n".join(c["file"] for c in json.load(open(sys.argv[1]))))' "$1"; }
+compiled() { sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$1"; }
 in_default=$(compiled "$db")
 in_fuzz=""
 if [ -f "$fuzz_db" ]; then in_fuzz=$(compiled "$fuzz_db"); fi
