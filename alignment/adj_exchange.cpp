@@ -58,8 +58,9 @@ static_assert(kReadBlocks * proto::kBlockLen == kReadRows * kRowCols);
 void AdjRead::Adj_Unpack(Table& table) const {
   for (int n = 0; n < kReadBlocks; ++n) {
     const auto data = Block_data(n);
+    const std::size_t first = 4 * static_cast<std::size_t>(n);  // the block's first table row
     for (int i = 0; i < proto::kBlockLen; ++i)
-      table[static_cast<std::size_t>(4 * n + i / kRowCols)][static_cast<std::size_t>(i % kRowCols)] =
+      table[first + static_cast<std::size_t>(i / kRowCols)][static_cast<std::size_t>(i % kRowCols)] =
           data[static_cast<std::size_t>(i)];
   }
   table[kRowPonMsg] = table[18];

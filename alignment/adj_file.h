@@ -32,7 +32,7 @@ namespace adj {
 
 constexpr int kAdjFileNumbers = 1 + kFileRows * kRowCols;  // 257
 // A file larger than this is no alignment file (a written one is about 1.3 kB).
-constexpr qint64 kAdjFileMaxBytes = 1024 * 1024;
+constexpr qint64 kAdjFileMaxBytes = qint64{1024} * 1024;
 
 struct AdjFileData {
   bool bandChecked = false;

@@ -235,7 +235,7 @@ void Adj_Show(Editor& e, Effects& fx) {
     PutList(e, fx, List::Combo_dev_dcs, 0, dev[2]);
     PutList(e, fx, List::Combo_dev_tone, 0, dev[3]);
     for (int i = 0; i < 2; ++i) {
-      const int cell = dev[static_cast<std::size_t>(4 + i)];
+      const int cell = dev[4 + static_cast<std::size_t>(i)];
       PutList(e, fx, List::Combo_RX_VH, i, VolCoarse(cell));
       PutList(e, fx, List::Combo_RX_VL, i, VolFine(cell));
     }
@@ -245,7 +245,7 @@ void Adj_Show(Editor& e, Effects& fx) {
     for (int i = 0; i < 11; ++i) PutList(e, fx, List::Combo_vox, i, vox[static_cast<std::size_t>(i)]);
   } else if (p == 5) {
     const auto dev = e.table[kRowDev];
-    for (int i = 0; i < 6; ++i) PutList(e, fx, List::Combo_batt_comp, i, dev[static_cast<std::size_t>(10 + i)]);
+    for (int i = 0; i < 6; ++i) PutList(e, fx, List::Combo_batt_comp, i, dev[10 + static_cast<std::size_t>(i)]);
     const auto vox = e.table[kRowVox];
     for (int i = 0; i < 11; ++i) PutList(e, fx, List::Combo_vox, i, vox[static_cast<std::size_t>(i)]);
     for (int b = 0; b < 2; ++b) {

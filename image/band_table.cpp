@@ -59,5 +59,5 @@ QString Band_range_text(const Session& st, int entry, int bandNo) {
   const auto& e = Entry(st, entry);
   const int low = bandNo == 0 ? band::kFirstLow : band::kSecondLow;
   return num::Signed(e[static_cast<std::size_t>(low)]) + QStringLiteral("MHZ  ") + QStringLiteral("-  ") +
-         num::Signed(e[static_cast<std::size_t>(low + 1)]) + QStringLiteral("MHZ");
+         num::Signed(e[static_cast<std::size_t>(low) + 1]) + QStringLiteral("MHZ");
 }

@@ -101,11 +101,11 @@ std::optional<std::array<std::uint8_t, 4>> Freq_to_bcd(const QString& text) {
 
 QString Bcd_to_freq(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
   Int64 units = 0;
-  for (const std::uint8_t b : {b3, b2, b1, b0}) units = units * 100 + (b / 16) * 10 + b % 16;
+  for (const std::uint8_t b : {b3, b2, b1, b0}) units = units * 100 + (b / 16) * Int64{10} + b % 16;
   QString text = Plain10Hz(units);
   if (text.size() < 9) {
     if (!text.contains(u'.')) text += u'.';
-    const int width = units >= 100 * 100000 ? 9 : 8;
+    const int width = units >= Int64{100} * 100000 ? 9 : 8;
     while (text.size() < width) text += u'0';
   }
   return text;

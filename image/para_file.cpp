@@ -41,7 +41,8 @@ ParaFileResult Taken(const NumberFileResult& n, const std::array<std::int16_t, k
                      img::Image& image) {
   if (n.ok())
     for (int r = 0; r < kParaFileRows; ++r)
-      for (int c = 0; c < img::kCols; ++c) image(r, c) = values[static_cast<std::size_t>(r * img::kCols + c)];
+      for (int c = 0; c < img::kCols; ++c)
+        image(r, c) = values[static_cast<std::size_t>(r) * img::kCols + static_cast<std::size_t>(c)];
   return FromNumbers(n);
 }
 
@@ -49,7 +50,7 @@ ParaFileResult Taken(const NumberFileResult& n, const std::array<std::int16_t, k
 
 QByteArray Para_file_text(const img::Image& image) {
   QByteArray out;
-  out.reserve(kParaFileRows * (img::kCols * 5 + 2));
+  out.reserve(qsizetype{kParaFileRows} * (img::kCols * 5 + 2));
   for (int r = 0; r < kParaFileRows; ++r) {
     for (int c = 0; c < img::kCols; ++c) Number_file_put(out, image(r, c));
     out += "\r\n";

@@ -24,7 +24,7 @@
 constexpr int kParaFileRows = img::kFileLastRow + 1;         // 481
 constexpr int kParaFileValues = kParaFileRows * img::kCols;  // 7696
 // A file larger than this is no parameter file (a written one is about 40 kB).
-constexpr qint64 kParaFileMaxBytes = 4 * 1024 * 1024;
+constexpr qint64 kParaFileMaxBytes = qint64{4} * 1024 * 1024;
 
 enum class ParaFileError {
   None,

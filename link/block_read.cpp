@@ -63,12 +63,13 @@ void BlockRead::phaseReceive(LinkEngine& e, int count) {
   e.Discard_input();  // bytes beyond the reply are dropped
   e.Output_byte(proto::Cmd_ack);
 
-  if (row_ - kFirstRow + 1 >= blocks()) {
+  const int received = row_ - kFirstRow + 1;  // the blocks received so far
+  if (received >= blocks()) {
     e.Complete();
     Completion(e);
     return;
   }
-  const proto::Addr next = blocks_[static_cast<std::size_t>(row_ - kFirstRow + 1)];
+  const proto::Addr next = blocks_[static_cast<std::size_t>(received)];
   e.Send_frame(proto::Read_cmd(next, kBlockLength));
   ++row_;
   view_.Progress_show(row_ * 100 / (blocks() + 1));
@@ -77,7 +78,7 @@ void BlockRead::phaseReceive(LinkEngine& e, int count) {
 
 std::array<std::uint8_t, proto::kBlockLen> BlockRead::Block_data(int n) const {
   std::array<std::uint8_t, proto::kBlockLen> out{};
-  const RxRow& row = RxBuf[static_cast<std::size_t>(kFirstRow + n)];
+  const RxRow& row = RxBuf[kFirstRow + static_cast<std::size_t>(n)];
   std::copy_n(row.begin() + kDataColumn, proto::kBlockLen, out.begin());
   return out;
 }

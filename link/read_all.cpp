@@ -19,7 +19,8 @@ void ReadAll::Rx_unpack(img::Image& image) const {
   for (int n = 0; n < kBlocks; ++n) {
     const auto data = Block_data(n);
     for (int j = 0; j < 4; ++j, ++r)
-      for (int c = 0; c < img::kCols; ++c) image(r, c) = data[static_cast<std::size_t>(16 * j + c)];
+      for (int c = 0; c < img::kCols; ++c)
+        image(r, c) = data[16 * static_cast<std::size_t>(j) + static_cast<std::size_t>(c)];
   }
 }
 

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 
-RadioWindow::RadioWindow(AppContext& c, WindowContext& w)
-    : QWidget(nullptr), ctx(c), wctx(w), focusRules_(new FocusRules(this, [this] { return unloading_; })) {}
+RadioWindow::RadioWindow(WindowContext& w)
+    : QWidget(nullptr), wctx(w), focusRules_(new FocusRules(this, [this] { return unloading_; })) {}
 
 RadioWindow::~RadioWindow() {
   // The controls go after this: their focus changes concern nobody any more.

@@ -24,11 +24,9 @@ class QCloseEvent;
 class RadioWindow : public QWidget, public HandlerOwner {
   Q_OBJECT
  public:
-  // Built with the program's context (state/app_context.h), which extends
-  // the platform's WindowContext.
-  template <class Context>
-  explicit RadioWindow(Context& c) : RadioWindow(c, static_cast<WindowContext&>(c)) {}
-  RadioWindow(AppContext& ctx, WindowContext& wctx);
+  // Built with the platform's part of the program's context; each window
+  // class keeps the program's whole context itself.
+  explicit RadioWindow(WindowContext& wctx);
   ~RadioWindow() override;
 
   // Load handling: size and place, show data. The host has applied the
@@ -158,9 +156,7 @@ class RadioWindow : public QWidget, public HandlerOwner {
   // Names for assistive technology, given by the host after the load.
   void Name_controls();
 
-  // The program's context for the windows (ctx.st, ctx.image, ctx.host, ...)
-  // and its platform part, which this layer uses.
-  AppContext& ctx;
+  // The platform's part of the context: services, host, main frame, language.
   WindowContext& wctx;
 
  protected:

@@ -1,7 +1,8 @@
 #pragma once
 // What the platform layer needs of the program to build and place a window:
-// the platform services, the window host and the main frame. The program's
-// own context (state/app_context.h) extends it with the session and the image.
+// the platform services, the window host and the main frame. The windows
+// themselves are built with the program's context, which extends it with the
+// program's shared state; this layer never names that.
 #include "platform/core/services.h"
 #include "platform/core/text.h"
 
@@ -43,6 +44,3 @@ struct WindowContext {
     svc.prompt->MsgBox(text, title, icon);
   }
 };
-
-// The program's context, defined above the platform layer (state/app_context.h).
-struct AppContext;

@@ -26,8 +26,7 @@ void Close_on_ctrl_f4_only(QMdiSubWindow* sub) {
 
 }  // namespace
 
-void WindowHost::attach(AppContext* app, WindowContext* ctx) {
-  app_ = app;
+void WindowHost::attach(WindowContext* ctx) {
   ctx_ = ctx;
   if (ctx_->main && ctx_->main->mdiArea()) {
     connect(ctx_->main->mdiArea(), &QMdiArea::subWindowActivated, this, &WindowHost::onSubWindowActivated);
@@ -42,9 +41,15 @@ RadioWindow* WindowHost::find(std::type_index type) const {
   return it == loaded_.end() ? nullptr : it->second.data();
 }
 
-RadioWindow* WindowHost::load(std::type_index type, RadioWindow* (*create)(AppContext&)) {
+RadioWindow* WindowHost::load(std::type_index type, const std::function<RadioWindow*()>& unregistered) {
   if (RadioWindow* w = find(type)) return w;
-  RadioWindow* w = create(*app_);
+  const WindowEntry* entry = registry_.find(type);
+  const std::function<RadioWindow*()>& create = entry ? entry->create : unregistered;
+  if (!create) {
+    qWarning("WindowHost: %s is not in the window registry", type.name());
+    return nullptr;
+  }
+  RadioWindow* w = create();
   adopt(type, w);
   runLoad(w);
   return find(type);  // the load handling may have unloaded the window again

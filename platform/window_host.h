@@ -18,6 +18,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <concepts>
+#include <functional>
 #include <map>
 #include <typeindex>
 #include <vector>
@@ -26,9 +28,9 @@ class WindowHost : public QObject {
   Q_OBJECT
  public:
   WindowHost() = default;
-  // Binds the host to the application's context (after the main frame exists):
-  // windows are built with `app`; the host itself uses its platform part.
-  void attach(AppContext* app, WindowContext* ctx);
+  // Binds the host to the platform's part of the program's context (after
+  // the main frame exists).
+  void attach(WindowContext* ctx);
   // The program's windows.
   void setRegistry(WindowRegistry registry) { registry_ = std::move(registry); }
   WindowRegistry& registry() { return registry_; }
@@ -44,10 +46,15 @@ class WindowHost : public QObject {
   }
 
   // Builds and shows a new window of class W. When one is loaded already it is
-  // returned unchanged.
+  // returned unchanged. A window of the registry is built by its entry's
+  // factory; a window that needs only the platform's context (built from a
+  // WindowContext) may be loaded without an entry. Any other gives null.
   template <class W>
   W* load() {
-    return static_cast<W*>(load(std::type_index(typeid(W)), [](AppContext& c) -> RadioWindow* { return new W(c); }));
+    std::function<RadioWindow*()> platformOnly;
+    if constexpr (std::constructible_from<W, WindowContext&>)
+      platformOnly = [this]() -> RadioWindow* { return new W(*ctx_); };
+    return static_cast<W*>(load(std::type_index(typeid(W)), platformOnly));
   }
   // Unloads the window of class W when it is loaded; does nothing otherwise.
   template <class W>
@@ -110,13 +117,13 @@ class WindowHost : public QObject {
 
  private:
   RadioWindow* find(std::type_index type) const;
-  RadioWindow* load(std::type_index type, RadioWindow* (*create)(AppContext&));
+  // Builds a window of `type` by its registry entry's factory, else by `unregistered`.
+  RadioWindow* load(std::type_index type, const std::function<RadioWindow*()>& unregistered);
   void adopt(std::type_index type, RadioWindow* w);
   void runLoad(RadioWindow* w);
   void setFlag(std::type_index type, std::int16_t value);
   void onSubWindowActivated(QMdiSubWindow* sub);
 
-  AppContext* app_ = nullptr;
   WindowContext* ctx_ = nullptr;
   WindowRegistry registry_;
   std::map<std::type_index, QPointer<RadioWindow>> loaded_;

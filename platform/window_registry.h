@@ -4,12 +4,14 @@
 // The window host keeps the flags (-1 from the start of the window's load to
 // the end of its unload, 0 otherwise) and walks the orders; adding a window
 // to the program is one line in the table the application hands the host.
+// The program supplies each window's factory: the line captures the program's
+// own context, which this layer never names.
 #include <cstdint>
+#include <functional>
 #include <typeindex>
 #include <typeinfo>
 #include <vector>
 
-struct AppContext;
 class RadioWindow;
 
 // Where a window stands in the program's orders. A place is a position in
@@ -26,14 +28,15 @@ struct WindowPlaces {
 struct WindowEntry {
   const char* name;  // the window's class and object name
   std::type_index type;
-  RadioWindow* (*create)(AppContext&);
+  std::function<RadioWindow*()> create;  // builds a new window of the class
   WindowPlaces places;
 };
 
-// One registry line: the window class W under its historic name.
-template <class W>
-WindowEntry Registered(const char* name, WindowPlaces places) {
-  return {name, std::type_index(typeid(W)), [](AppContext& c) -> RadioWindow* { return new W(c); }, places};
+// One registry line: the window class W under its historic name, built with
+// the program's context `context` (which outlives the registry).
+template <class W, class Context>
+WindowEntry Registered(Context& context, const char* name, WindowPlaces places) {
+  return {name, std::type_index(typeid(W)), [&context]() -> RadioWindow* { return new W(context); }, places};
 }
 
 class WindowRegistry {

@@ -504,7 +504,7 @@ void Visible(QWidget* w, bool visible) {
 // ---- construction ------------------------------------------------------------
 
 frm_Adj_Txp::frm_Adj_Txp(AppContext& c)
-    : RadioWindow(c), editor_{c.st.AdjTable, c.st.AdjDefaults, c.st.Band220Selected, view_} {
+    : RadioWindow(c), ctx(c), editor_{c.st.AdjTable, c.st.AdjDefaults, c.st.Band220Selected, view_} {
   setObjectName(QStringLiteral("frm_Adj_Txp"));
   Captions(adj::kFixedCaptions);
   Captions(kLayoutCaptions);

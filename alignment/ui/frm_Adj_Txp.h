@@ -17,7 +17,7 @@
 #include "link/link_session.h"
 #include "link/transfer.h"
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <array>
 #include <functional>
@@ -37,6 +37,8 @@ class frm_Adj_Txp : public RadioWindow, public TransferView {
   Q_OBJECT
  public:
   explicit frm_Adj_Txp(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~frm_Adj_Txp() override;
   bool isMdiChild() const override { return true; }
 

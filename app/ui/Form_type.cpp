@@ -26,7 +26,7 @@ constexpr Caption kCaptions[] = {
 
 }  // namespace
 
-Form_type::Form_type(AppContext& c) : RadioWindow(c) {
+Form_type::Form_type(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("Form_type"));
   Captions(kCaptions);
   auto* outer = new QVBoxLayout(this);

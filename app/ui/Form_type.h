@@ -2,7 +2,7 @@
 // The model dialog: choose a radio model from the band table, see its two
 // band ranges and make them the editors' band limits.
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 class QComboBox;
 class QFrame;
@@ -14,6 +14,8 @@ class Form_type : public RadioWindow {
   Q_OBJECT
  public:
   explicit Form_type(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
 
   void Form_Load() override;
 

@@ -54,8 +54,8 @@ MDImain::MDImain(Session& st, ImageStore& image, Services& svc)
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName(QStringLiteral("MDIClient"));
   setCentralWidget(mdi_);
-  host_.attach(&ctx_, &ctx_);
-  host_.setRegistry(Program_windows(st_));
+  host_.attach(&ctx_);
+  host_.setRegistry(Program_windows(ctx_));
   buildMenus();
   buildToolbar();
   buildStatusBar();

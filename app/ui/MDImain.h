@@ -2,7 +2,7 @@
 // The main window: menus, toolbar, the 11-panel status bar, the MDI area the
 // editors live in, and the program's start-up.
 #include "platform/window_host.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <QMainWindow>
 

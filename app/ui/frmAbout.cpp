@@ -17,7 +17,7 @@ constexpr Caption kCaptions[] = {{"frmAbout", {"About", "关于"}}};
 
 }  // namespace
 
-frmAbout::frmAbout(AppContext& c) : RadioWindow(c) {
+frmAbout::frmAbout(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frmAbout"));
   Captions(kCaptions);
   picIcon = new QLabel(this);

@@ -2,7 +2,7 @@
 // The About box: the product texts in the current language, an OK button and
 // a button that starts the system information program.
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 class QFrame;
 class QLabel;
@@ -12,6 +12,8 @@ class frmAbout : public RadioWindow {
   Q_OBJECT
  public:
   explicit frmAbout(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
 
   void Form_Load() override;
   void frmAbout_Form_Load() { Form_Load(); }

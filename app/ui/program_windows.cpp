@@ -27,22 +27,26 @@
 // The alignment windows keep no flag and stand in no order: the language
 // switch leaves them as they are, and the exit unloads them with every other
 // window.
-WindowRegistry Program_windows(Session& st) {
+WindowRegistry Program_windows(AppContext& ctx) {
+  Session& st = ctx.st;
   return WindowRegistry({
-      Registered<frm_option>("frm_option", {.flag = &st.Flag_frm_option, .language = 1, .fileLoad = 2, .exit = 3}),
+      Registered<frm_option>(ctx, "frm_option", {.flag = &st.Flag_frm_option, .language = 1, .fileLoad = 2, .exit = 3}),
       Registered<frm_chann>(
-          "frm_chann", {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1, .fileLoadOpens = true, .exit = 2}),
-      Registered<Form_setup>("Form_setup", {.flag = &st.Flag_setup, .language = 3}),
-      Registered<Form_save_chann>("Form_save_chann", {.flag = &st.Flag_save_chann, .language = 4, .channelClose = 2}),
-      Registered<Form_open_chann>("Form_open_chann", {.flag = &st.Flag_open_chann, .language = 5, .channelClose = 1}),
-      Registered<Form_Comm_Read>("Form_Comm_Read", {.flag = &st.Flag_comm_read, .language = 6}),
-      Registered<Form_Comm_Write>("Form_Comm_Write", {.flag = &st.Flag_comm_write, .language = 7}),
-      Registered<frm_dtmf>("frm_dtmf", {.flag = &st.Flag_frm_dtmf, .language = 8, .fileLoad = 3}),
-      Registered<Form_type>("Form_type", {.exit = 1}),
-      Registered<frmAbout>("frmAbout", {.exit = 4}),
-      Registered<Form_Write_PassWord>("Form_Write_PassWord", {}),
-      Registered<Form_open_adj>("Form_open_adj", {}),
-      Registered<Form_save_adj>("Form_save_adj", {}),
-      Registered<frm_Adj_Txp>("frm_Adj_Txp", {}),
+          ctx, "frm_chann",
+          {.flag = &st.Flag_frm_chann, .language = 2, .fileLoad = 1, .fileLoadOpens = true, .exit = 2}),
+      Registered<Form_setup>(ctx, "Form_setup", {.flag = &st.Flag_setup, .language = 3}),
+      Registered<Form_save_chann>(ctx, "Form_save_chann",
+                                  {.flag = &st.Flag_save_chann, .language = 4, .channelClose = 2}),
+      Registered<Form_open_chann>(ctx, "Form_open_chann",
+                                  {.flag = &st.Flag_open_chann, .language = 5, .channelClose = 1}),
+      Registered<Form_Comm_Read>(ctx, "Form_Comm_Read", {.flag = &st.Flag_comm_read, .language = 6}),
+      Registered<Form_Comm_Write>(ctx, "Form_Comm_Write", {.flag = &st.Flag_comm_write, .language = 7}),
+      Registered<frm_dtmf>(ctx, "frm_dtmf", {.flag = &st.Flag_frm_dtmf, .language = 8, .fileLoad = 3}),
+      Registered<Form_type>(ctx, "Form_type", {.exit = 1}),
+      Registered<frmAbout>(ctx, "frmAbout", {.exit = 4}),
+      Registered<Form_Write_PassWord>(ctx, "Form_Write_PassWord", {}),
+      Registered<Form_open_adj>(ctx, "Form_open_adj", {}),
+      Registered<Form_save_adj>(ctx, "Form_save_adj", {}),
+      Registered<frm_Adj_Txp>(ctx, "frm_Adj_Txp", {}),
   });
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The program's window registry: every window class with its historic name,
-// its window-loaded flag and its places in the program's fixed orders.
+// its window-loaded flag and its places in the program's fixed orders. Each
+// window is built with the program's context `ctx`.
 #include "platform/window_registry.h"
-#include "state/session.h"
+#include "state/ui/app_context.h"
 
-WindowRegistry Program_windows(Session& st);
+WindowRegistry Program_windows(AppContext& ctx);

@@ -53,7 +53,7 @@ bool IsListColumn(int c) { return c == kColBand || (c >= kColRxTone && c <= kCol
 
 }  // namespace
 
-frm_chann::frm_chann(AppContext& c) : RadioWindow(c) {
+frm_chann::frm_chann(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frm_chann"));
   Captions(kCaptions);
   // The design positions are laid out for an 8-point font: with it the 13

@@ -8,7 +8,7 @@
 // store the edits through the image's owner and show the messages.
 #include "channels/chann_view.h"
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <functional>
 
@@ -24,6 +24,8 @@ class frm_chann : public RadioWindow {
   Q_OBJECT
  public:
   explicit frm_chann(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~frm_chann() override;
 
   bool isMdiChild() const override { return true; }

@@ -58,7 +58,7 @@ QString StartDirOn(const QString& root) {
 
 }  // namespace
 
-ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : RadioWindow(c), kind_(kind) {
+ParaFileDialog::ParaFileDialog(AppContext& c, const ParaFileDialogKind& kind) : RadioWindow(c), ctx(c), kind_(kind) {
   setObjectName(QString::fromLatin1(kind_.name));
   Captions(kind_.captions);
   Captions(kCaptions);

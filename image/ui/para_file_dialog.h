@@ -9,7 +9,7 @@
 #include "image/para_file.h"
 #include "platform/core/twips.h"
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <span>
 
@@ -58,6 +58,8 @@ class ParaFileDialog : public RadioWindow {
   Q_OBJECT
  public:
   ParaFileDialog(AppContext& ctx, const ParaFileDialogKind& kind);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
 
   void Form_Load() override;
   void Form_Unload() override;

@@ -24,7 +24,7 @@ class PassWordValidator : public QValidator {
 
 }  // namespace
 
-Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c) {
+Form_Write_PassWord::Form_Write_PassWord(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("Form_Write_PassWord"));
   auto label = [this](const char* name) {
     auto* l = Control<QLabel>(name);

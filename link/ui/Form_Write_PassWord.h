@@ -8,7 +8,7 @@
 #include "link/password_change.h"
 #include "platform/radio_window.h"
 #include "platform/text_box.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <memory>
 
@@ -20,6 +20,8 @@ class Form_Write_PassWord : public RadioWindow {
   Q_OBJECT
  public:
   explicit Form_Write_PassWord(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~Form_Write_PassWord() override;
 
   void Form_Load() override;

@@ -19,7 +19,7 @@ constexpr Text kCommand1{"Cancel", "取 消"};
 }  // namespace
 
 Form_setup::Form_setup(AppContext& c)
-    : RadioWindow(c), ident_(IdentCheck::Where::PortDialog, [this] { ctx.host.unloadWindow(this); }) {
+    : RadioWindow(c), ctx(c), ident_(IdentCheck::Where::PortDialog, [this] { ctx.host.unloadWindow(this); }) {
   setObjectName(QStringLiteral("Form_setup"));
   // The dialog takes its size from the main window; the layout does not widen it.
   auto* outer = new QVBoxLayout(this);

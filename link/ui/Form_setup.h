@@ -5,7 +5,7 @@
 #include "link/ident_check.h"
 #include "link/link_session.h"
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <array>
 #include <memory>
@@ -18,6 +18,8 @@ class Form_setup : public RadioWindow {
   Q_OBJECT
  public:
   explicit Form_setup(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~Form_setup() override;
 
   void Form_Load() override;

@@ -25,7 +25,7 @@ W* TransferDialog::Control(const char* name, const TwipsRect& p) {
   return w;
 }
 
-TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(c), setup_(setup) {
+TransferDialog::TransferDialog(AppContext& c, const Setup& setup) : RadioWindow(c), ctx(c), setup_(setup) {
   setObjectName(QString::fromLatin1(setup.name));
   ProgressBar1 = Control<QProgressBar>("ProgressBar1", kProgress);
   ProgressBar1->setRange(0, 100);

@@ -12,7 +12,7 @@
 #include "link/transfer_texts.h"
 #include "platform/core/twips.h"
 #include "platform/radio_window.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <functional>
 #include <memory>
@@ -26,6 +26,8 @@ class TransferDialog : public RadioWindow, public TransferView {
  public:
   ~TransferDialog() override;
   bool isMdiChild() const override { return true; }
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
 
   // Controls (the start button is the derived dialog's Command_read or Command_Write).
   QProgressBar* ProgressBar1 = nullptr;

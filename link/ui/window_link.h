@@ -5,7 +5,7 @@
 // are handlers of `owner` (the window; null for the main window, which is
 // never unloaded under its own handlers).
 #include "link/link_session.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <memory>
 

@@ -42,7 +42,7 @@ QString Member(const char* array, int index) { return QStringLiteral("%1(%2)").a
 
 }  // namespace
 
-frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c) {
+frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frm_dtmf"));
   Captions(dtmf::Captions());
 

@@ -7,7 +7,7 @@
 // of the block made elsewhere, shows the block again.
 #include "platform/radio_window.h"
 #include "settings/dtmf_block.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <array>
 #include <functional>
@@ -24,6 +24,8 @@ class frm_dtmf : public RadioWindow {
   Q_OBJECT
  public:
   explicit frm_dtmf(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
 
   bool isMdiChild() const override { return true; }
 

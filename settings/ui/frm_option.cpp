@@ -239,7 +239,7 @@ W* Find(const QWidget* w, const char* name) {
 
 }  // namespace
 
-frm_option::frm_option(AppContext& c) : RadioWindow(c) {
+frm_option::frm_option(AppContext& c) : RadioWindow(c), ctx(c) {
   setObjectName(QStringLiteral("frm_option"));
   Captions(Opt_captions_general());
   Captions(Opt_captions_band());

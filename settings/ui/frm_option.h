@@ -8,7 +8,7 @@
 // controls (no handler runs meanwhile), the focus, the messages.
 #include "platform/radio_window.h"
 #include "settings/opt_view.h"
-#include "state/app_context.h"
+#include "state/ui/app_context.h"
 
 #include <array>
 #include <functional>
@@ -28,6 +28,8 @@ class frm_option : public RadioWindow {
   Q_OBJECT
  public:
   explicit frm_option(AppContext& ctx);
+  // The program's context: the session (ctx.st), the image's owner (ctx.image), the host, ...
+  AppContext& ctx;
   ~frm_option() override;
 
   bool isMdiChild() const override { return true; }

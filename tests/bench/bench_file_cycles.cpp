@@ -85,8 +85,8 @@ Figure Now() {
 }
 
 void Print(const char* when, const Figure& f) {
-  std::printf("%-34s resident %8.1f MB   heap in use %8.1f MB   widgets %lld\n", when, f.rss / 1024.0, f.heap / 1024.0,
-              static_cast<long long>(f.widgets));
+  std::printf("%-34s resident %8.1f MB   heap in use %8.1f MB   widgets %lld\n", when,
+              static_cast<double>(f.rss) / 1024, static_cast<double>(f.heap) / 1024, static_cast<long long>(f.widgets));
 }
 
 }  // namespace

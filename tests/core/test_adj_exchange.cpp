@@ -130,7 +130,7 @@ struct AdjBench {
     for (int k = 0; k < 16; ++k)
       for (int c = 0; c < 16; ++c)
         out[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] =
-            sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)];
+            sim.memory[static_cast<std::size_t>(kWriteAddress[k]) + static_cast<std::size_t>(c)];
     return out;
   }
   Table radioTable() const {
@@ -138,7 +138,7 @@ struct AdjBench {
     for (int r = 0; r < 20; ++r)
       for (int c = 0; c < 16; ++c)
         t[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-            sim.memory[static_cast<std::size_t>(Read_source(r) + c)];
+            sim.memory[static_cast<std::size_t>(Read_source(r)) + static_cast<std::size_t>(c)];
     return t;
   }
 
@@ -285,11 +285,11 @@ TEST(AdjExchange, ReadRepliesAreAcknowledgedAtOnce) {
 // rows 16..19 keep 0x1EC0..0x1EFF; nothing else of the table changes.
 TEST(AdjExchange, ReadUnpacksRows0To19) {
   AdjBench b;
-  for (int c = 0; c < 16; ++c) {
-    b.sim.memory[static_cast<std::size_t>(0x1FD0 + c)] = 0xD0;
-    b.sim.memory[static_cast<std::size_t>(0x1FE0 + c)] = 0xE0;
-    b.sim.memory[static_cast<std::size_t>(0x1EE0 + c)] = static_cast<std::uint8_t>(0x40 + c);
-    b.sim.memory[static_cast<std::size_t>(0x1ED0 + c)] = static_cast<std::uint8_t>(0x60 + c);
+  for (std::size_t c = 0; c < 16; ++c) {
+    b.sim.memory[0x1FD0 + c] = 0xD0;
+    b.sim.memory[0x1FE0 + c] = 0xE0;
+    b.sim.memory[0x1EE0 + c] = static_cast<std::uint8_t>(0x40 + c);
+    b.sim.memory[0x1ED0 + c] = static_cast<std::uint8_t>(0x60 + c);
   }
   b.table[3][16] = 77;
   b.table[20][0] = 88;

@@ -107,7 +107,7 @@ TEST_F(ChannEdit, ToneCodes) {
 
 TEST_F(ChannEdit, ToneStore) {
   const int r = 11, row = 10;
-  for (int c = 0; c < 16; ++c) st.Image(row, c) = 0x10 + c;
+  for (int c = 0; c < 16; ++c) st.Image(row, c) = static_cast<std::int16_t>(0x10 + c);
   Chann_tone_store(st.Image, r, kColRxTone, 0x0258);
   EXPECT_EQ((std::vector<int>{st.Image(row, 8), st.Image(row, 9), st.Image(row, 10), st.Image(row, 11)}),
             (std::vector<int>{0x58, 0x02, 0x58, 0x02}));
@@ -166,7 +166,7 @@ TEST_F(ChannEdit, NameStore) {
   };
   const int r = 6, row = 256 + 5;
   for (const Case& c : cases) {
-    for (int b = 0; b < 16; ++b) st.Image(row, b) = 0x20 + b;
+    for (int b = 0; b < 16; ++b) st.Image(row, b) = static_cast<std::int16_t>(0x20 + b);
     Chann_name_store(st.Image, r, c.name);
     std::vector<int> got;
     for (int b = 0; b < 7; ++b) got.push_back(st.Image(row, b));

@@ -229,7 +229,7 @@ TEST(LinkEngine, SilentRadioIsReportedOnceAtTheRightTime) {
       {"write-all (watchdog and failure timer alike)", link_profiles::kWriteAll, 1, 15 + 1000 + 1000},
       {"read-all", link_profiles::kReadAll, 1, 15 + 2000 + 1000},
       {"password change", link_profiles::kPassword, 1, 15 + 1000 + 1000},
-      {"alignment: 4 attempts", link_profiles::kAlignment, 4, 4 * (15 + 1000 + 2000)},
+      {"alignment: 4 attempts", link_profiles::kAlignment, 4, 4L * (15 + 1000 + 2000)},
   };
   for (const Case& c : cases) {
     LinkBench b(c.profile);

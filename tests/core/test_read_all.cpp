@@ -22,7 +22,8 @@ struct ReadBench : TransferBench<ReadAll> {
   img::Image radioImage() const {
     img::Image want = before;
     for (int r = 0; r <= img::kReadLastRow; ++r)
-      for (int c = 0; c < img::kCols; ++c) want(r, c) = b.sim.memory[static_cast<std::size_t>(r * 16 + c)];
+      for (int c = 0; c < img::kCols; ++c)
+        want(r, c) = b.sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)];
     return want;
   }
 };

@@ -43,7 +43,8 @@ TEST(WriteAll, SendsRows0To448AndTheRadioStoresThem) {
   // the rows sent as empty records read 0xFF throughout), and nothing beyond.
   for (int r = 0; r <= 448; ++r)
     for (int c = 0; c < 16; ++c)
-      ASSERT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r << "," << c;
+      ASSERT_EQ(w.b.sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)], w.before(r, c))
+          << r << "," << c;
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(w.b.sim.memory[static_cast<std::size_t>(a)], 0xFF) << a;
   EXPECT_EQ(ImageDiff(w.b.image.image(), w.before), "");  // the exchange itself changes nothing in the image
 
@@ -233,6 +234,7 @@ TEST(WriteAll, SendsTheRowsAsTheyWereWhenItStarted) {
   EXPECT_EQ(w.b.prompt.calls[0].text.toStdString(), "Complete writing parameters to the transceiver.");
   EXPECT_EQ(w.afterHandshake(), w.expectedFrames());
   for (int r : {300, 448})
-    for (int c = 0; c < 16; ++c) EXPECT_EQ(w.b.sim.memory[static_cast<std::size_t>(r * 16 + c)], w.before(r, c)) << r;
+    for (int c = 0; c < 16; ++c)
+      EXPECT_EQ(w.b.sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)], w.before(r, c)) << r;
   EXPECT_EQ(w.b.image.image()(300, 0), 0x42);  // the edit itself stays in the image
 }

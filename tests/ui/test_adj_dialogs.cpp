@@ -24,13 +24,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
 // Twips to pixels at the fixture's 96 dpi.
-int Px(double tw) { return static_cast<int>(tw / 15 + 0.5); }
+int Px(double tw) { return static_cast<int>(std::lround(tw / 15)); }
 
 }  // namespace
 

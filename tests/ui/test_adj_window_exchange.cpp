@@ -56,14 +56,18 @@ class AdjExchangeOn : public AdjWindowOn<Line> {
            !l.failureTimer().enabled();
   }
   // What the radio holds where table row k goes.
-  Cell radio(int k, int c) const { return this->sim.memory[static_cast<std::size_t>(kWriteAddress[k] + c)]; }
+  Cell radio(int k, int c) const {
+    return this->sim.memory[static_cast<std::size_t>(kWriteAddress[k]) + static_cast<std::size_t>(c)];
+  }
   // The table a read must leave: rows 0..15 from where the write puts them,
   // rows 16..19 from 0x1EC0..0x1EFF.
   std::vector<Cell> radioRows() const {
     std::vector<Cell> out;
     for (int r = 0; r < 20; ++r)
       for (int c = 0; c < 16; ++c)
-        out.push_back(r < 16 ? radio(r, c) : this->sim.memory[static_cast<std::size_t>(0x1EC0 + 16 * (r - 16) + c)]);
+        out.push_back(
+            r < 16 ? radio(r, c)
+                   : this->sim.memory[0x1EC0 + 16 * static_cast<std::size_t>(r - 16) + static_cast<std::size_t>(c)]);
     return out;
   }
   std::vector<int> bars;
@@ -105,11 +109,11 @@ TEST_F(AdjExchange, FullRead) {
     EXPECT_TRUE(idle());
     EXPECT_EQ(sim.received, Read_bytes());
     std::vector<Cell> want = radioRows();
-    if (badOffset) want[7 * 16] = def(7, 0);  // refused by its box
+    if (badOffset) want[std::size_t{7} * 16] = def(7, 0);  // refused by its box
     EXPECT_EQ(rows(), want);
     EXPECT_NE(rows(), before);
     EXPECT_EQ(w->Text_Sq_Offset_VHF[1]->text(), QString::number(radio(7, 1)));
-    EXPECT_EQ(w->Text_Sq_Offset_VHF[0]->text(), QString::number(want[7 * 16]));
+    EXPECT_EQ(w->Text_Sq_Offset_VHF[0]->text(), QString::number(want[std::size_t{7} * 16]));
     EXPECT_EQ(bars, (std::vector<int>{50, 66, 83, 100}));
     EXPECT_TRUE(w->ProgressBar1->isVisible());
     EXPECT_EQ(w->Label_tr_count->text(), QString::fromUtf8(l.done));

@@ -64,7 +64,8 @@ class ChannFollowsImage : public RadioOnPty {
     put(img::NameRow(20), {'R', 'E', 'A', 'D', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     for (int r = 0; r <= img::kReadLastRow; ++r)
       for (int c = 0; c < 16; ++c)
-        sim.memory[static_cast<std::size_t>(r * 16 + c)] = static_cast<std::uint8_t>(want(r, c));
+        sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)] =
+            static_cast<std::uint8_t>(want(r, c));
     return want;
   }
   // Reads the radio with the read dialog's Read button and waits for the

@@ -24,7 +24,7 @@ const std::vector<std::string> kEmptyRow(12, "");
 // A small editor of the main window that can take the activation away.
 class OtherEditor : public RadioWindow {
  public:
-  explicit OtherEditor(AppContext& c) : RadioWindow(c) {}
+  explicit OtherEditor(WindowContext& c) : RadioWindow(c) {}
   bool isMdiChild() const override { return true; }
   void Form_Load() override { setTwipsGeometry(0, 0, 3000, 2000); }
 };

@@ -33,7 +33,7 @@ void PutRecord(img::Image& im, int side, const std::vector<int>& bytes) {
 // A record on frequency digits `freq`, band `band`, tones off, offset 0.
 std::vector<int> Record(const std::vector<int>& freq, int band) {
   std::vector<int> r(32, 0);
-  for (int n = 0; n < 8; ++n) r[static_cast<std::size_t>(8 + n)] = freq[static_cast<std::size_t>(n)];
+  for (int n = 0; n < 8; ++n) r[8 + static_cast<std::size_t>(n)] = freq[static_cast<std::size_t>(n)];
   r[26] = band;
   r[30] = 0x50;
   return r;

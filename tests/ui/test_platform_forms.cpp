@@ -50,7 +50,7 @@ constexpr Message kBad{{"Bad value.", "错误"}, {"Operate prompt", "操作提�
 // `log`; a text box rejects its value on lost-focus while `reject` names it.
 class FormWindow : public RadioWindow {
  public:
-  explicit FormWindow(AppContext& context) : RadioWindow(context) {
+  explicit FormWindow(WindowContext& context) : RadioWindow(context) {
     setObjectName(QStringLiteral("FormWindow"));
     Captions(kFormCaptions);
     Label_A = Control<QLabel>("Label_A");
@@ -141,7 +141,7 @@ class FormWindow : public RadioWindow {
   }
   void Command_close_Click() {
     note("click:Command_close");
-    ctx.host.unloadWindow(this);
+    wctx.host.unloadWindow(this);
   }
 
   int index(TextBox* t) const { return t == Text_A ? 0 : t == Text_B ? 1 : 2; }

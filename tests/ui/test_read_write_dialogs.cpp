@@ -178,7 +178,8 @@ void ReadWriteOn<Line>::fullRead() {
   this->edit([&](img::Image& im) { im.fillRows(480, 480, 0x42); });
   img::Image want = this->image.image();
   for (int r = 0; r <= 479; ++r)
-    for (int c = 0; c < 16; ++c) want(r, c) = this->sim.memory[static_cast<std::size_t>(r * 16 + c)];
+    for (int c = 0; c < 16; ++c)
+      want(r, c) = this->sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)];
 
   window().MDImain_Toolbar1_ButtonClick(QStringLiteral("read"));
   auto* d = window().host().template find<Form_Comm_Read>();
@@ -254,7 +255,8 @@ void ReadWriteOn<Line>::fullWrite() {
   for (int r = 0; r <= 448; ++r) {
     const bool empty = r >= 1 && r <= 199 && sent(r, 0) == 0xFF;
     for (int c = 0; c < 16; ++c)
-      ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r * 16 + c)], empty && c > 0 ? 0xFF : sent(r, c))
+      ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)],
+                empty && c > 0 ? 0xFF : sent(r, c))
           << r << "," << c;
   }
   for (int a = 0x1C10; a < 0x1E00; ++a) ASSERT_EQ(this->sim.memory[static_cast<std::size_t>(a)], 0x5A) << a;

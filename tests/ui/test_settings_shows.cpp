@@ -81,7 +81,8 @@ TEST_F(SettingsShows, ReadValuesAreStoredAsShownAndWrittenSo) {
 
   for (int r = 0; r <= 479; ++r)
     for (int c = 0; c < img::kCols; ++c)
-      sim.memory[static_cast<std::size_t>(r * 16 + c)] = static_cast<std::uint8_t>(image.image()(r, c));
+      sim.memory[static_cast<std::size_t>(r) * 16 + static_cast<std::size_t>(c)] =
+          static_cast<std::uint8_t>(image.image()(r, c));
   sim.memory[0x0DF0] = 200;
   sim.memory[0x0DF1] = 250;
   sim.memory[0x0F1C] = 0xF9;

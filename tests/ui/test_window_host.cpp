@@ -22,12 +22,12 @@ struct Counts {
 
 class TestEditor : public RadioWindow {
  public:
-  explicit TestEditor(AppContext& c) : RadioWindow(c) {}
+  explicit TestEditor(WindowContext& c) : RadioWindow(c) {}
   static Counts counts;
   bool isMdiChild() const override { return true; }
   void Form_Load() override {
     ++counts.loads;
-    setTwipsGeometry(0, 0, ctx.main->Width() / 1.48, ctx.main->Height() / 1.3);
+    setTwipsGeometry(0, 0, wctx.main->Width() / 1.48, wctx.main->Height() / 1.3);
   }
   void Form_Unload() override { ++counts.unloads; }
   void Form_Activate() override { ++counts.activations; }
@@ -55,7 +55,7 @@ class PressEditor : public TestEditor {
    private:
     std::vector<std::string>& log_;
   };
-  explicit PressEditor(AppContext& c) : TestEditor(c) { control->setGeometry(0, 0, 50, 50); }
+  explicit PressEditor(WindowContext& c) : TestEditor(c) { control->setGeometry(0, 0, 50, 50); }
   void Form_Activate() override { log.push_back("activate"); }
   std::vector<std::string> log;
   Control* control = new Control(this, log);
@@ -63,7 +63,7 @@ class PressEditor : public TestEditor {
 
 class TestDialog : public RadioWindow {
  public:
-  explicit TestDialog(AppContext& c) : RadioWindow(c) {}
+  explicit TestDialog(WindowContext& c) : RadioWindow(c) {}
   void Form_Load() override {
     ++loads;
     setTwipsSize(4000, 3000);
@@ -76,7 +76,7 @@ class TestDialog : public RadioWindow {
 // window; its Close button unloads it.
 class BoxEditor : public TestEditor {
  public:
-  explicit BoxEditor(AppContext& c) : TestEditor(c) {
+  explicit BoxEditor(WindowContext& c) : TestEditor(c) {
     Command_box = Control<QPushButton>("Command_box");
     Command_close = Control<QPushButton>("Command_close");
     connect(Command_box, &QPushButton::clicked, this, On(&BoxEditor::Command_box_Click));
@@ -88,7 +88,7 @@ class BoxEditor : public TestEditor {
     unloadingAfterBox = Unloading();
     ++boxesDone;
   }
-  void Command_close_Click() { ctx.host.unloadWindow(this); }
+  void Command_close_Click() { wctx.host.unloadWindow(this); }
 
   static constexpr Message kMessage{{"Box", "Box"}, {"Title", "Title"}};
   QPushButton* Command_box = nullptr;

@@ -27,11 +27,12 @@ int g_loads = 0;
 // An editor that the program does not have, registered by one line in a test.
 class NewEditor : public RadioWindow {
  public:
-  explicit NewEditor(AppContext& c) : RadioWindow(c) { setObjectName(QStringLiteral("NewEditor")); }
+  explicit NewEditor(AppContext& c) : RadioWindow(c), ctx(c) { setObjectName(QStringLiteral("NewEditor")); }
+  AppContext& ctx;
   bool isMdiChild() const override { return true; }
   void Form_Load() override {
     ++g_loads;
-    loadedFlagSeen = flag ? *flag : 1;
+    loadedFlagSeen = flag ? *flag : Int16{1};
   }
   void Form_Unload() override {
     g_unloads.push_back(
@@ -55,7 +56,7 @@ class WindowRegistryTest : public AppFixture {
   void registerNewEditor(WindowPlaces places) {
     places.flag = &newFlag;
     NewEditor::flag = &newFlag;
-    host().registry().add(Registered<NewEditor>("NewEditor", places));
+    host().registry().add(Registered<NewEditor>(main->context(), "NewEditor", places));
   }
   Int16 newFlag = 0;
 };
