@@ -261,15 +261,17 @@ class Rules {
     editCellIsCurrent();
     v.Edit_text = cell(r, c);
     const bool listColumn = c >= kColRxTone && c <= kColSigCode;
-    if (c == kColBand) {
-      openList(r, c);
-    } else if (c == kColRx || c == kColTx || c == kColName) {
+    // The band list always; the other lists on a row with a band, the TX
+    // tone's only with an RX frequency.
+    const bool list =
+        c == kColBand || (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx)));
+    if (c == kColRx || c == kColTx || c == kColName) {
       hideEditor(Focus::Combo_edit);
       setOwner(r, c);
       placeOverCell(Focus::Text_Edit);
       v.textEdit.text = cell(r, c);
       focus(Focus::Text_Edit);
-    } else if (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx))) {
+    } else if (list) {
       openList(r, c);
     } else {
       // No editor for this cell (the channel number; a setting of a channel

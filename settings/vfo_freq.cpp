@@ -175,7 +175,7 @@ Commit OffsetCommit(img::Image& im, Side s, const QString& boxText) {
     out.message = kRangeMessage;
     v = kOffsetMaxMilli;
   }
-  const Int64 khz = 5 * FloorDiv(v + kMilliPerHz, 5 * 1000 * kMilliPerHz);
+  const Int64 khz = 5 * FloorDiv(v + kMilliPerHz, Int64{5} * 1000 * kMilliPerHz);
   out.text =
       QString::number(khz / 1000).rightJustified(2, u'0') + u'.' + QString::number(khz % 1000).rightJustified(3, u'0');
   SetByte(im, s, kOffsetFirst, 0);

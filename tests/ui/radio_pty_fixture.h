@@ -28,7 +28,7 @@ class RadioOnPty : public AppFixture {
   MDImain& startWithRadio() {
     EXPECT_TRUE(pty.isOpen());
     start();
-    st.Comm_port = radioPort;
+    st.Comm_port = static_cast<Int16>(radioPort);
     plugged = true;
     return *main;
   }

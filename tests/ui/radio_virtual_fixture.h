@@ -23,7 +23,7 @@ class RadioOnVirtualLine : public AppFixture {
   }
   MDImain& startWithRadio() {
     start();
-    st.Comm_port = radioPort;
+    st.Comm_port = static_cast<Int16>(radioPort);
     ports.present.insert(radioPort);
     return *main;
   }
