@@ -4,6 +4,8 @@
 // alignment table, the file requests and the window-loaded flags. The
 // application owns one Session; every window reaches it as ctx.st and tests
 // make a fresh one. The names are the ones the program has always used.
+// Window texts are not kept here: each window has its own table beside its
+// code (the About box: app/about_texts.h).
 #include <QString>
 #include <QStringList>
 
