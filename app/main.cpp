@@ -1,4 +1,9 @@
 // The program: production services on Qt, one session and one image, the main window.
+//
+// Everything runs on the user-interface thread: user events, timer ticks and
+// serial receive events alike. There are no worker threads and no locks. Nor
+// are there mutable globals: the session and the image live here and reach
+// every window through its context, so each test builds a fresh state.
 #include "app/ui/MDImain.h"
 #include "platform/qt_services.h"
 #include "platform/qt_system_info.h"

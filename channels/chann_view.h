@@ -50,7 +50,8 @@
 //   the next or previous cell that has an editor; the first and last stay.
 // - A scroll commits the open editor as leaving its cell does and closes it.
 //   A deactivation or an unload commits an editor that holds typed text
-//   (`Commit_typed`).
+//   (`Commit_typed`). A focus change alone commits nothing, and a commit's
+//   own message box starts no other commit.
 // - Showing the image (`Form_Load`, `Form_Activate`, `Image_redraw`, Default)
 //   draws every row from the image; the empty channels' records are made all
 //   0xFF first (one edit), since that is what their empty rows show. A redraw

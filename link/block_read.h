@@ -10,9 +10,10 @@
 // 120 blocks of radio 0x0000..0x1DFF, the alignment read for the five blocks
 // of the alignment area. Each reply is checked on arrival: 'X' followed by the
 // requested address, after the radio's 0x06 (or at the start, for the first
-// block). Anything else ends the exchange on the failure path at once. The
-// replies collect in RxBuf; what becomes of them is the derived exchange's
-// completion, which runs only after the last reply has arrived.
+// block). Anything else ends the exchange on the failure path at once; a
+// reply that stops short waits for the watchdog. The replies collect in
+// RxBuf; what becomes of them is the derived exchange's completion, which
+// runs only after the last reply has arrived.
 #include "link/transfer.h"
 
 #include <array>

@@ -48,7 +48,11 @@ struct LinkProfile {
   int watchdogPerByteMs = 1000;    // the watchdog is armed with this after every byte...
   int watchdogAfterLastMs = 1000;  // ...and with this after the last byte of a frame
   int failureMs = 1000;            // from the watchdog's expiry to the failure action
-  int retries = 0;                 // restarts from the entry sequence before the failure is reported
+  // Restarts from the entry sequence before the failure is reported (only the
+  // alignment profile has any). A retry runs the same kind again: its prepare,
+  // the frames it fixed at the press, the whole handshake with the
+  // identification decode.
+  int retries = 0;
   PortOpenMessage portMessage = PortOpenMessage::Dialog;  // what a failed open shows
   BusyRule startWhileBusy = BusyRule::RefuseWithMessage;  // "Read-write operating with transceiver ."
   BusyRule closeWhileBusy = BusyRule::RefuseWithMessage;  // with the message below
@@ -257,7 +261,9 @@ class LinkEngine {
   int Read_input(int count);
   void Handshake(int count);
 
-  // The exchange record.
+  // The exchange record, private to the engine and kept as booleans and ints
+  // (the -1/0 flags of old stay only where the windows expose them: the
+  // window-loaded flags, Port_err). The kinds reach it through the methods above.
   std::array<std::uint8_t, proto::kTxMax> txbuf_{};  // the frame being sent
   int txlen_ = 0;                                    // bytes in the frame (at most kTxMax)
   int txpos_ = 0;                                    // next byte to send

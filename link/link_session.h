@@ -1,7 +1,7 @@
 #pragma once
 // One link session: what every window that talks to the radio (the main
 // window's start-up identification, the port dialog, the read, write and
-// password dialogs) owns for it. The session makes the window's serial port
+// password dialogs, the alignment editor) owns for it. The session makes the window's serial port
 // and its sender, watchdog and failure timers, runs the exchange engine on
 // them with the events wired, and applies the window's rules from its
 // profile: a start refused while busy (with the busy message, or silently),
@@ -14,7 +14,9 @@
 // error message), and once it unloads its events are dropped.
 //
 // It needs nothing but the platform's core interfaces, so tests build it on
-// fake ports and the virtual clock.
+// fake ports and the virtual clock. Nothing of one window's exchange is shared
+// with another's; the Session holds only what every window shares (Comm_port,
+// Port_err, Hand_code, the band limits and edges).
 #include "link/link_engine.h"
 #include "link/status_panel.h"
 #include "platform/core/handler_scope.h"

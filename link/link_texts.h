@@ -1,6 +1,9 @@
 #pragma once
 // Texts of the radio link in both languages: the link state in status panel 2
-// and the message boxes every window that talks to the radio shares.
+// and the message boxes every window that talks to the radio shares. Each
+// dialog's own texts sit beside it: the read and write dialogs' in
+// transfer_texts.h, the password dialog's in password_change.h, the port
+// dialog's at the top of ui/Form_setup.cpp.
 #include "platform/core/text.h"
 
 // Status panel 2.

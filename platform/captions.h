@@ -19,11 +19,13 @@ void Apply_captions(QWidget* root, std::span<const Caption> table, bool chinese)
 // Qt would find none:
 // - a tool button without text (a toolbar's picture button) is named by its
 //   tool tip;
-// - a progress bar without a name is named "Progress".
+// - a progress bar without a name (from a caption table) is named
+//   "Progress" / "进度".
 // Buttons, check boxes and menu items are named by their captions, and a text
 // box or list by the caption of the label whose buddy it is (QLabel::setBuddy),
 // which Qt reads live. Labels and status panels keep no fixed name: their
-// text, which changes, is what a screen reader reads.
+// text, which changes, is what a screen reader reads (in Qt 6.4 a fixed name
+// would be read instead of the text).
 void Name_controls(QWidget* root, bool chinese);
 
 // Names one control that has no label of its own (an editor laid over a grid

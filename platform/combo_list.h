@@ -30,7 +30,8 @@
 //   position changes, nested in the call (a handler may set the same list
 //   again: to the position it holds, that raises nothing);
 // - setListIndex(-1), or a position past the list, shows no item and an
-//   empty field and raises nothing;
+//   empty field and raises nothing (what an unprogrammed 0xFF shows is the
+//   caller's choice);
 // - text put into the field by setText() or typed leaves no item chosen and
 //   raises the change event (on a real change), never the click event;
 // - Clear() raises nothing: filling a list runs no handler;
@@ -39,7 +40,9 @@
 //   Down (and Page Up and Page Down) go on from the item the field names
 //   (its text without the spaces around it), else from the item the list
 //   last showed by setListIndex() or setText() or the user last chose; never
-//   from before the first item. With neither, Qt's own move chooses.
+//   from before the first item, so a number typed into the squelch list and
+//   then Down never chooses item 0 (typed 8, Down: 9). With neither, Qt's
+//   own move chooses.
 //
 // setFieldReadOnly(true), for a list whose key handler drops every key:
 // nothing the user types, deletes, cuts or pastes changes the field; the

@@ -7,7 +7,8 @@
 // - Lost-focus runs for the control that had the focus when the focus moves
 //   to another control of the same window (Tab, Shift+Tab, a click, a move by
 //   code), after the move. Then got-focus runs for the control that has the
-//   focus afterwards.
+//   focus afterwards. A Tab that passes through the MDI frame (from the last
+//   control to the first) is such a move.
 // - Nothing runs when the focus goes to another window (another MDI child, a
 //   dialog, a message box, the main window's menu or toolbar) or into the
 //   control's own drop-down, nor when it comes back from there to the same

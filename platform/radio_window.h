@@ -4,6 +4,11 @@
 // handling and then closes and deletes it, once none of its handlers is on
 // the stack any more. Editors live in the main window's MDI area; dialogs are
 // top-level windows over the main window.
+//
+// A window's controls are members whose objectName is the control's name
+// (MSF_Chann, Command_read); its event handlers are methods named
+// control_event (Command_read_Click). Its geometry is in twips, converted to
+// pixels only in platform/core/twips.h.
 #include "platform/core/handler_scope.h"
 #include "platform/core/text.h"
 #include "platform/core/twips.h"
@@ -63,7 +68,8 @@ class RadioWindow : public QWidget, public HandlerOwner {
   void place(QWidget* control, const TwipsRect& r) { place(control, r.left, r.top, r.width, r.height); }
   // After FitTexts() over this window: widens the window by what the fit
   // moved past its right edge, keeping `margin` twips beside the controls,
-  // and by no more than the fit added. True when the window was widened.
+  // and by no more than the fit added (what the design already puts beyond a
+  // small window's edge stays cut off). True when the window was widened.
   bool widenFor(const FitResult& fit, double margin);
   // Makes a control of this window under its name, as a child of `parent`
   // (a frame of the window; by default the window itself).

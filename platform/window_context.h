@@ -15,11 +15,12 @@ class QWidget;
 class WindowHost;
 
 // The main window as the other windows see it: its size in twips and its
-// status panels (numbered 1..11).
+// status panels (numbered 1..11). Width and Height are the window's outer
+// size, frame included; ScaleWidth and ScaleHeight its MDI client area.
 class MainFrame {
  public:
   virtual ~MainFrame() = default;
-  virtual double Width() const = 0;
+  virtual double Width() const = 0;  // with the frame, twips
   virtual double Height() const = 0;
   virtual double ScaleWidth() const = 0;  // client area, twips
   virtual double ScaleHeight() const = 0;

@@ -4,7 +4,13 @@
 // rows that changed, as runs of consecutive rows, with the changer (`origin`:
 // the window or exchange that made the change, or null), so every open editor
 // can show what the image holds. An edit that changes nothing announces
-// nothing.
+// nothing. A channel edit (record row r and name row r + 256) announces two
+// runs and touches no option, VFO or DTMF row.
+//
+// Every path that writes the image comes here: the start-up's factory image
+// (the main window), read-all's store (the read dialog, once its last block
+// has arrived), the write preparation (the write dialog), a .dat load (the
+// open dialog), and the editors' own edits, Default and Clear included.
 #include "state/image.h"
 
 #include <QObject>

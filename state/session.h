@@ -4,6 +4,13 @@
 // alignment table, the file requests and the window-loaded flags. The
 // application owns one Session; every window reaches it as ctx.st and tests
 // make a fresh one. The names are the ones the program has always used.
+// Window texts are not kept here: each window has its own table beside its
+// code (the About box: app/about_texts.h).
+//
+// Core routines take the narrowest state they need: an img::Image& where they
+// touch only the image, a Session& where only the session (band table, tone
+// lists, frequency limits), both where they need both (Chann_show,
+// Factory_startup).
 #include <QString>
 #include <QStringList>
 

@@ -695,7 +695,9 @@ void frm_Adj_Txp::Form_Load() {
   // Band edges, page set-up, the first page and its display.
   Run([this] { return adj::Adj_Form_Load(editor_); });
   // Every list (filled now) and caption as wide as its texts need, on every
-  // page; the page groups keep their sizes where their contents fit.
+  // page; the page groups keep their sizes where their contents fit. (At 96
+  // dpi the frequency-range page's battery and VOX lists need more than
+  // designed; on a 1024 x 768 screen that page's group grows past W / 1.4.)
   FitTexts(this);
   Timer4->arm(500);
 }

@@ -12,6 +12,11 @@
 // It works on the shared alignment table (ctx.st.AdjTable), never on the
 // parameter image. It keeps no window-loaded flag: the main window's Adj_Edit
 // loads it when it is not loaded.
+//
+// Open and Save are refused while an exchange runs; otherwise they open their
+// .adj dialog (one already open is only brought forward). Close asks the
+// session (refused while busy) and takes the dialogs with it; closing by the
+// frame's close button asks nothing and ends the exchange.
 #include "alignment/adj_exchange.h"
 #include "alignment/adj_view.h"
 #include "link/link_session.h"

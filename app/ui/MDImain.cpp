@@ -93,6 +93,8 @@ void MDImain::buildMenus() {
       action = submenus_.at(parent)->addAction(caption);
     }
     action->setObjectName(name);
+    // A window shortcut of the main window: it fires wherever the focus is in
+    // it, in an editor's cell editor too.
     if (*m.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(m.shortcut)));
     if (!m.visible) {
       // Created disabled and hidden: nothing can reach it, not even a shortcut.

@@ -328,6 +328,11 @@ void frm_chann::placeOverCell(QWidget* editor) {
   editor->raise();
 }
 
+// Each column as wide as its header (the header's own size hint) and as the
+// widest text its cells or editor can hold, measured with the editors' fonts
+// and, in the columns with an editor, with the editor's frame and margins
+// (and the list's drop-down button). At 1280 x 1024 every column fits the
+// grid; at 1024 x 768 the grid scrolls sideways.
 void frm_chann::Fit_columns() {
   const int textExtra = BoxTextExtra(Text_Edit), listExtra = ListTextExtra(Combo_edit);
   const QFontMetrics textFm(Text_Edit->font()), listFm(Combo_edit->font());

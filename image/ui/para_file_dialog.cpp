@@ -227,7 +227,8 @@ void ParaFileDialog::markCurrentDir(QTreeWidgetItem* current) {
   // chosen) nobody is there to hear it: the entry becomes current and selected
   // without the selection model's signals, and the list is redrawn. While the
   // user is in it (a directory opened by Enter or a double click) the change
-  // is announced as always.
+  // is announced as always. tests/bench/bench_file_cycles measures what the
+  // save-and-open cycles keep.
   if (Dir1->hasFocus()) {
     Dir1->setCurrentItem(current);
     return;

@@ -6,6 +6,11 @@
 // the path to the alignment editor as a request. What differs between them
 // (layout and placing, file pattern, name rule, texts, the request flag, what
 // Confirm does) is a ParaFileDialogKind.
+//
+// The drive list holds the mounted volumes (QStorageInfo). The directory and
+// file lists are read synchronously from QDir, never through a
+// QFileSystemModel, which fills itself later, after the dialog shows. Nothing
+// here changes the process's current directory.
 #include "image/para_file.h"
 #include "platform/core/twips.h"
 #include "platform/radio_window.h"

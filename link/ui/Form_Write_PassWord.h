@@ -2,8 +2,10 @@
 // The password dialog: the user types the old password, the new one and the
 // new one again, and Modify changes the radio's user password through this
 // dialog's own serial port and exchange engine. The boxes show "*" for every
-// character and take printable ASCII only. The dialog closes itself 500 ms
-// after the success message has been closed.
+// character and take printable ASCII only (a validator); typed and pasted
+// text alike goes through the key filter, so a paste takes six characters at
+// most. The dialog closes itself 500 ms after the success message has been
+// closed.
 #include "link/link_session.h"
 #include "link/password_change.h"
 #include "platform/radio_window.h"

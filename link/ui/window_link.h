@@ -4,6 +4,11 @@
 // main window's status panels as the panels it writes. The session's events
 // are handlers of `owner` (the window; null for the main window, which is
 // never unloaded under its own handlers).
+//
+//   link = Window_link(ctx, link_profiles::kReadAll, this);
+//   void Form_X::Command_read_Click() { link->Start(kind); }  // refused while busy
+//   void Form_X::Command_Cancel_Click() { if (link->Close_request()) ctx.host.unloadWindow(this); }
+//   void Form_X::Form_Unload() { link->End(); }
 #include "link/link_session.h"
 #include "state/ui/app_context.h"
 

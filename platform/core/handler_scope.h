@@ -5,6 +5,12 @@
 // unloading its events are dropped. Code below the windows that runs a
 // window's handlers on its own events (the link session's port and timer
 // events) enters them through a HandlerScope too.
+//
+// Every way into a window's handlers holds one: RadioWindow::On (controls'
+// events, buttons' clicked, timers' ticks), the host's calls of Form_Load
+// (with the show), Form_Unload, Form_Activate and Form_Deactivate, the close
+// event with Form_QueryUnload, the link session's events (Window_link with
+// the window as owner) and the image follower's redraws.
 class HandlerOwner {
  public:
   // The owner is unloading: its events are dropped.

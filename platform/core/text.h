@@ -2,6 +2,14 @@
 // One way to say a text in the program's two languages. Every caption, list
 // item, message and status text is a Text (UTF-8 literals), kept in tables
 // beside the code that shows it, and picked by the one language test below.
+// A text with a value in it keeps a %1, filled with .arg() after in(); a text
+// that exists in one language only (the small-screen warning) is a Text with
+// the same literal twice. scripts/check_texts.sh (a ctest) refuses any other
+// way of choosing a text: a hand-written Lang_chn test, an inline choice
+// between two literals, a struct of its own with both languages.
+//
+// It lives in platform/core because the window base applies caption tables,
+// and the platform layer includes nothing of the program's state.
 #include <QString>
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
-// A window's timer as the Parts use it: arming sets the interval and enables
-// it (and restarts the countdown), stopping disables it.
+// A window's timer as the windows and the link use it: arming sets the
+// interval and enables it (and restarts the countdown), stopping disables it.
 #include <functional>
 #include <memory>
 

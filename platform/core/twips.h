@@ -4,7 +4,9 @@
 #include <cmath>
 
 // A control's place in twips: its left and top edges (from its window's or
-// frame's top left corner), width and height.
+// frame's top left corner), width and height. The one rectangle of every
+// layout table (the file dialogs' ParaFileLayout, the read and write dialogs'
+// places, the alignment window's layout), placed by RadioWindow::place.
 struct TwipsRect {
   double left, top, width, height;
 };

@@ -291,6 +291,9 @@ void frm_dtmf::Code_Change(Code code, TextBox* box) {
   store(img::kDtmfSettingsRow, [&](img::Image& im) { CodeStore(im, code, box->Text()); });
 }
 
+// Pasted and dropped text reaches this rule one character at a time, as if
+// typed, so the alarm and ANI boxes only ever hold digits, five at most; the
+// check's messages for a long code or another character stay as a guard.
 void frm_dtmf::Code_KeyPress(Box kind, TextBox* box, int& key) {
   const KeyAction a = KeyPress(kind, key, box->Text());
   if (a.empty) box->setText(QString());

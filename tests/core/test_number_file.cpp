@@ -1,7 +1,8 @@
 // What the two number files (.dat and .adj) share, checked on both formats
-// alike: the marks editors add around the text, a save that the system
-// refuses only when the file's buffer is flushed, and the message for a
-// folder that is not writable. Each format keeps its own messages.
+// alike, one table over both: the characters no file name may hold, the
+// marks editors add around the text, a save that the system refuses only
+// when the file's buffer is flushed, and the message for a folder that is not
+// writable. Each format keeps its own messages.
 #include "alignment/adj_file.h"
 #include "image/number_file.h"
 #include "image/para_file.h"

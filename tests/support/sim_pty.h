@@ -31,8 +31,11 @@ class SimPty : public QObject {
   int unread() const;
 
   int replyDelayMs = 0;  // from the byte that completes a request to the reply
-  bool paced = false;    // bytes take their time on a 9600-baud line, both ways
-  int pieceGapMs = 5;    // between the pieces of a split reply
+  // Bytes take their time on a 9600-baud line, both ways, kept to the
+  // nanosecond: a reply starts once the request's last byte has crossed the
+  // line, and each of its bytes leaves as it crosses.
+  bool paced = false;
+  int pieceGapMs = 5;  // between the pieces of a split reply
 
  private:
   void onReadable();

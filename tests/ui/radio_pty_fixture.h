@@ -5,6 +5,9 @@
 // plugged in; every other port fails to open. Unless a test plugs it in
 // before the start-up, the start-up finds no port (the radio is plugged in
 // afterwards), so nothing but the test's own exchanges touches the line.
+// That nothing more comes on the line is shown by the closed port, the
+// link's idle timers and pty.unread() being 0 (the radio has read all the
+// program sent), never by waiting a while.
 #include "app_fixture.h"
 #include "platform/qt_services.h"
 #include "support/radio_sim.h"

@@ -1,8 +1,10 @@
 // The alignment window's read and write: its buttons, progress bar and
-// label, the table and the display, with the simulated radio on the virtual
-// clock; one read and one write through the production serial adapter to the
-// radio behind a pseudo-terminal. The exchange's own rules (frames, checks,
-// retries) are tested on the session in tests/core/test_adj_exchange.cpp.
+// label, the table and the display, the busy refusals, a retry, the frame's
+// close during a read and a radio whose area is all 0xFF, with the simulated
+// radio on the virtual clock; one read and one write through the production
+// serial adapter to the radio behind a pseudo-terminal. The exchange's own
+// rules (frames, checks, retries) are tested on the session in
+// tests/core/test_adj_exchange.cpp.
 #include "adj_window_fixture.h"
 #include "alignment/adj_exchange.h"
 #include "alignment/adj_file.h"

@@ -1,5 +1,7 @@
 // Caption tables: the window base puts each caption on the control of that
-// name in the current language, and every table names controls its window has.
+// name in the current language, and every table names controls its window
+// has: every registered window is loaded in both languages, and no caption
+// may draw the warning of a caption that names no control.
 #include "app_fixture.h"
 #include "platform/captions.h"
 #include "platform/grid.h"

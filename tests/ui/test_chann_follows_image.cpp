@@ -2,6 +2,8 @@
 // (a read from the radio on the pseudo-terminal, a .dat load, Default) shows in
 // the grid before the user's next click, an editor opened on the old data is
 // closed without storing, and a click into the grid then changes no byte.
+// The read dialog stays open and active over the channel window meanwhile,
+// so no activation redraws the grid: the change itself does.
 #include "channels/chann_codec.h"
 #include "channels/ui/frm_chann.h"
 #include "image/para_file.h"

@@ -1,7 +1,8 @@
 // The DTMF window in the real program: opened from the Edit menu, driven by
 // real key and mouse events, with its messages as real modal boxes where the
-// focus matters. What is checked is what the user sees and what lands in the
-// image (rows 208..223).
+// focus matters (on an event loop that is left to settle). What is checked is
+// what the user sees and what lands in the image (rows 208..223), also
+// through a .dat load and save, the menu's rebuild and the language switch.
 #include "channels/ui/frm_chann.h"
 #include "file_dialog_fixture.h"
 #include "image/para_file.h"

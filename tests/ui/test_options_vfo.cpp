@@ -1,7 +1,9 @@
 // The VFO frames of the options window: the first show of a record, the band
 // choice, the frequency and offset commits with their messages, the key
 // filters, the setting lists and the tone lists, driven by typing, Tab and
-// picks in the real window.
+// picks in the real window; the give-back, nothing committed into a new
+// image, the commits on leaving and closing the window, and handlers that run
+// while a message is open.
 #include "image/ui/Form_save_chann.h"
 #include "options_fixture.h"
 #include "settings/vfo_record.h"

@@ -1,7 +1,9 @@
 // The options window and its option block: opening and placing it, its
 // captions and lists in both languages, what a show sets the controls to and
-// writes back, what each control writes when the user changes it, Default,
-// and how the window follows the image.
+// writes back (a table of blocks, compared with the core's model), what each
+// control writes when the user changes it by real clicks and keys, Default,
+// the bytes no control edits, how the window follows the image, and the
+// rebuilds by a .dat load and the language switch.
 #include "image/para_file.h"
 #include "image/settings_defaults.h"
 #include "image/ui/Form_open_chann.h"

@@ -1,3 +1,8 @@
+// The parameter-file dialogs as a user meets them: texts in both languages,
+// placing, the drive, directory and file lists, the name checks, a load into
+// rows 0..480 that rebuilds the channel window, bad files that change
+// nothing, and a save that fails (a folder that is not writable, a write the
+// system refuses at the flush) keeping the old file and the dialog.
 #include "channels/ui/frm_chann.h"
 #include "file_dialog_fixture.h"
 #include "image/para_file.h"

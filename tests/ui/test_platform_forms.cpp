@@ -2,7 +2,9 @@
 // loaded by the program's window host as an MDI child of the real main
 // window (beside the channel window of the start-up), driven by real key and
 // mouse events. What is tested is what the handlers see: which events run,
-// in which order, and where the focus is afterwards.
+// in which order, and where the focus is afterwards. The message boxes run a
+// real nested event loop. They pass offscreen and on Xvfb
+// (QT_QPA_PLATFORM=xcb).
 #include "alignment/adj_texts.h"
 #include "app_fixture.h"
 #include "platform/choice_buttons.h"

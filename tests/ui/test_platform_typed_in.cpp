@@ -2,6 +2,10 @@
 // (paste, the middle button, a drop, an input method, a key with several
 // characters) takes the keys' way in: each character through the control's
 // key handler as if typed, in order, into the text as it then stands.
+// Each window's own table of pasted texts is beside its other tests
+// (PastedText... in the options, DTMF, alignment, channel and password
+// tests). These run offscreen and on Xvfb (QT_QPA_PLATFORM=xcb), where the
+// middle button's X selection exists.
 #include "platform/combo_list.h"
 #include "platform/text_box.h"
 #include "typed_in.h"

@@ -1,3 +1,7 @@
+// The window host with small windows of its own: load, reopen and open,
+// activation only when the active child changes, a user's close, the exit,
+// geometry in twips, a press into an inactive child, and the deferred delete
+// of a window unloaded under one of its handlers (watched with a QPointer).
 #include "app_fixture.h"
 
 #include <QEventLoop>
