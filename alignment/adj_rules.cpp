@@ -86,8 +86,7 @@ QString LineShow(const Cell* cells, bool rawCodes) {
     QString ch;
     if (v >= 0 && v <= 0xFF && (rawCodes || v == other)) {
       // The character with that code (Latin-1; a control code shows as a
-      // space), which the store turns into the same byte again: a show
-      // keeps the line as it is.
+      // space).
       ch = QString(QChar(static_cast<char16_t>(v)));
     } else {
       ch = Byte_to_char(v);

@@ -73,9 +73,10 @@ LineCells LineStore(const QString& text);
 // `rawCodes` (the second information line) every cell shows the character
 // with its code (0..255, control codes included); otherwise the radio
 // character set, and 11, the byte of every character outside it, the
-// character with code 11 (shown like a space). So a line the store wrote
-// shows as a text that stores the same seven bytes again; other codes
-// outside the set show nothing.
+// character with code 11 (shown like a space); other codes outside the set
+// show nothing. The show is not the store's inverse (inner spaces, codes
+// outside the set, a line that is not centred), so the page display shows a
+// line and stores nothing; only typing stores.
 QString LineShow(const Cell* cells, bool rawCodes);
 
 // ---- Key filters: true when a typed key reaches the box.

@@ -254,10 +254,14 @@ void Adj_Show(Editor& e, Effects& fx) {
       e.view.freqH[k] = LimitText(At(e.table, kRowLimits, 5 * b + 3), At(e.table, kRowLimits, 5 * b + 4));
       e.view.checkTx[k] = At(e.table, kRowLimits, 5 * b) > 0;
     }
+    // The text lines show their cells and store nothing: their show is not
+    // the store's inverse (inner spaces and bytes outside the radio's set
+    // do not come back as they were, and the store centres the text), so a
+    // show that stored would change a line nobody touched. Only typing stores.
     for (int l = 0; l < kLines; ++l) {
       const LineSpec& s = kLineSpecs[static_cast<std::size_t>(l)];
-      PutLine(e, static_cast<Line>(l),
-              LineShow(&e.table[static_cast<std::size_t>(s.row)][static_cast<std::size_t>(s.col)], s.rawCodes));
+      e.view.text(static_cast<Line>(l)) =
+          LineShow(&e.table[static_cast<std::size_t>(s.row)][static_cast<std::size_t>(s.col)], s.rawCodes);
     }
   }
 }

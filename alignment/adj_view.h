@@ -13,7 +13,9 @@
 //   change would; putting the value it already shows runs nothing;
 // - a list set to a value beyond its last item shows no item and runs no
 //   handler, so the cell keeps its value (0xFF from an unprogrammed radio);
-// - emptying and refilling a list leaves it showing no item.
+// - emptying and refilling a list leaves it showing no item;
+// - the page display shows the text lines without storing them (their show
+//   does not give the cells back as they were); typing into a line stores it.
 #include "alignment/adj_rules.h"
 #include "alignment/adj_table.h"
 #include "alignment/adj_texts.h"
@@ -135,7 +137,8 @@ Effects Adj_Form_Load(Editor& e);
 // Band captions, point labels and list items of all pages; sets Check_Band
 // from Band220Selected (running its click when that changes it).
 void Adj_Page_Init(Editor& e, Effects& fx);
-// Shows the current page from the table, each shown value through its handler.
+// Shows the current page from the table, each shown value through its handler
+// (the text lines excepted: they are shown and not stored).
 void Adj_Show(Editor& e, Effects& fx);
 Effects Adj_Show(Editor& e);
 
