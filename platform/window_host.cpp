@@ -175,6 +175,10 @@ void WindowHost::onSubWindowActivated(QMdiSubWindow* sub) {
   if (w == active_) return;
   const QPointer<RadioWindow> left = active_;
   active_ = w;
+  // The child arriving is held for the whole of it: Qt goes on with its
+  // activation (and with a press that set it off) once this returns, so it
+  // must not be deleted in a nested loop meanwhile.
+  const HandlerScope arriving(w.data());
   // The child left behind commits first (its message box may run a nested
   // event loop, in which the new one may go), then the new one shows the image.
   if (left && !left->unloading_) {

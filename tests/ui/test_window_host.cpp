@@ -101,6 +101,14 @@ class BoxEditor : public TestEditor {
   int boxesDone = 0;
 };
 
+// An editor whose deactivation commit shows a message box, as the options
+// window's does for a typed frequency out of range.
+class DeactivateBoxEditor : public TestEditor {
+ public:
+  using TestEditor::TestEditor;
+  void Form_Deactivate() override { MsgBox(BoxEditor::kMessage); }
+};
+
 }  // namespace
 
 class WindowHostTest : public AppFixture {
@@ -236,6 +244,35 @@ TEST_F(WindowHostTest, WindowUnloadedUnderItsHandlersBoxGoesAfterTheHandler) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return e.isNull(); }, 2000));
     TestEditor::counts = {};
   }
+}
+
+// A press into an inactive child whose arrival makes the active one commit
+// with a message box: the child pressed is unloaded in the box's nested event
+// loop (a screen reader presses its Close, a file load rebuilds the editors).
+// It is deleted only after the activation and the press are over.
+TEST_F(WindowHostTest, ChildUnloadedUnderTheBoxOfTheOneItActivatedFromGoesAfterThePress) {
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+  QPointer<PressEditor> pressed = host().load<PressEditor>();
+  ASSERT_TRUE(pressed);
+  ASSERT_TRUE(host().load<DeactivateBoxEditor>());
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), pressed->frame());
+  bool aliveInBox = false;
+  prompt.onShow = [&](const PromptCall&) {
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&] {
+      host().unload<PressEditor>();
+      QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    aliveInBox = !pressed.isNull();
+  };
+  QTest::mousePress(pressed->control, Qt::LeftButton, {}, QPoint(5, 5));
+  prompt.onShow = nullptr;
+  EXPECT_EQ(prompt.calls.size(), 1u);
+  EXPECT_TRUE(aliveInBox);
+  EXPECT_FALSE(host().isLoaded<PressEditor>());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return pressed.isNull(); }, 2000));
 }
 
 // Unloaded with none of its handlers on the stack, a window goes as before:
