@@ -20,7 +20,9 @@ ComboList::ComboList(QWidget* parent) : QComboBox(parent) {
   disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
   lineEdit()->setDragEnabled(false);
   lineEdit()->setAcceptDrops(false);
-  // Input methods would bypass the key handler.
+  // A list's field takes single characters (tone values, squelch digits):
+  // no input method composes into it. (What one commits would go through the
+  // key handler all the same, as in a TextBox.)
   setAttribute(Qt::WA_InputMethodEnabled, false);
   lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
   connect(lineEdit(), &QLineEdit::textEdited, this, [this] {

@@ -62,11 +62,11 @@ int HandledControl(const QKeyEvent* e) {
 
 }  // namespace
 
-int RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* field,
-                  const std::function<void(QKeyEvent*)>& forward) {
+void RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* field,
+                   const std::function<void(QKeyEvent*)>& forward) {
   if (!handler) {
     forward(e);
-    return -1;
+    return;
   }
   int original = HandledControl(e);
   if (original < 0 && TypesText(e)) {
@@ -76,19 +76,19 @@ int RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* fiel
       // each goes through the handler as typed.
       e->accept();
       if (field) field->TypeIn(e->text());
-      return -1;
+      return;
     }
     original = static_cast<int>(codes.first());
   }
   if (original < 0) {
     forward(e);
-    return -1;
+    return;
   }
   int key = original;
   handler(key);
   if (key == 0) {
     e->accept();
-    return 0;
+    return;
   }
   if (key == original) {
     forward(e);
@@ -98,7 +98,6 @@ int RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* fiel
     forward(&replaced);
     e->setAccepted(replaced.isAccepted());
   }
-  return key;
 }
 
 // ---- TypedField -------------------------------------------------------------

@@ -83,8 +83,6 @@ class TypedField : public QLineEdit {
 // Runs the key of `e` through `handler` and then hands the event on to
 // `forward`: the event itself, or a copy that carries the replacement
 // character. A dropped key is accepted and not handed on; a key whose text is
-// several characters is typed into `field` (TypedField::TypeIn). Returns the
-// code the handler left (0 for a dropped key; -1 for a key without a character
-// or one typed in).
-int RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* field,
-                  const std::function<void(QKeyEvent*)>& forward);
+// several characters is typed into `field` (TypedField::TypeIn).
+void RouteKeyPress(QKeyEvent* e, const KeyPressHandler& handler, TypedField* field,
+                   const std::function<void(QKeyEvent*)>& forward);

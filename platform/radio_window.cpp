@@ -86,12 +86,11 @@ void RadioWindow::closeEvent(QCloseEvent* e) {
 }
 
 void RadioWindow::Handler_end() {
-  if (--handlers_ > 0 || !deletePending_) return;
+  if (--handlers_ > 0 || !unloading_) return;
   // The last handler on the stack has returned: the unloaded window goes
   // once control is back in the event loop the handler was called from. The
   // delete is posted only now: Qt takes up a delete posted inside a nested
   // event loop (a message box's) in that loop, under the handler that waits.
-  deletePending_ = false;
   frame()->deleteLater();
 }
 

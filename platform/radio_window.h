@@ -1,7 +1,7 @@
 #pragma once
 // Base of every window and dialog. A window is built by the window host,
 // which then runs its load handling and shows it; unloading runs its unload
-// handling and then closes and deletes it, once none of its handlers is on
+// handling and then hides it; it is deleted once none of its handlers is on
 // the stack any more. Editors live in the main window's MDI area; dialogs are
 // top-level windows over the main window.
 //
@@ -174,9 +174,8 @@ class RadioWindow : public QWidget, public HandlerOwner {
   friend class WindowHost;
   bool Handlers_dropped() const { return unloading_ || showingView_ > 0; }
   bool unloading_ = false;
-  int showingView_ = 0;         // ShowingView scopes held
-  int handlers_ = 0;            // handlers of the window on the stack
-  bool deletePending_ = false;  // unloaded: deleted when the last of them returns
+  int showingView_ = 0;  // ShowingView scopes held
+  int handlers_ = 0;     // handlers of the window on the stack
   std::vector<std::span<const Caption>> captions_;
   // When the window's text boxes and lists get and lose the focus.
   FocusRules* focusRules_;

@@ -94,7 +94,6 @@ void WindowHost::unloadWindow(RadioWindow* w) {
   // unload may run inside one of them, even inside a message box that one of
   // them waits in (its nested event loop runs timers, a screen reader's
   // presses). The unload handling below is the last when none waits.
-  w->deletePending_ = true;
   const HandlerScope unloading(w);
   std::type_index type = typeid(*w);
   for (auto it = loaded_.begin(); it != loaded_.end(); ++it) {

@@ -1,8 +1,8 @@
 #pragma once
 // Loads, unloads and finds the program's windows. At most one window of each
 // class is loaded at a time. Loading builds the window afresh from the shared
-// state: construct, apply its captions, run its load handling, show, name its
-// controls for assistive technology. Unloading runs its unload handling, then
+// state: construct, apply its captions, run its load handling, name its
+// controls for assistive technology, show. Unloading runs its unload handling, then
 // hides it; it is deleted once none of its handlers is on the stack any more
 // and control is back in the event loop (an unload may come while one of its
 // handlers waits in a message box).

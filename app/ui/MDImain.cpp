@@ -139,8 +139,6 @@ void MDImain::buildMenus() {
   on("Language_chn", &MDImain::MDImain_Language_chn_Click);
   on("Language_eng", &MDImain::MDImain_Language_eng_Click);
   on("about", &MDImain::MDImain_about_Click);
-  // The language items carry check marks that only the program sets.
-  for (const char* n : {"Language_chn", "Language_eng"}) menus_.at(QString::fromLatin1(n))->setCheckable(false);
 }
 
 void MDImain::buildToolbar() {
@@ -192,7 +190,7 @@ void MDImain::applyCaptions(bool chinese) {
       menus_.at(element)->setText(text);
     }
   }
-  // Check marks are set explicitly on both items.
+  // Check marks are set explicitly on both items: only the program sets them.
   for (const auto& [name, on] : {std::pair{"Language_chn", chinese}, std::pair{"Language_eng", !chinese}}) {
     QAction* a = menus_.at(QString::fromLatin1(name));
     a->setCheckable(true);

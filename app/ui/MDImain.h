@@ -82,7 +82,6 @@ class MDImain : public QMainWindow, public MainFrame {
   void Language_reload();
   void Exit_program();
   void Port_scan();
-  void Band_startup_panels();
   void Fit_outer_size();
 
   Session& st_;
