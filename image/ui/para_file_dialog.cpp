@@ -260,10 +260,10 @@ void ParaFileDialog::File1_Click() {
 
 void ParaFileDialog::Command_enter_Click() {
   const QString name = Text1->text().trimmed();
-  switch (kind_.nameCheck(name)) {
-    case ParaNameCheck::InvalidChar: MsgBox(kind_.invalidName); return;
-    case ParaNameCheck::WrongSuffix: MsgBox(kind_.wrongSuffix); return;
-    case ParaNameCheck::Ok: break;
+  switch (Number_file_name_check(name, kind_.suffixes)) {
+    case NumberFileNameCheck::InvalidChar: MsgBox(kind_.invalidName); return;
+    case NumberFileNameCheck::WrongSuffix: MsgBox(kind_.wrongSuffix); return;
+    case NumberFileNameCheck::Ok: break;
   }
   // At the root the directory path already ends with a separator; the double
   // separator is harmless.
