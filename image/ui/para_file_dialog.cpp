@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -288,12 +287,10 @@ void ParaFileDialog::transferConfirmed() {
   }
   // The editors are rebuilt once the completion message was closed; then the
   // dialog unloads itself (unless something closed it meanwhile).
-  AppContext& context = ctx;
-  const bool reload = kind_.confirm == ParaFileDialogKind::Confirm::Load;
   MsgBox(kind_.done);
   if (Unloading()) return;
-  if (reload) Para_file_reload_editors(context);
-  context.host.unloadWindow(this);
+  if (kind_.confirm == ParaFileDialogKind::Confirm::Load) Para_file_reload_editors(ctx);
+  ctx.host.unloadWindow(this);
 }
 
 QString ParaFileDialog::transferFile() const {
