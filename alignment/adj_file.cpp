@@ -9,7 +9,6 @@ namespace adj {
 namespace {
 
 constexpr NumberFileFormat kFormat{
-    .count = kAdjFileNumbers,
     .first = {0, 1},
     .rest = {0, 255},
     .signs = true,
@@ -17,29 +16,6 @@ constexpr NumberFileFormat kFormat{
     .after = NumberFileFormat::After::Ignored,
     .maxBytes = kAdjFileMaxBytes,
 };
-
-AdjFileResult FromNumbers(const NumberFileResult& n) {
-  AdjFileResult r;
-  r.line = n.line;
-  r.numbers = n.numbers;
-  r.field = n.field;
-  switch (n.error) {
-    case NumberFileError::None: r.error = AdjFileError::None; break;
-    case NumberFileError::Missing: r.error = AdjFileError::Missing; break;
-    case NumberFileError::CannotOpen: r.error = AdjFileError::CannotOpen; break;
-    case NumberFileError::TooLarge: r.error = AdjFileError::TooLarge; break;
-    case NumberFileError::TooFew: r.error = AdjFileError::TooFewNumbers; break;
-    // Nothing where a comma wants a number: an empty field, which is no number.
-    case NumberFileError::EmptyField:
-    case NumberFileError::NotANumber: r.error = AdjFileError::NotANumber; break;
-    // The first number is the band choice.
-    case NumberFileError::OutOfRange:
-      r.error = n.numbers == 0 ? AdjFileError::BadBand : AdjFileError::OutOfRange;
-      break;
-    case NumberFileError::TooMany: r.error = AdjFileError::None; break;  // never: what follows is ignored
-  }
-  return r;
-}
 
 // The numbers of a good text handed on: the band line, then rows 0..15.
 AdjFileResult Taken(const NumberFileResult& n, const std::array<Cell, kAdjFileNumbers>& numbers, AdjFileData& out) {
@@ -49,7 +25,7 @@ AdjFileResult Taken(const NumberFileResult& n, const std::array<Cell, kAdjFileNu
       out.rows[static_cast<std::size_t>((k - 1) / kRowCols)][static_cast<std::size_t>((k - 1) % kRowCols)] =
           numbers[static_cast<std::size_t>(k)];
   }
-  return FromNumbers(n);
+  return n;
 }
 
 }  // namespace
@@ -76,13 +52,6 @@ AdjFileResult Adj_file_load(const QString& path, AdjFileData& out) {
   return Taken(Number_file_load(path, kFormat, numbers), numbers, out);
 }
 
-bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, QString* error) {
-  NumberSaveFailure failure;
-  const bool ok = Adj_file_save(path, table, bandChecked, &failure);
-  if (!ok && error) *error = failure.reason;
-  return ok;
-}
-
 bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, NumberSaveFailure* failure) {
   return Number_file_save(path, Adj_file_text(table, bandChecked), failure);
 }
@@ -97,6 +66,7 @@ constexpr Text kNotANumber{"Line %1: \"%2\" is not a whole number.", "第 %1 行
 constexpr Text kOutOfRange{"Line %1: \"%2\" is not a whole number from 0 to 255.",
                            "第 %1 行：“%2”不是 0 至 255 的整数。"};
 constexpr Text kBadBand{"Line %1: the band choice \"%2\" must be 0 or 1.", "第 %1 行：频段选择“%2”应为 0 或 1。"};
+constexpr Text kTooMany{"Line %1: \"%3\" follows the last of the %2 numbers.", "第 %1 行：第 %2 个数值之后还有“%3”。"};
 
 }  // namespace
 
@@ -105,32 +75,28 @@ QString Adj_file_error_text(const AdjFileResult& r, bool chinese) {
   const QString line = QString::number(r.line);
   const QString field = Number_file_shown(r.field);
   switch (r.error) {
-    case AdjFileError::None: return QString();
-    case AdjFileError::Missing: detail = kNumberFileMissing.in(chinese); break;
-    case AdjFileError::CannotOpen: detail = kNumberFileCannotOpen.in(chinese); break;
-    case AdjFileError::TooLarge: detail = kTooLarge.in(chinese); break;
-    case AdjFileError::TooFewNumbers: detail = kTooFew.in(chinese).arg(r.numbers).arg(kAdjFileNumbers); break;
-    case AdjFileError::NotANumber: detail = kNotANumber.in(chinese).arg(line, field); break;
-    case AdjFileError::OutOfRange: detail = kOutOfRange.in(chinese).arg(line, field); break;
-    case AdjFileError::BadBand: detail = kBadBand.in(chinese).arg(line, field); break;
+    case NumberFileError::None: return QString();
+    case NumberFileError::Missing: detail = kNumberFileMissing.in(chinese); break;
+    case NumberFileError::CannotOpen: detail = kNumberFileCannotOpen.in(chinese); break;
+    case NumberFileError::TooLarge: detail = kTooLarge.in(chinese); break;
+    case NumberFileError::TooFew: detail = kTooFew.in(chinese).arg(r.numbers).arg(kAdjFileNumbers); break;
+    // Nothing where a comma wants a number: an empty field, which is no number.
+    case NumberFileError::EmptyField:
+    case NumberFileError::NotANumber: detail = kNotANumber.in(chinese).arg(line, field); break;
+    // The first number is the band choice.
+    case NumberFileError::OutOfRange:
+      detail = (r.numbers == 0 ? kBadBand : kOutOfRange).in(chinese).arg(line, field);
+      break;
+    // Never: whatever follows the 257th number is ignored.
+    case NumberFileError::TooMany:
+      detail = kTooMany.in(chinese).arg(line, QString::number(kAdjFileNumbers), field);
+      break;
   }
   return Number_file_error_text(kLoadFailed, detail, chinese);
 }
 
-QString Adj_file_save_error_text(const QString& reason, bool chinese) {
-  return Number_file_save_error_text(kSaveFailed, reason, chinese);
-}
-
 QString Adj_file_save_error_text(const NumberSaveFailure& failure, bool chinese) {
   return Number_file_save_error_text(kSaveFailed, failure, chinese);
-}
-
-AdjNameCheck Adj_file_name_check(const QString& name) {
-  if (Number_file_name_refused(name)) return AdjNameCheck::InvalidChar;
-  QString suffix = name.right(4);
-  suffix.remove(u' ');
-  if (suffix != QLatin1String(".adj") && suffix != QLatin1String(".ADJ")) return AdjNameCheck::WrongSuffix;
-  return AdjNameCheck::Ok;
 }
 
 void Adj_file_request(AdjFileOp op, const QString& path, QString& File_path, std::int16_t& File_load_req,

@@ -17,7 +17,6 @@
 // file changes nothing. Rows 16..19 are neither written nor read.
 #include "alignment/adj_table.h"
 #include "image/number_file.h"
-#include "image/para_file.h"
 #include "state/session.h"
 
 #include <QByteArray>
@@ -39,24 +38,11 @@ struct AdjFileData {
   FileRows rows{};
 };
 
-enum class AdjFileError {
-  None,
-  Missing,        // no file at the path
-  CannotOpen,     // not a regular file, or it cannot be opened or read
-  TooLarge,       // larger than kAdjFileMaxBytes
-  TooFewNumbers,  // the text ends before number 257
-  NotANumber,     // a field that is not a whole decimal number (an empty one between commas included)
-  OutOfRange,     // a table value outside 0..255
-  BadBand,        // a band choice other than 0 or 1
-};
-
-struct AdjFileResult {
-  AdjFileError error = AdjFileError::None;
-  int line = 0;      // 1-based line of the fault (0: not about one line)
-  int numbers = 0;   // numbers read before the fault
-  QByteArray field;  // the offending field, at most 24 bytes of it
-  bool ok() const { return error == AdjFileError::None; }
-};
+// What a read or a load found: the module's result (image/number_file.h). A
+// band choice other than 0 or 1 is an OutOfRange with `numbers` 0; an empty
+// field is no number; the message says which. Nothing follows the 257th
+// number as far as the reader is concerned, so it never reports TooMany.
+using AdjFileResult = NumberFileResult;
 
 // The file text of the band choice and rows 0..15.
 QByteArray Adj_file_text(const Table& table, bool bandChecked);
@@ -69,24 +55,17 @@ AdjFileResult Adj_file_load(const QString& path, AdjFileData& out);
 
 // Creates or replaces the file at `path` through a temporary file beside it,
 // which replaces the target only once everything was written and flushed; on
-// failure the old file stays as it was. `error` (if given) receives the
-// platform's reason; `failure` the reason and whether the folder was not
-// writable.
-bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, QString* error = nullptr);
-bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, NumberSaveFailure* failure);
+// failure the old file stays as it was, and `failure` (if given) says why.
+bool Adj_file_save(const QString& path, const Table& table, bool bandChecked, NumberSaveFailure* failure = nullptr);
 
 // The user's messages for a failed load and a failed save (a folder that is
-// not writable is named as such instead of the platform's bare reason).
+// not writable, or a file only a part of which could be written, is named as
+// such instead of the platform's bare reason).
 QString Adj_file_error_text(const AdjFileResult& result, bool chinese);
-QString Adj_file_save_error_text(const QString& reason, bool chinese);
 QString Adj_file_save_error_text(const NumberSaveFailure& failure, bool chinese);
 
-// The dialogs' name check, after trimming the spaces around the name: first
-// the refused characters * $ \ / #, then the suffix ".adj" or ".ADJ" exactly.
-// The outcomes are the parameter file's (Ok, InvalidChar, WrongSuffix), so
-// the file dialogs take either check.
-using AdjNameCheck = ParaNameCheck;
-AdjNameCheck Adj_file_name_check(const QString& trimmedName);
+// The suffixes the dialogs' name check takes (Number_file_name_check).
+inline constexpr NumberFileSuffixes kAdjFileSuffixes{QLatin1String(".adj"), QLatin1String(".ADJ")};
 
 // Load and save requests of the .adj dialogs. A Confirm sets File_path and
 // its request flag as always, and the record keeps the path of this request,

@@ -106,7 +106,8 @@ bool FieldValue(QByteArrayView f, bool signs, int& value) {
 NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& format, std::span<std::int16_t> values) {
   using Commas = NumberFileFormat::Commas;
   TextScanner s(WithoutMarks(text));
-  for (int k = 0; k < format.count; ++k) {
+  const int count = static_cast<int>(values.size());
+  for (int k = 0; k < count; ++k) {
     s.skipBlanksAndLineEnds();
     if (format.commas == Commas::Between && k > 0 && !s.atEnd() && s.peek() == ',') {
       s.skip();
@@ -135,8 +136,8 @@ NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& f
     s.skipBlanksAndLineEnds();
     if (!s.atEnd()) {
       const int line = s.line();
-      if (s.peek() == ',') return Fault(NumberFileError::EmptyField, line, format.count);
-      return Fault(NumberFileError::TooMany, line, format.count, s.field());
+      if (s.peek() == ',') return Fault(NumberFileError::EmptyField, line, count);
+      return Fault(NumberFileError::TooMany, line, count, s.field());
     }
   }
   return {};
@@ -203,17 +204,13 @@ constexpr Text kCutShort{"Only a part of the file could be written (the disk may
 
 }  // namespace
 
-QString Number_file_save_error_text(const Text& headline, const QString& reason, bool chinese) {
-  QString text = headline.in(chinese);
-  if (!reason.isEmpty()) text += QLatin1Char('\n') + reason;
-  return text;
-}
-
 QString Number_file_save_error_text(const Text& headline, const NumberSaveFailure& failure, bool chinese) {
-  if (failure.folderNotWritable)
-    return Number_file_save_error_text(headline, kFolderNotWritable.in(chinese).arg(failure.folder), chinese);
-  if (failure.cutShort) return Number_file_save_error_text(headline, kCutShort.in(chinese), chinese);
-  return Number_file_save_error_text(headline, failure.reason, chinese);
+  const QString detail = failure.folderNotWritable ? kFolderNotWritable.in(chinese).arg(failure.folder)
+                         : failure.cutShort        ? kCutShort.in(chinese)
+                                                   : failure.reason;
+  QString text = headline.in(chinese);
+  if (!detail.isEmpty()) text += QLatin1Char('\n') + detail;
+  return text;
 }
 
 QString Number_file_error_text(const Text& headline, const QString& detail, bool chinese) {
@@ -226,8 +223,15 @@ QString Number_file_shown(const QByteArray& field) {
   return s;
 }
 
-bool Number_file_name_refused(const QString& name) {
+NumberFileNameCheck Number_file_name_check(const QString& name, const NumberFileSuffixes& suffixes) {
   for (QChar c : name)
-    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return true;
-  return false;
+    if (c == u'*' || c == u'$' || c == u'\\' || c == u'/' || c == u'#') return NumberFileNameCheck::InvalidChar;
+  // The alignment file's rule: spaces are removed from the last characters (as
+  // many as a suffix has) before they are compared. It cannot change the
+  // outcome: a suffix holds no space, and those characters less a space are
+  // too few to be one.
+  QString suffix = name.right(suffixes.lower.size());
+  suffix.remove(u' ');
+  if (suffix != suffixes.lower && suffix != suffixes.upper) return NumberFileNameCheck::WrongSuffix;
+  return NumberFileNameCheck::Ok;
 }

@@ -2,8 +2,9 @@
 // The number-text files: the .dat parameter file (image/para_file.*) and the
 // .adj alignment file (alignment/adj_file.*) are plain decimal text, a fixed
 // count of whole numbers separated by blanks, line ends and single commas.
-// What both share is here; each format gives its count, ranges and rules as a
-// NumberFileFormat and keeps its own messages.
+// What both share is here; each format gives its ranges and rules as a
+// NumberFileFormat, its count as the size of its buffer, and keeps its own
+// messages.
 //
 // Reading: a UTF-8 byte-order mark before the text and a DOS end-of-file mark
 // (0x1A, with nothing but more marks, blanks and line ends after it) are not
@@ -31,7 +32,6 @@ struct NumberRange {
 };
 
 struct NumberFileFormat {
-  int count;          // how many numbers a file holds
   NumberRange first;  // the range of the first number
   NumberRange rest;   // the range of every other number
   bool signs;         // a + or - may stand before the digits (else such a field is no number)
@@ -66,8 +66,9 @@ struct NumberFileResult {
   bool ok() const { return error == NumberFileError::None; }
 };
 
-// Reads a text into `values` (format.count of them). On a fault `values` may
-// hold a part of the text: the caller hands it on only when the result is ok.
+// Reads a text into `values`: a file holds exactly values.size() numbers. On a
+// fault `values` may hold a part of the text: the caller hands it on only when
+// the result is ok.
 NumberFileResult Number_file_read(QByteArrayView text, const NumberFileFormat& format, std::span<std::int16_t> values);
 
 // Reads the file at `path` the same way, at most format.maxBytes of it.
@@ -91,10 +92,10 @@ struct NumberSaveFailure {
 bool Number_file_save(const QString& path, QByteArrayView text, NumberSaveFailure* failure = nullptr);
 
 // A failed save's message: the format's headline, then on a line of its own
-// that the folder is not writable, or that only a part of the file could be
-// written, or else the platform's reason when there is one.
+// that the folder is not writable (folderNotWritable), or that only a part of
+// the file could be written (cutShort), or else the platform's reason when
+// there is one.
 QString Number_file_save_error_text(const Text& headline, const NumberSaveFailure& failure, bool chinese);
-QString Number_file_save_error_text(const Text& headline, const QString& reason, bool chinese);
 
 // A failed load's message: the format's headline, then the detail.
 QString Number_file_error_text(const Text& headline, const QString& detail, bool chinese);
@@ -103,9 +104,15 @@ QString Number_file_error_text(const Text& headline, const QString& detail, bool
 inline constexpr Text kNumberFileMissing{"The file does not exist.", "文件不存在。"};
 inline constexpr Text kNumberFileCannotOpen{"The file cannot be opened.", "文件无法打开。"};
 
-// Whether a file name the user typed holds a character that neither file's
-// name may have: * $ \ / or #. Each format adds its own suffix rule.
-bool Number_file_name_refused(const QString& name);
+// The dialogs' check of a file name the user typed, after trimming the blanks
+// around it: first for a character that neither file's name may have
+// (* $ \ / or #, wherever it stands), then for the format's suffix, in one of
+// the two ways the format accepts it (".dat" or ".DAT"; ".Dat" is refused).
+enum class NumberFileNameCheck { Ok, InvalidChar, WrongSuffix };
+struct NumberFileSuffixes {
+  QLatin1String lower, upper;
+};
+NumberFileNameCheck Number_file_name_check(const QString& trimmedName, const NumberFileSuffixes& suffixes);
 
 // A field as a user can read it in a message: printable ASCII kept, the rest as "?".
 QString Number_file_shown(const QByteArray& field);

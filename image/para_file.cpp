@@ -8,7 +8,6 @@
 namespace {
 
 constexpr NumberFileFormat kFormat{
-    .count = kParaFileValues,
     .first = {0, 255},
     .rest = {0, 255},
     .signs = false,
@@ -17,25 +16,6 @@ constexpr NumberFileFormat kFormat{
     .maxBytes = kParaFileMaxBytes,
 };
 
-ParaFileResult FromNumbers(const NumberFileResult& n) {
-  ParaFileResult r;
-  r.line = n.line;
-  r.values = n.numbers;
-  r.field = n.field;
-  switch (n.error) {
-    case NumberFileError::None: r.error = ParaFileError::None; break;
-    case NumberFileError::Missing: r.error = ParaFileError::Missing; break;
-    case NumberFileError::CannotOpen: r.error = ParaFileError::CannotOpen; break;
-    case NumberFileError::TooLarge: r.error = ParaFileError::TooLarge; break;
-    case NumberFileError::TooFew: r.error = ParaFileError::TooFewValues; break;
-    case NumberFileError::NotANumber: r.error = ParaFileError::NotANumber; break;
-    case NumberFileError::OutOfRange: r.error = ParaFileError::OutOfRange; break;
-    case NumberFileError::EmptyField: r.error = ParaFileError::EmptyField; break;
-    case NumberFileError::TooMany: r.error = ParaFileError::TooManyValues; break;
-  }
-  return r;
-}
-
 // The values of a good text into image rows 0..480.
 ParaFileResult Taken(const NumberFileResult& n, const std::array<std::int16_t, kParaFileValues>& values,
                      img::Image& image) {
@@ -43,7 +23,7 @@ ParaFileResult Taken(const NumberFileResult& n, const std::array<std::int16_t, k
     for (int r = 0; r < kParaFileRows; ++r)
       for (int c = 0; c < img::kCols; ++c)
         image(r, c) = values[static_cast<std::size_t>(r) * img::kCols + static_cast<std::size_t>(c)];
-  return FromNumbers(n);
+  return n;
 }
 
 }  // namespace
@@ -66,13 +46,6 @@ ParaFileResult Para_file_read(QByteArrayView text, img::Image& image) {
 ParaFileResult Para_file_load(const QString& path, img::Image& image) {
   std::array<std::int16_t, kParaFileValues> values{};
   return Taken(Number_file_load(path, kFormat, values), values, image);
-}
-
-bool Para_file_save(const QString& path, const img::Image& image, QString* error) {
-  ParaSaveFailure failure;
-  const bool ok = Para_file_save(path, image, &failure);
-  if (!ok && error) *error = failure.reason;
-  return ok;
 }
 
 bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure) {
@@ -99,30 +72,19 @@ QString Para_file_error_text(const ParaFileResult& r, bool chinese) {
   const QString field = Number_file_shown(r.field);
   const QString total = QString::number(kParaFileValues);
   switch (r.error) {
-    case ParaFileError::None: return QString();
-    case ParaFileError::Missing: detail = kNumberFileMissing.in(chinese); break;
-    case ParaFileError::CannotOpen: detail = kNumberFileCannotOpen.in(chinese); break;
-    case ParaFileError::TooLarge: detail = kTooLarge.in(chinese); break;
-    case ParaFileError::TooFewValues: detail = kTooFew.in(chinese).arg(r.values).arg(total); break;
-    case ParaFileError::NotANumber:
-    case ParaFileError::OutOfRange: detail = kNotAByte.in(chinese).arg(line, field); break;
-    case ParaFileError::EmptyField: detail = kEmptyField.in(chinese).arg(line); break;
-    case ParaFileError::TooManyValues: detail = kTooMany.in(chinese).arg(line, total, field); break;
+    case NumberFileError::None: return QString();
+    case NumberFileError::Missing: detail = kNumberFileMissing.in(chinese); break;
+    case NumberFileError::CannotOpen: detail = kNumberFileCannotOpen.in(chinese); break;
+    case NumberFileError::TooLarge: detail = kTooLarge.in(chinese); break;
+    case NumberFileError::TooFew: detail = kTooFew.in(chinese).arg(r.numbers).arg(total); break;
+    case NumberFileError::NotANumber:
+    case NumberFileError::OutOfRange: detail = kNotAByte.in(chinese).arg(line, field); break;
+    case NumberFileError::EmptyField: detail = kEmptyField.in(chinese).arg(line); break;
+    case NumberFileError::TooMany: detail = kTooMany.in(chinese).arg(line, total, field); break;
   }
   return Number_file_error_text(kLoadFailed, detail, chinese);
 }
 
-QString Para_file_save_error_text(const QString& reason, bool chinese) {
-  return Number_file_save_error_text(kSaveFailed, reason, chinese);
-}
-
 QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese) {
   return Number_file_save_error_text(kSaveFailed, failure, chinese);
-}
-
-ParaNameCheck Para_file_name_check(const QString& name) {
-  if (Number_file_name_refused(name)) return ParaNameCheck::InvalidChar;
-  const QString suffix = name.right(4);
-  if (suffix != QLatin1String(".dat") && suffix != QLatin1String(".DAT")) return ParaNameCheck::WrongSuffix;
-  return ParaNameCheck::Ok;
 }

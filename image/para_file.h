@@ -26,25 +26,9 @@ constexpr int kParaFileValues = kParaFileRows * img::kCols;  // 7696
 // A file larger than this is no parameter file (a written one is about 40 kB).
 constexpr qint64 kParaFileMaxBytes = qint64{4} * 1024 * 1024;
 
-enum class ParaFileError {
-  None,
-  Missing,        // no file at the path
-  CannotOpen,     // exists but cannot be opened or read (a directory, no permission, I/O error)
-  TooLarge,       // larger than kParaFileMaxBytes
-  TooFewValues,   // the text ends before value 7696
-  NotANumber,     // a field that is not a whole decimal number
-  OutOfRange,     // a whole number above 255
-  EmptyField,     // nothing between two commas, or a comma before a line end or the end
-  TooManyValues,  // text after value 7696 (`field` is what was found there)
-};
-
-struct ParaFileResult {
-  ParaFileError error = ParaFileError::None;
-  int line = 0;      // 1-based line of the fault in the text (0: not about one line)
-  int values = 0;    // values read before the fault (TooFewValues: all there are)
-  QByteArray field;  // the offending field, at most 24 bytes of it
-  bool ok() const { return error == ParaFileError::None; }
-};
+// What a read or a load found: the module's result (image/number_file.h);
+// `numbers` counts the values read before the fault.
+using ParaFileResult = NumberFileResult;
 
 // The file text of image rows 0..480.
 QByteArray Para_file_text(const img::Image& image);
@@ -61,24 +45,16 @@ using ParaSaveFailure = NumberSaveFailure;
 // Creates or replaces the file at `path` with the text of rows 0..480. The
 // text goes to a temporary file beside the target, which replaces the target
 // only once everything was written and flushed; on failure the old file stays
-// as it was.
-// `error` (if given) receives the platform's reason; `failure` the reason and
-// whether the folder was not writable.
-bool Para_file_save(const QString& path, const img::Image& image, QString* error = nullptr);
-bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure);
+// as it was, and `failure` (if given) says why.
+bool Para_file_save(const QString& path, const img::Image& image, ParaSaveFailure* failure = nullptr);
 
 // The user's message for a failed load, in Chinese or English.
 QString Para_file_error_text(const ParaFileResult& result, bool chinese);
 
-// The user's message for a failed save, in Chinese or English, with the
-// platform's reason (from Para_file_save) on a line of its own when there is one.
-QString Para_file_save_error_text(const QString& reason, bool chinese);
-// The same for a failure from Para_file_save: a folder that is not writable is
-// named as such instead of the platform's bare reason.
+// The user's message for a failed save, in Chinese or English: a folder that
+// is not writable, or a file only a part of which could be written, is named
+// as such; otherwise the platform's reason follows on a line of its own.
 QString Para_file_save_error_text(const ParaSaveFailure& failure, bool chinese);
 
-// Checks a file name as the dialogs' Confirm does, after trimming the blanks
-// around it: first for the refused characters * $ \ / #, then for the exact
-// suffix ".dat" or ".DAT".
-enum class ParaNameCheck { Ok, InvalidChar, WrongSuffix };
-ParaNameCheck Para_file_name_check(const QString& trimmedName);
+// The suffixes the dialogs' name check takes (Number_file_name_check).
+inline constexpr NumberFileSuffixes kParaFileSuffixes{QLatin1String(".dat"), QLatin1String(".DAT")};

@@ -190,8 +190,9 @@ class LinkEngine {
   void Timer1_Timer();               // sender tick
   void Timer2_Timer();               // watchdog tick
   void Timer3_Timer();               // failure tick
-  // Routes the events straight to the handlers above (tests, and windows that
-  // need no handlers of their own).
+  // Routes the events straight to the handlers above. Tests only (the engine's
+  // bench, tests/support/link_bench.h): every window's LinkSession routes them
+  // as the window's handlers.
   void ConnectHandlers();
 
   // ---- for the exchange kinds ---------------------------------------------

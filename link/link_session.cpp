@@ -18,17 +18,27 @@ LinkSession::LinkSession(SerialPortFactory& ports, TimerFactory& timers, LinkEng
 
 LinkSession::~LinkSession() { engine_.reset(); }
 
+namespace {
+
+// A start refused while busy: the busy message, when the profile shows one.
+void Tell_busy(LinkEngine& engine) {
+  if (engine.profile().startWhileBusy == BusyRule::RefuseWithMessage) engine.Show(Msg_busy);
+}
+
+}  // namespace
+
 bool LinkSession::Refused_while_busy() {
   if (engine_->Ended()) return true;
   if (!engine_->Busy()) return false;
-  if (engine_->profile().startWhileBusy == BusyRule::RefuseWithMessage) engine_->Show(Msg_busy);
+  Tell_busy(*engine_);
   return true;
 }
 
 LinkStart LinkSession::Start(LinkExchangeKind& kind) {
-  if (engine_->Ended()) return LinkStart::Ended;
-  if (Refused_while_busy()) return LinkStart::Busy;
-  return engine_->Start(kind);
+  // The engine refuses after End() (without a word) and while busy.
+  const LinkStart started = engine_->Start(kind);
+  if (started == LinkStart::Busy) Tell_busy(*engine_);
+  return started;
 }
 
 bool LinkSession::Close_request() {

@@ -16,7 +16,9 @@
 // It needs nothing but the platform's core interfaces, so tests build it on
 // fake ports and the virtual clock. Nothing of one window's exchange is shared
 // with another's; the Session holds only what every window shares (Comm_port,
-// Port_err, Hand_code, the band limits and edges).
+// Port_err, Hand_code, the band limits and edges), and the one hand-over from a
+// window to its exchange: the password dialog fills PassWord_old and
+// PassWord_new, which the password change reads and clears.
 #include "link/link_engine.h"
 #include "link/status_panel.h"
 #include "platform/core/handler_scope.h"

@@ -14,7 +14,7 @@ const ParaFileDialogKind kOpen{
     .name = "Form_open_adj",
     .layout = kAdjFileLayout,
     .pattern = kAdjFilePattern,
-    .nameCheck = adj::Adj_file_name_check,
+    .suffixes = adj::kAdjFileSuffixes,
     .confirm = ParaFileDialogKind::Confirm::Request,
     .request = Adj_dialog_request_load,
     .captions = kCaptions,

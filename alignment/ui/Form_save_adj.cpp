@@ -14,7 +14,7 @@ const ParaFileDialogKind kSave{
     .name = "Form_save_adj",
     .layout = kAdjFileLayout,
     .pattern = kAdjFilePattern,
-    .nameCheck = adj::Adj_file_name_check,
+    .suffixes = adj::kAdjFileSuffixes,
     .confirm = ParaFileDialogKind::Confirm::Request,
     .request = Adj_dialog_request_save,
     .captions = kCaptions,

@@ -13,7 +13,7 @@ const ParaFileDialogKind kOpen{
     .name = "Form_open_chann",
     .layout = kParaFileLayout,
     .pattern = "*.dat",
-    .nameCheck = Para_file_name_check,
+    .suffixes = kParaFileSuffixes,
     .confirm = ParaFileDialogKind::Confirm::Load,
     .requestFlag = &Session::File_load_req,
     .captions = kCaptions,

@@ -13,7 +13,7 @@ const ParaFileDialogKind kSave{
     .name = "Form_save_chann",
     .layout = kParaFileLayout,
     .pattern = "*.dat",
-    .nameCheck = Para_file_name_check,
+    .suffixes = kParaFileSuffixes,
     .confirm = ParaFileDialogKind::Confirm::Save,
     .requestFlag = &Session::File_save_req,
     .captions = kCaptions,

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -260,10 +259,10 @@ void ParaFileDialog::File1_Click() {
 
 void ParaFileDialog::Command_enter_Click() {
   const QString name = Text1->text().trimmed();
-  switch (kind_.nameCheck(name)) {
-    case ParaNameCheck::InvalidChar: MsgBox(kind_.invalidName); return;
-    case ParaNameCheck::WrongSuffix: MsgBox(kind_.wrongSuffix); return;
-    case ParaNameCheck::Ok: break;
+  switch (Number_file_name_check(name, kind_.suffixes)) {
+    case NumberFileNameCheck::InvalidChar: MsgBox(kind_.invalidName); return;
+    case NumberFileNameCheck::WrongSuffix: MsgBox(kind_.wrongSuffix); return;
+    case NumberFileNameCheck::Ok: break;
   }
   // At the root the directory path already ends with a separator; the double
   // separator is harmless.
@@ -288,12 +287,10 @@ void ParaFileDialog::transferConfirmed() {
   }
   // The editors are rebuilt once the completion message was closed; then the
   // dialog unloads itself (unless something closed it meanwhile).
-  AppContext& context = ctx;
-  const bool reload = kind_.confirm == ParaFileDialogKind::Confirm::Load;
   MsgBox(kind_.done);
   if (Unloading()) return;
-  if (reload) Para_file_reload_editors(context);
-  context.host.unloadWindow(this);
+  if (kind_.confirm == ParaFileDialogKind::Confirm::Load) Para_file_reload_editors(ctx);
+  ctx.host.unloadWindow(this);
 }
 
 QString ParaFileDialog::transferFile() const {

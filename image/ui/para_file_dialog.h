@@ -47,8 +47,8 @@ struct ParaFileDialogKind {
   };
   const char* name;  // the dialog's object name
   const ParaFileLayout& layout;
-  const char* pattern;  // the file list's pattern and the name box's first text
-  ParaNameCheck (*nameCheck)(const QString& trimmedName);
+  const char* pattern;          // the file list's pattern and the name box's first text
+  NumberFileSuffixes suffixes;  // the suffixes the name check takes
   Confirm confirm;
   // Load and Save: the one request flag this dialog clears.
   Int16 Session::*requestFlag = nullptr;

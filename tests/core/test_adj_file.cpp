@@ -102,7 +102,8 @@ TEST(AdjFile, NumbersAfterThe257thAreIgnored) {
 struct BadCase {
   const char* name;
   QByteArray text;
-  AdjFileError error;
+  NumberFileError error;
+  const char* detail;  // the message's line after the headline
 };
 class AdjFileBad : public ::testing::TestWithParam<BadCase> {};
 
@@ -115,7 +116,8 @@ TEST_P(AdjFileBad, RefusedAndNothingHandedOn) {
   EXPECT_TRUE(d.bandChecked);
   EXPECT_EQ(d.rows[3][4], 99);
   EXPECT_EQ(d.rows[0][0], 0);
-  EXPECT_FALSE(Adj_file_error_text(r, false).isEmpty());
+  EXPECT_EQ(Adj_file_error_text(r, false),
+            QStringLiteral("The adjust parameter file could not be read.\n") + QString::fromUtf8(GetParam().detail));
 }
 
 QByteArray WithField(int n, const QByteArray& field) {
@@ -125,20 +127,31 @@ QByteArray WithField(int n, const QByteArray& field) {
   return nums.join(' ');
 }
 
+// An empty field is no number, and a band choice out of range is named as
+// such: each in the message, as the module reports them apart.
 INSTANTIATE_TEST_SUITE_P(
     Bad, AdjFileBad,
-    ::testing::Values(BadCase{"Empty", QByteArray(), AdjFileError::TooFewNumbers},
-                      BadCase{"TwoHundredNumbers", QByteArray(" 1 ").repeated(200), AdjFileError::TooFewNumbers},
-                      BadCase{"TrailingCommaShort", QByteArray("1,").repeated(100), AdjFileError::TooFewNumbers},
-                      BadCase{"LetterInNumber", WithField(20, "1x"), AdjFileError::NotANumber},
-                      BadCase{"Decimal", WithField(5, "1.5"), AdjFileError::NotANumber},
-                      BadCase{"EmptyBetweenCommas", "0,1,,2", AdjFileError::NotANumber},
-                      BadCase{"LeadingComma", ",0", AdjFileError::NotANumber},
-                      BadCase{"Above255", WithField(30, "300"), AdjFileError::OutOfRange},
-                      BadCase{"Negative", WithField(256, "-1"), AdjFileError::OutOfRange},
-                      BadCase{"Huge", WithField(1, "99999999999999999999"), AdjFileError::OutOfRange},
-                      BadCase{"BandTwo", WithField(0, "2"), AdjFileError::BadBand},
-                      BadCase{"BandMinusOne", WithField(0, "-1"), AdjFileError::BadBand}),
+    ::testing::Values(
+        BadCase{"Empty", QByteArray(), NumberFileError::TooFew, "The file holds only 0 of the 257 numbers."},
+        BadCase{"TwoHundredNumbers", QByteArray(" 1 ").repeated(200), NumberFileError::TooFew,
+                "The file holds only 200 of the 257 numbers."},
+        BadCase{"TrailingCommaShort", QByteArray("1,").repeated(100), NumberFileError::TooFew,
+                "The file holds only 100 of the 257 numbers."},
+        BadCase{"LetterInNumber", WithField(20, "1x"), NumberFileError::NotANumber,
+                "Line 1: \"1x\" is not a whole number."},
+        BadCase{"Decimal", WithField(5, "1.5"), NumberFileError::NotANumber, "Line 1: \"1.5\" is not a whole number."},
+        BadCase{"EmptyBetweenCommas", "0,1,,2", NumberFileError::EmptyField, "Line 1: \"\" is not a whole number."},
+        BadCase{"LeadingComma", ",0", NumberFileError::EmptyField, "Line 1: \"\" is not a whole number."},
+        BadCase{"Above255", WithField(30, "300"), NumberFileError::OutOfRange,
+                "Line 1: \"300\" is not a whole number from 0 to 255."},
+        BadCase{"Negative", WithField(256, "-1"), NumberFileError::OutOfRange,
+                "Line 1: \"-1\" is not a whole number from 0 to 255."},
+        BadCase{"Huge", WithField(1, "99999999999999999999"), NumberFileError::OutOfRange,
+                "Line 1: \"99999999999999999999\" is not a whole number from 0 to 255."},
+        BadCase{"BandTwo", WithField(0, "2"), NumberFileError::OutOfRange,
+                "Line 1: the band choice \"2\" must be 0 or 1."},
+        BadCase{"BandMinusOne", WithField(0, "-1"), NumberFileError::OutOfRange,
+                "Line 1: the band choice \"-1\" must be 0 or 1."}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(AdjFile, ErrorTextNamesLineAndField) {
@@ -158,13 +171,13 @@ class AdjFileOnDisk : public ::testing::Test {
 TEST_F(AdjFileOnDisk, BadPathsChangeNothing) {
   AdjFileData d;
   d.rows[1][1] = 5;
-  EXPECT_EQ(Adj_file_load(path("none.adj"), d).error, AdjFileError::Missing);
+  EXPECT_EQ(Adj_file_load(path("none.adj"), d).error, NumberFileError::Missing);
   QDir(dir.path()).mkdir(QStringLiteral("folder.adj"));
-  EXPECT_EQ(Adj_file_load(path("folder.adj"), d).error, AdjFileError::CannotOpen);
+  EXPECT_EQ(Adj_file_load(path("folder.adj"), d).error, NumberFileError::CannotOpen);
   ASSERT_EQ(mkfifo(path("pipe.adj").toLocal8Bit().constData(), 0600), 0);
-  EXPECT_EQ(Adj_file_load(path("pipe.adj"), d).error, AdjFileError::CannotOpen);  // and does not block
+  EXPECT_EQ(Adj_file_load(path("pipe.adj"), d).error, NumberFileError::CannotOpen);  // and does not block
   WriteFile(path("big.adj"), QByteArray(kAdjFileMaxBytes + 1, ' '));
-  EXPECT_EQ(Adj_file_load(path("big.adj"), d).error, AdjFileError::TooLarge);
+  EXPECT_EQ(Adj_file_load(path("big.adj"), d).error, NumberFileError::TooLarge);
   EXPECT_EQ(d.rows[1][1], 5);
 }
 
@@ -196,9 +209,9 @@ TEST_F(AdjFileOnDisk, FailedSaveKeepsTheOldFile) {
   // The file system takes this name, but not the longer name of a temporary file beside it.
   const QString p = dir.filePath(QString(251, u'a') + QStringLiteral(".adj"));
   WriteFile(p, "old contents");
-  QString why;
+  NumberSaveFailure why;
   EXPECT_FALSE(Adj_file_save(p, Pattern(), false, &why));
-  EXPECT_FALSE(why.isEmpty());
+  EXPECT_FALSE(why.reason.isEmpty());
   EXPECT_EQ(ReadFile(p), QByteArray("old contents"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   EXPECT_FALSE(Adj_file_save(path("no/such/folder/x.adj"), Pattern(), false));
@@ -209,21 +222,23 @@ TEST_F(AdjFileOnDisk, FailedSaveKeepsTheOldFile) {
 struct NameCase {
   const char* name;
   QString text;
-  AdjNameCheck check;
+  NumberFileNameCheck check;
 };
 class AdjFileNames : public ::testing::TestWithParam<NameCase> {};
-TEST_P(AdjFileNames, Confirm) { EXPECT_EQ(Adj_file_name_check(GetParam().text.trimmed()), GetParam().check); }
+TEST_P(AdjFileNames, Confirm) {
+  EXPECT_EQ(Number_file_name_check(GetParam().text.trimmed(), kAdjFileSuffixes), GetParam().check);
+}
 INSTANTIATE_TEST_SUITE_P(
     Names, AdjFileNames,
-    ::testing::Values(NameCase{"InitialPattern", QStringLiteral("*.adj"), AdjNameCheck::InvalidChar},
-                      NameCase{"UpperSuffix", QStringLiteral("data.ADJ"), AdjNameCheck::Ok},
-                      NameCase{"LowerSuffix", QStringLiteral("data.adj"), AdjNameCheck::Ok},
-                      NameCase{"MixedSuffix", QStringLiteral("data.Adj"), AdjNameCheck::WrongSuffix},
-                      NameCase{"OtherSuffix", QStringLiteral("data.txt"), AdjNameCheck::WrongSuffix},
-                      NameCase{"Empty", QString(), AdjNameCheck::WrongSuffix},
-                      NameCase{"PathPart", QStringLiteral("dir/a.adj"), AdjNameCheck::InvalidChar},
-                      NameCase{"BackslashPathPart", QStringLiteral("dir\\a.adj"), AdjNameCheck::InvalidChar},
-                      NameCase{"SpacesAround", QStringLiteral("  x.adj  "), AdjNameCheck::Ok}),
+    ::testing::Values(NameCase{"InitialPattern", QStringLiteral("*.adj"), NumberFileNameCheck::InvalidChar},
+                      NameCase{"UpperSuffix", QStringLiteral("data.ADJ"), NumberFileNameCheck::Ok},
+                      NameCase{"LowerSuffix", QStringLiteral("data.adj"), NumberFileNameCheck::Ok},
+                      NameCase{"MixedSuffix", QStringLiteral("data.Adj"), NumberFileNameCheck::WrongSuffix},
+                      NameCase{"OtherSuffix", QStringLiteral("data.txt"), NumberFileNameCheck::WrongSuffix},
+                      NameCase{"Empty", QString(), NumberFileNameCheck::WrongSuffix},
+                      NameCase{"PathPart", QStringLiteral("dir/a.adj"), NumberFileNameCheck::InvalidChar},
+                      NameCase{"BackslashPathPart", QStringLiteral("dir\\a.adj"), NumberFileNameCheck::InvalidChar},
+                      NameCase{"SpacesAround", QStringLiteral("  x.adj  "), NumberFileNameCheck::Ok}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(AdjFileRequests, LoadBeforeSaveInOnePoll) {

@@ -37,7 +37,7 @@ struct FileFormat {
   std::function<bool(const QString& path, NumberSaveFailure*)> save;
   std::function<QString(const NumberSaveFailure&, bool chinese)> saveMessage;
   QString loadHeadline, saveHeadline;
-  ParaNameCheck (*nameCheck)(const QString& trimmedName);
+  NumberFileSuffixes suffixes;  // the ones its name check takes
 };
 
 std::vector<FileFormat> Formats() {
@@ -57,7 +57,7 @@ std::vector<FileFormat> Formats() {
        [image](const QString& path, NumberSaveFailure* why) { return Para_file_save(path, image, why); },
        [](const NumberSaveFailure& why, bool zh) { return Para_file_save_error_text(why, zh); },
        QStringLiteral("The parameter file could not be read."),
-       QStringLiteral("The parameter file could not be saved."), Para_file_name_check},
+       QStringLiteral("The parameter file could not be saved."), kParaFileSuffixes},
       {"adj", ".adj", adj::Adj_file_text(table, true),
        [table](QByteArrayView text) {
          adj::AdjFileData got;
@@ -72,7 +72,7 @@ std::vector<FileFormat> Formats() {
        [table](const QString& path, NumberSaveFailure* why) { return adj::Adj_file_save(path, table, true, why); },
        [](const NumberSaveFailure& why, bool zh) { return adj::Adj_file_save_error_text(why, zh); },
        QStringLiteral("The adjust parameter file could not be read."),
-       QStringLiteral("The adjust parameter file could not be saved."), adj::Adj_file_name_check},
+       QStringLiteral("The adjust parameter file could not be saved."), adj::kAdjFileSuffixes},
   };
 }
 
@@ -91,16 +91,18 @@ TEST(NumberFile, NamesInBothFormats) {
     for (const char* refused : {"*", "$", "\\", "/", "#"}) {
       const QString c = QString::fromLatin1(refused);
       for (const QString& name : {c + suffix, "a" + c + "b" + suffix, "name" + suffix + c, c})
-        EXPECT_EQ(f.nameCheck(name), ParaNameCheck::InvalidChar) << name.toStdString();
+        EXPECT_EQ(Number_file_name_check(name, f.suffixes), NumberFileNameCheck::InvalidChar) << name.toStdString();
     }
-    EXPECT_EQ(f.nameCheck("radio" + suffix), ParaNameCheck::Ok);
-    EXPECT_EQ(f.nameCheck("radio 1-2_(3)" + suffix.toUpper()), ParaNameCheck::Ok);
-    EXPECT_EQ(f.nameCheck("radio" + suffix.left(2) + suffix.mid(2).toUpper()), ParaNameCheck::WrongSuffix);
-    EXPECT_EQ(f.nameCheck(QStringLiteral("radio.txt")), ParaNameCheck::WrongSuffix);
-    EXPECT_EQ(f.nameCheck(QString()), ParaNameCheck::WrongSuffix);
+    EXPECT_EQ(Number_file_name_check("radio" + suffix, f.suffixes), NumberFileNameCheck::Ok);
+    EXPECT_EQ(Number_file_name_check("radio 1-2_(3)" + suffix.toUpper(), f.suffixes), NumberFileNameCheck::Ok);
+    EXPECT_EQ(Number_file_name_check("radio" + suffix.left(2) + suffix.mid(2).toUpper(), f.suffixes),
+              NumberFileNameCheck::WrongSuffix);
+    EXPECT_EQ(Number_file_name_check(QStringLiteral("radio.txt"), f.suffixes), NumberFileNameCheck::WrongSuffix);
+    EXPECT_EQ(Number_file_name_check(QString(), f.suffixes), NumberFileNameCheck::WrongSuffix);
   }
-  EXPECT_EQ(Para_file_name_check(QStringLiteral("radio.adj")), ParaNameCheck::WrongSuffix);
-  EXPECT_EQ(adj::Adj_file_name_check(QStringLiteral("radio.dat")), ParaNameCheck::WrongSuffix);
+  EXPECT_EQ(Number_file_name_check(QStringLiteral("radio.adj"), kParaFileSuffixes), NumberFileNameCheck::WrongSuffix);
+  EXPECT_EQ(Number_file_name_check(QStringLiteral("radio.dat"), adj::kAdjFileSuffixes),
+            NumberFileNameCheck::WrongSuffix);
 }
 
 // A UTF-8 byte-order mark before the text and a DOS end-of-file mark after it

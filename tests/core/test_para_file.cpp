@@ -155,41 +155,41 @@ TEST(ParaFile, BadTextsChangeNothing) {
   struct Case {
     const char* name;
     QByteArray text;
-    ParaFileError error;
+    NumberFileError error;
     int line;
     QByteArray field;
   } cases[] = {
-      {"empty", "", ParaFileError::TooFewValues, 0, ""},
-      {"only blanks", " \r\n\t\r\n", ParaFileError::TooFewValues, 0, ""},
-      {"one value short", allButLast, ParaFileError::TooFewValues, 0, ""},
-      {"rows 0..479 only", firstLines(480), ParaFileError::TooFewValues, 0, ""},
-      {"letter", withLine(2, " 1  2  3  x4  5 \r"), ParaFileError::NotANumber, 3, "x4"},
-      {"fraction", withLine(0, " 1.5 \r"), ParaFileError::NotANumber, 1, "1.5"},
-      {"negative", withLine(9, " -1 \r"), ParaFileError::NotANumber, 10, "-1"},
-      {"plus sign", withLine(9, " +1 \r"), ParaFileError::NotANumber, 10, "+1"},
-      {"hexadecimal", withLine(9, " 0x1F \r"), ParaFileError::NotANumber, 10, "0x1F"},
-      {"NUL byte", withLine(4, QByteArray(" 12\0003 \r", 7)), ParaFileError::NotANumber, 5, QByteArray("12\0003", 4)},
-      {"non-ASCII", withLine(4, " 12\xC2\xA0 \r"), ParaFileError::NotANumber, 5, "12\xC2\xA0"},
-      {"256", withLine(480, " 256 \r"), ParaFileError::OutOfRange, 481, "256"},
-      {"huge", withLine(0, " 99999999999999999999999 \r"), ParaFileError::OutOfRange, 1, "99999999999999999999999"},
-      {"two commas", withLine(1, " 1 ,, 2 \r"), ParaFileError::EmptyField, 2, ""},
-      {"comma blank comma", withLine(1, " 1 , , 2 \r"), ParaFileError::EmptyField, 2, ""},
-      {"comma at line end", withLine(7, " 1, \r"), ParaFileError::EmptyField, 8, ""},
-      {"leading comma", "," + good, ParaFileError::EmptyField, 1, ""},
-      {"comma after the last value", good.chopped(2) + ",\r\n", ParaFileError::EmptyField, 481, ""},
-      {"comma on a line of its own", good + ",", ParaFileError::EmptyField, 482, ""},
-      {"one value more", good + " 7 \r\n", ParaFileError::TooManyValues, 482, "7"},
-      {"text after the values", good + "end", ParaFileError::TooManyValues, 482, "end"},
+      {"empty", "", NumberFileError::TooFew, 0, ""},
+      {"only blanks", " \r\n\t\r\n", NumberFileError::TooFew, 0, ""},
+      {"one value short", allButLast, NumberFileError::TooFew, 0, ""},
+      {"rows 0..479 only", firstLines(480), NumberFileError::TooFew, 0, ""},
+      {"letter", withLine(2, " 1  2  3  x4  5 \r"), NumberFileError::NotANumber, 3, "x4"},
+      {"fraction", withLine(0, " 1.5 \r"), NumberFileError::NotANumber, 1, "1.5"},
+      {"negative", withLine(9, " -1 \r"), NumberFileError::NotANumber, 10, "-1"},
+      {"plus sign", withLine(9, " +1 \r"), NumberFileError::NotANumber, 10, "+1"},
+      {"hexadecimal", withLine(9, " 0x1F \r"), NumberFileError::NotANumber, 10, "0x1F"},
+      {"NUL byte", withLine(4, QByteArray(" 12\0003 \r", 7)), NumberFileError::NotANumber, 5, QByteArray("12\0003", 4)},
+      {"non-ASCII", withLine(4, " 12\xC2\xA0 \r"), NumberFileError::NotANumber, 5, "12\xC2\xA0"},
+      {"256", withLine(480, " 256 \r"), NumberFileError::OutOfRange, 481, "256"},
+      {"huge", withLine(0, " 99999999999999999999999 \r"), NumberFileError::OutOfRange, 1, "99999999999999999999999"},
+      {"two commas", withLine(1, " 1 ,, 2 \r"), NumberFileError::EmptyField, 2, ""},
+      {"comma blank comma", withLine(1, " 1 , , 2 \r"), NumberFileError::EmptyField, 2, ""},
+      {"comma at line end", withLine(7, " 1, \r"), NumberFileError::EmptyField, 8, ""},
+      {"leading comma", "," + good, NumberFileError::EmptyField, 1, ""},
+      {"comma after the last value", good.chopped(2) + ",\r\n", NumberFileError::EmptyField, 481, ""},
+      {"comma on a line of its own", good + ",", NumberFileError::EmptyField, 482, ""},
+      {"one value more", good + " 7 \r\n", NumberFileError::TooMany, 482, "7"},
+      {"text after the values", good + "end", NumberFileError::TooMany, 482, "end"},
       {"text after an end-of-file mark",
        good + "\x1A"
               "end",
-       ParaFileError::TooManyValues, 482,
+       NumberFileError::TooMany, 482,
        "\x1A"
        "end"},
-      {"end-of-file mark before a value", withLine(480, " \x1A 7 \r"), ParaFileError::NotANumber, 481, "\x1A"},
-      {"byte-order mark not at the start", " \xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
-      {"byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + good, ParaFileError::NotANumber, 1, "\xEF\xBB\xBF"},
-      {"end-of-file mark too early", firstLines(480) + "\x1A", ParaFileError::TooFewValues, 0, ""},
+      {"end-of-file mark before a value", withLine(480, " \x1A 7 \r"), NumberFileError::NotANumber, 481, "\x1A"},
+      {"byte-order mark not at the start", " \xEF\xBB\xBF" + good, NumberFileError::NotANumber, 1, "\xEF\xBB\xBF"},
+      {"byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + good, NumberFileError::NotANumber, 1, "\xEF\xBB\xBF"},
+      {"end-of-file mark too early", firstLines(480) + "\x1A", NumberFileError::TooFew, 0, ""},
   };
   for (const Case& c : cases) {
     img::Image im = RandomImage(7);
@@ -205,8 +205,8 @@ TEST(ParaFile, BadTextsChangeNothing) {
 TEST(ParaFile, TooFewValuesCountsWhatIsThere) {
   img::Image im;
   const ParaFileResult r = Para_file_read(" 1  2  3 \r\n", im);
-  EXPECT_EQ(r.error, ParaFileError::TooFewValues);
-  EXPECT_EQ(r.values, 3);
+  EXPECT_EQ(r.error, NumberFileError::TooFew);
+  EXPECT_EQ(r.numbers, 3);
   EXPECT_EQ(Para_file_error_text(r, false),
             QStringLiteral("The parameter file could not be read.\nThe file holds only 3 of the 7696 values."));
   EXPECT_EQ(Para_file_error_text(r, true), QStringLiteral("参数文件读取失败 ！\n文件只有 3 个数值，应有 7696 个。"));
@@ -232,7 +232,7 @@ TEST(ParaFile, TextAfterTheLastValueIsNamedWithItsLine) {
   img::Image im;
   const QByteArray good = Para_file_text(im);
   const ParaFileResult r = Para_file_read(good + "\r\n  ; saved 2024\r\n", im);
-  EXPECT_EQ(r.error, ParaFileError::TooManyValues);
+  EXPECT_EQ(r.error, NumberFileError::TooMany);
   EXPECT_EQ(
       Para_file_error_text(r, false),
       QStringLiteral("The parameter file could not be read.\nLine 483: \";\" follows the last of the 7696 values."));
@@ -244,15 +244,15 @@ TEST(ParaFile, LoadOfAMissingOrUnreadablePathChangesNothing) {
   QTemporaryDir dir;
   img::Image im = RandomImage(8);
   const img::Image before = im;
-  EXPECT_EQ(Para_file_load(dir.filePath(QStringLiteral("none.dat")), im).error, ParaFileError::Missing);
+  EXPECT_EQ(Para_file_load(dir.filePath(QStringLiteral("none.dat")), im).error, NumberFileError::Missing);
   QDir(dir.path()).mkdir(QStringLiteral("folder.dat"));
-  EXPECT_EQ(Para_file_load(dir.filePath(QStringLiteral("folder.dat")), im).error, ParaFileError::CannotOpen);
+  EXPECT_EQ(Para_file_load(dir.filePath(QStringLiteral("folder.dat")), im).error, NumberFileError::CannotOpen);
   const QString big = dir.filePath(QStringLiteral("big.dat"));
   WriteFile(big, QByteArray(kParaFileMaxBytes + 1, ' '));
-  EXPECT_EQ(Para_file_load(big, im).error, ParaFileError::TooLarge);
+  EXPECT_EQ(Para_file_load(big, im).error, NumberFileError::TooLarge);
   const QString bad = dir.filePath(QStringLiteral("bad.dat"));
   WriteFile(bad, " 1  2  3 \r\n");
-  EXPECT_EQ(Para_file_load(bad, im).error, ParaFileError::TooFewValues);
+  EXPECT_EQ(Para_file_load(bad, im).error, NumberFileError::TooFew);
   EXPECT_TRUE(im == before);
   EXPECT_EQ(Para_file_error_text(Para_file_load(dir.filePath(QStringLiteral("none.dat")), im), false),
             QStringLiteral("The parameter file could not be read.\nThe file does not exist."));
@@ -263,9 +263,9 @@ TEST(ParaFile, FailedSaveKeepsTheOldFile) {
   // The file system takes this name, but not the longer name of a temporary file beside it.
   const QString path = dir.filePath(QString(251, u'a') + QStringLiteral(".dat"));
   WriteFile(path, "old contents");
-  QString why;
+  ParaSaveFailure why;
   EXPECT_FALSE(Para_file_save(path, RandomImage(9), &why));
-  EXPECT_FALSE(why.isEmpty());
+  EXPECT_FALSE(why.reason.isEmpty());
   EXPECT_EQ(ReadFile(path), QByteArray("old contents"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   // A folder that does not exist.
