@@ -228,7 +228,8 @@ class Rules {
     }
   }
 
-  // The factory table rewrites every channel, shown or not.
+  // Default's first step, within Default's one action: the factory table
+  // rewrites every channel, shown or not.
   void Chann_para_init_VHF_bf() {
     store(1, img::kChannelCount, [](img::Image& i) { Chann_defaults_init(i); });
   }
@@ -623,9 +624,6 @@ Outcome Image_redraw(const Editor& e) {
 }
 Outcome Command_def_Click(const Editor& e) {
   return Run(e, [](Rules& r) { r.Command_def_Click(); });
-}
-Outcome Chann_para_init_VHF_bf(const Editor& e) {
-  return Run(e, [](Rules& r) { r.Chann_para_init_VHF_bf(); });
 }
 Outcome Command_Clear_Click(const Editor& e) {
   return Run(e, [](Rules& r) { r.Command_Clear_Click(); });

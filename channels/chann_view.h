@@ -150,8 +150,6 @@ Outcome Form_Activate(const Editor& e);
 // After a change of the channels by someone else.
 Outcome Image_redraw(const Editor& e);
 Outcome Command_def_Click(const Editor& e);
-// The factory channel table alone.
-Outcome Chann_para_init_VHF_bf(const Editor& e);
 Outcome Command_Clear_Click(const Editor& e);
 
 // ---- the grid

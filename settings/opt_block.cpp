@@ -178,11 +178,6 @@ std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> blo
   return changed;
 }
 
-void Opt_store_shown(img::Image& image, const OptControls& shown) {
-  std::array<std::int16_t, kOptBlockSize> block = Opt_block(image);
-  for (const OptWrite& w : Opt_store_shown(std::span(block), shown)) image.at(img::OptionCell(w.offset)) = w.value;
-}
-
 namespace {
 
 // The controls as data: a change runs the handler on the show's own block.

@@ -58,6 +58,7 @@ vfo::Shown ShownOf(const VfoView& v) {
 void BoxChange(Run& r, int side, Box box);
 void FreqLostFocus(Run& r, int side);
 void BandClick(Run& r, int side);
+void Opt_show(Editor& e, Effects& fx);
 
 QString& TextOf(VfoView& v, Box box) { return box == Box::Freq ? v.freq : v.offset; }
 
@@ -194,6 +195,15 @@ void VfoShow(Run& r, int side) {
   PutText(r, side, Box::Freq, freq);
 }
 
+// The show: the option controls, each from its entry (their handlers write
+// back), then VFO A and VFO B.
+void Opt_show(Editor& e, Effects& fx) {
+  ::Opt_show(e.image, e.view.controls);
+  Run r{e, fx};
+  VfoShow(r, 0);
+  VfoShow(r, 1);
+}
+
 // Activation's steps: the limits, the channel count, the show.
 void ShowImage(Run& r) {
   ResetVfoLimits(r);
@@ -214,14 +224,6 @@ Effects Handle(Editor& e, Steps&& steps) {
 
 Control FreqBox(int side) { return {kFreqBoxes[At(side)]}; }
 Control OffsetBox(int side) { return {kOffsetBoxes[At(side)]}; }
-
-void Opt_show(Editor& e, Effects& fx) {
-  // The option controls, each from its entry; their handlers write back.
-  ::Opt_show(e.image, e.view.controls);
-  Run r{e, fx};
-  VfoShow(r, 0);
-  VfoShow(r, 1);
-}
 
 Effects Form_Load(Editor& e) {
   return Handle(e, [](Run& r) {

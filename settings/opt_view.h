@@ -126,9 +126,6 @@ Effects Form_Activate(Editor& e);
 // into the VFO boxes is replaced (nothing is left to commit), then as
 // activation.
 Effects Image_changed(Editor& e);
-// The show alone.
-void Opt_show(Editor& e, Effects& fx);
-
 Effects Command_def_Click(Editor& e);
 
 // A user's change of an option-block control to `value` (a list's index, a

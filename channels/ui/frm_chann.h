@@ -43,8 +43,6 @@ class frm_chann : public RadioWindow {
   void frm_chann_Command_def_Click();
   void frm_chann_Command_Clear_Click();
   void frm_chann_Command_close_Click();
-  // The factory channel table, the same routine the start-up uses.
-  void Chann_para_init_VHF_bf();
 
   // Grid events.
   void frm_chann_MSF_Chann_Click();
@@ -70,9 +68,6 @@ class frm_chann : public RadioWindow {
   QLabel* Label_tr_count = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
 
-  // What the controls show and the edit state (Edit_row, Edit_col,
-  // Edit_text) the handlers keep.
-  const chann::View& View() const { return view_; }
   // The cell the open editor belongs to (row -1: none). Only this cell's
   // commit takes the editors' texts.
   int Owner_row() const { return view_.ownerRow; }
