@@ -243,8 +243,7 @@ Effects Image_changed(Editor& e) {
 
 Effects Command_def_Click(Editor& e) {
   return Handle(e, [](Run& r) {
-    std::array<std::int16_t, kOptBlockSize> Opt_para{};
-    Opt_default(r.e.image, Opt_para, r.e.Chann_total);
+    Opt_default(r.e.image, r.e.Chann_total);
     Opt_show(r.e, r.fx);
   });
 }

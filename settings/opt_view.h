@@ -41,9 +41,9 @@
 // control while the message is open) changed the image meanwhile, the window
 // runs the same handler again on what they left and applies that.
 //
-// Default runs at once: the channel count 200, the factory block over a
-// working copy loaded from the image (the bytes without a factory value keep
-// what the image holds now), the factory VFO fields and FM labels, the show.
+// Default runs at once: the channel count 200, the factory block (the bytes
+// without a factory value keep what the image holds now), the factory VFO
+// fields and FM labels, the show.
 //
 // The working copy of the block that a show and Default use is local to them.
 #include "platform/core/editor_effects.h"
