@@ -4,8 +4,12 @@
 // edited (a text editor for the frequencies and the name, a drop-down list
 // for the band, the tones and the settings). The window owns no data and no
 // rules: its handlers run the rules of channels/chann_view.h on the image
-// and the View (what the grid and the editors show), then show that View,
-// store the edits through the image's owner and show the messages.
+// and the View (what the grid and the editors show), then show the messages
+// and store the edits through the image's owner, each edit after the
+// messages that come before it, and last show the View the rules left.
+// An action stops at a box behind which the image changed, by this window's
+// own handlers too (a screen reader pressing Clear): its edits are whole rows
+// worked out before the box, and storing them could undo that change.
 #include "channels/chann_view.h"
 #include "platform/radio_window.h"
 #include "state/ui/app_context.h"
