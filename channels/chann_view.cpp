@@ -28,12 +28,6 @@ QString View::cell(int r, int c) const {
   return cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
 }
 
-void Apply(const Edit& edit, img::Image& im) {
-  for (int r = edit.first; r <= edit.last; ++r)
-    for (const int row : {RecordRow(r), NameRecordRow(r)})
-      for (int c = 0; c < img::kCols; ++c) im(row, c) = edit.image(row, c);
-}
-
 int Channel_rows(const Session& st) { return std::clamp<int>(st.Chann_total, 0, img::kChannelCount) + 1; }
 
 namespace {

@@ -67,6 +67,7 @@
 #include "channels/chann_codec.h"
 #include "platform/core/editor_effects.h"
 #include "state/image.h"
+#include "state/image_store.h"
 #include "state/session.h"
 
 #include <QString>
@@ -121,11 +122,9 @@ struct Edit {
   int first, last;   // grid rows
   img::Image image;  // only those rows' records and name records are taken
   std::size_t afterNotices;
-  int firstRow() const { return RecordRow(first); }
-  int lastRow() const { return NameRecordRow(last); }
+  // The image rows it replaces: the records, then the name records.
+  RowRuns runs() const { return {{RecordRow(first), RecordRow(last)}, {NameRecordRow(first), NameRecordRow(last)}}; }
 };
-// Puts an edit's rows into `im`.
-void Apply(const Edit& edit, img::Image& im);
 
 // What an action does besides the View: the edits in order, the messages
 // and the focus request (the shape every editor's rules share).

@@ -6,6 +6,8 @@
 
 namespace opt {
 
+const RowRuns kEditedRows{{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kFmLabelsLast}};
+
 namespace {
 
 using vfo::List;

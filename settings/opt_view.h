@@ -52,6 +52,7 @@
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
 #include "state/image.h"
+#include "state/image_store.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,10 +68,7 @@ using editor::Notice;
 
 // The rows the window edits: the option block, the VFO records and the FM
 // band labels (which Default writes).
-struct Rows {
-  int first, last;
-};
-constexpr std::array<Rows, 2> kEditedRows{{{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kFmLabelsLast}}};
+extern const RowRuns kEditedRows;
 
 // What one VFO frame's controls show.
 struct VfoView {

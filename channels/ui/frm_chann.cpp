@@ -285,7 +285,7 @@ bool frm_chann::Show_notice(const editor::Notice& n, bool atUnload) {
 
 void frm_chann::Store(const chann::Edit& edit) {
   ++stores_;
-  ctx.image.change(edit.firstRow(), edit.lastRow(), this, [&](img::Image& im) { Apply(edit, im); });
+  ctx.image.replaceRuns(edit.image, edit.runs(), this);
 }
 
 void frm_chann::Focus_on(const editor::Control& c) {

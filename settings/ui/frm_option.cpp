@@ -471,11 +471,7 @@ void frm_option::Run(const std::function<opt::Effects(opt::Editor&)>& rule) {
       if (applied_ != applied) continue;
     }
     // 1. The image, as this window's change.
-    ctx.image.change(img::kOptFirst, img::kFmLabelsLast, this, [&](img::Image& im) {
-      for (const opt::Rows& rows : opt::kEditedRows)
-        for (int r = rows.first; r <= rows.last; ++r)
-          for (int c = 0; c < img::kCols; ++c) im(r, c) = image(r, c);
-    });
+    ctx.image.replaceRuns(image, opt::kEditedRows, this);
     st.Freq_a_low = limits.vfo[0].low;
     st.Freq_a_high = limits.vfo[0].high;
     st.Freq_b_low = limits.vfo[1].low;
