@@ -539,13 +539,10 @@ class Rules {
     const QString t = v.textEdit.text;
     if (!Freq_out_of_range_enter(st, num::Val(t))) {
       if (isNewChannel(r)) storeChannel(r, [&](img::Image& i) { Chann_new(i, rowTexts(r), r); });
-      v.textEdit.text = t.left(9);
       setCell(r, kColRx, Freq_display_form(t));
     } else if (!t.trimmed().isEmpty()) {
       notice(kRxRange);
-      const QString replacement = Freq_replacement(st);
-      setCell(r, kColRx, replacement);
-      v.textEdit.text = replacement;
+      setCell(r, kColRx, Freq_replacement(st));
       storeChannel(r, [&](img::Image& i) {
         if (Chann_is_empty(i, r)) Chann_new(i, rowTexts(r), r);
       });
@@ -554,6 +551,7 @@ class Rules {
       setCell(r, kColTx, QString());
       storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, rowTexts(r), r); });
     }
+    // The editor takes the cell's text on every path.
     v.textEdit.text = cell(r, kColRx);
     if (cellBlank(r, kColTx)) setCell(r, kColTx, cell(r, kColRx));
     // Moving on commits the RX cell with the text checked here.
@@ -566,9 +564,7 @@ class Rules {
     const bool blank = t.trimmed().isEmpty();
     if (cellBlank(r, kColRx) && !blank) {
       notice(kTxBeforeRx);
-      v.textEdit.text.clear();
     } else if (!Freq_out_of_range_enter(st, num::Val(t))) {
-      v.textEdit.text = t.left(9);
       setCell(r, kColTx, Freq_display_form(t));
     } else if (!blank) {
       notice(kTxRange);
@@ -579,6 +575,7 @@ class Rules {
       setCell(r, kColTx, QString());
       setCell(r, kColTxTone, QString());
     }
+    // The editor takes the cell's text on every path.
     v.textEdit.text = cell(r, kColTx);
     if (cellBlank(r, kColRx) && cellBlank(r, kColTx)) {
       // A channel without frequencies: on to the band of the next channel.
