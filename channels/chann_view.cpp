@@ -34,10 +34,6 @@ namespace {
 
 bool IsToneColumn(int c) { return c == kColRxTone || c == kColTxTone; }
 
-const editor::Control kGrid{"MSF_Chann"};
-const editor::Control kTextEdit{"Text_Edit"};
-const editor::Control kComboEdit{"Combo_edit"};
-
 // One action: the rules of the old handlers, nested as the controls nest
 // them, on a working copy of the image.
 class Rules {

@@ -81,6 +81,10 @@ namespace chann {
 
 // The control that has the window's focus, as far as the rules care.
 enum class Focus { Other, MSF_Chann, Text_Edit, Combo_edit };
+// The controls a focus request names, by the window's names for them.
+inline constexpr editor::Control kGrid{"MSF_Chann"};
+inline constexpr editor::Control kTextEdit{"Text_Edit"};
+inline constexpr editor::Control kComboEdit{"Combo_edit"};
 
 struct TextEditor {
   bool visible = false;

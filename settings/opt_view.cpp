@@ -18,9 +18,6 @@ constexpr Side SideOf(int side) { return side == 0 ? Side::A : Side::B; }
 constexpr std::size_t At(int side) { return static_cast<std::size_t>(side); }
 constexpr std::size_t At(Tone t) { return t == Tone::Rx ? 0 : 1; }
 
-constexpr std::array<const char*, 2> kFreqBoxes{"Text_Freq_a", "Text_Freq_b"};
-constexpr std::array<const char*, 2> kOffsetBoxes{"Text_Offset_A", "Text_Offset_B"};
-
 enum class Box { Freq, Offset };
 
 // One running handler: the editor and the effects it collects.

@@ -112,6 +112,11 @@ struct Editor {
   bool unloading = false;  // the window's unload has begun
 };
 
+// The VFO frames' frequency and offset boxes by side (0 VFO A, 1 VFO B): the
+// window's names for them.
+inline constexpr std::array<const char*, 2> kFreqBoxes{"Text_Freq_a", "Text_Freq_b"};
+inline constexpr std::array<const char*, 2> kOffsetBoxes{"Text_Offset_A", "Text_Offset_B"};
+
 // The controls that a focus request names.
 Control FreqBox(int side);
 Control OffsetBox(int side);

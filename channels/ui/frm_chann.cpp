@@ -63,11 +63,11 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c), ctx(c) {
   setFont(small);
 
   MSF_Chann = new Grid(this);
-  MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
+  MSF_Chann->setObjectName(QLatin1String(kGrid.name));
   Text_Edit = new TextBox(this);
-  Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
+  Text_Edit->setObjectName(QLatin1String(kTextEdit.name));
   Combo_edit = new ComboList(this);
-  Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
+  Combo_edit->setObjectName(QLatin1String(kComboEdit.name));
   Combo_edit->hide();
   Command_def = Control<QPushButton>("Command_def");
   Command_Clear = Control<QPushButton>("Command_Clear");
@@ -289,9 +289,9 @@ void frm_chann::Store(const chann::Edit& edit) {
 }
 
 void frm_chann::Focus_on(const editor::Control& c) {
-  if (c == editor::Control{"Text_Edit"})
+  if (c == kTextEdit)
     Text_Edit->setFocus();
-  else if (c == editor::Control{"Combo_edit"})
+  else if (c == kComboEdit)
     Combo_edit->setFocus();
   else
     MSF_Chann->setFocus();
