@@ -28,21 +28,11 @@ QString View::cell(int r, int c) const {
   return cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
 }
 
-void Apply(const Edit& edit, img::Image& im) {
-  for (int r = edit.first; r <= edit.last; ++r)
-    for (const int row : {RecordRow(r), NameRecordRow(r)})
-      for (int c = 0; c < img::kCols; ++c) im(row, c) = edit.image(row, c);
-}
-
 int Channel_rows(const Session& st) { return std::clamp<int>(st.Chann_total, 0, img::kChannelCount) + 1; }
 
 namespace {
 
 bool IsToneColumn(int c) { return c == kColRxTone || c == kColTxTone; }
-
-const editor::Control kGrid{"MSF_Chann"};
-const editor::Control kTextEdit{"Text_Edit"};
-const editor::Control kComboEdit{"Combo_edit"};
 
 // One action: the rules of the old handlers, nested as the controls nest
 // them, on a working copy of the image.
@@ -228,7 +218,8 @@ class Rules {
     }
   }
 
-  // The factory table rewrites every channel, shown or not.
+  // Default's first step, within Default's one action: the factory table
+  // rewrites every channel, shown or not.
   void Chann_para_init_VHF_bf() {
     store(1, img::kChannelCount, [](img::Image& i) { Chann_defaults_init(i); });
   }
@@ -544,13 +535,10 @@ class Rules {
     const QString t = v.textEdit.text;
     if (!Freq_out_of_range_enter(st, num::Val(t))) {
       if (isNewChannel(r)) storeChannel(r, [&](img::Image& i) { Chann_new(i, rowTexts(r), r); });
-      v.textEdit.text = t.left(9);
       setCell(r, kColRx, Freq_display_form(t));
     } else if (!t.trimmed().isEmpty()) {
       notice(kRxRange);
-      const QString replacement = Freq_replacement(st);
-      setCell(r, kColRx, replacement);
-      v.textEdit.text = replacement;
+      setCell(r, kColRx, Freq_replacement(st));
       storeChannel(r, [&](img::Image& i) {
         if (Chann_is_empty(i, r)) Chann_new(i, rowTexts(r), r);
       });
@@ -559,6 +547,7 @@ class Rules {
       setCell(r, kColTx, QString());
       storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, rowTexts(r), r); });
     }
+    // The editor takes the cell's text on every path.
     v.textEdit.text = cell(r, kColRx);
     if (cellBlank(r, kColTx)) setCell(r, kColTx, cell(r, kColRx));
     // Moving on commits the RX cell with the text checked here.
@@ -571,9 +560,7 @@ class Rules {
     const bool blank = t.trimmed().isEmpty();
     if (cellBlank(r, kColRx) && !blank) {
       notice(kTxBeforeRx);
-      v.textEdit.text.clear();
     } else if (!Freq_out_of_range_enter(st, num::Val(t))) {
-      v.textEdit.text = t.left(9);
       setCell(r, kColTx, Freq_display_form(t));
     } else if (!blank) {
       notice(kTxRange);
@@ -584,6 +571,7 @@ class Rules {
       setCell(r, kColTx, QString());
       setCell(r, kColTxTone, QString());
     }
+    // The editor takes the cell's text on every path.
     v.textEdit.text = cell(r, kColTx);
     if (cellBlank(r, kColRx) && cellBlank(r, kColTx)) {
       // A channel without frequencies: on to the band of the next channel.
@@ -623,9 +611,6 @@ Outcome Image_redraw(const Editor& e) {
 }
 Outcome Command_def_Click(const Editor& e) {
   return Run(e, [](Rules& r) { r.Command_def_Click(); });
-}
-Outcome Chann_para_init_VHF_bf(const Editor& e) {
-  return Run(e, [](Rules& r) { r.Chann_para_init_VHF_bf(); });
 }
 Outcome Command_Clear_Click(const Editor& e) {
   return Run(e, [](Rules& r) { r.Command_Clear_Click(); });

@@ -67,6 +67,7 @@
 #include "channels/chann_codec.h"
 #include "platform/core/editor_effects.h"
 #include "state/image.h"
+#include "state/image_store.h"
 #include "state/session.h"
 
 #include <QString>
@@ -80,6 +81,10 @@ namespace chann {
 
 // The control that has the window's focus, as far as the rules care.
 enum class Focus { Other, MSF_Chann, Text_Edit, Combo_edit };
+// The controls a focus request names, by the window's names for them.
+inline constexpr editor::Control kGrid{"MSF_Chann"};
+inline constexpr editor::Control kTextEdit{"Text_Edit"};
+inline constexpr editor::Control kComboEdit{"Combo_edit"};
 
 struct TextEditor {
   bool visible = false;
@@ -121,11 +126,9 @@ struct Edit {
   int first, last;   // grid rows
   img::Image image;  // only those rows' records and name records are taken
   std::size_t afterNotices;
-  int firstRow() const { return RecordRow(first); }
-  int lastRow() const { return NameRecordRow(last); }
+  // The image rows it replaces: the records, then the name records.
+  RowRuns runs() const { return {{RecordRow(first), RecordRow(last)}, {NameRecordRow(first), NameRecordRow(last)}}; }
 };
-// Puts an edit's rows into `im`.
-void Apply(const Edit& edit, img::Image& im);
 
 // What an action does besides the View: the edits in order, the messages
 // and the focus request (the shape every editor's rules share).
@@ -150,8 +153,6 @@ Outcome Form_Activate(const Editor& e);
 // After a change of the channels by someone else.
 Outcome Image_redraw(const Editor& e);
 Outcome Command_def_Click(const Editor& e);
-// The factory channel table alone.
-Outcome Chann_para_init_VHF_bf(const Editor& e);
 Outcome Command_Clear_Click(const Editor& e);
 
 // ---- the grid

@@ -178,11 +178,6 @@ std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> blo
   return changed;
 }
 
-void Opt_store_shown(img::Image& image, const OptControls& shown) {
-  std::array<std::int16_t, kOptBlockSize> block = Opt_block(image);
-  for (const OptWrite& w : Opt_store_shown(std::span(block), shown)) image.at(img::OptionCell(w.offset)) = w.value;
-}
-
 namespace {
 
 // The controls as data: a change runs the handler on the show's own block.
@@ -203,8 +198,9 @@ class ModelTarget {
     if (c == C::Combo_Tdr_ab) s_.controls.Combo_Tdr_ab_enabled = enabled;
     if (c == C::Check_Alarm_Sound) s_.controls.Check_Alarm_Sound_enabled = enabled;
   }
-  void storeShown(const OptControls& shown) {
-    const std::vector<OptWrite> changed = Opt_store_shown(std::span(s_.block), shown);
+  // Every control stores what it shows.
+  void storeShown() {
+    const std::vector<OptWrite> changed = Opt_store_shown(std::span(s_.block), s_.controls);
     s_.writes.insert(s_.writes.end(), changed.begin(), changed.end());
   }
 
@@ -252,9 +248,7 @@ void ShowSteps(std::span<const std::int16_t, kOptBlockSize> block, ModelTarget& 
   }
   target.setEnabled(C::Combo_Tdr_ab, target.state(C::Check_tdr) == 1);
   target.setEnabled(C::Check_Alarm_Sound, target.state(C::Combo_AL_Mode) > 0);
-  OptControls shown;
-  for (const OptControl& k : kControls) shown[k.id] = target.state(k.id);
-  target.storeShown(shown);
+  target.storeShown();
 }
 
 }  // namespace

@@ -159,7 +159,6 @@ std::array<std::int16_t, kOptBlockSize> Opt_block(const img::Image& image);
 // a flag box its bit; of the work-mode buttons only the selected one stores.
 // Returns the entries that this changes, in control order.
 std::vector<OptWrite> Opt_store_shown(std::span<std::int16_t, kOptBlockSize> block, const OptControls& shown);
-void Opt_store_shown(img::Image& image, const OptControls& shown);
 
 // The show on a model of the controls: `before` is what the controls show
 // before the show (Opt_controls_created() for the first).

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr std::array<Text, 1> kOff{{{"OFF", "关"}}};
+// The one item "OFF" of the lists that then count from 1.
+constexpr std::span<const Text> kOff = vfo::kToneOffItem;
 constexpr std::array<Text, 1> kOffClosed{{{"OFF", "关闭"}}};
 constexpr std::array<Text, 5> kSave{{{"OFF", "关"}, {"1:1", "1:1"}, {"1:2", "1:2"}, {"1:3", "1:3"}, {"1:4", "1:4"}}};
 constexpr std::array<Text, 3> kVoice{{{"OFF", "关闭"}, {"English", "英文"}, {"Chinese", "中文"}}};

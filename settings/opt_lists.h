@@ -4,6 +4,7 @@
 // the chosen item (item i stands for byte value i) and a VFO record a field
 // derived from it, so both languages have the same items in the same order.
 #include "platform/core/text.h"
+#include "settings/vfo_tone.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,7 @@ struct OptList {
 };
 
 // Entries of Tone_list_fine that the tone lists show after "OFF".
-constexpr int kOptToneItems = 2210;  // vfo::kToneItems less OFF
+constexpr int kOptToneItems = vfo::kToneItems - static_cast<int>(vfo::kToneOffItem.size());
 
 // All 43 lists, in the order the window fills them: the ten lists of VFO A,
 // the same ten of VFO B, then the option block's lists.

@@ -6,6 +6,8 @@
 
 namespace opt {
 
+const RowRuns kEditedRows{{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kFmLabelsLast}};
+
 namespace {
 
 using vfo::List;
@@ -15,9 +17,6 @@ using vfo::Tone;
 constexpr Side SideOf(int side) { return side == 0 ? Side::A : Side::B; }
 constexpr std::size_t At(int side) { return static_cast<std::size_t>(side); }
 constexpr std::size_t At(Tone t) { return t == Tone::Rx ? 0 : 1; }
-
-constexpr std::array<const char*, 2> kFreqBoxes{"Text_Freq_a", "Text_Freq_b"};
-constexpr std::array<const char*, 2> kOffsetBoxes{"Text_Offset_A", "Text_Offset_B"};
 
 enum class Box { Freq, Offset };
 
@@ -58,6 +57,7 @@ vfo::Shown ShownOf(const VfoView& v) {
 void BoxChange(Run& r, int side, Box box);
 void FreqLostFocus(Run& r, int side);
 void BandClick(Run& r, int side);
+void Opt_show(Editor& e, Effects& fx);
 
 QString& TextOf(VfoView& v, Box box) { return box == Box::Freq ? v.freq : v.offset; }
 
@@ -194,6 +194,15 @@ void VfoShow(Run& r, int side) {
   PutText(r, side, Box::Freq, freq);
 }
 
+// The show: the option controls, each from its entry (their handlers write
+// back), then VFO A and VFO B.
+void Opt_show(Editor& e, Effects& fx) {
+  ::Opt_show(e.image, e.view.controls);
+  Run r{e, fx};
+  VfoShow(r, 0);
+  VfoShow(r, 1);
+}
+
 // Activation's steps: the limits, the channel count, the show.
 void ShowImage(Run& r) {
   ResetVfoLimits(r);
@@ -215,14 +224,6 @@ Effects Handle(Editor& e, Steps&& steps) {
 Control FreqBox(int side) { return {kFreqBoxes[At(side)]}; }
 Control OffsetBox(int side) { return {kOffsetBoxes[At(side)]}; }
 
-void Opt_show(Editor& e, Effects& fx) {
-  // The option controls, each from its entry; their handlers write back.
-  ::Opt_show(e.image, e.view.controls);
-  Run r{e, fx};
-  VfoShow(r, 0);
-  VfoShow(r, 1);
-}
-
 Effects Form_Load(Editor& e) {
   return Handle(e, [](Run& r) {
     ResetVfoLimits(r);
@@ -241,8 +242,7 @@ Effects Image_changed(Editor& e) {
 
 Effects Command_def_Click(Editor& e) {
   return Handle(e, [](Run& r) {
-    std::array<std::int16_t, kOptBlockSize> Opt_para{};
-    Opt_default(r.e.image, Opt_para, r.e.Chann_total);
+    Opt_default(r.e.image, r.e.Chann_total);
     Opt_show(r.e, r.fx);
   });
 }

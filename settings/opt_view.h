@@ -41,9 +41,9 @@
 // control while the message is open) changed the image meanwhile, the window
 // runs the same handler again on what they left and applies that.
 //
-// Default runs at once: the channel count 200, the factory block over a
-// working copy loaded from the image (the bytes without a factory value keep
-// what the image holds now), the factory VFO fields and FM labels, the show.
+// Default runs at once: the channel count 200, the factory block (the bytes
+// without a factory value keep what the image holds now), the factory VFO
+// fields and FM labels, the show.
 //
 // The working copy of the block that a show and Default use is local to them.
 #include "platform/core/editor_effects.h"
@@ -52,6 +52,7 @@
 #include "settings/vfo_record.h"
 #include "settings/vfo_tone.h"
 #include "state/image.h"
+#include "state/image_store.h"
 
 #include <QString>
 #include <QStringList>
@@ -67,10 +68,7 @@ using editor::Notice;
 
 // The rows the window edits: the option block, the VFO records and the FM
 // band labels (which Default writes).
-struct Rows {
-  int first, last;
-};
-constexpr std::array<Rows, 2> kEditedRows{{{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kFmLabelsLast}}};
+extern const RowRuns kEditedRows;
 
 // What one VFO frame's controls show.
 struct VfoView {
@@ -114,6 +112,11 @@ struct Editor {
   bool unloading = false;  // the window's unload has begun
 };
 
+// The VFO frames' frequency and offset boxes by side (0 VFO A, 1 VFO B): the
+// window's names for them.
+inline constexpr std::array<const char*, 2> kFreqBoxes{"Text_Freq_a", "Text_Freq_b"};
+inline constexpr std::array<const char*, 2> kOffsetBoxes{"Text_Offset_A", "Text_Offset_B"};
+
 // The controls that a focus request names.
 Control FreqBox(int side);
 Control OffsetBox(int side);
@@ -126,9 +129,6 @@ Effects Form_Activate(Editor& e);
 // into the VFO boxes is replaced (nothing is left to commit), then as
 // activation.
 Effects Image_changed(Editor& e);
-// The show alone.
-void Opt_show(Editor& e, Effects& fx);
-
 Effects Command_def_Click(Editor& e);
 
 // A user's change of an option-block control to `value` (a list's index, a

@@ -38,7 +38,7 @@ int Byte(const img::Image& im, Side s, int n);
 void SetByte(img::Image& im, Side s, int n, int v);
 
 // The setting lists of a record. Band is listed for its items and its shown
-// index; choosing a band is Vfo_band_choice (vfo_freq.h).
+// index; choosing a band is BandChoose (vfo_freq.h).
 enum class List { Band, Shift, SignalCode, SpeakerMute, OptSignal, Step, Power, Bandwidth };
 
 // The items of the lists in both languages, the one source of them; the

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-ImageFollower::ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw)
+ImageFollower::ImageFollower(ImageStore& store, QObject* owner, RowRuns shown, std::function<void()> redraw)
     : QObject(owner),
       owner_(owner),
       handlerOwner_(dynamic_cast<HandlerOwner*>(owner)),
@@ -22,7 +22,7 @@ void ImageFollower::setFollowing(bool on) {
 
 void ImageFollower::rowsChanged(const RowRuns& runs, const void* origin) {
   if (origin == owner_ || !following_) return;
-  if (std::none_of(shown_.begin(), shown_.end(), [&](Rows r) { return Touches(runs, r.first, r.last); })) return;
+  if (std::none_of(shown_.begin(), shown_.end(), [&](RowRun r) { return Touches(runs, r.first, r.last); })) return;
   ++foreignChanges_;
   if (handling_ > 0) {
     pending_ = true;

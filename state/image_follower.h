@@ -24,13 +24,9 @@
 class ImageFollower : public QObject {
   Q_OBJECT
  public:
-  // Rows first..last of the image, both included.
-  struct Rows {
-    int first, last;
-  };
-  // Follows changes of the rows the editor shows made by anyone but `owner`;
-  // `redraw` shows the image. The follower is a child of `owner`.
-  ImageFollower(ImageStore& store, QObject* owner, std::vector<Rows> shown, std::function<void()> redraw);
+  // Follows changes of the rows the editor shows (`shown`) made by anyone
+  // but `owner`; `redraw` shows the image. The follower is a child of `owner`.
+  ImageFollower(ImageStore& store, QObject* owner, RowRuns shown, std::function<void()> redraw);
 
   // Off until the editor has loaded, and again from its unload.
   void setFollowing(bool on);
@@ -64,7 +60,7 @@ class ImageFollower : public QObject {
 
   const void* owner_;
   HandlerOwner* handlerOwner_;  // the window, whose handler a redraw is
-  std::vector<Rows> shown_;
+  RowRuns shown_;
   std::function<void()> redraw_;
   bool following_ = false;
   int handling_ = 0;

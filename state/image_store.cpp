@@ -6,6 +6,22 @@ bool Touches(const RowRuns& runs, int first, int last) {
   return std::any_of(runs.begin(), runs.end(), [&](RowRun r) { return r.first <= last && r.last >= first; });
 }
 
+void CopyRuns(const img::Image& from, const RowRuns& runs, img::Image& to) {
+  for (const RowRun& run : runs)
+    for (int r = run.first; r <= run.last; ++r)
+      for (int c = 0; c < img::kCols; ++c) to(r, c) = from(r, c);
+}
+
+void ImageStore::replaceRuns(const img::Image& from, const RowRuns& runs, const void* origin) {
+  if (runs.empty()) return;
+  int first = runs.front().first, last = runs.front().last;
+  for (const RowRun& run : runs) {
+    first = std::min(first, run.first);
+    last = std::max(last, run.last);
+  }
+  change(first, last, origin, [&](img::Image& im) { CopyRuns(from, runs, im); });
+}
+
 void ImageStore::announce(const img::Image& before, int firstRow, int lastRow, const void* origin) {
   (void)firstRow;
   (void)lastRow;

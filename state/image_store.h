@@ -28,6 +28,8 @@ using RowRuns = std::vector<RowRun>;
 
 // True when one of the runs holds a row of first..last.
 bool Touches(const RowRuns& runs, int first, int last);
+// The rows of the runs of `from` copied into `to`, every column.
+void CopyRuns(const img::Image& from, const RowRuns& runs, img::Image& to);
 
 class ImageStore : public QObject {
   Q_OBJECT
@@ -49,12 +51,11 @@ class ImageStore : public QObject {
   void set(int row, int col, std::int16_t value, const void* origin) {
     change(row, row, origin, [&](img::Image& im) { im(row, col) = value; });
   }
+  // The rows of the runs of `from` (an editor's working image) replace the image's.
+  void replaceRuns(const img::Image& from, const RowRuns& runs, const void* origin);
   // Rows first..last of `from` replace the image's.
   void replaceRows(const img::Image& from, int firstRow, int lastRow, const void* origin) {
-    change(firstRow, lastRow, origin, [&](img::Image& im) {
-      for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = 0; c < img::kCols; ++c) im(r, c) = from(r, c);
-    });
+    replaceRuns(from, {{firstRow, lastRow}}, origin);
   }
 
  signals:

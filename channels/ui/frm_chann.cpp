@@ -63,11 +63,11 @@ frm_chann::frm_chann(AppContext& c) : RadioWindow(c), ctx(c) {
   setFont(small);
 
   MSF_Chann = new Grid(this);
-  MSF_Chann->setObjectName(QStringLiteral("MSF_Chann"));
+  MSF_Chann->setObjectName(QLatin1String(kGrid.name));
   Text_Edit = new TextBox(this);
-  Text_Edit->setObjectName(QStringLiteral("Text_Edit"));
+  Text_Edit->setObjectName(QLatin1String(kTextEdit.name));
   Combo_edit = new ComboList(this);
-  Combo_edit->setObjectName(QStringLiteral("Combo_edit"));
+  Combo_edit->setObjectName(QLatin1String(kComboEdit.name));
   Combo_edit->hide();
   Command_def = Control<QPushButton>("Command_def");
   Command_Clear = Control<QPushButton>("Command_Clear");
@@ -285,21 +285,19 @@ bool frm_chann::Show_notice(const editor::Notice& n, bool atUnload) {
 
 void frm_chann::Store(const chann::Edit& edit) {
   ++stores_;
-  ctx.image.change(edit.firstRow(), edit.lastRow(), this, [&](img::Image& im) { Apply(edit, im); });
+  ctx.image.replaceRuns(edit.image, edit.runs(), this);
 }
 
 void frm_chann::Focus_on(const editor::Control& c) {
-  if (c == editor::Control{"Text_Edit"})
+  if (c == kTextEdit)
     Text_Edit->setFocus();
-  else if (c == editor::Control{"Combo_edit"})
+  else if (c == kComboEdit)
     Combo_edit->setFocus();
   else
     MSF_Chann->setFocus();
 }
 
 // ---- buttons -------------------------------------------------------------------
-
-void frm_chann::Chann_para_init_VHF_bf() { Run(chann::Chann_para_init_VHF_bf); }
 
 void frm_chann::frm_chann_Command_def_Click() { Run(chann::Command_def_Click); }
 

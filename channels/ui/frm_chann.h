@@ -4,8 +4,12 @@
 // edited (a text editor for the frequencies and the name, a drop-down list
 // for the band, the tones and the settings). The window owns no data and no
 // rules: its handlers run the rules of channels/chann_view.h on the image
-// and the View (what the grid and the editors show), then show that View,
-// store the edits through the image's owner and show the messages.
+// and the View (what the grid and the editors show), then show the messages
+// and store the edits through the image's owner, each edit after the
+// messages that come before it, and last show the View the rules left.
+// An action stops at a box behind which the image changed, by this window's
+// own handlers too (a screen reader pressing Clear): its edits are whole rows
+// worked out before the box, and storing them could undo that change.
 #include "channels/chann_view.h"
 #include "platform/radio_window.h"
 #include "state/ui/app_context.h"
@@ -43,8 +47,6 @@ class frm_chann : public RadioWindow {
   void frm_chann_Command_def_Click();
   void frm_chann_Command_Clear_Click();
   void frm_chann_Command_close_Click();
-  // The factory channel table, the same routine the start-up uses.
-  void Chann_para_init_VHF_bf();
 
   // Grid events.
   void frm_chann_MSF_Chann_Click();
@@ -70,9 +72,6 @@ class frm_chann : public RadioWindow {
   QLabel* Label_tr_count = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
 
-  // What the controls show and the edit state (Edit_row, Edit_col,
-  // Edit_text) the handlers keep.
-  const chann::View& View() const { return view_; }
   // The cell the open editor belongs to (row -1: none). Only this cell's
   // commit takes the editors' texts.
   int Owner_row() const { return view_.ownerRow; }

@@ -225,22 +225,26 @@ void frm_dtmf::FillDtmfLists() {
 }
 
 void frm_dtmf::ShowDtmfBlock() {
-  // Each control set runs its handler, which stores what the control shows:
-  // a time above 195 becomes 195, and the alarm and ANI fields close their gaps.
-  // The handlers write only the bytes they show, so the block is read once.
+  // The controls show the block with no handler running (theirs would store
+  // what they show, each on its own); the show's one store comes last.
   const Shown sh = ShowBlock(ctx.image.image());
-  for (int i = 0; i < kGroups; ++i)
-    Text_tx_Encode[static_cast<std::size_t>(i)]->setText(sh.groups[static_cast<std::size_t>(i)]);
-  Combo_Enc_ys1->setListIndex(sh.onTime);
-  Combo_Enc_ys2->setListIndex(sh.offTime);
-  Check_Ptt_P->setValue(sh.pttPress ? 1 : 0);
-  Check_Ptt_S->setValue(sh.pttRelease ? 1 : 0);
-  Text_BJ->setText(sh.alarm);
-  Text_Ani->setText(sh.ani);
-  Combo_Enc_qh->setText(sh.groupCall);
-  // Last, each value is stored as shown, also where no control changed: a
-  // time above 195 under a list already on "2000", a gap in an alarm code
-  // whose text the box already showed, an alarm or ANI code that shows empty.
+  {
+    const ShowingView showing(*this);
+    for (int i = 0; i < kGroups; ++i)
+      Text_tx_Encode[static_cast<std::size_t>(i)]->setText(sh.groups[static_cast<std::size_t>(i)]);
+    Combo_Enc_ys1->setListIndex(sh.onTime);
+    Combo_Enc_ys2->setListIndex(sh.offTime);
+    Check_Ptt_P->setValue(sh.pttPress ? 1 : 0);
+    Check_Ptt_S->setValue(sh.pttRelease ? 1 : 0);
+    Text_BJ->setText(sh.alarm);
+    Text_Ani->setText(sh.ani);
+    Combo_Enc_qh->setText(sh.groupCall);
+  }
+  // Each value is stored as shown, in one change, also where no control
+  // changed: a time above 195 becomes 195 (under a list already on "2000"
+  // too), the PTT bits, the alarm and ANI fields with their gaps closed (an
+  // alarm code whose text the box already showed too), a code that shows
+  // empty as five 0xFF.
   Shown shown;
   shown.onTime = Combo_Enc_ys1->ListIndex();
   shown.offTime = Combo_Enc_ys2->ListIndex();

@@ -47,14 +47,25 @@ constexpr int kVfoListCount = static_cast<int>(kVfoLists.size());
 
 constexpr vfo::Tone ToneOf(int tone) { return tone % 2 == 0 ? vfo::Tone::Rx : vfo::Tone::Tx; }
 
-// The controls of a VFO frame that the window reaches by name, by VFO.
+// The controls of a VFO frame that the window reaches by name, by VFO; the
+// frequency and offset boxes have the names the rules' focus requests use.
 struct VfoNames {
   const char *frame, *freq, *band, *range, *offset;
   std::array<const char*, 2> tones;  // receive, transmit
 };
 constexpr std::array<VfoNames, 2> kVfoNames{{
-    {"Frame_A", "Text_Freq_a", "Combo_Band_A", "Text_Range_A", "Text_Offset_A", {"Combo_r_ctdcs_a", "Combo_t_ctdcs_a"}},
-    {"Frame_B", "Text_Freq_b", "Combo_Band_B", "Text_Range_B", "Text_Offset_B", {"Combo_r_ctdcs_b", "Combo_t_ctdcs_b"}},
+    {"Frame_A",
+     opt::kFreqBoxes[0],
+     "Combo_Band_A",
+     "Text_Range_A",
+     opt::kOffsetBoxes[0],
+     {"Combo_r_ctdcs_a", "Combo_t_ctdcs_a"}},
+    {"Frame_B",
+     opt::kFreqBoxes[1],
+     "Combo_Band_B",
+     "Text_Range_B",
+     opt::kOffsetBoxes[1],
+     {"Combo_r_ctdcs_b", "Combo_t_ctdcs_b"}},
 }};
 
 // ---- layout ------------------------------------------------------------------
@@ -471,11 +482,7 @@ void frm_option::Run(const std::function<opt::Effects(opt::Editor&)>& rule) {
       if (applied_ != applied) continue;
     }
     // 1. The image, as this window's change.
-    ctx.image.change(img::kOptFirst, img::kFmLabelsLast, this, [&](img::Image& im) {
-      for (const opt::Rows& rows : opt::kEditedRows)
-        for (int r = rows.first; r <= rows.last; ++r)
-          for (int c = 0; c < img::kCols; ++c) im(r, c) = image(r, c);
-    });
+    ctx.image.replaceRuns(image, opt::kEditedRows, this);
     st.Freq_a_low = limits.vfo[0].low;
     st.Freq_a_high = limits.vfo[0].high;
     st.Freq_b_low = limits.vfo[1].low;

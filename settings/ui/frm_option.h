@@ -3,9 +3,13 @@
 // VFO records (rows 240..243) in eight frames. The window owns no data: what
 // its controls show and what each handler writes are the core's
 // (settings/opt_view.h, whose header tells the rules). Each handler runs a
-// rule of the core on the image, the limits and the View, then applies what
-// it left: the image edit as this window's change, the View onto the
-// controls (no handler runs meanwhile), the focus, the messages.
+// rule of the core on the image, the limits and the View, shows its messages,
+// then applies what it left: the image edit as this window's change, the
+// limits, the View onto the controls (no handler runs meanwhile), the focus.
+// When this window's own handlers change the image while a message is open (a
+// screen reader pressing a check box), the rule runs again on what they left:
+// its edits are single entries and the text it commits is still in its box,
+// so both changes stay.
 #include "platform/radio_window.h"
 #include "settings/opt_view.h"
 #include "state/ui/app_context.h"

@@ -51,7 +51,7 @@ class ChannView : public ::testing::Test {
   // Runs one action and stores its edits; the messages in `shown`.
   Outcome run(const std::function<Outcome(const Editor&)>& action) {
     Outcome out = action(editor());
-    for (const Edit& e : out.edits) Apply(e, image);
+    for (const Edit& e : out.edits) CopyRuns(e.image, e.runs(), image);
     for (const editor::Notice& n : out.fx.notices) shown.push_back(n.message.text.english);
     last = out;
     return out;
@@ -161,7 +161,7 @@ TEST_F(ChannView, ShowingNormalisesTheEmptyChannelsInOneEdit) {
     img::Image want = before;
     want.fillRows(30, 30, 0xFF), want.fillRows(286, 286, 0xFF), want.fillRows(90, 90, 0xFF);
     img::Image got = before;
-    Apply(e, got);
+    CopyRuns(e.image, e.runs(), got);
     EXPECT_EQ(ImageDiff(got, want), "");
     EXPECT_EQ(row(31), std::vector<std::string>(12, ""));
     EXPECT_EQ(row(91), std::vector<std::string>(12, ""));

@@ -49,6 +49,22 @@ TEST(ImageStore, AnnouncesTheRowsThatChangedAndWhoChangedThem) {
   EXPECT_EQ(store.image()(11, 15), 0xFF);
 }
 
+// An editor's working image replaces the rows of its runs, every column, and
+// nothing else: the rows between and beyond the runs keep what they hold.
+TEST(ImageStore, ReplaceRunsTakesOnlyTheRowsOfItsRuns) {
+  ImageStore store;
+  Listener l(store);
+  const int me = 0;
+  img::Image from;
+  from.clear(0x33);
+  store.replaceRuns(from, {{2, 3}, {300, 300}}, &me);
+  EXPECT_EQ(l.heard, (std::vector<Announcement>{{{{2, 3}, {300, 300}}, &me}}));
+  for (int r = 0; r < img::kRows; ++r) {
+    const bool replaced = r == 2 || r == 3 || r == 300;
+    for (int c = 0; c < img::kCols; ++c) ASSERT_EQ(store.image()(r, c), replaced ? 0x33 : 0) << r << ", " << c;
+  }
+}
+
 // An edit that leaves every byte as it was announces nothing.
 TEST(ImageStore, NoChangeNoAnnouncement) {
   ImageStore store;

@@ -22,10 +22,6 @@ const std::vector<int> kSpares{1, 2, 5, 10, 11, 12, 13, 15, 17, 25, 26, 27, 28, 
 
 using Block = std::array<std::int16_t, kOptBlockSize>;
 
-std::span<std::int16_t, kOptBlockSize> First64(std::array<std::int16_t, 257>& Opt_para) {
-  return std::span<std::int16_t, kOptBlockSize>(Opt_para.data(), kOptBlockSize);
-}
-
 // The image the start-up's factory step makes of `im`.
 img::Image Factory(img::Image im) {
   std::array<std::int16_t, kOptBlockSize> copy{};
@@ -45,21 +41,17 @@ img::Image Marked() {
 
 }  // namespace
 
-// Default reloads the working copy from the image before it writes it back,
-// so a copy older than the image cannot restore stale bytes.
-TEST(OptDefault, WorkingCopyOlderThanTheImageRestoresNothingStale) {
+// Default writes the factory values over the block as the image holds it, so
+// the bytes without a factory value keep what the image holds now.
+TEST(OptDefault, BytesWithoutAFactoryValueKeepWhatTheImageHolds) {
   img::Image im = Marked();
-  std::array<std::int16_t, 257> Opt_para{};
-  Opt_para.fill(0x11);  // what an older show left
   std::int16_t Chann_total = 150;
   const img::Image want = Factory(im);
 
-  Opt_default(im, First64(Opt_para), Chann_total);
+  Opt_default(im, Chann_total);
   EXPECT_EQ(ImageDiff(im, want), "");
   EXPECT_EQ(Chann_total, 200);
   for (int k : kUnnamed) EXPECT_EQ(im.at(img::OptionCell(k)), kCarried) << k;
-  for (int k = 0; k < kOptBlockSize; ++k) EXPECT_EQ(Opt_para[std::size_t(k)], im.at(img::OptionCell(k))) << k;
-  EXPECT_EQ(Opt_para[64], 0x11);  // entries past the block are not the block's
 }
 
 // Default writes the factory block, VFO fields and FM labels; nothing else.
@@ -68,10 +60,8 @@ TEST(OptDefault, WritesWhatTheStartUpWritesAndNothingElse) {
   image = Marked();
   img::Image im = image;
   Opt_defaults_init(image);  // the start-up's step, with a working copy of zeros
-  std::array<std::int16_t, 257> Opt_para{};
   std::int16_t Chann_total = 0;
-  for (int k = 0; k < kOptBlockSize; ++k) Opt_para[std::size_t(k)] = im.at(img::OptionCell(k));
-  Opt_default(im, First64(Opt_para), Chann_total);
+  Opt_default(im, Chann_total);
   // The start-up's working copy held zeros at the unnamed offsets; put them back for the comparison.
   for (int k : kUnnamed) image.at(img::OptionCell(k)) = kCarried;
   EXPECT_EQ(ImageDiff(im, image), "");
@@ -100,9 +90,8 @@ TEST(OptCarried, ThroughShowsEditsAndDefault) {
   carriedHold(kUnnamed, "edits");
   carriedHold(kSpares, "edits");
 
-  std::array<std::int16_t, 257> Opt_para{};  // never loaded by the window
   std::int16_t Chann_total = 200;
-  Opt_default(im, std::span<std::int16_t, kOptBlockSize>(Opt_para.data(), kOptBlockSize), Chann_total);
+  Opt_default(im, Chann_total);
   Opt_show(im, controls);
   carriedHold(kUnnamed, "Default");
   EXPECT_EQ(im.at(img::OptionCell(Pos_spare1)), 1);  // factory values

@@ -298,6 +298,36 @@ TEST_F(DtmfWindow, ShowStoresWhatItShows) {
   EXPECT_TRUE(prompt.calls.empty());
 }
 
+// A show of a block that its controls show differently (times above 195, an
+// alarm code with a gap, an ANI code that shows empty) stores all of it as
+// one change of the window's; a show of a block that already holds what it
+// shows changes nothing.
+TEST_F(DtmfWindow, AShowIsOneChange) {
+  std::vector<RowRuns> heard;
+  QObject::connect(&image, &ImageStore::rowsChanged, w, [&](const RowRuns& runs, const void* origin) {
+    if (origin == w) heard.push_back(runs);
+  });
+  img::Image want = im();
+  const auto oddities = [](img::Image& i) {
+    i(kSet, dtmf::kOnTime) = 200;
+    i(kSet, dtmf::kOffTime) = 250;
+    PutBytes(i, kSet, kAlarm, Bytes{1, 0xFF, 9, 0xFF, 0xFF});
+    PutBytes(i, kSet, kAni, Bytes{0xFF, 4, 5, 6, 7});
+  };
+  oddities(want);
+  dtmf::FirstShow(want);
+  edit(oddities);  // someone else's change: the window shows it at once
+  EXPECT_EQ(heard, (std::vector<RowRuns>{{{kSet, kSet}}}));
+  EXPECT_EQ(BlockDiff(im(), want), "");
+  EXPECT_EQ(w->Text_BJ->Text(), QStringLiteral("19"));
+  EXPECT_EQ(w->Combo_Enc_ys2->Text(), QStringLiteral("2000"));
+
+  heard.clear();
+  image.set(kSet, dtmf::kGroupCall, 12, nullptr);  // shown again
+  EXPECT_EQ(w->Combo_Enc_qh->Text(), QStringLiteral("#"));
+  EXPECT_TRUE(heard.empty());
+}
+
 // ---- lists and check boxes -----------------------------------------------------------
 
 // A time list stores the index of the item chosen (by the arrow keys or from
