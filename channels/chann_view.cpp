@@ -218,14 +218,15 @@ class Rules {
     }
   }
 
-  // Default's first step, within Default's one action: the factory table
-  // rewrites every channel, shown or not.
+  // Default's first step: the factory table rewrites every channel, shown
+  // or not; nothing is shown yet.
   void Chann_para_init_VHF_bf() {
     store(1, img::kChannelCount, [](img::Image& i) { Chann_defaults_init(i); });
   }
 
+  // Default after its first step: the weather channels, then every row shown
+  // again (whose first move commits an editor still open, into the new table).
   void Command_def_Click() {
-    Chann_para_init_VHF_bf();
     store(1, img::kChannelCount, [](img::Image& i) { Wx_chann_init(i); });
     Chann_show_all();
   }
@@ -608,6 +609,9 @@ Outcome Form_Activate(const Editor& e) {
 }
 Outcome Image_redraw(const Editor& e) {
   return Run(e, [](Rules& r) { r.Image_redraw(); });
+}
+Outcome Chann_para_init_VHF_bf(const Editor& e) {
+  return Run(e, [](Rules& r) { r.Chann_para_init_VHF_bf(); });
 }
 Outcome Command_def_Click(const Editor& e) {
   return Run(e, [](Rules& r) { r.Command_def_Click(); });

@@ -152,6 +152,10 @@ Outcome Form_Load(const Editor& e);
 Outcome Form_Activate(const Editor& e);
 // After a change of the channels by someone else.
 Outcome Image_redraw(const Editor& e);
+// Default: first the factory channel table (Chann_para_init_VHF_bf, the same
+// routine the start-up uses), then Command_def_Click: the weather channels
+// and every row shown again.
+Outcome Chann_para_init_VHF_bf(const Editor& e);
 Outcome Command_def_Click(const Editor& e);
 Outcome Command_Clear_Click(const Editor& e);
 

@@ -1,15 +1,16 @@
 #pragma once
 // How an editor follows the image: a change of the rows it shows that it did
 // not make itself (a read, a file load, the write preparation, another
-// editor) is drawn at once; a change announced while one of the editor's own
-// handlers runs (a message box there runs a nested event loop, in which a
-// read may complete) is drawn as soon as the outermost handler has ended and
-// control is back in the event loop. The editor's own changes (origin: the
+// editor) is drawn at once; a change announced while the editor holds a
+// Handling (one of its handlers runs and may wait in a message box, whose
+// nested event loop lets a read complete) is drawn as soon as the outermost
+// Handling has ended and control is back in the event loop. An editor that
+// holds none (the DTMF window) is drawn at once, also under its own box. The editor's own changes (origin: the
 // editor) never redraw it. A redraw runs as a handler of the editor (a window
 // is a HandlerOwner): the window is not deleted while it runs, and an editor
 // that is unloading draws nothing.
 //
-//   follow = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kVfoBLast}}, [this] { Opt_show(); });
+//   follow = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kVfoBLast}}, [this] { Redraw(); });
 //   follow->setFollowing(true);                       // end of the load
 //   { const ImageFollower::Handling busy(*follow); ... MsgBox ...; }
 //   follow->setFollowing(false);                      // the unload
@@ -30,7 +31,6 @@ class ImageFollower : public QObject {
 
   // Off until the editor has loaded, and again from its unload.
   void setFollowing(bool on);
-  bool following() const { return following_; }
 
   // Changes made by others so far: a handler that compares the count across a
   // message box knows whether the image it was working on is still there.

@@ -299,7 +299,12 @@ void frm_chann::Focus_on(const editor::Control& c) {
 
 // ---- buttons -------------------------------------------------------------------
 
-void frm_chann::frm_chann_Command_def_Click() { Run(chann::Command_def_Click); }
+void frm_chann::frm_chann_Command_def_Click() {
+  Chann_para_init_VHF_bf();
+  if (!Unloading()) Run(chann::Command_def_Click);
+}
+
+void frm_chann::Chann_para_init_VHF_bf() { Run(chann::Chann_para_init_VHF_bf); }
 
 void frm_chann::frm_chann_Command_Clear_Click() { Run(chann::Command_Clear_Click); }
 

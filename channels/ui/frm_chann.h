@@ -43,10 +43,13 @@ class frm_chann : public RadioWindow {
   // editor holding typed text is committed as leaving its cell commits it.
   void Form_Deactivate() override;
 
-  // Buttons.
+  // Buttons. Default: the factory channel table, then the weather channels
+  // and every row drawn again.
   void frm_chann_Command_def_Click();
   void frm_chann_Command_Clear_Click();
   void frm_chann_Command_close_Click();
+  // The factory channel table, the same routine the start-up uses.
+  void Chann_para_init_VHF_bf();
 
   // Grid events.
   void frm_chann_MSF_Chann_Click();

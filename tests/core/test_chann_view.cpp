@@ -196,10 +196,14 @@ TEST_F(ChannView, DefaultStoresTheTableBeforeTheCommitsMessage) {
   PutBytes(image, 276, 0, Bytes{'N', '2', '0'});
   run(Form_Activate);
   retype(2, kColRx, QStringLiteral("abc"));
+  const Outcome table = run(Chann_para_init_VHF_bf);
+  EXPECT_TRUE(shown.empty());
+  ASSERT_EQ(table.edits.size(), 1u);  // the factory table, with no message before it
+  EXPECT_EQ(table.edits[0].afterNotices, 0u);
   const Outcome out = run(Command_def_Click);
   EXPECT_EQ(shown, std::vector<std::string>{kRx});
   ASSERT_EQ(out.edits.size(), 3u);
-  EXPECT_EQ(out.edits[0].afterNotices, 0u);  // the factory table
+  EXPECT_EQ(out.edits[0].afterNotices, 0u);  // the weather channels
   EXPECT_EQ(out.edits[1].afterNotices, 1u);  // the commit's replacement
   EXPECT_EQ(out.edits[2].afterNotices, 1u);  // the empty channels normalised
   EXPECT_EQ(Slice(record(1), 0, 4), k130);
