@@ -108,23 +108,16 @@ bool Chann_normalise(img::Image& im, int r) {
   return true;
 }
 
-void Chann_new(img::Image& im, RowTexts& texts, int r) {
+void Chann_new(img::Image& im, int r) {
   if (!IsChannelRow(r)) return;
-  static const char* const kSettings[] = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1"};
-  for (int c = kColRxTone; c <= kColSigCode; ++c)
-    texts[static_cast<std::size_t>(c)] = QString::fromLatin1(kSettings[c - kColRxTone]);
-  EmptyColumns(texts, kColName, kColName);
   const int row = RecordRow(r);
   for (int c = 8; c <= 14; ++c) im(row, c) = 0x00;
   im(row, 15) = 0x44;  // wide, scan add on
   im.fillRows(NameRecordRow(r), NameRecordRow(r), img::kEmpty);
 }
 
-void Chann_clear_para(img::Image& im, RowTexts& texts, int r) {
-  if (!IsChannelRow(r)) return;
-  EmptyColumns(texts, kColBand, kColBand);
-  EmptyColumns(texts, kColRxTone, kColName);
-  EmptyRecords(im, r);
+void Chann_clear_para(img::Image& im, int r) {
+  if (IsChannelRow(r)) EmptyRecords(im, r);
 }
 
 void Chann_clear(img::Image& im, RowTexts& texts, int r) {

@@ -47,6 +47,11 @@ enum Column : int {
   kColumns = 13,
 };
 
+// The editor a cell opens: a text box over RX, TX and the name, a list over
+// the band and the settings.
+constexpr bool Is_text_column(int c) { return c == kColRx || c == kColTx || c == kColName; }
+constexpr bool Is_list_column(int c) { return c == kColBand || (c >= kColRxTone && c <= kColSigCode); }
+
 constexpr int kNameChars = 7;  // name bytes 0..6
 constexpr int kRecordBytes = 16;
 
@@ -101,14 +106,12 @@ bool Chann_is_normal(const img::Image& im, int r);
 // New-channel settings for a channel whose RX frequency has just been entered:
 // both tones off, signal code 1, high power, wide, scan add on, PTT-ID and busy
 // lock off (bytes 8..14 := 0, byte 15 := 0x44), no name (name record all 0xFF).
-// Columns 4..11 of the row's texts show those settings, column 12 is emptied.
-// The frequency bytes and columns 0..3 are the caller's.
-void Chann_new(img::Image& im, chann::RowTexts& row, int r);
+// The frequency bytes are the caller's; the row shows it when drawn again.
+void Chann_new(img::Image& im, int r);
 
-// Empties the channel: record and name record all 0xFF; columns 1 and 4..12
-// emptied. Columns 0, 2 and 3 are the caller's.
-void Chann_clear_para(img::Image& im, chann::RowTexts& row, int r);
+// Empties the channel: record and name record all 0xFF.
+void Chann_clear_para(img::Image& im, int r);
 
-// Empties the channel as Chann_clear_para does, but keeps column 1 (the band
-// just chosen) and empties columns 2..12.
+// Empties the channel as Chann_clear_para does and empties columns 2..12 of
+// its row, keeping column 1: the band just chosen, which no byte holds yet.
 void Chann_clear(img::Image& im, chann::RowTexts& row, int r);

@@ -237,13 +237,9 @@ class Rules {
     v.progressVisible = false;
     const int last = v.rows - 1;
     store(1, last, [&](img::Image& i) {
-      for (int r = 1; r <= last; ++r) {
-        setCell(r, kColRx, QString());
-        setCell(r, kColTx, QString());
-        setCell(r, kColName, QString());
-        Chann_clear_para(i, rowTexts(r), r);
-      }
+      for (int r = 1; r <= last; ++r) Chann_clear_para(i, r);
     });
+    for (int r = 1; r <= last; ++r) showRow(r);
   }
 
   // ---- opening -------------------------------------------------------------
@@ -252,12 +248,11 @@ class Rules {
     const int r = v.row, c = v.col;
     editCellIsCurrent();
     v.Edit_text = cell(r, c);
-    const bool listColumn = c >= kColRxTone && c <= kColSigCode;
     // The band list always; the other lists on a row with a band, the TX
     // tone's only with an RX frequency.
     const bool list =
-        c == kColBand || (listColumn && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx)));
-    if (c == kColRx || c == kColTx || c == kColName) {
+        c == kColBand || (Is_list_column(c) && !cellBlank(r, kColBand) && !(c == kColTxTone && cellBlank(r, kColRx)));
+    if (Is_text_column(c)) {
       hideEditor(Focus::Combo_edit);
       setOwner(r, c);
       placeOverCell(Focus::Text_Edit);
@@ -415,7 +410,7 @@ class Rules {
       // The RX frequency was deleted: the channel and its name go.
       setCell(r, kColRx, QString());
       setCell(r, kColTx, QString());
-      storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, rowTexts(r), r); });
+      storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, r); });
     } else if (outside) {
       notice(kRxRange);
       const QString replacement = Freq_replacement(st);
@@ -423,14 +418,14 @@ class Rules {
       v.textEdit.text = replacement;
       storeChannel(r, [&](img::Image& i) {
         if (Chann_is_empty(i, r)) {
-          Chann_new(i, rowTexts(r), r);
+          Chann_new(i, r);
           Freq_to_image(i, replacement, n, 4);
         }
         Freq_to_image(i, replacement, n, 0);
       });
     } else {
       const bool fresh = isNewChannel(r);
-      if (fresh) storeChannel(r, [&](img::Image& i) { Chann_new(i, rowTexts(r), r); });
+      if (fresh) storeChannel(r, [&](img::Image& i) { Chann_new(i, r); });
       setCell(r, kColRx, t);
       if (cellBlank(r, kColTx)) {
         setCell(r, kColTx, cell(r, kColRx));
@@ -535,18 +530,18 @@ class Rules {
   void Enter_rx(int r, int c) {
     const QString t = v.textEdit.text;
     if (!Freq_out_of_range_enter(st, num::Val(t))) {
-      if (isNewChannel(r)) storeChannel(r, [&](img::Image& i) { Chann_new(i, rowTexts(r), r); });
+      if (isNewChannel(r)) storeChannel(r, [&](img::Image& i) { Chann_new(i, r); });
       setCell(r, kColRx, Freq_display_form(t));
     } else if (!t.trimmed().isEmpty()) {
       notice(kRxRange);
       setCell(r, kColRx, Freq_replacement(st));
       storeChannel(r, [&](img::Image& i) {
-        if (Chann_is_empty(i, r)) Chann_new(i, rowTexts(r), r);
+        if (Chann_is_empty(i, r)) Chann_new(i, r);
       });
     } else {
       setCell(r, kColRx, QString());
       setCell(r, kColTx, QString());
-      storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, rowTexts(r), r); });
+      storeChannel(r, [&](img::Image& i) { Chann_clear_para(i, r); });
     }
     // The editor takes the cell's text on every path.
     v.textEdit.text = cell(r, kColRx);

@@ -48,9 +48,6 @@ constexpr double kDefLeft = 8160, kClearLeft = 9600, kCloseLeft = 11040;
 constexpr double kLabelLeft = 4560, kLabelTop = 8160, kLabelWidth = 3000, kLabelHeight = 255;
 constexpr int kFontPoints = 8;
 
-bool IsTextColumn(int c) { return c == kColRx || c == kColTx || c == kColName; }
-bool IsListColumn(int c) { return c == kColBand || (c >= kColRxTone && c <= kColSigCode); }
-
 }  // namespace
 
 frm_chann::frm_chann(AppContext& c) : RadioWindow(c), ctx(c) {
@@ -344,9 +341,9 @@ void frm_chann::Fit_columns() {
     MSF_Chann->widenColumn(c, MSF_Chann->horizontalHeader()->sectionSizeHint(c));
     for (const QString& t : Chann_column_texts(ctx.st, c)) {
       MSF_Chann->fitColumn(c, t);
-      if (IsTextColumn(c))
+      if (Is_text_column(c))
         MSF_Chann->widenColumn(c, textFm.horizontalAdvance(t) + textExtra);
-      else if (IsListColumn(c))
+      else if (Is_list_column(c))
         MSF_Chann->widenColumn(c, listFm.horizontalAdvance(t) + listExtra);
     }
   }

@@ -175,34 +175,27 @@ TEST_F(ChannCodec, NewClearParaAndClear) {
                             0x9E, 0x02, 0x9E, 0x02, 0xA3, 0x77, 0xF1, 0xBB};
   const Bytes named = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99};
 
-  // Chann_new: bytes 0..7 and columns 0..3 are the caller's.
+  // Chann_new: bytes 0..7 are the caller's; the row then shows the settings.
   put(4, programmed, named);
-  RowTexts row = Filled("x");
-  Chann_new(st.Image, row, 5);
+  Chann_new(st.Image, 5);
   EXPECT_EQ(record(4), (Bytes{0x00, 0x20, 0x18, 0x15, 0x00, 0x20, 0x18, 0x15, 0, 0, 0, 0, 0, 0, 0, 0x44}));
   EXPECT_EQ(name(4), kAllFF);
-  EXPECT_EQ(Columns(row),
-            (std::vector<std::string>{"x", "x", "x", "OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
-  EXPECT_EQ(row[kColNumber], QStringLiteral("x"));
+  const std::vector<std::string> shown = Columns(Chann_show(st, st.Image, 5));
+  EXPECT_EQ(std::vector<std::string>(shown.begin() + (kColRxTone - 1), shown.end()),
+            (std::vector<std::string>{"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""}));
 
-  // Chann_clear_para keeps columns 2 and 3; Chann_clear keeps column 1.
-  struct Case {
-    void (*routine)(img::Image&, RowTexts&, int);
-    std::vector<std::string> row;
-  };
-  const Case cases[] = {
-      {&Chann_clear_para, {"", "x", "x", "", "", "", "", "", "", "", "", ""}},
-      {&Chann_clear, {"x", "", "", "", "", "", "", "", "", "", "", ""}},
-  };
-  for (const Case& c : cases) {
-    put(4, programmed, named);
-    row = Filled("x");
-    c.routine(st.Image, row, 5);
-    EXPECT_EQ(Columns(row), c.row);
-    EXPECT_EQ(row[kColNumber], QStringLiteral("x"));
-    EXPECT_EQ(record(4), kAllFF);
-    EXPECT_EQ(name(4), kAllFF);
-  }
+  // Both empty the records; Chann_clear also empties the row but its band.
+  put(4, programmed, named);
+  Chann_clear_para(st.Image, 5);
+  EXPECT_EQ(record(4), kAllFF);
+  EXPECT_EQ(name(4), kAllFF);
+  put(4, programmed, named);
+  RowTexts row = Filled("x");
+  Chann_clear(st.Image, row, 5);
+  EXPECT_EQ(Columns(row), (std::vector<std::string>{"x", "", "", "", "", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(row[kColNumber], QStringLiteral("x"));
+  EXPECT_EQ(record(4), kAllFF);
+  EXPECT_EQ(name(4), kAllFF);
 }
 
 TEST_F(ChannCodec, RowsOutsideTheChannelsAreIgnored) {
@@ -211,8 +204,8 @@ TEST_F(ChannCodec, RowsOutsideTheChannelsAreIgnored) {
   for (int r : {0, 201, -1, 600}) {
     EXPECT_EQ(Columns(Chann_show(st, st.Image, r)), std::vector<std::string>(12, "")) << r;
     RowTexts row = untouched;
-    Chann_new(st.Image, row, r);
-    Chann_clear_para(st.Image, row, r);
+    Chann_new(st.Image, r);
+    Chann_clear_para(st.Image, r);
     Chann_clear(st.Image, row, r);
     EXPECT_FALSE(Chann_normalise(st.Image, r));
     EXPECT_EQ(row, untouched) << r;
