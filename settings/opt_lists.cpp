@@ -88,6 +88,8 @@ int OptList::size() const { return static_cast<int>(fixed.size()) + count + (ton
 
 std::span<const OptList> Opt_lists() { return kLists; }
 
+bool Opt_list_typed(const OptList& list) { return list.tones || std::string_view(list.control) == "Combo_sql"; }
+
 const OptList* Opt_list(std::string_view control) {
   for (const OptList& l : kLists)
     if (control == l.control) return &l;

@@ -25,6 +25,10 @@ struct OptList {
 // Entries of Tone_list_fine that the tone lists show after "OFF".
 constexpr int kOptToneItems = vfo::kToneItems - static_cast<int>(vfo::kToneOffItem.size());
 
+// True for the lists whose field takes typing: the tone lists (a tone typed
+// is looked up) and the squelch list (whose typing stores nothing).
+bool Opt_list_typed(const OptList& list);
+
 // All 43 lists, in the order the window fills them: the ten lists of VFO A,
 // the same ten of VFO B, then the option block's lists.
 std::span<const OptList> Opt_lists();

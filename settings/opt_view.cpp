@@ -118,20 +118,17 @@ void BoxChange(Run& r, int side, Box box) {
   r.fx.focus = box == Box::Freq ? FreqBox(side) : OffsetBox(side);
 }
 
-// The commit of a frequency or offset box: what the commit makes of the
-// text, worked out before anything is stored (its message comes first and
-// gives the box the focus back), then the store and the box's new text.
+// The commit of a frequency or offset box: the store, its message (which
+// gives the box the focus back) and the box's new text.
 template <class Commit>
 void BoxCommit(Run& r, int side, Box box, Commit&& commit) {
   VfoView& v = r.vfo(side);
   (box == Box::Freq ? v.freqTyped : v.offsetTyped) = false;
-  img::Image probe = r.e.image;
-  const vfo::Commit c = commit(probe, TextOf(v, box));
+  const vfo::Commit c = commit(r.e.image, TextOf(v, box));
   if (c.message) {
     Notify(r, *c.message);
     r.fx.focus = box == Box::Freq ? FreqBox(side) : OffsetBox(side);
   }
-  if (c.stored) commit(r.e.image, c.text);
   PutText(r, side, box, c.text);
 }
 

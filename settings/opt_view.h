@@ -32,9 +32,9 @@
 // order the live controls made them.
 //
 // A frequency or offset commit (the box left, the window left or unloaded
-// with typed text) first works out, on a copy, the text it stores and its
-// range message; the message comes first, then the store, the box's text and
-// (frequency, unless the window is unloading) the whole show. The window
+// with typed text) stores what it makes of the text, raises its range
+// message, puts that text into the box and (frequency, unless the window is
+// unloading) runs the whole show. The window
 // shows the messages before it applies anything, and applies nothing when
 // the image was changed by someone else or the window began to unload while
 // a message was open. Where its own handlers (a screen reader pressing a

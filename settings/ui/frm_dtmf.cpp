@@ -109,7 +109,6 @@ frm_dtmf::frm_dtmf(AppContext& c) : RadioWindow(c), ctx(c) {
   PressAlwaysActs(Command_def);
   PressAlwaysActs(Command_close);
 
-  // The window follows every change of the block that it did not make itself.
   // A change of the block that the window did not make shows at once; text
   // typed into a group box on the old data is dropped.
   follow_ = new ImageFollower(ctx.image, this, {{img::kDtmfFirst, img::kDtmfLast}}, [this] { Show_as_new(); });

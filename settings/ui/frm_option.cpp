@@ -270,8 +270,7 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c), ctx(c) {
     const int id = static_cast<int>(k.id);
     if (auto* l = qobject_cast<ComboList*>(w)) {
       l->onClick = On(&frm_option::Opt_setting_Click, id);
-      // Only the squelch list takes typing (which stores nothing).
-      if (k.id != OptCtl::Combo_sql) l->onKeyPress = On(&frm_option::Opt_setting_KeyPress, id);
+      l->onKeyPress = On(&frm_option::Opt_setting_KeyPress, id);
     } else if (auto* b = qobject_cast<CheckBox*>(w)) {
       b->onClick = On(&frm_option::Opt_setting_Click, id);
     } else {
@@ -292,15 +291,13 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c), ctx(c) {
     ComboList* l = Find<ComboList>(this, lists[i].control);
     lists_[i] = l;
     l->setMode(ComboList::Mode::Setting);
-    const bool typed = lists[i].tones || QLatin1String(lists[i].control) == QLatin1String("Combo_sql");
-    l->setFieldReadOnly(!typed);
+    l->setFieldReadOnly(!Opt_list_typed(lists[i]));
   }
 
   // The VFO frames.
   for (int side = 0; side < 2; ++side) {
     Vfo& v = vfo[static_cast<std::size_t>(side)];
     const VfoNames& n = kVfoNames[static_cast<std::size_t>(side)];
-    v.Frame = Find<QGroupBox>(this, n.frame);
     v.Text_Freq = Find<TextBox>(this, n.freq);
     v.Combo_Band = Find<ComboList>(this, n.band);
     v.Text_Range = Find<TextBox>(this, n.range);
@@ -333,10 +330,10 @@ frm_option::frm_option(AppContext& c) : RadioWindow(c), ctx(c) {
   connect(Command_def, &QPushButton::clicked, this, On(&frm_option::Command_def_Click));
   connect(Command_close, &QPushButton::clicked, this, On(&frm_option::Command_close_Click));
 
-  // A change of the block or the VFO records that the window did not make
-  // is shown at once (after a handler that is waiting for a message box).
-  follow_ = new ImageFollower(ctx.image, this, {{img::kOptFirst, img::kOptLast}, {img::kVfoAFirst, img::kVfoBLast}},
-                              [this] { Run(opt::Image_changed); });
+  // A change of the rows the window edits that the window did not make is
+  // shown at once (after a handler that is waiting for a message box, which
+  // then stores nothing over it).
+  follow_ = new ImageFollower(ctx.image, this, opt::kEditedRows, [this] { Run(opt::Image_changed); });
 
   // The controls as created: the View's first state.
   Show_view();

@@ -23,7 +23,6 @@ class CheckBox;
 class ComboList;
 class ImageFollower;
 class OptionButton;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class TextBox;
@@ -80,7 +79,6 @@ class frm_option : public RadioWindow {
 
   // The controls of one VFO frame.
   struct Vfo {
-    QGroupBox* Frame = nullptr;
     TextBox* Text_Freq = nullptr;
     ComboList* Combo_Band = nullptr;
     TextBox* Text_Range = nullptr;

@@ -656,6 +656,27 @@ TEST_F(OptionsVfo, TypedTextIsCommittedOnLeavingButNeverIntoANewImage) {
   EXPECT_EQ(a().Text_Freq->Text(), QStringLiteral("144.00000"));
 }
 
+// A read that brings only the FM band labels, which Default writes too,
+// completing while a range message is open: the window's rows from before the
+// box do not go back over them.
+TEST_F(OptionsVfo, ReadOfTheFmLabelsUnderAMessageIsKept) {
+  ASSERT_TRUE(open());
+  img::Image read = image.image();
+  read.fillRows(img::kFmLabelsFirst, img::kFmLabelsLast, 'R');
+  prompt.onShow = [&](const PromptCall&) { image.replaceRows(read, img::kFmLabelsFirst, img::kFmLabelsLast, nullptr); };
+  clickInto(a().Text_Freq);
+  retype(a().Text_Freq, QStringLiteral("99"));
+  tab();
+  prompt.onShow = nullptr;
+  settle();
+  QApplication::processEvents();
+  EXPECT_EQ(messages(), (std::vector<QString>{kRange}));
+  bool kept = true;
+  for (int r = img::kFmLabelsFirst; r <= img::kFmLabelsLast; ++r)
+    for (int c = 0; c < img::kCols; ++c) kept = kept && image.image()(r, c) == 'R';
+  EXPECT_TRUE(kept);
+}
+
 // An offset typed into its box is committed when the window is left (another
 // window, a main-window command), as leaving the box does.
 TEST_F(OptionsVfo, TypedOffsetIsCommittedOnLeavingTheWindow) {
