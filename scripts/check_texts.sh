@@ -8,7 +8,7 @@ root=$1
 shift
 cd "$root" || exit 2
 found=$(grep -rnE \
-  -e 'Lang_chn *[!=]= *0' \
+  -e 'Lang_chn *[!=]= *-?[0-9]' \
   -e '[Cc]hinese_? *\? *(QString|tr\(|")' \
   -e 'const char\* *(english|chinese|englishTitle);' \
   --include='*.cpp' --include='*.h' "$@" | grep -v '^platform/core/text\.h:')

@@ -13,18 +13,12 @@ void CopyRuns(const img::Image& from, const RowRuns& runs, img::Image& to) {
 }
 
 void ImageStore::replaceRuns(const img::Image& from, const RowRuns& runs, const void* origin) {
-  if (runs.empty()) return;
-  int first = runs.front().first, last = runs.front().last;
-  for (const RowRun& run : runs) {
-    first = std::min(first, run.first);
-    last = std::max(last, run.last);
-  }
-  change(first, last, origin, [&](img::Image& im) { CopyRuns(from, runs, im); });
+  const img::Image before = image_;
+  CopyRuns(from, runs, image_);
+  announce(before, origin);
 }
 
-void ImageStore::announce(const img::Image& before, int firstRow, int lastRow, const void* origin) {
-  (void)firstRow;
-  (void)lastRow;
+void ImageStore::announce(const img::Image& before, const void* origin) {
   RowRuns runs;
   for (int r = 0; r < img::kRows; ++r) {
     bool changed = false;

@@ -39,13 +39,14 @@ class ImageStore : public QObject {
   const img::Image& image() const { return image_; }
 
   // Runs edit(img::Image&) on the image; the edit should change only rows
-  // firstRow..lastRow. Afterwards rowsChanged names the runs of rows that
-  // differ from before (any row, should the edit stray).
+  // firstRow..lastRow, which say so at the call and are not read: afterwards
+  // rowsChanged names the runs of rows that differ from before (any row,
+  // should the edit stray).
   template <class Edit>
-  void change(int firstRow, int lastRow, const void* origin, Edit&& edit) {
+  void change([[maybe_unused]] int firstRow, [[maybe_unused]] int lastRow, const void* origin, Edit&& edit) {
     const img::Image before = image_;
     std::forward<Edit>(edit)(image_);
-    announce(before, firstRow, lastRow, origin);
+    announce(before, origin);
   }
   // One cell.
   void set(int row, int col, std::int16_t value, const void* origin) {
@@ -64,7 +65,7 @@ class ImageStore : public QObject {
   void rowsChanged(const RowRuns& runs, const void* origin);
 
  private:
-  void announce(const img::Image& before, int firstRow, int lastRow, const void* origin);
+  void announce(const img::Image& before, const void* origin);
 
   img::Image image_;
 };

@@ -60,7 +60,7 @@ Form_setup::~Form_setup() = default;
 
 void Form_setup::Form_Load() {
   // 1. Captions in the current language.
-  const bool chinese = ctx.st.Lang_chn == -1;
+  const bool chinese = IsChinese(ctx.st.Lang_chn);
   setWindowTitle(kTitle.in(chinese));
   Frame1->setTitle(kFrame1.in(chinese));
   Command_ok->setText(kCommand_ok.in(chinese));
